@@ -1,0 +1,2 @@
+#include "files/profilefile.h"
+// Implementation in progress.

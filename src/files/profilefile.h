@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace fendrimo {
+
+class Profilsatz;
+
+// Outcome of a profile file operation. code 0 is success; otherwise the codes
+// of the save error texts: 2 not found, 3 invalid name, 4 too many open files,
+// 5 access denied, 100 read past end of file, 101 disk full (short write), any
+// other number for other system errors.
+struct FileResult
+{
+    int code = 0;
+    bool ok() const { return code == 0; }
+};
+
+// Writes the 656 bytes atomically: a temporary file in the same folder,
+// renamed over the target only when everything is written and flushed. A
+// failure leaves an existing target exactly as it was.
+FileResult writeProfileFile(const QString& path, const Profilsatz& record);
+
+// Reads the first 656 bytes of a regular file, for reading only. On any
+// failure the record is left unchanged.
+FileResult readProfileFile(const QString& path, Profilsatz& record);
+
+// "Datei nicht gefunden", ..., "I/O-Fehler %d".
+QString fileErrorText(int code);
+
+} // namespace fendrimo

@@ -1,0 +1,2 @@
+#include "files/profilsatz.h"
+// Implementation in progress.

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace fendrimo {
+
+// A platform for tests: records every message box, sound and dialog in order
+// and answers from a script. Installs itself on construction and restores the
+// real platform on destruction.
+class FakePlatform final : public Platform
+{
+public:
+    struct Box
+    {
+        QString caption; // "Warnung", "Fehler", "Information", "Bestätigen" or "Fendrimo"
+        QString text;
+        MessageButtons buttons;
+        bool failure = false;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    // Answers for the next questions, in order. An unscripted box with "OK"
+    // answers Ok; an unscripted question answers Closed and is counted.
+    void answer(MessageResult result) { m_answers.push_back(result); }
+    // Answers for the next file dialogs; std::nullopt is a cancel.
+    void chooseFile(const std::optional<QString>& path) { m_files.push_back(path); }
+
+    QList<Box> boxes;
+    QList<FileDialogRequest> fileDialogs;
+    QStringList events; // "box:<caption>:<text>", "failure:<text>", "beep", "exclamation", "save-dialog", "open-dialog"
+    int beeps = 0;
+    int exclamations = 0;
+    int unscriptedQuestions = 0;
+    int unscriptedDialogs = 0;
+    QSize screen{1024, 768};
+    QDateTime clock{QDate(2026, 12, 8), QTime(17, 5, 9)};
+
+    // Runs for every box before it answers (the box is in boxes already);
+    // lets a test look at the window while the box would be on screen.
+    std::function<void(const Box&)> onBox;
+
+    int pendingAnswers() const { return int(m_answers.size()); }
+    void clear();
+
+    MessageResult message(QWidget* parent, MessageType type, const QString& text,
+                          MessageButtons buttons) override;
+    void failure(QWidget* parent, const QString& text) override;
+    void beep() override;
+    void exclamation() override;
+    QSize screenSize() const override { return screen; }
+    QDateTime now() const override { return clock; }
+    std::optional<QString> saveFileName(QWidget* parent,
+                                        const FileDialogRequest& request) override;
+    std::optional<QString> openFileName(QWidget* parent,
+                                        const FileDialogRequest& request) override;
+
+private:
+    std::optional<QString> nextFile(const FileDialogRequest& request, const QString& event);
+
+    std::deque<MessageResult> m_answers;
+    std::deque<std::optional<QString>> m_files;
+};
+
+} // namespace fendrimo

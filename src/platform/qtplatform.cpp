@@ -1,0 +1,151 @@
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace fendrimo {
+
+namespace {
+
+QMessageBox::Icon iconFor(MessageType type)
+{
+    switch (type) {
+    case MessageType::Warnung:
+        return QMessageBox::Warning;
+    case MessageType::Fehler:
+        return QMessageBox::Critical;
+    case MessageType::Information:
+        return QMessageBox::Information;
+    case MessageType::Bestaetigen:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::ButtonRole roleFor(MessageButton button)
+{
+    switch (button) {
+    case MessageButton::Ok:
+        return QMessageBox::AcceptRole;
+    case MessageButton::Abbrechen:
+        return QMessageBox::RejectRole;
+    case MessageButton::Ja:
+        return QMessageBox::YesRole;
+    case MessageButton::Nein:
+        return QMessageBox::NoRole;
+    }
+    return QMessageBox::InvalidRole;
+}
+
+MessageResult resultFor(MessageButton button)
+{
+    switch (button) {
+    case MessageButton::Ok:
+        return MessageResult::Ok;
+    case MessageButton::Abbrechen:
+        return MessageResult::Abbrechen;
+    case MessageButton::Ja:
+        return MessageResult::Ja;
+    case MessageButton::Nein:
+        return MessageResult::Nein;
+    }
+    return MessageResult::Closed;
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                     QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.startFolder.isEmpty() && QFileInfo(request.startFolder).isDir())
+        dialog.setDirectory(request.startFolder);
+    if (!request.proposedFile.isEmpty())
+        dialog.selectFile(request.proposedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+MessageResult QtPlatform::message(QWidget* parent, MessageType type, const QString& text,
+                                  MessageButtons buttons)
+{
+    QMessageBox box(iconFor(type), messageCaption(type), text, QMessageBox::NoButton, parent);
+    QPushButton* firstButton = nullptr;
+    QPushButton* yesButton = nullptr;
+    QPushButton* noButton = nullptr;
+    QList<QPair<QAbstractButton*, MessageButton>> added;
+    for (const MessageButton button : {MessageButton::Ja, MessageButton::Nein, MessageButton::Ok,
+                                       MessageButton::Abbrechen}) {
+        if (!buttons.testFlag(button))
+            continue;
+        QPushButton* pushButton = box.addButton(buttonText(button), roleFor(button));
+        added.append({pushButton, button});
+        if (!firstButton)
+            firstButton = pushButton;
+        if (button == MessageButton::Ja)
+            yesButton = pushButton;
+        if (button == MessageButton::Nein)
+            noButton = pushButton;
+    }
+    // "&Ja" is the default of a question, Escape answers "&Nein".
+    box.setDefaultButton(yesButton ? yesButton : firstButton);
+    if (noButton)
+        box.setEscapeButton(noButton);
+    box.exec();
+    for (const auto& entry : added) {
+        if (box.clickedButton() == entry.first)
+            return resultFor(entry.second);
+    }
+    return MessageResult::Closed;
+}
+
+void QtPlatform::failure(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fendrimo"), text, QMessageBox::NoButton,
+                    parent);
+    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.exec();
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::exclamation()
+{
+    QApplication::beep();
+}
+
+QSize QtPlatform::screenSize() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+QDateTime QtPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+} // namespace fendrimo

@@ -1,0 +1,2 @@
+#include "settings/firstrun.h"
+// Implementation in progress.

@@ -1,0 +1,2 @@
+#include "settings/inifile.h"
+// Implementation in progress.
