@@ -37,7 +37,8 @@ public:
 
     QList<Box> boxes;
     QList<FileDialogRequest> fileDialogs;
-    QStringList events; // "box:<caption>:<text>", "failure:<text>", "beep", "exclamation", "save-dialog", "open-dialog"
+    QStringList events; // "box:<caption>:<text>", "failure:<text>", "beep", "exclamation",
+                        // "save-dialog", "open-dialog"
     int beeps = 0;
     int exclamations = 0;
     int unscriptedQuestions = 0;
@@ -59,10 +60,8 @@ public:
     void exclamation() override;
     QSize screenSize() const override { return screen; }
     QDateTime now() const override { return clock; }
-    std::optional<QString> saveFileName(QWidget* parent,
-                                        const FileDialogRequest& request) override;
-    std::optional<QString> openFileName(QWidget* parent,
-                                        const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
 
 private:
     std::optional<QString> nextFile(const FileDialogRequest& request, const QString& event);

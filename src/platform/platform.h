@@ -26,10 +26,10 @@ enum class MessageResult { Ok, Abbrechen, Ja, Nein, Closed };
 struct FileDialogRequest
 {
     QString title;
-    QString filter;           // "Basalraten-Dateien (*.bar)"
-    QString defaultSuffix;    // appended to a name typed without one
-    QString startFolder;      // used only when it names an existing folder
-    QString proposedFile;     // full path proposed in the name field
+    QString filter;        // "Basalraten-Dateien (*.bar)"
+    QString defaultSuffix; // appended to a name typed without one
+    QString startFolder;   // used only when it names an existing folder
+    QString proposedFile;  // full path proposed in the name field
     bool confirmOverwrite = false;
     bool fileMustExist = false;
 };

@@ -84,8 +84,8 @@ MessageResult QtPlatform::message(QWidget* parent, MessageType type, const QStri
     QPushButton* yesButton = nullptr;
     QPushButton* noButton = nullptr;
     QList<QPair<QAbstractButton*, MessageButton>> added;
-    for (const MessageButton button : {MessageButton::Ja, MessageButton::Nein, MessageButton::Ok,
-                                       MessageButton::Abbrechen}) {
+    for (const MessageButton button :
+         {MessageButton::Ja, MessageButton::Nein, MessageButton::Ok, MessageButton::Abbrechen}) {
         if (!buttons.testFlag(button))
             continue;
         QPushButton* pushButton = box.addButton(buttonText(button), roleFor(button));

@@ -15,10 +15,8 @@ public:
     void exclamation() override;
     QSize screenSize() const override;
     QDateTime now() const override;
-    std::optional<QString> saveFileName(QWidget* parent,
-                                        const FileDialogRequest& request) override;
-    std::optional<QString> openFileName(QWidget* parent,
-                                        const FileDialogRequest& request) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
 };
 
 } // namespace fendrimo

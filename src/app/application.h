@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+
+namespace fendrimo {
+
+// The application object. A failure that escapes an event handler is shown
+// in the failure box ("Fendrimo", stop icon, message and a full stop); the
+// program runs on.
+class Application final : public QApplication
+{
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Shows the failure box for a failure with the given message.
+void showFailure(QWidget* parent, const QString& message);
+
+} // namespace fendrimo
