@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when missing.
+# Sourced by run.sh and test.sh.
+set -euo pipefail
+
+FENDRIMO_PACKAGES=(
+  cmake g++ make ccache pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-liberation
+)
+
+fendrimo_missing_packages() {
+  local missing=()
+  for pkg in "${FENDRIMO_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$pkg")
+    fi
+  done
+  echo "${missing[@]:-}"
+}
+
+fendrimo_install_packages() {
+  local missing
+  missing=$(fendrimo_missing_packages "$@")
+  if [ -n "$missing" ]; then
+    echo "Installing Debian packages: $missing"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update -q
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends $missing
+  fi
+}
