@@ -263,15 +263,4 @@ void TForm1::connectHandlers()
     bind(Programminfos1, &TForm1::Programminfos1Click);
 }
 
-void TForm1::Programminfos1Click()
-{
-    // The information box comes with the options dialog.
-}
-
-void TForm1::Basalrateladen1Click() {}
-void TForm1::Basalratespeichern1Click() {}
-void TForm1::DruckenClick() {}
-void TForm1::EinstellungenClick() {}
-void TForm1::CloseOptionsForm() {}
-
 } // namespace fendrimo
