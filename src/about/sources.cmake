@@ -1,0 +1,2 @@
+list(APPEND FENDRIMO_GUI_SOURCES
+  about/about_commands.cpp)

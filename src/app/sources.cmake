@@ -1,0 +1,6 @@
+list(APPEND FENDRIMO_GUI_SOURCES
+  app/application.cpp app/application.h
+  app/tform1.cpp app/tform1.h
+  app/tform1_layout.cpp
+  app/designscale.cpp app/designscale.h
+  app/artwork.cpp app/artwork.h)

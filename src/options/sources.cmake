@@ -1,0 +1,2 @@
+list(APPEND FENDRIMO_GUI_SOURCES
+  options/options_commands.cpp)

@@ -1,0 +1,7 @@
+list(APPEND FENDRIMO_CORE_SOURCES
+  platform/error.h
+  platform/muldiv.cpp platform/muldiv.h
+  platform/regional.cpp platform/regional.h)
+list(APPEND FENDRIMO_GUI_SOURCES
+  platform/platform.cpp platform/platform.h
+  platform/qtplatform.cpp platform/qtplatform.h)

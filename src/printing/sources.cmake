@@ -1,0 +1,2 @@
+list(APPEND FENDRIMO_GUI_SOURCES
+  printing/print_commands.cpp)

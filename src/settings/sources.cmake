@@ -1,0 +1,4 @@
+list(APPEND FENDRIMO_CORE_SOURCES
+  settings/settingskeys.h
+  settings/inifile.cpp settings/inifile.h
+  settings/firstrun.cpp settings/firstrun.h)
