@@ -57,6 +57,10 @@ public:
     QLabel* LabelSaved = nullptr;
     QTimer* Timer = nullptr;
 
+    // The file dialogs remember the path last chosen in them for the run.
+    QString SaveDialog1FileName;
+    QString OpenDialog1FileName;
+
     QAction* Neu1 = nullptr;
     QAction* Basalrateladen1 = nullptr;
     QAction* Basalratespeichern1 = nullptr;
