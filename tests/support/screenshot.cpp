@@ -1,0 +1,40 @@
+// Takes the picture of the main window for the documentation: a 1024 x 768
+// screen, a typical profile, grabbed offscreen.
+// Usage: fendrimo_screenshot <output.png>
+
+#include "app/application.h"
+#include "support/mainwindowfixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fendrimo::Application app(argc, argv);
+    if (argc < 2) {
+        qWarning("usage: fendrimo_screenshot <output.png>");
+        return 2;
+    }
+    fendrimo::testing::MainWindowFixture f(30);
+    fendrimo::TForm1& w = f.w();
+    const int rates[24] = {8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10,
+                           10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9};
+    for (int n = 1; n <= 24; ++n) {
+        w.ScrollBar(n)->setValue(w.Maximum - rates[n - 1]);
+        w.Edit(n)->setText(fendrimo::ZehntelText(rates[n - 1]));
+    }
+    w.EditDatum->setText(QStringLiteral("08.12.2026"));
+    w.MemoNotizen->setPlainText(QStringLiteral("Sport\nabends"));
+    w.EditBolus1->setText(QStringLiteral("1,5"));
+    w.EditBolus4->setText(QStringLiteral("1,0"));
+    w.EditBolus7->setText(QStringLiteral("1,2"));
+    w.CheckBox1->setChecked(false);
+    w.DatenGespeichert = true;
+    w.setWindowTitle(QStringLiteral("Fendrimo - /home/anna/Basalraten/winter.bar"));
+    w.TimerTimer();
+    QApplication::processEvents();
+    const bool saved = w.grab().save(QString::fromLocal8Bit(argv[1]));
+    return saved ? 0 : 1;
+}
