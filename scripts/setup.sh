@@ -6,7 +6,7 @@ set -euo pipefail
 FENDRIMO_PACKAGES=(
   cmake g++ make ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-liberation
+  fonts-liberation qt6-translations-l10n
 )
 
 fendrimo_missing_packages() {

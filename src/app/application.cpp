@@ -5,6 +5,9 @@
 #include "platform/platform.h"
 #include "platform/regional.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace fendrimo {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
@@ -12,6 +15,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("fendrimo"));
     setWindowIcon(programIcon());
     RegionalFormats::setCurrent(RegionalFormats::fromLocale(QLocale::system()));
+    // The program speaks German, so Qt's own dialogs (file dialogs, printer
+    // setup) should too, whatever the system language.
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
