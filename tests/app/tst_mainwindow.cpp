@@ -2,6 +2,7 @@
 // maximum, geometry at two screen sizes, the status panel, closing, help and
 // the failure box.
 
+#include "about/aboutbox.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>
@@ -11,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace fendrimo;
@@ -37,6 +40,8 @@ private slots:
     void menu();
     void tabOrderAndFirstFocus();
     void failureBoxAtStartup();
+    void init();
+    void helpShowsNoticeBeforeInformationBox();
 };
 
 void TestMainWindow::startupShowsEmptyProfile()
@@ -355,6 +360,48 @@ void TestMainWindow::failureBoxAtStartup()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.DatenGespeichert = true;
+}
+
+void TestMainWindow::init()
+{
+    // helpShowsNotice leaves the information box that follows the notice
+    // open; close it so the run can't hang.
+    if (qstrcmp(QTest::currentTestFunction(), "helpShowsNotice") != 0)
+        return;
+    QTimer::singleShot(500, this, [] {
+        if (auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+}
+
+void TestMainWindow::helpShowsNoticeBeforeInformationBox()
+{
+    MainWindowFixture f(30);
+    TForm1& w = f.w();
+    bool boxOpenAtNotice = true;
+    f.fake.onBox = [&](const FakePlatform::Box&) {
+        boxOpenAtNotice = !w.findChildren<TAboutBox*>().isEmpty();
+    };
+    int noticesBeforeBox = -1;
+    bool boxSeen = false;
+    QTimer::singleShot(0, &w, [&] {
+        auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        boxSeen = true;
+        noticesBeforeBox = int(f.fake.boxes.size());
+        QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+        if (box->isVisible())
+            box->reject();
+    });
+    w.HilfezurFendrimo1->trigger();
+    QVERIFY(boxSeen);
+    QVERIFY(!boxOpenAtNotice);
+    QCOMPARE(noticesBeforeBox, 1);
+    QCOMPARE(f.fake.boxes.size(), 1);
+    QCOMPARE(f.fake.boxes[0].caption, QStringLiteral("Information"));
+    QVERIFY(f.fake.boxes[0].text.startsWith(QStringLiteral("Leider gibt es")));
+    QVERIFY(w.findChildren<TAboutBox*>().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,231 @@
+#include "options/optionsdialog.h"
+
+#include "app/designscale.h"
+#include "app/tform1.h"
+#include "platform/muldiv.h"
+#include "platform/platform.h"
+#include "settings/inifile.h"
+#include "settings/settingskeys.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPen>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <iterator>
+
+namespace fendrimo {
+
+qint32 AltesMaximum = 0;
+
+namespace {
+
+constexpr int kGlyphSide = 16;
+
+// The stored "Maximum" of each item of RadioGroupMax.
+constexpr qint32 kMaximumChoices[] = {20, 30, 40, 50, 60};
+
+QFont arial(const DesignScale& scale, const QString& family = QStringLiteral("Arial"))
+{
+    QFont font(family);
+    font.setPixelSize(scale.fontPixels(17));
+    return font;
+}
+
+QPixmap cross(const QColor& colour, int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, side / 6.0, Qt::SolidLine, Qt::RoundCap));
+    const qreal inset = side * 0.2;
+    painter.drawLine(QPointF(inset, inset), QPointF(side - inset, side - inset));
+    painter.drawLine(QPointF(side - inset, inset), QPointF(inset, side - inset));
+    return pixmap;
+}
+
+// Red cross, grey when the button is disabled.
+QIcon cancelGlyph(int side)
+{
+    QIcon icon;
+    icon.addPixmap(cross(QColor(200, 0, 0), side), QIcon::Normal);
+    icon.addPixmap(cross(QColor(128, 128, 128), side), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
+                       QWidget* parent)
+    : QGroupBox(caption, parent), m_columns(columns)
+{
+    for (const QString& text : items)
+        m_items.append(new QRadioButton(text, this));
+}
+
+int RadioGroup::itemIndex() const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (m_items.at(i)->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index >= 0 && index < count())
+        m_items.at(index)->setChecked(true);
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    arrangeItems();
+}
+
+void RadioGroup::arrangeItems()
+{
+    if (m_items.isEmpty())
+        return;
+    // Columns share the width; the rows share the height below the caption.
+    const int perColumn = (count() + m_columns - 1) / m_columns;
+    const int captionHeight = QFontMetrics(font()).height();
+    const int itemWidth = (width() - 10) / m_columns;
+    const int rowSpace = height() - captionHeight - 5;
+    const int itemHeight = rowSpace / perColumn;
+    const int topMargin = captionHeight + 1 + (rowSpace % perColumn) / 2;
+    for (int i = 0; i < count(); ++i) {
+        m_items.at(i)->setGeometry((i / perColumn) * itemWidth + 8,
+                                   (i % perColumn) * itemHeight + topMargin, itemWidth, itemHeight);
+    }
+}
+
+TFormOptionen::TFormOptionen(TForm1* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
+{
+    setObjectName(QStringLiteral("FormOptionen"));
+    setWindowTitle(QStringLiteral("Fendrimo - Einstellungen"));
+    buildControls(DesignScale(platform().screenSize().width()));
+
+    connect(BitBtnOK, &QPushButton::clicked, this, [this] {
+        m_owner->guarded([this] { BitBtnOKClick(); });
+        // The button carries OK: the dialog ends with it even when a write failed.
+        accept();
+    });
+    connect(BitBtnAbbr, &QPushButton::clicked, this, [this] { BitBtnAbbrClick(); });
+
+    FormCreate();
+    BitBtnAbbr->setFocus();
+}
+
+void TFormOptionen::buildControls(const DesignScale& scale)
+{
+    setFont(arial(scale));
+    QPalette black = palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    black.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(black);
+
+    RadioGroupMax = new RadioGroup(QStringLiteral("Maximal einstellbare Basalrate pro Stunde:"),
+                                   {QStringLiteral("2,0 IE/h"), QStringLiteral("3,0 IE/h"),
+                                    QStringLiteral("4,0 IE/h"), QStringLiteral("5,0 IE/h"),
+                                    QStringLiteral("6,0 IE/h")},
+                                   3, this);
+    RadioGroupMax->setObjectName(QStringLiteral("RadioGroupMax"));
+    scale.place(RadioGroupMax, 17, 28, 393, 89);
+
+    RadioGroupPrint =
+        new RadioGroup(QStringLiteral("Druckmethode:"),
+                       {QStringLiteral("Farbe"), QStringLiteral("schwarz / weiß")}, 1, this);
+    RadioGroupPrint->setObjectName(QStringLiteral("RadioGroupPrint"));
+    scale.place(RadioGroupPrint, 17, 136, 393, 77);
+
+    for (RadioGroup* group : {RadioGroupMax, RadioGroupPrint}) {
+        for (int i = 0; i < group->count(); ++i)
+            group->item(i)->setObjectName(group->objectName() + QStringLiteral("Item%1").arg(i));
+    }
+
+    GroupBoxVerzeichnis =
+        new QGroupBox(QStringLiteral("Verzeichnis zur Speicherung von Basalraten:"), this);
+    GroupBoxVerzeichnis->setObjectName(QStringLiteral("GroupBoxVerzeichnis"));
+    scale.place(GroupBoxVerzeichnis, 15, 232, 397, 77);
+
+    LabelVerzeichnis = new QLabel(GroupBoxVerzeichnis);
+    LabelVerzeichnis->setObjectName(QStringLiteral("LabelVerzeichnis"));
+    // A folder name is shown as it is stored, never read as markup.
+    LabelVerzeichnis->setTextFormat(Qt::PlainText);
+    QFont narrow = arial(scale, QStringLiteral("Arial Narrow"));
+    narrow.setBold(true);
+    LabelVerzeichnis->setFont(narrow);
+    LabelVerzeichnis->setToolTip(QStringLiteral("Verzeichnis, das zum Speichern bzw. Laden der "
+                                                "nächsten Datei automatisch geöffnet wird"));
+    scale.place(LabelVerzeichnis, 24, 32, 353, 22);
+
+    const QSize glyph(scale.value(kGlyphSide), scale.value(kGlyphSide));
+
+    BitBtnOK = new QPushButton(QStringLiteral("OK und speichern"), this);
+    BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
+    BitBtnOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtnOK->setIconSize(glyph);
+    BitBtnOK->setDefault(true);
+    scale.place(BitBtnOK, 39, 332, 192, 33);
+
+    BitBtnAbbr = new QPushButton(QStringLiteral("Abbruch"), this);
+    BitBtnAbbr->setObjectName(QStringLiteral("BitBtnAbbr"));
+    BitBtnAbbr->setIcon(cancelGlyph(glyph.width()));
+    BitBtnAbbr->setIconSize(glyph);
+    scale.place(BitBtnAbbr, 257, 332, 130, 33);
+}
+
+void TFormOptionen::FormCreate()
+{
+    const QSize screen = platform().screenSize();
+    setFixedSize(MulDiv(435, screen.width(), 1024), MulDiv(415, screen.height(), 768));
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+
+    const IniFile settings(settingsFilePath());
+    const int stored =
+        settings.readInteger(settingskeys::einstellungen(), settingskeys::maximum(), -1);
+    // A stored maximum that is none of the choices leaves every item unselected.
+    for (int i = 0; i < int(std::size(kMaximumChoices)); ++i) {
+        if (stored == kMaximumChoices[i])
+            RadioGroupMax->setItemIndex(i);
+    }
+    const bool colour =
+        settings.readBool(settingskeys::einstellungen(), settingskeys::farbDruck(), true);
+    RadioGroupPrint->setItemIndex(colour ? 0 : 1);
+    LabelVerzeichnis->setText(settings.readString(
+        settingskeys::einstellungen(), settingskeys::verzeichnis(), QStringLiteral("ERROR")));
+}
+
+void TFormOptionen::BitBtnOKClick()
+{
+    AltesMaximum = m_owner->Maximum;
+    const int index = RadioGroupMax->itemIndex();
+    // With no item selected there is no new choice: the maximum in force stays.
+    const qint32 newMaximum = index >= 0 ? kMaximumChoices[index] : AltesMaximum;
+
+    IniFile settings(settingsFilePath());
+    settings.writeInteger(settingskeys::einstellungen(), settingskeys::maximum(), newMaximum);
+    settings.writeBool(settingskeys::einstellungen(), settingskeys::farbDruck(),
+                       RadioGroupPrint->itemIndex() == 0);
+    // Same section as the first-run check's "Teststring": names match regardless of case.
+    settings.writeString(QStringLiteral("TestString"), settingskeys::datei(),
+                         settingskeys::vorhanden());
+
+    m_owner->CloseOptionsForm();
+}
+
+void TFormOptionen::BitBtnAbbrClick()
+{
+    reject();
+}
+
+} // namespace fendrimo

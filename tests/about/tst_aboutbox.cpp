@@ -1,0 +1,214 @@
+// The information box: every way to open it from the main window, its texts,
+// closing it, and its size on three screens.
+
+#include "about/aboutbox.h"
+#include "app/artwork.h"
+#include "support/mainwindowfixture.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace fendrimo;
+using namespace fendrimo::testing;
+
+namespace {
+
+struct ModalRun
+{
+    bool found = false;
+    bool leftOpen = false;
+    int result = -1;
+};
+
+// Arms drive for the information box that open() brings up. A box that drive
+// leaves open is closed, so a failing check can't hang the run.
+std::shared_ptr<ModalRun> withAboutBox(QObject* context, const std::function<void()>& open,
+                                       std::function<void(TAboutBox*)> drive)
+{
+    auto run = std::make_shared<ModalRun>();
+    QTimer::singleShot(0, context, [run, drive] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* box = qobject_cast<TAboutBox*>(modal);
+        if (!box) {
+            if (auto* other = qobject_cast<QDialog*>(modal))
+                other->reject();
+            return;
+        }
+        run->found = true;
+        drive(box);
+        run->leftOpen = box->isVisible();
+        if (run->leftOpen)
+            box->reject();
+        run->result = box->result();
+    });
+    open();
+    return run;
+}
+
+template <typename T> T* child(QWidget* parent, const QString& name)
+{
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qWarning("no child %s", qPrintable(name));
+    return found;
+}
+
+} // namespace
+
+class TestAboutBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensFromTheMainWindow_data();
+    void opensFromTheMainWindow();
+    void contents();
+    void geometry_data();
+    void geometry();
+};
+
+void TestAboutBox::opensFromTheMainWindow_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<int>("closing"); // 0: click OK, 1: Enter, 2: Space on OK
+    QTest::newRow("menu, OK clicked") << 0 << 0;
+    QTest::newRow("click on the picture, Enter") << 1 << 1;
+    QTest::newRow("click on the credit line, Space") << 2 << 2;
+    QTest::newRow("double click on the picture") << 3 << 0;
+    QTest::newRow("double click on the credit line") << 4 << 0;
+}
+
+void TestAboutBox::opensFromTheMainWindow()
+{
+    QFETCH(int, how);
+    QFETCH(int, closing);
+    MainWindowFixture f(30);
+    TForm1& w = f.w();
+    QWidget* target = (how == 1 || how == 3) ? static_cast<QWidget*>(w.Image1) : w.Label32;
+    const QPoint centre = target->rect().center();
+    const auto open = [&] {
+        if (how == 0) {
+            w.Programminfos1->trigger();
+        } else if (how <= 2) {
+            sendMouse(target, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(target, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+        } else {
+            sendMouse(target, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
+        }
+    };
+    auto run = withAboutBox(&w, open, [&](TAboutBox* box) {
+        QCOMPARE(box->parentWidget(), static_cast<QWidget*>(&w));
+        QVERIFY(box->isModal());
+        auto* ok = child<QPushButton>(box, QStringLiteral("OKButton"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ok));
+        if (closing == 0)
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            QTest::keyClick(ok, closing == 1 ? Qt::Key_Return : Qt::Key_Space);
+    });
+    QVERIFY(run->found);
+    QVERIFY(!run->leftOpen);
+    QCOMPARE(run->result, int(QDialog::Accepted));
+    // Discarded after closing; the main window state is untouched.
+    QVERIFY(w.findChildren<TAboutBox*>().isEmpty());
+    QVERIFY(w.DatenGespeichert);
+    QVERIFY(f.fake.boxes.isEmpty());
+}
+
+void TestAboutBox::contents()
+{
+    MainWindowFixture f(30);
+    auto run = withAboutBox(
+        &f.w(), [&] { f.w().Programminfos1->trigger(); },
+        [&](TAboutBox* box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("Fendrimo - Programm-Informationen"));
+            const Qt::WindowFlags flags = box->windowFlags();
+            QVERIFY(!(flags & Qt::WindowSystemMenuHint));
+            QVERIFY(!(flags & Qt::WindowCloseButtonHint));
+
+            auto* name = child<QLabel>(box, QStringLiteral("ProductName"));
+            auto* platformLabel = child<QLabel>(box, QStringLiteral("Label1"));
+            auto* version = child<QLabel>(box, QStringLiteral("Version"));
+            auto* image = child<QLabel>(box, QStringLiteral("Image1"));
+            auto* panel = child<QFrame>(box, QStringLiteral("Panel1"));
+            auto* ok = child<QPushButton>(box, QStringLiteral("OKButton"));
+            QCOMPARE(name->text(), QStringLiteral("Fendrimo"));
+            QCOMPARE(platformLabel->text(), QStringLiteral("für Windows 95"));
+            QCOMPARE(version->text(), QStringLiteral("Version 2.1F"));
+            QCOMPARE(ok->text(), QStringLiteral("OK"));
+            QVERIFY(ok->isDefault());
+            QVERIFY(!ok->icon().isNull());
+            // The picture and the three labels lie in the panel.
+            for (QWidget* inside :
+                 {static_cast<QWidget*>(image), static_cast<QWidget*>(name),
+                  static_cast<QWidget*>(platformLabel), static_cast<QWidget*>(version)})
+                QCOMPARE(inside->parentWidget(), static_cast<QWidget*>(panel));
+            QVERIFY(!image->pixmap().isNull());
+            QCOMPARE(image->pixmap().toImage(),
+                     programIcon().pixmap(image->pixmap().size()).toImage());
+
+            QCOMPARE(name->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+    QVERIFY(run->found);
+    QVERIFY(!run->leftOpen);
+}
+
+void TestAboutBox::geometry_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QRect>("panel");
+    QTest::addColumn<QRect>("image"); // inside the panel
+    QTest::addColumn<QRect>("ok");
+    QTest::addColumn<QList<int>>("fontPixels"); // ProductName, Label1, Version, OKButton
+    QTest::newRow("1024x768") << QSize(1024, 768) << QSize(427, 526) << QPoint(298, 121)
+                              << QRect(12, 14, 395, 201) << QRect(16, 20, 53, 53)
+                              << QRect(161, 451, 96, 33) << QList<int>{25, 18, 15, 17};
+    // 427 * 1.25 = 533.75 -> 534, 526 * 1024 / 768 = 701.33 -> 701; edges times 1.25:
+    // 407 -> 508.75 -> 509, 451 -> 563.75 -> 564; fonts 31.25 -> 31, 22.5 -> 23, 18.75 -> 19.
+    QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(534, 701) << QPoint(373, 161)
+                               << QRect(15, 18, 494, 251) << QRect(20, 25, 66, 66)
+                               << QRect(201, 564, 120, 41) << QList<int>{31, 23, 19, 21};
+    QTest::newRow("800x600") << QSize(800, 600) << QSize(334, 411) << QPoint(233, 94)
+                             << QRect(9, 11, 309, 157) << QRect(13, 16, 41, 41)
+                             << QRect(126, 352, 75, 26) << QList<int>{20, 14, 12, 13};
+}
+
+void TestAboutBox::geometry()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, position);
+    QFETCH(QRect, panel);
+    QFETCH(QRect, image);
+    QFETCH(QRect, ok);
+    QFETCH(QList<int>, fontPixels);
+    MainWindowFixture f(30);
+    f.fake.screen = screen;
+    auto run = withAboutBox(
+        &f.w(), [&] { f.w().Programminfos1->trigger(); },
+        [&](TAboutBox* box) {
+            QCOMPARE(box->size(), size);
+            QCOMPARE(box->pos(), position);
+            QCOMPARE(child<QWidget>(box, QStringLiteral("Panel1"))->geometry(), panel);
+            QCOMPARE(child<QWidget>(box, QStringLiteral("Image1"))->geometry(), image);
+            QCOMPARE(child<QWidget>(box, QStringLiteral("OKButton"))->geometry(), ok);
+            QList<int> pixels;
+            for (const char* name : {"ProductName", "Label1", "Version", "OKButton"})
+                pixels << child<QWidget>(box, QLatin1String(name))->font().pixelSize();
+            QCOMPARE(pixels, fontPixels);
+        });
+    QVERIFY(run->found);
+}
+
+QTEST_MAIN(TestAboutBox)
+#include "tst_aboutbox.moc"
