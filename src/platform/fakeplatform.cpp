@@ -1,5 +1,7 @@
 #include "platform/fakeplatform.h"
 
+#include <QPrinter>
+
 namespace fendrimo {
 
 FakePlatform::FakePlatform()
@@ -18,6 +20,7 @@ void FakePlatform::clear()
     fileDialogs.clear();
     events.clear();
     beeps = exclamations = unscriptedQuestions = unscriptedDialogs = 0;
+    printerSetups = 0;
     m_answers.clear();
     m_files.clear();
 }
@@ -84,6 +87,34 @@ std::optional<QString> FakePlatform::saveFileName(QWidget*, const FileDialogRequ
 std::optional<QString> FakePlatform::openFileName(QWidget*, const FileDialogRequest& request)
 {
     return nextFile(request, QStringLiteral("open-dialog"));
+}
+
+ActivePrinter FakePlatform::activePrinter()
+{
+    if (printing)
+        return printing->activePrinter();
+    if (!printerAvailable)
+        return {};
+    if (printer)
+        return {printer, printerName, printerToFile};
+    if (!m_ownPrinter) {
+        m_ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_ownPrinter->setOutputFormat(QPrinter::PdfFormat);
+    }
+    // The file printer gets its name from the save dialog; the other one
+    // "sends" its page to the file the test looks at.
+    if (!printerToFile)
+        m_ownPrinter->setOutputFileName(printerOutput);
+    return {m_ownPrinter.get(), printerName, printerToFile};
+}
+
+bool FakePlatform::printerSetup(QWidget* parent)
+{
+    ++printerSetups;
+    events.append(QStringLiteral("printer-setup"));
+    if (printing)
+        return printing->printerSetup(parent);
+    return onPrinterSetup ? onPrinterSetup() : false;
 }
 
 } // namespace fendrimo

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace fendrimo {
 
@@ -46,6 +47,20 @@ public:
     QSize screen{1024, 768};
     QDateTime clock{QDate(2026, 12, 8), QTime(17, 5, 9)};
 
+    // Printing. The fake's own printer writes its page as PDF to printerOutput
+    // and is listed as printerName; printerToFile makes it the PDF printer
+    // that asks for a file name. A test may put its own printer in its place,
+    // or hand all printer services to another platform (a real one).
+    bool printerAvailable = true; // false: no output can be had at all
+    QString printerName = QStringLiteral("Laserdrucker");
+    bool printerToFile = false;
+    QString printerOutput;
+    QPrinter* printer = nullptr;
+    Platform* printing = nullptr;
+    // What the user does in the printer setup dialog; true confirms. Unset: cancel.
+    std::function<bool()> onPrinterSetup;
+    int printerSetups = 0; // also "printer-setup" in events
+
     // Runs for every box before it answers (the box is in boxes already);
     // lets a test look at the window while the box would be on screen.
     std::function<void(const Box&)> onBox;
@@ -62,12 +77,15 @@ public:
     QDateTime now() const override { return clock; }
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
+    ActivePrinter activePrinter() override;
+    bool printerSetup(QWidget* parent) override;
 
 private:
     std::optional<QString> nextFile(const FileDialogRequest& request, const QString& event);
 
     std::deque<MessageResult> m_answers;
     std::deque<std::optional<QString>> m_files;
+    std::unique_ptr<QPrinter> m_ownPrinter;
 };
 
 } // namespace fendrimo

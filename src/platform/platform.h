@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace fendrimo {
@@ -34,6 +35,16 @@ struct FileDialogRequest
     bool fileMustExist = false;
 };
 
+// The printer that prints: the one last chosen in the printer setup, else the
+// system's default printer, else the first one installed, else a PDF printer
+// that writes a file. The platform keeps it, with its settings, for the run.
+struct ActivePrinter
+{
+    QPrinter* printer = nullptr; // nullptr: no output can be had at all
+    QString name;                // its entry in the list of printers
+    bool toFile = false;         // PDF output: the page needs a file name first
+};
+
 class Platform
 {
 public:
@@ -56,6 +67,11 @@ public:
                                                 const FileDialogRequest& request) = 0;
     virtual std::optional<QString> openFileName(QWidget* parent,
                                                 const FileDialogRequest& request) = 0;
+
+    virtual ActivePrinter activePrinter() = 0;
+    // The printer setup dialog, modal, on the active printer; it may choose
+    // another printer or change its settings. True when confirmed.
+    virtual bool printerSetup(QWidget* parent) = 0;
 };
 
 // The platform in force: the real one unless a test has put another in place.

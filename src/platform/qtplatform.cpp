@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -76,6 +78,15 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
 
 } // namespace
 
+// The run's printer belongs to the application object, so it is gone before
+// the fonts and the print support it uses are torn down.
+class QtPlatform::PrinterKeeper final : public QObject
+{
+public:
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
 MessageResult QtPlatform::message(QWidget* parent, MessageType type, const QString& text,
                                   MessageButtons buttons)
 {
@@ -146,6 +157,40 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialo
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialogRequest& request)
 {
     return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+QtPlatform::~QtPlatform()
+{
+    delete m_printer.data();
+}
+
+QPrinter* QtPlatform::printer()
+{
+    if (!m_printer && QCoreApplication::instance())
+        m_printer = new PrinterKeeper(QCoreApplication::instance());
+    return m_printer ? &m_printer->printer : nullptr;
+}
+
+ActivePrinter QtPlatform::activePrinter()
+{
+    QPrinter* active = printer();
+    if (!active || !active->isValid())
+        return {};
+    // Without an installed printer Qt prints to PDF; that is a printer too.
+    const bool toFile = active->outputFormat() == QPrinter::PdfFormat;
+    return {active, toFile ? QStringLiteral("PDF-Datei") : active->printerName(), toFile};
+}
+
+bool QtPlatform::printerSetup(QWidget* parent)
+{
+    QPrinter* active = printer();
+    if (!active)
+        return false;
+    QPrintDialog dialog(active, parent);
+    dialog.setWindowTitle(QStringLiteral("Drucker auswählen und einrichten"));
+    // The report is one whole page: no page ranges, no selection.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace fendrimo

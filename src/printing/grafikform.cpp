@@ -1,0 +1,272 @@
+#include "printing/grafikform.h"
+
+#include "app/tform1.h"
+#include "platform/error.h"
+#include "platform/platform.h"
+#include "platform/regional.h"
+#include "printing/reportjob.h"
+#include "printing/shownlines.h"
+#include "profile/textfields.h"
+#include "settings/inifile.h"
+#include "settings/settingskeys.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStyle>
+
+namespace fendrimo {
+
+namespace {
+
+constexpr int kGlyphSide = 16;
+
+QPixmap glyphCanvas()
+{
+    QPixmap pixmap(kGlyphSide, kGlyphSide);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// A spanner lying across a screwdriver.
+QIcon toolsGlyph()
+{
+    QPixmap pixmap = glyphCanvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(200, 60, 40));
+    p.save();
+    p.translate(8, 8);
+    p.rotate(45);
+    p.drawRoundedRect(QRectF(-1.5, -1, 3, 8), 1, 1);
+    p.setBrush(QColor(170, 170, 170));
+    p.drawRect(QRectF(-0.75, -7.5, 1.5, 7));
+    p.restore();
+    p.save();
+    p.translate(8, 8);
+    p.rotate(-45);
+    QPainterPath spanner;
+    spanner.addRoundedRect(QRectF(-1.25, -4, 2.5, 11), 1, 1);
+    spanner.addEllipse(QPointF(0, -5), 3, 3);
+    QPainterPath mouth;
+    mouth.addRect(QRectF(-1, -8.5, 2, 3.5));
+    p.setBrush(QColor(150, 160, 175));
+    p.drawPath(spanner.subtracted(mouth));
+    p.restore();
+    return QIcon(pixmap);
+}
+
+// A printer with a sheet coming out.
+QIcon printerGlyph()
+{
+    QPixmap pixmap = glyphCanvas();
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 1.5, 7, 5));
+    p.setBrush(QColor(180, 180, 180));
+    p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1, 1);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 10.5, 7, 4));
+    p.setPen(QPen(QColor(0, 0, 200), 1));
+    p.drawLine(QPointF(5.5, 12.5), QPointF(10.5, 12.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 170, 0));
+    p.drawEllipse(QPointF(12.5, 8.5), 0.9, 0.9);
+    return QIcon(pixmap);
+}
+
+QFrame* bevel(const QString& name, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+bool colourPrinting()
+{
+    return IniFile(settingsFilePath())
+        .readBool(settingskeys::einstellungen(), settingskeys::farbDruck(), true);
+}
+
+// Asks where the PDF printer writes the page; false when the user cancels.
+bool choosePdfFile(QWidget* parent, QPrinter& printer)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Basalrate als PDF-Datei drucken");
+    request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.startFolder =
+        IniFile(settingsFilePath())
+            .readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), QString());
+    request.proposedFile = printer.outputFileName();
+    request.confirmOverwrite = true;
+    const std::optional<QString> chosen = platform().saveFileName(parent, request);
+    if (!chosen)
+        return false;
+    printer.setOutputFileName(*chosen);
+    return true;
+}
+
+// What the report shows: the record as the print command handed it over,
+// the maximum and the notes as the main window has them now.
+ReportInput reportInput(const TForm1& owner, bool colour)
+{
+    ReportInput input;
+    input.maximum = owner.Maximum;
+    for (int h = 0; h < Profilsatz::Hours; ++h)
+        input.positions[size_t(h)] = owner.Profilsatz.rate(h);
+    input.datum = owner.Profilsatz.datum();
+    input.bolusMorgens = owner.Profilsatz.bolus(1);
+    input.bolusMittags = owner.Profilsatz.bolus(4);
+    input.bolusAbends = owner.Profilsatz.bolus(7);
+    input.notes = shownLines(*owner.MemoNotizen);
+    input.colour = colour;
+    const RegionalFormats& formats = RegionalFormats::current();
+    input.today = formats.shortDate(platform().now().date());
+    input.decimalSeparator = formats.decimalSeparator;
+    return input;
+}
+
+} // namespace
+
+QString activePrinterEntry()
+{
+    const ActivePrinter active = platform().activePrinter();
+    if (!active.printer)
+        throw Failure(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+    return active.name;
+}
+
+TGrafikForm::TGrafikForm(TForm1* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
+{
+    setObjectName(QStringLiteral("GrafikForm"));
+    setWindowTitle(QStringLiteral("Fendrimo - Drucken"));
+    buildControls();
+
+    // The print dialog keeps its design size on every screen.
+    setFixedSize(477, 362);
+    const QSize screen = platform().screenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+
+    connect(BitBtnDruckSetup, &QPushButton::clicked, this,
+            [this] { m_owner->guarded([this] { ButtonDruckSetupClick(); }); });
+    connect(BitBtnDruck, &QPushButton::clicked, this,
+            [this] { m_owner->guarded([this] { ButtonDruckenClick(); }); });
+    connect(BitBtnCancel, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
+
+    m_owner->guarded([this] { FormCreate(); });
+    BitBtnDruck->setFocus();
+}
+
+void TGrafikForm::buildControls()
+{
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(17);
+    setFont(arial);
+    QPalette black = palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    black.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(black);
+
+    // Frames first: what is created later lies on top.
+    Bevel1 = bevel(QStringLiteral("Bevel1"), this);
+    Bevel1->setGeometry(18, 20, 441, 137);
+    Bevel3 = bevel(QStringLiteral("Bevel3"), this);
+    Bevel3->setGeometry(18, 164, 441, 81);
+    Bevel2 = bevel(QStringLiteral("Bevel2"), this);
+    Bevel2->setGeometry(18, 256, 441, 85);
+
+    GroupBoxAktDrucker = new QGroupBox(QStringLiteral("Aktiver Drucker:"), this);
+    GroupBoxAktDrucker->setObjectName(QStringLiteral("GroupBoxAktDrucker"));
+    GroupBoxAktDrucker->setGeometry(32, 36, 413, 101);
+
+    EditPrinter = new QLineEdit(this);
+    EditPrinter->setObjectName(QStringLiteral("EditPrinter"));
+    EditPrinter->setReadOnly(true);
+    EditPrinter->setFocusPolicy(Qt::ClickFocus);
+    QFont italic = arial;
+    italic.setItalic(true);
+    EditPrinter->setFont(italic);
+    EditPrinter->setGeometry(44, 60, 385, 28);
+
+    BitBtnDruckSetup = new QPushButton(QStringLiteral("Drucker auswählen und einrichten"), this);
+    BitBtnDruckSetup->setObjectName(QStringLiteral("BitBtnDruckSetup"));
+    BitBtnDruckSetup->setIcon(toolsGlyph());
+    BitBtnDruckSetup->setIconSize(QSize(kGlyphSide, kGlyphSide));
+    BitBtnDruckSetup->setGeometry(48, 96, 381, 33);
+
+    GroupBoxPrintMethod =
+        new QGroupBox(QStringLiteral("Druckmethode (bei \"Optionen\" einzustellen):"), this);
+    GroupBoxPrintMethod->setObjectName(QStringLiteral("GroupBoxPrintMethod"));
+    GroupBoxPrintMethod->setGeometry(32, 176, 413, 57);
+
+    LabelPrintMethod = new QLabel(GroupBoxPrintMethod);
+    LabelPrintMethod->setObjectName(QStringLiteral("LabelPrintMethod"));
+    LabelPrintMethod->setTextFormat(Qt::PlainText);
+    QFont boldItalic = italic;
+    boldItalic.setBold(true);
+    LabelPrintMethod->setFont(boldItalic);
+    LabelPrintMethod->setGeometry(20, 24, 381, 19);
+
+    BitBtnDruck = new QPushButton(QStringLiteral("Drucken"), this);
+    BitBtnDruck->setObjectName(QStringLiteral("BitBtnDruck"));
+    BitBtnDruck->setIcon(printerGlyph());
+    BitBtnDruck->setIconSize(QSize(kGlyphSide, kGlyphSide));
+    BitBtnDruck->setGeometry(56, 276, 161, 37);
+
+    BitBtnCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
+    BitBtnCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    BitBtnCancel->setIconSize(QSize(kGlyphSide, kGlyphSide));
+    BitBtnCancel->setGeometry(256, 276, 161, 37);
+
+    // Tab runs over the buttons only; the printer name is shown, not edited.
+    setTabOrder(BitBtnDruckSetup, BitBtnDruck);
+    setTabOrder(BitBtnDruck, BitBtnCancel);
+}
+
+void TGrafikForm::FormCreate()
+{
+    EditPrinter->setText(activePrinterEntry());
+    LabelPrintMethod->setText(colourPrinting() ? QStringLiteral("Farbdruck")
+                                               : QStringLiteral("Schwarz / Weiß"));
+}
+
+void TGrafikForm::ButtonDruckSetupClick()
+{
+    platform().printerSetup(this);
+    EditPrinter->setText(activePrinterEntry());
+}
+
+void TGrafikForm::ButtonDruckenClick()
+{
+    const bool colour = colourPrinting();
+    const ActivePrinter active = platform().activePrinter();
+    if (!active.printer)
+        throw Failure(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+    // Cancelling the file name prints nothing and leaves the dialog open.
+    if (active.toFile && !choosePdfFile(this, *active.printer))
+        return;
+    printReport(*active.printer, reportInput(*m_owner, colour));
+    accept();
+}
+
+void TGrafikForm::ButtonAbbrechenClick()
+{
+    reject();
+}
+
+} // namespace fendrimo

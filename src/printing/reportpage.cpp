@@ -1,0 +1,178 @@
+#include "printing/reportpage.h"
+
+#include "profile/zehntel.h"
+
+#include <algorithm>
+
+namespace fendrimo {
+
+namespace {
+
+constexpr int kHours = 24;
+constexpr qint64 kChartLeft = 150;
+constexpr qint64 kChartRight = 1830;
+constexpr qint64 kChartTop = -700;
+constexpr qint64 kAxisTop = -500;
+constexpr qint64 kHourWidth = 70;
+constexpr qint64 kTenthHeight = 20;
+
+// Cut lines this far below the page: wide pens and their round ends stay
+// off the page just as they would uncut.
+constexpr qint64 kBelowPage = 20;
+// Far more than any paper: a thousand kilometres.
+constexpr qint64 kLargestDepth = qint64(10000) * 1000 * 1000;
+
+qint64 hourLeft(int hour)
+{
+    return kChartLeft + kHourWidth * hour;
+}
+
+// Collects the steps, leaving out what can't reach the printable area.
+class PageBuilder
+{
+public:
+    // The depth is bounded so that cutting below the page can't overflow.
+    explicit PageBuilder(qint64 pageDepth)
+        : m_bottom(-std::clamp<qint64>(pageDepth, 0, kLargestDepth))
+    {
+    }
+
+    // A text runs downward from its top edge: it shows while that edge is on the page.
+    void text(qint64 x, qint64 y, const QString& text, int height, const QColor& colour)
+    {
+        if (y <= m_bottom)
+            return;
+        ReportStep step;
+        step.kind = ReportStep::Kind::Text;
+        step.x = x;
+        step.y = y;
+        step.text = text;
+        step.fontHeight = height;
+        step.colour = colour;
+        m_steps.append(step);
+    }
+
+    // Lines are vertical or horizontal, so cutting the y of their ends keeps
+    // the part on the page exactly.
+    void line(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int width, const QColor& colour)
+    {
+        if (std::max(y1, y2) < m_bottom)
+            return;
+        const qint64 floor = m_bottom - kBelowPage;
+        ReportStep step;
+        step.kind = ReportStep::Kind::Line;
+        step.x = x1;
+        step.y = std::max(y1, floor);
+        step.x2 = x2;
+        step.y2 = std::max(y2, floor);
+        step.penWidth = width;
+        step.colour = colour;
+        m_steps.append(step);
+    }
+
+    // The first k >= 0 whose y = base + 20 k lies on the page (y >= bottom),
+    // or whose text top (y > bottom) does when strict.
+    qint64 firstVisibleTenth(qint64 base, bool strict) const
+    {
+        const qint64 below = m_bottom - base; // how far the bottom lies above base
+        if (below < 0 || (below == 0 && !strict))
+            return 0;
+        return strict ? below / kTenthHeight + 1 : (below + kTenthHeight - 1) / kTenthHeight;
+    }
+
+    QList<ReportStep> take() { return std::move(m_steps); }
+
+private:
+    qint64 m_bottom;
+    QList<ReportStep> m_steps;
+};
+
+QString bolusText(const QString& bolus)
+{
+    // Only a slot without any character counts as empty; blanks are printed.
+    return bolus.isEmpty() ? QStringLiteral("k. A.") : bolus + QStringLiteral(":1");
+}
+
+} // namespace
+
+QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
+{
+    PageBuilder page(pageDepth);
+    const QColor black = kReportBlack;
+    const QColor accent = input.colour ? kReportBlue : kReportBlack;
+    const QChar separator = input.decimalSeparator;
+    const qint64 maximum = input.maximum;
+
+    // 64 bits throughout: a loaded profile can raise the maximum to about
+    // two thousand million tenths, twenty times that overflows 32 bits.
+    std::array<qint64, kHours> rates{};
+    qint64 total = 0;
+    for (int h = 0; h < kHours; ++h) {
+        rates[h] = maximum - input.positions[h];
+        total += rates[h];
+    }
+    const qint64 base = -700 - kTenthHeight * maximum;
+    const auto rateY = [&](int hour) { return base + kTenthHeight * rates[hour]; };
+
+    // Heading block.
+    page.text(150, -150, QStringLiteral("Basalrate"), 100, black);
+    page.line(150, -260, 1950, -260, 1, black);
+    page.text(150, -290, QStringLiteral("Programmiert am:"), 50, black);
+    page.text(750, -290, input.datum, 50, black);
+    page.text(150, -340, QStringLiteral("Gedruckt am: "), 50, black);
+    page.text(750, -340, input.today, 50, black);
+    page.text(150, -390, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
+    page.text(750, -390, ZehntelText(total, separator) + QStringLiteral(" IE"), 50, accent);
+    page.text(1200, -290, QStringLiteral("Bolus morgens:"), 50, black);
+    page.text(1600, -290, bolusText(input.bolusMorgens), 50, black);
+    page.text(1200, -340, QStringLiteral("Bolus mittags:"), 50, black);
+    page.text(1600, -340, bolusText(input.bolusMittags), 50, black);
+    page.text(1200, -390, QStringLiteral("Bolus abends:"), 50, black);
+    page.text(1600, -390, bolusText(input.bolusAbends), 50, black);
+
+    // Grid: one line per hour, the two outer ones are the axes and reach higher.
+    for (int i = 0; i <= kHours; ++i) {
+        const bool axis = i == 0 || i == kHours;
+        page.line(hourLeft(i), base, hourLeft(i), axis ? kAxisTop : kChartTop, 1, black);
+    }
+    // One line per tenth, the lowest first; only those on the page.
+    for (qint64 k = page.firstVisibleTenth(base, false); k <= maximum; ++k) {
+        const qint64 y = base + kTenthHeight * k;
+        page.line(kChartLeft, y, kChartRight, y, 1, black);
+    }
+
+    page.text(1890, base - 20, QStringLiteral("Uhr"), 30, black);
+    for (int n = 0; n <= kHours; ++n)
+        page.text(145 + kHourWidth * n, base - 20, QString::number(n), 30, black);
+    page.text(160, kAxisTop, QStringLiteral("IE/h"), 30, black);
+    page.text(1777, kAxisTop, QStringLiteral("IE/h"), 30, black);
+
+    for (qint64 k = page.firstVisibleTenth(base + 7, true); k <= maximum; ++k) {
+        const qint64 y = base + 7 + kTenthHeight * k;
+        const QString value = ZehntelText(k, separator);
+        page.text(120, y, value, 15, black);
+        page.text(1840, y, value, 15, black);
+    }
+
+    // Step line: a horizontal stretch per hour, joined at the hour boundaries.
+    page.line(kChartLeft, rateY(0), hourLeft(1), rateY(0), 10, accent);
+    for (int h = 1; h < kHours; ++h) {
+        page.line(hourLeft(h), rateY(h - 1), hourLeft(h), rateY(h), 10, accent);
+        page.line(hourLeft(h), rateY(h), hourLeft(h + 1), rateY(h), 10, accent);
+    }
+
+    // A run of equal rates is labelled once, at its first hour.
+    for (int h = 0; h < kHours; ++h) {
+        if (h == 0 || rates[h] != rates[h - 1])
+            page.text(hourLeft(h) + 10, rateY(h) + 37, ZehntelText(rates[h], separator), 30,
+                      accent);
+    }
+
+    page.text(150, base - 200, QStringLiteral("Notizen / Bemerkungen:"), 50, black);
+    for (int i = 0; i < input.notes.size(); ++i)
+        page.text(150, base - 300 - 50 * qint64(i), input.notes.at(i), 45, black);
+
+    return page.take();
+}
+
+} // namespace fendrimo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QChar>
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace fendrimo {
+
+// What the printed report shows, as handed over by the print command.
+struct ReportInput
+{
+    qint32 maximum = 0;                 // tenths of IE/h: sets the chart's height
+    std::array<qint64, 24> positions{}; // slider positions P0..P23; rate = maximum - position
+    QString datum;
+    QString bolusMorgens; // slot 1
+    QString bolusMittags; // slot 4
+    QString bolusAbends;  // slot 7
+    QStringList notes;    // the lines the notes field shows
+    bool colour = true;
+    QString today; // short date of the printing day
+    QChar decimalSeparator = QLatin1Char(',');
+};
+
+// One drawing step of the page. Units are 0.1 mm, x to the right, y upward,
+// origin at the top-left corner of the printable area: every y is negative.
+struct ReportStep
+{
+    enum class Kind { Text, Line };
+
+    Kind kind = Kind::Text;
+    qint64 x = 0; // text: top-left corner of its cell; line: start
+    qint64 y = 0;
+    qint64 x2 = 0; // line: end
+    qint64 y2 = 0;
+    QString text;
+    int fontHeight = 0; // text: cell height
+    int penWidth = 0;   // line
+    QColor colour;
+};
+
+inline const QColor kReportBlack{0, 0, 0};
+inline const QColor kReportBlue{0, 0, 255};
+
+// The report page as an ordered list of steps; later texts cover earlier lines.
+// pageDepth is the height of the printable area: steps that lie wholly below
+// it are left out and lines are cut just below it, so the work and the
+// coordinates stay bounded however large the maximum is.
+QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth);
+
+} // namespace fendrimo
