@@ -35,32 +35,22 @@ QPixmap glyphCanvas()
     return pixmap;
 }
 
-// A spanner lying across a screwdriver.
+// A spanner, head up to the right.
 QIcon toolsGlyph()
 {
     QPixmap pixmap = glyphCanvas();
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    p.setBrush(QColor(200, 60, 40));
-    p.save();
     p.translate(8, 8);
     p.rotate(45);
-    p.drawRoundedRect(QRectF(-1.5, -1, 3, 8), 1, 1);
-    p.setBrush(QColor(170, 170, 170));
-    p.drawRect(QRectF(-0.75, -7.5, 1.5, 7));
-    p.restore();
-    p.save();
-    p.translate(8, 8);
-    p.rotate(-45);
     QPainterPath spanner;
-    spanner.addRoundedRect(QRectF(-1.25, -4, 2.5, 11), 1, 1);
-    spanner.addEllipse(QPointF(0, -5), 3, 3);
-    QPainterPath mouth;
-    mouth.addRect(QRectF(-1, -8.5, 2, 3.5));
+    spanner.addRoundedRect(QRectF(-1.6, -3, 3.2, 10.5), 1.2, 1.2);
+    spanner.addEllipse(QPointF(0, -4.2), 3.6, 3.6);
+    QPainterPath jaw;
+    jaw.addRect(QRectF(-1.3, -8.5, 2.6, 4.6));
+    p.setPen(QPen(QColor(50, 55, 65), 1));
     p.setBrush(QColor(150, 160, 175));
-    p.drawPath(spanner.subtracted(mouth));
-    p.restore();
+    p.drawPath(spanner.simplified().subtracted(jaw));
     return QIcon(pixmap);
 }
 
@@ -141,12 +131,17 @@ ReportInput reportInput(const TForm1& owner, bool colour)
 
 } // namespace
 
-QString activePrinterEntry()
+ActivePrinter requireActivePrinter()
 {
-    const ActivePrinter active = platform().activePrinter();
+    ActivePrinter active = platform().activePrinter();
     if (!active.printer)
         throw Failure(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
-    return active.name;
+    return active;
+}
+
+QString activePrinterEntry()
+{
+    return requireActivePrinter().name;
 }
 
 TGrafikForm::TGrafikForm(TForm1* owner)
@@ -254,9 +249,7 @@ void TGrafikForm::ButtonDruckSetupClick()
 void TGrafikForm::ButtonDruckenClick()
 {
     const bool colour = colourPrinting();
-    const ActivePrinter active = platform().activePrinter();
-    if (!active.printer)
-        throw Failure(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+    const ActivePrinter active = requireActivePrinter();
     // Cancelling the file name prints nothing and leaves the dialog open.
     if (active.toFile && !choosePdfFile(this, *active.printer))
         return;

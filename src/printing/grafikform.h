@@ -11,9 +11,12 @@ class QPushButton;
 namespace fendrimo {
 
 class TForm1;
+struct ActivePrinter;
 
-// The active printer's entry in the list of printers. Throws Failure
-// "Zur Zeit ist kein Standard-Drucker gewählt" when no output can be had.
+// The active printer. Throws Failure "Zur Zeit ist kein Standard-Drucker
+// gewählt" when no output can be had at all.
+ActivePrinter requireActivePrinter();
+// Its entry in the list of printers.
 QString activePrinterEntry();
 
 // "Fendrimo - Drucken": shows the active printer and the print method, runs
