@@ -79,7 +79,7 @@ QFrame* bevel(const QString& name, QWidget* parent)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
-    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
 }
