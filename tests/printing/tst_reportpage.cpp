@@ -122,8 +122,6 @@ private slots:
     void exactlyThreeThingsBlue();
     void decimalSeparator_data();
     void decimalSeparator();
-    void notesLines_data();
-    void notesLines();
     void drawingOrder();
     void cuttingAtThePageChangesNothingOnIt_data();
     void cuttingAtThePageChangesNothingOnIt();
@@ -462,31 +460,6 @@ void TestReportPage::decimalSeparator()
     QVERIFY(findText(steps, label));
     QCOMPARE(textsOfHeight(steps, 15)[2].text,
              QStringLiteral("0") + separator + QStringLiteral("1"));
-}
-
-void TestReportPage::notesLines_data()
-{
-    QTest::addColumn<QStringList>("notes");
-    QTest::newRow("none") << QStringList{};
-    QTest::newRow("one") << QStringList{QStringLiteral("Sport")};
-    QTest::newRow("empty line between")
-        << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
-}
-
-void TestReportPage::notesLines()
-{
-    QFETCH(QStringList, notes);
-    ReportInput in = input(30, workedRates());
-    in.notes = notes;
-    const QList<ReportStep> steps = describeReport(in, kA4Depth);
-    QVERIFY(findText(steps, QStringLiteral("Notizen / Bemerkungen:")));
-    const QList<ReportStep> lines = textsOfHeight(steps, 45);
-    QCOMPARE(lines.size(), notes.size());
-    for (int i = 0; i < notes.size(); ++i) {
-        QCOMPARE(lines[i].text, notes[i]);
-        QCOMPARE(lines[i].x, 150);
-        QCOMPARE(lines[i].y, -1600 - 50 * i);
-    }
 }
 
 void TestReportPage::drawingOrder()
