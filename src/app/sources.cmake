@@ -3,4 +3,5 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/tform1.cpp app/tform1.h
   app/tform1_layout.cpp
   app/designscale.cpp app/designscale.h
-  app/artwork.cpp app/artwork.h)
+  app/artwork.cpp app/artwork.h
+  app/accessibility.cpp app/accessibility.h)

@@ -1,6 +1,7 @@
 // The window design of the main window, built from tables. All coordinates
 // are design coordinates for a screen 1024 pixels wide; DesignScale maps them.
 
+#include "app/accessibility.h"
 #include "app/artwork.h"
 #include "app/designscale.h"
 #include "app/tform1.h"
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -63,6 +65,8 @@ void TForm1::buildControls()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
+    setAccessibleDescription(QStringLiteral("Basalratenprofil für die Insulinpumpe: 24 "
+                                            "Stundenraten, Bolusfaktoren, Datum und Notizen"));
 
     QFont systemFont(QStringLiteral("System"));
     systemFont.setPixelSize(scale.fontPixels(17));
@@ -73,12 +77,20 @@ void TForm1::buildControls()
     {
         const char* name;
         int x, y, w, h;
+        const char* accessibleName;
+        const char* description;
     };
     for (const FrameSpec& spec :
-         {FrameSpec{"BevelProfil", 22, 20, 849, 297}, FrameSpec{"BevelDetails", 22, 324, 665, 157},
-          FrameSpec{"BevelBild", 694, 324, 177, 157}}) {
+         {FrameSpec{"BevelProfil", 22, 20, 849, 297, "Basalraten",
+                    "Die 24 Stundenraten mit Schiebereglern und die Tagessumme"},
+          FrameSpec{"BevelDetails", 22, 324, 665, 157, "Bolus, Datum und Notizen",
+                    "Bolusfaktoren, Programmierdatum und Notizen"},
+          FrameSpec{"BevelBild", 694, 324, 177, 157, "Bild",
+                    "Bild einer Insulinpumpe und Hinweis auf den Programmierer"}}) {
         QFrame* frame = makeFrame(client, QFrame::Panel, QFrame::Raised);
         frame->setObjectName(QLatin1String(spec.name));
+        frame->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        frame->setAccessibleDescription(QString::fromUtf8(spec.description));
         scale.place(frame, spec.x, spec.y, spec.w, spec.h);
     }
     QFrame* divider = makeFrame(client, QFrame::Panel, QFrame::Sunken);
@@ -115,6 +127,9 @@ void TForm1::buildControls()
         edit->setAlignment(Qt::AlignCenter);
         edit->setTextMargins(0, 0, 0, 0);
         edit->setToolTip(QStringLiteral("Ratenfeld"));
+        edit->setAccessibleName(QStringLiteral("Rate %1 bis %2 Uhr").arg(n - 1).arg(n));
+        edit->setAccessibleDescription(
+            QStringLiteral("Zeigt die Basalrate von %1 bis %2 Uhr in IE/h").arg(n - 1).arg(n));
         scale.place(edit, x, 48, 33, 26);
         m_edits[n - 1] = edit;
 
@@ -125,7 +140,7 @@ void TForm1::buildControls()
         slider->setRange(0, 0);
         slider->setSingleStep(1);
         slider->setPageStep(1);
-        slider->setAccessibleName(QStringLiteral("Basalrate %1 bis %2 Uhr").arg(n - 1).arg(n));
+        makeRateSliderAccessible(slider, n - 1);
         scale.place(slider, x, 76, 33, 201);
         m_scrollBars[n - 1] = slider;
     }
@@ -135,8 +150,13 @@ void TForm1::buildControls()
     const QFont scaleFont = arial(scale, 15, Italic);
     LabelMax = makeLabel(client, "LabelMax", QString(), scaleFont);
     scale.placeAt(LabelMax, 810, 88);
+    makeValueLabelAccessible(LabelMax, QStringLiteral("Höchste einstellbare Rate"), QString(),
+                             QStringLiteral("Obere Grenze der Schieberegler, einzustellen unter "
+                                            "Optionen, Einstellungen"));
     LabelMin = makeLabel(client, "LabelMin", QStringLiteral("0 IE/h"), scaleFont);
     scale.placeAt(LabelMin, 810, 248);
+    makeValueLabelAccessible(LabelMin, QStringLiteral("Niedrigste Rate"), QString(),
+                             QStringLiteral("Untere Grenze der Schieberegler"));
 
     CheckBox1 = new QCheckBox(QStringLiteral(" Alle folgenden Schieberegler mitziehen"), client);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -144,10 +164,13 @@ void TForm1::buildControls()
     CheckBox1->setChecked(true);
     CheckBox1->setToolTip(QStringLiteral("Wenn aktiviert, erhalten alle Folgestunden denselben "
                                          "Wert wie die, die gerade eingestellt wird"));
+    CheckBox1->setAccessibleName(QStringLiteral("Alle folgenden Schieberegler mitziehen"));
+    CheckBox1->setAccessibleDescription(CheckBox1->toolTip());
     scale.place(CheckBox1, 42, 284, 519, 25);
 
     ButtonSumme = new QPushButton(QStringLiteral("Summe"), client);
     ButtonSumme->setObjectName(QStringLiteral("ButtonSumme"));
+    ButtonSumme->setAccessibleDescription(QStringLiteral("Berechnet die Tagessumme neu"));
     scale.place(ButtonSumme, 586, 284, 33, 25);
     ButtonSumme->setVisible(false);
 
@@ -156,6 +179,9 @@ void TForm1::buildControls()
     scale.placeAt(makeLabel(client, "Label29", QStringLiteral("Tagessumme:"), text17), 630, 284);
     LabelSumme = makeLabel(client, "LabelSumme", QStringLiteral("0"), bold17);
     scale.placeAt(LabelSumme, 746, 284);
+    makeValueLabelAccessible(LabelSumme, QStringLiteral("Tagessumme"), QStringLiteral("IE"),
+                             QStringLiteral("Summe der 24 Stundenraten: die Insulinmenge, die "
+                                            "das Profil an einem Tag abgibt"));
     scale.placeAt(makeLabel(client, "Label30", QStringLiteral("IE"), text17), 790, 284);
 
     // Details panel: bolus factors, date, notes.
@@ -181,6 +207,12 @@ void TForm1::buildControls()
         field->setObjectName(QLatin1String(row.fieldName));
         field->setFont(bold15);
         field->setMaxLength(4);
+        const QString timeOfDay = QLatin1String(row.caption).chopped(1); // without ":"
+        field->setAccessibleName(QStringLiteral("Bolus %1").arg(timeOfDay));
+        field->setAccessibleDescription(
+            QStringLiteral("Insulineinheiten je Broteinheit (IE : BE) %1; Ziffern, Komma, Punkt "
+                           "und Leerzeichen, höchstens 4 Zeichen")
+                .arg(timeOfDay));
         field->setTextMargins(0, 0, 0, 0);
         scale.place(field, 110, row.y - 4, 33, 26);
         *row.field = field;
@@ -195,6 +227,10 @@ void TForm1::buildControls()
     EditDatum->setMaxLength(255); // the profile file keeps no more
     EditDatum->setValidator(new Cp1252Validator(EditDatum));
     EditDatum->setToolTip(QStringLiteral("Datumsfeld. Doppelklick fügt aktuelles Datum ein."));
+    EditDatum->setAccessibleName(QStringLiteral("Basalrate programmiert am"));
+    EditDatum->setAccessibleDescription(
+        QStringLiteral("Datum, an dem diese Basalrate in die Pumpe programmiert wurde. "
+                       "Doppelklick fügt das aktuelle Datum ein."));
     scale.place(EditDatum, 370, 336, 129, 27);
     scale.placeAt(makeLabel(client, "Label40", QStringLiteral("programmiert."), text17), 506, 340);
 
@@ -202,33 +238,51 @@ void TForm1::buildControls()
     MemoNotizen = new NotesEdit(client);
     MemoNotizen->setObjectName(QStringLiteral("MemoNotizen"));
     MemoNotizen->setFont(bold15);
+    MemoNotizen->setAccessibleName(QStringLiteral("Notizen"));
+    MemoNotizen->setAccessibleDescription(
+        QStringLiteral("Freie Notizen zur Basalrate, höchstens 255 Zeichen"));
+    MemoNotizen->verticalScrollBar()->setAccessibleName(QStringLiteral("Notizen blättern"));
+    MemoNotizen->verticalScrollBar()->setAccessibleDescription(
+        QStringLiteral("Bildlaufleiste der Notizen"));
     scale.place(MemoNotizen, 270, 380, 401, 81);
 
     // Picture panel.
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setToolTip(QStringLiteral("Insulinpumpe"));
+    Image1->setAccessibleName(QStringLiteral("Bild einer Insulinpumpe"));
+    Image1->setAccessibleDescription(QStringLiteral("Ein Klick öffnet die Programm-Informationen"));
     Image1->setScaledContents(true);
     scale.place(Image1, 714, 341, 137, 96);
     Image1->setPixmap(pumpPicture(Image1->size() * devicePixelRatio()));
     Label32 = makeLabel(client, "Label32", QStringLiteral("Fendrimo-Team 2026"), arial(scale, 15));
     Label32->setToolTip(QStringLiteral("Über den Programmierer"));
+    Label32->setAccessibleDescription(
+        QStringLiteral("Über den Programmierer; ein Klick öffnet die Programm-Informationen"));
     scale.placeAt(Label32, 718, 448);
 
     // Status panel: its texts are placed inside it.
     PanelStatus = makeFrame(client, QFrame::Panel, QFrame::Raised);
     PanelStatus->setObjectName(QStringLiteral("PanelStatus"));
+    PanelStatus->setAccessibleName(QStringLiteral("Statusleiste"));
+    PanelStatus->setAccessibleDescription(
+        QStringLiteral("Datum, Uhrzeit und ob die Daten gespeichert sind"));
     scale.place(PanelStatus, 22, 488, 849, 29);
     struct StatusText
     {
         const char* name;
         int x, width;
         QLabel** label;
+        const char* description;
     };
-    for (const StatusText& spec : {StatusText{"LabelDate", 8, 205, &LabelDate},
-                                   StatusText{"LabelTime", 232, 225, &LabelTime},
-                                   StatusText{"LabelSaved", 472, 365, &LabelSaved}}) {
+    for (const StatusText& spec :
+         {StatusText{"LabelDate", 8, 205, &LabelDate, "Heutiges Datum"},
+          StatusText{"LabelTime", 232, 225, &LabelTime, "Aktuelle Uhrzeit"},
+          StatusText{"LabelSaved", 472, 365, &LabelSaved,
+                     "Ob die Basalrate seit dem letzten Speichern, Laden oder Neu unverändert "
+                     "ist"}}) {
         QLabel* label = makeLabel(PanelStatus, spec.name, QStringLiteral("-"), text17);
+        label->setAccessibleDescription(QString::fromUtf8(spec.description));
         label->setFixedWidth(scale.rect(spec.x, 5, spec.width, 1).width());
         label->move(scale.value(spec.x), scale.value(5));
         label->setFixedHeight(label->sizeHint().height());
@@ -267,10 +321,12 @@ void TForm1::buildMenu()
         const char* caption;
         QAction** action;
     };
-    const auto addMenu = [this](const char* name, const QString& title,
+    const auto addMenu = [this](const char* name, const QString& title, const QString& description,
                                 std::initializer_list<Item> items) {
         QMenu* menu = menuBar()->addMenu(title);
         menu->setObjectName(QLatin1String(name));
+        menu->setAccessibleName(QString(title).remove(QLatin1Char('&')));
+        menu->setAccessibleDescription(description);
         for (const Item& item : items) {
             if (!item.action) {
                 menu->addSeparator();
@@ -281,7 +337,10 @@ void TForm1::buildMenu()
             *item.action = action;
         }
     };
+    menuBar()->setAccessibleName(QStringLiteral("Menü"));
+    menuBar()->setAccessibleDescription(QStringLiteral("Hauptmenü mit Datei, Optionen und Hilfe"));
     addMenu("DateiMenu", QStringLiteral("&Datei"),
+            QStringLiteral("Neu, Laden, Speichern, Drucken und Beenden"),
             {{"Neu1", "Neu", &Neu1},
              {nullptr, nullptr, nullptr},
              {"Basalrateladen1", "Laden", &Basalrateladen1},
@@ -291,8 +350,10 @@ void TForm1::buildMenu()
              {nullptr, nullptr, nullptr},
              {"Beenden1", "Beenden", &Beenden1}});
     addMenu("Optionen", QStringLiteral("Optionen"),
+            QStringLiteral("Maximum, Druckmethode und Verzeichnis einstellen"),
             {{"Einstellungen", "Einstellungen", &Einstellungen}});
     addMenu("Hilfe1", QStringLiteral("&Hilfe"),
+            QStringLiteral("Hinweis zur Dokumentation und Programm-Informationen"),
             {{"HilfezurFendrimo1", "Hilfe zur Fendrimo", &HilfezurFendrimo1},
              {nullptr, nullptr, nullptr},
              {"Programminfos1", "Programm-Infos", &Programminfos1}});

@@ -1,5 +1,6 @@
 #include "options/optionsdialog.h"
 
+#include "app/accessibility.h"
 #include "app/designscale.h"
 #include "app/tform1.h"
 #include "platform/muldiv.h"
@@ -112,6 +113,8 @@ TFormOptionen::TFormOptionen(TForm1* owner)
 {
     setObjectName(QStringLiteral("FormOptionen"));
     setWindowTitle(QStringLiteral("Fendrimo - Einstellungen"));
+    setAccessibleDescription(QStringLiteral("Maximum der Schieberegler, Druckmethode und das "
+                                            "Verzeichnis der Basalraten-Dateien"));
     buildControls(DesignScale(platform().screenSize().width()));
 
     connect(BitBtnOK, &QPushButton::clicked, this, [this] {
@@ -139,26 +142,43 @@ void TFormOptionen::buildControls(const DesignScale& scale)
                                     QStringLiteral("6,0 IE/h")},
                                    3, this);
     RadioGroupMax->setObjectName(QStringLiteral("RadioGroupMax"));
+    RadioGroupMax->setAccessibleDescription(
+        QStringLiteral("Die höchste Stundenrate, bis zu der die Schieberegler reichen"));
     scale.place(RadioGroupMax, 17, 28, 393, 89);
 
     RadioGroupPrint =
         new RadioGroup(QStringLiteral("Druckmethode:"),
                        {QStringLiteral("Farbe"), QStringLiteral("schwarz / weiß")}, 1, this);
     RadioGroupPrint->setObjectName(QStringLiteral("RadioGroupPrint"));
+    RadioGroupPrint->setAccessibleDescription(
+        QStringLiteral("Ob der Bericht farbig oder schwarz-weiß gedruckt wird"));
     scale.place(RadioGroupPrint, 17, 136, 393, 77);
 
     for (RadioGroup* group : {RadioGroupMax, RadioGroupPrint}) {
         for (int i = 0; i < group->count(); ++i)
             group->item(i)->setObjectName(group->objectName() + QStringLiteral("Item%1").arg(i));
     }
+    for (int i = 0; i < RadioGroupMax->count(); ++i) {
+        RadioGroupMax->item(i)->setAccessibleDescription(
+            QStringLiteral("Schieberegler reichen bis %1").arg(RadioGroupMax->item(i)->text()));
+    }
+    RadioGroupPrint->item(0)->setAccessibleDescription(
+        QStringLiteral("Tagessumme, Stufenlinie und Werte blau drucken"));
+    RadioGroupPrint->item(1)->setAccessibleDescription(
+        QStringLiteral("Den ganzen Bericht schwarz drucken"));
 
     GroupBoxVerzeichnis =
         new QGroupBox(QStringLiteral("Verzeichnis zur Speicherung von Basalraten:"), this);
     GroupBoxVerzeichnis->setObjectName(QStringLiteral("GroupBoxVerzeichnis"));
+    GroupBoxVerzeichnis->setAccessibleDescription(
+        QStringLiteral("Wird beim Speichern und Laden festgehalten; hier nur angezeigt"));
     scale.place(GroupBoxVerzeichnis, 15, 232, 397, 77);
 
     LabelVerzeichnis = new QLabel(GroupBoxVerzeichnis);
     LabelVerzeichnis->setObjectName(QStringLiteral("LabelVerzeichnis"));
+    makeValueLabelAccessible(LabelVerzeichnis, QStringLiteral("Verzeichnis"), QString(),
+                             QStringLiteral("Verzeichnis, das zum Speichern bzw. Laden der "
+                                            "nächsten Datei automatisch geöffnet wird"));
     // A folder name is shown as it is stored, never read as markup.
     LabelVerzeichnis->setTextFormat(Qt::PlainText);
     QFont narrow = arial(scale, QStringLiteral("Arial Narrow"));
@@ -175,12 +195,16 @@ void TFormOptionen::buildControls(const DesignScale& scale)
     BitBtnOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtnOK->setIconSize(glyph);
     BitBtnOK->setDefault(true);
+    BitBtnOK->setAccessibleDescription(
+        QStringLiteral("Speichert die Einstellungen und wendet das neue Maximum an"));
     scale.place(BitBtnOK, 39, 332, 192, 33);
 
     BitBtnAbbr = new QPushButton(QStringLiteral("Abbruch"), this);
     BitBtnAbbr->setObjectName(QStringLiteral("BitBtnAbbr"));
     BitBtnAbbr->setIcon(cancelGlyph(glyph.width()));
     BitBtnAbbr->setIconSize(glyph);
+    BitBtnAbbr->setAccessibleDescription(
+        QStringLiteral("Schließt den Dialog, ohne etwas zu speichern"));
     scale.place(BitBtnAbbr, 257, 332, 130, 33);
 }
 
