@@ -15,6 +15,9 @@ installed() { dpkg-query -W -f='${Status}' fendrimo 2>/dev/null | grep -q "insta
 
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 [ "${FENDRIMO_PACKAGE_BUILD:-0}" = 1 ] || skip "the build folder is not a plain Release build"
+# One run at a time on this machine: several checkouts may test at once.
+exec 9>/run/lock/fendrimo-deb-package.lock
+flock 9
 installed && skip "fendrimo is installed on this machine already"
 
 work=$(mktemp -d)
@@ -28,7 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-deb=$("$source_dir/scripts/package.sh" "$build" 2>"$work/package.log" | tail -n 1) ||
+deb=$("$source_dir/scripts/package.sh" "$build" "$work/package" 2>"$work/package.log" | tail -n 1) ||
   { cat "$work/package.log"; fail "scripts/package.sh failed"; }
 [ -f "$deb" ] || fail "no package at '$deb'"
 echo "package: $deb"
