@@ -16,7 +16,9 @@ installed() { dpkg-query -W -f='${Status}' fendrimo 2>/dev/null | grep -q "insta
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 [ "${FENDRIMO_PACKAGE_BUILD:-0}" = 1 ] || skip "the build folder is not a plain Release build"
 # One run at a time on this machine: several checkouts may test at once.
-exec 9>/run/lock/fendrimo-deb-package.lock
+lock_dir=/run/lock
+[ -d "$lock_dir" ] || lock_dir=/tmp
+exec 9>"$lock_dir/fendrimo-deb-package.lock"
 flock 9
 installed && skip "fendrimo is installed on this machine already"
 
