@@ -6,6 +6,7 @@
 #include "about/aboutbox.h"
 #include "app/artwork.h"
 #include "options/optionsdialog.h"
+#include "printing/grafikform.h"
 #include "support/mainwindowfixture.h"
 
 #include <QLabel>
@@ -77,6 +78,7 @@ void TestHighDpi::windowsRenderAtTwiceTheirSize_data()
     QTest::newRow("main window") << "main" << QSize(934, 606);
     QTest::newRow("options dialog") << "options" << QSize(435, 415);
     QTest::newRow("information box") << "about" << QSize(427, 526);
+    QTest::newRow("print dialog") << "print" << QSize(477, 362);
 }
 
 void TestHighDpi::windowsRenderAtTwiceTheirSize()
@@ -90,6 +92,8 @@ void TestHighDpi::windowsRenderAtTwiceTheirSize()
         dialog = std::make_unique<TFormOptionen>(f.window.get());
     else if (window == QLatin1String("about"))
         dialog = std::make_unique<TAboutBox>(f.window.get());
+    else if (window == QLatin1String("print"))
+        dialog = std::make_unique<TGrafikForm>(f.window.get());
     if (dialog) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
