@@ -13,14 +13,15 @@ namespace fendrimo {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("fendrimo"));
+    // Lets the desktop match the window to its launcher and icon.
+    setDesktopFileName(QStringLiteral("fendrimo"));
     setWindowIcon(programIcon());
     RegionalFormats::setCurrent(RegionalFormats::fromLocale(QLocale::system()));
     // The program speaks German, so Qt's own dialogs (file dialogs, printer
     // setup) should too, whatever the system language.
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
 }
 

@@ -228,6 +228,24 @@ void TGrafikForm::buildControls()
     BitBtnCancel->setIconSize(QSize(kGlyphSide, kGlyphSide));
     BitBtnCancel->setGeometry(256, 276, 161, 37);
 
+    setAccessibleName(QStringLiteral("Fendrimo - Drucken"));
+    setAccessibleDescription(QStringLiteral("Druckt die Basalrate als eine Seite auf dem aktiven "
+                                            "Drucker oder in eine PDF-Datei"));
+    GroupBoxAktDrucker->setAccessibleDescription(
+        QStringLiteral("Der Drucker, auf dem die Basalrate gedruckt wird"));
+    EditPrinter->setAccessibleName(QStringLiteral("Aktiver Drucker"));
+    EditPrinter->setAccessibleDescription(QStringLiteral("Name des aktiven Druckers"));
+    BitBtnDruckSetup->setAccessibleDescription(
+        QStringLiteral("Öffnet die Druckerauswahl mit den Einstellungen des Druckers"));
+    GroupBoxPrintMethod->setAccessibleDescription(
+        QStringLiteral("Farbe oder schwarz / weiß, einzustellen unter Optionen, Einstellungen"));
+    LabelPrintMethod->setAccessibleName(QStringLiteral("Druckmethode"));
+    LabelPrintMethod->setAccessibleDescription(
+        QStringLiteral("Die eingestellte Druckmethode: Farbdruck oder Schwarz / Weiß"));
+    BitBtnDruck->setAccessibleDescription(
+        QStringLiteral("Druckt die Basalrate und schließt das Fenster"));
+    BitBtnCancel->setAccessibleDescription(QStringLiteral("Schließt das Fenster, ohne zu drucken"));
+
     // Tab runs over the buttons only; the printer name is shown, not edited.
     setTabOrder(BitBtnDruckSetup, BitBtnDruck);
     setTabOrder(BitBtnDruck, BitBtnCancel);

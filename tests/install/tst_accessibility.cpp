@@ -6,6 +6,7 @@
 #include "about/aboutbox.h"
 #include "files/profilsatz.h"
 #include "options/optionsdialog.h"
+#include "printing/grafikform.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractButton>
@@ -300,6 +301,7 @@ void TestAccessibility::everyControlNamedAndDescribed_data()
     QTest::newRow("main window") << "main" << 55;
     QTest::newRow("options dialog") << "options" << 12;
     QTest::newRow("information box") << "about" << 1;
+    QTest::newRow("print dialog") << "print" << 6;
 }
 
 void TestAccessibility::everyControlNamedAndDescribed()
@@ -314,6 +316,8 @@ void TestAccessibility::everyControlNamedAndDescribed()
         dialog = std::make_unique<TFormOptionen>(&w);
     else if (window == QLatin1String("about"))
         dialog = std::make_unique<TAboutBox>(&w);
+    else if (window == QLatin1String("print"))
+        dialog = std::make_unique<TGrafikForm>(&w);
     if (dialog) {
         dialog->show();
         top = dialog.get();
