@@ -8,6 +8,7 @@ FENDRIMO_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation qt6-translations-l10n
   qt6-svg-dev desktop-file-utils appstream dpkg-dev
+  libbenchmark-dev
   cups printer-driver-cups-pdf poppler-utils
 )
 

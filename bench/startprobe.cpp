@@ -1,0 +1,38 @@
+// Start-up and idle of the real main window, started as src/app/main.cpp
+// starts it. A first run needs a settings folder of its own (XDG_CONFIG_HOME)
+// without a settings file, and the platform fake answers the first-run
+// notice; with --later-start the settings file must be there already.
+
+#include "app/application.h"
+#include "app/tform1.h"
+#include "platform/fakeplatform.h"
+#include "probe.h"
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    fendrimo::bench::restartWithStartClock(argv);
+    fendrimo::Application app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    const bool laterStart = arguments.removeAll(QStringLiteral("--later-start")) > 0;
+    const fendrimo::bench::ProbeOptions options = fendrimo::bench::parseProbeOptions(arguments);
+
+    auto fake = std::make_unique<fendrimo::FakePlatform>();
+    fendrimo::TForm1 window;
+    const qsizetype notices = fake->boxes.size();
+    // The real platform from here on: its clock moves, so the status panel
+    // changes its time text once a second as it does for the user.
+    fake.reset();
+    if (notices != (laterStart ? 0 : 1)) {
+        std::fprintf(stderr, "%d message boxes at start-up: the settings folder is not as %s\n",
+                     int(notices), laterStart ? "a first run left it" : "new");
+        return 2;
+    }
+    window.show();
+    fendrimo::bench::StartupProbe probe(
+        window, laterStart ? QStringLiteral("fendrimo-later") : QStringLiteral("fendrimo"),
+        options.idleMs);
+    return app.exec();
+}

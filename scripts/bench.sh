@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Measures speed and footprint: builds a Release with the benchmarks
+# (build-bench), runs the micro-benchmarks and the start-up/idle probes of
+# Fendrimo and of a bare Qt window, writes docs/PERFORMANCE.md and ends
+# non-zero when a budget is broken. Best run on an otherwise quiet machine.
+#
+# FENDRIMO_BENCH_RUNS (default 5): probe runs per program.
+# FENDRIMO_BENCH_IDLE_SECONDS (default 10): idle time measured per run.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=setup.sh
+source "$root/scripts/setup.sh"
+fendrimo_install_packages
+
+runs="${FENDRIMO_BENCH_RUNS:-5}"
+idle="${FENDRIMO_BENCH_IDLE_SECONDS:-10}"
+build="$root/build-bench"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFENDRIMO_BENCH=ON
+cmake --build "$build" -j"$(nproc)" --target \
+  fendrimo_microbench fendrimo_startprobe fendrimo_baseprobe fendrimo_benchreport
+bin="$build/bench"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
+
+echo "== Micro-benchmarks"
+"$bin/fendrimo_microbench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_out="$work/micro.json" --benchmark_out_format=json
+
+echo "== Start-up and idle: $runs runs each, ${idle} s idle"
+# Fendrimo's first start in a new settings folder is a first run; a second
+# start in the same folder only reads the settings file.
+probe_round() { # idle seconds, result file
+  local config result size limit=$(($1 + 60))
+  config="$(mktemp -d "$work/config.XXXXXX")"
+  result="$(XDG_CONFIG_HOME="$config" timeout "$limit" "$bin/fendrimo_startprobe" --idle-seconds "$1")"
+  echo "$result" >>"$2"
+  XDG_CONFIG_HOME="$config" timeout 60 "$bin/fendrimo_startprobe" --later-start --idle-seconds 0 >>"$2"
+  # The baseline window gets the main window's size.
+  size="$(echo "$result" | sed -n 's/.*"window":"\([0-9]*x[0-9]*\)".*/\1/p')"
+  timeout "$limit" "$bin/fendrimo_baseprobe" --idle-seconds "$1" --size "$size" >>"$2"
+}
+# One round first, not counted: every probe starts from a warm page cache.
+probe_round 0 "$work/warm-up.jsonl"
+: >"$work/probes.jsonl"
+for ((i = 1; i <= runs; i++)); do
+  echo "round $i of $runs"
+  probe_round "$idle" "$work/probes.jsonl"
+done
+cat "$work/probes.jsonl"
+
+echo "== Report"
+status=0
+"$bin/fendrimo_benchreport" --micro "$work/micro.json" --probes "$work/probes.jsonl" \
+  --out "$root/docs/PERFORMANCE.md" --load-before "$load_before" || status=$?
+echo "written: docs/PERFORMANCE.md"
+exit "$status"
