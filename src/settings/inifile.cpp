@@ -283,6 +283,13 @@ bool IniFile::readBool(const QString& section, const QString& key, bool defaultV
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value)
 {
+    // A line break would end the entry early and turn the rest into lines of
+    // their own, even a section header (a folder name may hold one).
+    for (const QString* text : {&section, &key, &value}) {
+        if (text->contains(u'\n') || text->contains(u'\r'))
+            throw writeFailure(m_path);
+    }
+
     RawLines lines;
     {
         QFile file(m_path);

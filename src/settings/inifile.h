@@ -38,7 +38,8 @@ public:
     bool readBool(const QString& section, const QString& key, bool defaultValue) const;
 
     // Throw Failure("Kann nicht nach fendr21f.ini schreiben") when the file
-    // can't be written. The file is replaced atomically.
+    // can't be written or a text holds a line break, which the file can't
+    // keep. The file is replaced atomically.
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value); // "1" / "0"
