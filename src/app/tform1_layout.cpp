@@ -207,6 +207,8 @@ void TForm1::buildControls()
         field->setObjectName(QLatin1String(row.fieldName));
         field->setFont(bold15);
         field->setMaxLength(4);
+        // Pasted text passes no key filter; it must still fit the file.
+        field->setValidator(new Cp1252Validator(field));
         const QString timeOfDay = QLatin1String(row.caption).chopped(1); // without ":"
         field->setAccessibleName(QStringLiteral("Bolus %1").arg(timeOfDay));
         field->setAccessibleDescription(

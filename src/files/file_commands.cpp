@@ -84,7 +84,7 @@ void TForm1::Basalratespeichern1Click()
     Profilsatz.setBolus(1, EditBolus1->text());
     Profilsatz.setBolus(4, EditBolus4->text());
     Profilsatz.setBolus(7, EditBolus7->text());
-    Profilsatz.setNotizen(notesForFile(MemoNotizen->toPlainText()));
+    Profilsatz.setNotizen(notesForFile(MemoNotizen->text()));
 
     FileDialogRequest request =
         profileDialog(QStringLiteral("Basalrate speichern"), SaveDialog1FileName);

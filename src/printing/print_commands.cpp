@@ -19,7 +19,7 @@ void TForm1::DruckenClick()
     Profilsatz.setBolus(4, EditBolus4->text());
     Profilsatz.setBolus(7, EditBolus7->text());
     // Stored as in a profile file: a line break is CR LF and counts two.
-    QString notes = MemoNotizen->toPlainText();
+    QString notes = MemoNotizen->text();
     notes.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     Profilsatz.setNotizen(notes);
 

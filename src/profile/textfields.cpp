@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace fendrimo {
@@ -33,16 +34,26 @@ NotesEdit::NotesEdit(QWidget* parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
+QString NotesEdit::text() const
+{
+    QString raw = document()->toRawText();
+    for (QChar& ch : raw) {
+        if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
+            ch = QLatin1Char('\n');
+    }
+    return raw;
+}
+
 void NotesEdit::setTextIfChanged(const QString& text)
 {
-    if (toPlainText() != text)
+    if (this->text() != text)
         setPlainText(text);
 }
 
 int NotesEdit::roomForInsertion() const
 {
     const QString selected = textCursor().selection().toPlainText();
-    return MaxLength - storedLength(toPlainText()) + storedLength(selected);
+    return MaxLength - storedLength(text()) + storedLength(selected);
 }
 
 QString NotesEdit::fitting(QString text) const
@@ -69,8 +80,11 @@ void NotesEdit::keyPressEvent(QKeyEvent* event)
     QString typed = event->text();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         typed = QStringLiteral("\n");
-    const bool inserts =
-        !typed.isEmpty() && (typed == QLatin1String("\n") || typed.at(0).isPrint());
+    // Control characters (backspace, shortcuts) are Qt's to handle; anything
+    // else would be inserted and must fit the file.
+    const bool control = typed.size() == 1 && typed.at(0) != QLatin1Char('\n') &&
+                         typed.at(0).category() == QChar::Other_Control;
+    const bool inserts = !typed.isEmpty() && !control;
     if (inserts && !event->matches(QKeySequence::Paste)) {
         const QString accepted = fitting(typed);
         if (accepted.size() != typed.size()) {

@@ -31,6 +31,10 @@ public:
 
     explicit NotesEdit(QWidget* parent = nullptr);
 
+    // The text exactly as typed, line breaks as '\n'. Unlike toPlainText(),
+    // a no-break space stays a no-break space, so what is saved is what is shown.
+    QString text() const;
+
     // Replaces the text without a change notification when it is the same.
     void setTextIfChanged(const QString& text);
 
