@@ -10,6 +10,7 @@ FENDRIMO_PACKAGES=(
   qt6-svg-dev desktop-file-utils appstream dpkg-dev
   libbenchmark-dev
   cups printer-driver-cups-pdf poppler-utils
+  clang libclang-rt-14-dev llvm-14
 )
 
 fendrimo_missing_packages() {

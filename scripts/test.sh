@@ -12,3 +12,4 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DFENDRIMO_WERROR=ON -DB
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+bash "$root/scripts/hardening.sh"

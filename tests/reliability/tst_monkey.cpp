@@ -988,7 +988,7 @@ void TestMonkey::run_data()
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("maximum");
     const int first = envNumber("FENDRIMO_MONKEY_SEED", 1);
-    const int seeds = envNumber("FENDRIMO_MONKEY_SEEDS", 4);
+    const int seeds = envNumber("FENDRIMO_MONKEY_SEEDS", 6);
     const int steps = envNumber("FENDRIMO_MONKEY_STEPS", 5000);
     static const int maxima[] = {20, 30, 40, 60};
     for (int i = 0; i < seeds; ++i) {
