@@ -230,21 +230,22 @@ QString Monkey::step()
     {
         int weight;
         QString (Monkey::*run)();
+        bool checksBoxes; // otherwise no message box may appear
     };
     static const std::array<Action, 13> actions{{
-        {24, &Monkey::sliderKey},
-        {14, &Monkey::sliderClick},
-        {4, &Monkey::thumbDrag},
-        {5, &Monkey::wheel},
-        {4, &Monkey::checkBox},
-        {12, &Monkey::typeBolus},
-        {10, &Monkey::typeDatum},
-        {10, &Monkey::typeNotes},
-        {2, &Monkey::neu},
-        {3, &Monkey::save},
-        {3, &Monkey::load},
-        {1, &Monkey::options},
-        {1, &Monkey::closeRefused},
+        {24, &Monkey::sliderKey, false},
+        {14, &Monkey::sliderClick, false},
+        {4, &Monkey::thumbDrag, false},
+        {5, &Monkey::wheel, false},
+        {4, &Monkey::checkBox, false},
+        {12, &Monkey::typeBolus, false},
+        {10, &Monkey::typeDatum, false},
+        {10, &Monkey::typeNotes, false},
+        {2, &Monkey::neu, true},
+        {3, &Monkey::save, true},
+        {3, &Monkey::load, true},
+        {1, &Monkey::options, true},
+        {1, &Monkey::closeRefused, true},
     }};
     int total = 0;
     for (const Action& action : actions)
@@ -255,6 +256,8 @@ QString Monkey::step()
         if (roll < 0) {
             const int boxesBefore = int(f.fake.boxes.size());
             QString failure = (this->*action.run)();
+            if (failure.isEmpty() && !action.checksBoxes && f.fake.boxes.size() != boxesBefore)
+                failure = QStringLiteral("an unexpected message: ") + newBoxes(boxesBefore);
             if (failure.isEmpty())
                 failure = checkCommon();
             if (failure.isEmpty() && f.fake.pendingAnswers() != 0)
