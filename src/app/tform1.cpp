@@ -188,8 +188,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
                (watched == EditBolus1 || watched == EditBolus4 || watched == EditBolus7)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        // Only typed characters are filtered; Tab moves on as in any dialog.
-        if (!text.isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+        // Only typed characters are filtered. Tab moves on as in any dialog; Delete is an editing
+        // key, though X11 sends it with the text DEL.
+        const bool editingKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                                key->key() == Qt::Key_Delete;
+        if (!text.isEmpty() && !editingKey) {
             bool passes = true;
             guarded([&] { passes = EditBolusKeyPress(text.at(0)); });
             if (!passes)

@@ -50,6 +50,8 @@ void TestFields::bolusFilter_data()
     QTest::newRow("umlaut refused") << QStringLiteral("ä9") << "9";
     QTest::newRow("backspace deletes") << QStringLiteral("12\b3") << "13";
     QTest::newRow("enter does nothing") << QStringLiteral("4\r") << "4";
+    // Delete comes from X11 with the text DEL; it still deletes.
+    QTest::newRow("delete removes") << QStringLiteral("12\x1c\x1c\x7f") << "2";
 }
 
 void TestFields::bolusFilter()
@@ -61,10 +63,15 @@ void TestFields::bolusFilter()
     for (QLineEdit* field : {w.EditBolus1, w.EditBolus4, w.EditBolus7}) {
         field->setFocus();
         for (const QChar ch : typed) {
-            const Qt::Key key = ch == u'\b'   ? Qt::Key_Backspace
-                                : ch == u'\r' ? Qt::Key_Return
-                                              : Qt::Key_unknown;
-            QTest::sendKeyEvent(QTest::Click, field, key, QString(ch), Qt::NoModifier);
+            // Editing keys stand in the typed text as control characters;
+            // \x1c is the left arrow, which sends no text.
+            const Qt::Key key = ch == u'\b'     ? Qt::Key_Backspace
+                                : ch == u'\r'   ? Qt::Key_Return
+                                : ch == u'\x7f' ? Qt::Key_Delete
+                                : ch == u'\x1c' ? Qt::Key_Left
+                                                : Qt::Key_unknown;
+            const QString text = key == Qt::Key_Left ? QString() : QString(ch);
+            QTest::sendKeyEvent(QTest::Click, field, key, text, Qt::NoModifier);
         }
         QCOMPARE(field->text(), shown);
     }
