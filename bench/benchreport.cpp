@@ -180,6 +180,11 @@ int main(int argc, char** argv)
     }
 
     const QMap<QString, Micro> micro = readMicro(options.value(QStringLiteral("--micro")));
+    const QJsonObject microContext =
+        QJsonDocument::fromJson(readFile(options.value(QStringLiteral("--micro"))))
+            .object()
+            .value(QStringLiteral("context"))
+            .toObject();
     const QMap<QString, QList<ProbeRun>> probes =
         readProbes(options.value(QStringLiteral("--probes")));
     const QList<ProbeRun> fendrimo = probes.value(QStringLiteral("fendrimo"));
@@ -328,7 +333,9 @@ int main(int argc, char** argv)
     }
 
     out << "\n## Micro-benchmarks\n\n"
-        << "Google Benchmark " << FENDRIMO_BENCHMARK_VERSION << ", median of "
+        << "Google Benchmark " << FENDRIMO_BENCHMARK_VERSION << " (the library itself built as "
+        << microContext.value(QStringLiteral("library_build_type")).toString()
+        << "; that touches its own bookkeeping, not the code measured), median of "
         << micro.first().entry.value(QStringLiteral("repetitions")).toInt()
         << " repetitions, real time.\n\n"
         << "| Benchmark | Time | |\n| --- | ---: | --- |\n";
