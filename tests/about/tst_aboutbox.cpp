@@ -4,6 +4,7 @@
 #include "about/aboutbox.h"
 #include "app/artwork.h"
 #include "support/mainwindowfixture.h"
+#include "support/modalrun.h"
 
 #include <QAction>
 #include <QFrame>
@@ -20,36 +21,11 @@ using namespace fendrimo::testing;
 
 namespace {
 
-struct ModalRun
-{
-    bool found = false;
-    bool leftOpen = false;
-    int result = -1;
-};
-
-// Arms drive for the information box that open() brings up. A box that drive
-// leaves open is closed, so a failing check can't hang the run.
+// Arms drive for the information box that open() brings up.
 std::shared_ptr<ModalRun> withAboutBox(QObject* context, const std::function<void()>& open,
                                        std::function<void(TAboutBox*)> drive)
 {
-    auto run = std::make_shared<ModalRun>();
-    QTimer::singleShot(0, context, [run, drive] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* box = qobject_cast<TAboutBox*>(modal);
-        if (!box) {
-            if (auto* other = qobject_cast<QDialog*>(modal))
-                other->reject();
-            return;
-        }
-        run->found = true;
-        drive(box);
-        run->leftOpen = box->isVisible();
-        if (run->leftOpen)
-            box->reject();
-        run->result = box->result();
-    });
-    open();
-    return run;
+    return withModal<TAboutBox>(context, open, std::move(drive));
 }
 
 template <typename T> T* child(QWidget* parent, const QString& name)

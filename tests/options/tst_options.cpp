@@ -5,6 +5,7 @@
 #include "options/optionsdialog.h"
 #include "settings/inifile.h"
 #include "support/mainwindowfixture.h"
+#include "support/modalrun.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -80,35 +81,11 @@ Screen screenOf(TForm1& w)
     return s;
 }
 
-struct ModalRun
-{
-    bool found = false;
-    bool leftOpen = false;
-    int result = -1;
-};
-
-// Opens "Einstellungen" and runs drive on the dialog. A dialog that drive
-// leaves open is closed, so a failing check can't hang the run.
+// Opens "Einstellungen" and runs drive on the dialog.
 std::shared_ptr<ModalRun> openOptions(TForm1& w, std::function<void(TFormOptionen*)> drive)
 {
-    auto run = std::make_shared<ModalRun>();
-    QTimer::singleShot(0, &w, [run, drive] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<TFormOptionen*>(modal);
-        if (!dialog) {
-            if (auto* other = qobject_cast<QDialog*>(modal))
-                other->reject();
-            return;
-        }
-        run->found = true;
-        drive(dialog);
-        run->leftOpen = dialog->isVisible();
-        if (run->leftOpen)
-            dialog->reject();
-        run->result = dialog->result();
-    });
-    w.Einstellungen->trigger();
-    return run;
+    return withModal<TFormOptionen>(
+        &w, [&w] { w.Einstellungen->trigger(); }, std::move(drive));
 }
 
 template <typename T> T* child(QWidget* parent, const QString& name)
