@@ -10,6 +10,7 @@
 #include "files/profilsatz.h"
 #include "options/optionsdialog.h"
 #include "support/mainwindowfixture.h"
+#include "support/modalrun.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -913,32 +914,26 @@ QString Monkey::options()
         highest = qMax(highest, w.rate(n));
     const int item = pick(-1, 4); // -1: leave the choice as the dialog shows it
     const bool ok = chance(0.7);
-    bool found = false;
     qint32 wanted = before.maximum; // no item chosen: the maximum stays
+    note(QStringLiteral("Einstellungen, item %1, %2").arg(item).arg(ok ? "OK" : "Abbrechen"));
     // Dies with this call, so the timer can't fire in a later action.
     QObject context;
-    QTimer::singleShot(0, &context, [&] {
-        auto* dialog = qobject_cast<TFormOptionen*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                other->reject();
-            return;
-        }
-        found = true;
-        if (item >= 0)
-            clickRadio(dialog->RadioGroupMax->item(item));
-        // Each item names its maximum: "2,0 IE/h" is 20 tenths.
-        if (const int index = dialog->RadioGroupMax->itemIndex(); index >= 0)
-            wanted =
-                dialog->RadioGroupMax->item(index)->text().section(u' ', 0, 0).remove(u',').toInt();
-        clickRadio(dialog->RadioGroupPrint->item(pick(0, 1)));
-        QTest::mouseClick(ok ? dialog->BitBtnOK : dialog->BitBtnAbbr, Qt::LeftButton);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    note(QStringLiteral("Einstellungen, item %1, %2").arg(item).arg(ok ? "OK" : "Abbrechen"));
-    w.Einstellungen->trigger();
-    MONKEY_CHECK(found, QStringLiteral("no options dialog"));
+    const auto run = withModal<TFormOptionen>(
+        &context, [this] { w.Einstellungen->trigger(); },
+        [&](TFormOptionen* dialog) {
+            if (item >= 0)
+                clickRadio(dialog->RadioGroupMax->item(item));
+            // Each item names its maximum: "2,0 IE/h" is 20 tenths.
+            if (const int index = dialog->RadioGroupMax->itemIndex(); index >= 0)
+                wanted = dialog->RadioGroupMax->item(index)
+                             ->text()
+                             .section(u' ', 0, 0)
+                             .remove(u',')
+                             .toInt();
+            clickRadio(dialog->RadioGroupPrint->item(pick(0, 1)));
+            QTest::mouseClick(ok ? dialog->BitBtnOK : dialog->BitBtnAbbr, Qt::LeftButton);
+        });
+    MONKEY_CHECK(run->found, QStringLiteral("no options dialog"));
 
     const bool refused = ok && wanted < highest;
     const qint32 expected = ok && !refused ? wanted : before.maximum;
