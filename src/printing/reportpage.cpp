@@ -3,6 +3,7 @@
 #include "profile/zehntel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fendrimo {
 
@@ -37,19 +38,20 @@ public:
     {
     }
 
+    // Room for the expected steps at once: growing the list step by step
+    // would copy it over and over, the more so the more tenths show.
+    void reserve(qint64 steps) { m_steps.reserve(qsizetype(std::clamp<qint64>(steps, 0, 100000))); }
+
     // A text runs downward from its top edge: it shows while that edge is on the page.
-    void text(qint64 x, qint64 y, const QString& text, int height, const QColor& colour)
+    bool textShows(qint64 y) const { return y > m_bottom; }
+
+    void text(qint64 x, qint64 y, QString text, int height, const QColor& colour)
     {
-        if (y <= m_bottom)
+        if (!textShows(y))
             return;
-        ReportStep step;
-        step.kind = ReportStep::Kind::Text;
-        step.x = x;
-        step.y = y;
-        step.text = text;
-        step.fontHeight = height;
-        step.colour = colour;
-        m_steps.append(step);
+        // Built whole in place: a step made empty first and filled after
+        // costs about as much again.
+        m_steps.emplaceBack(ReportStep::Kind::Text, x, y, 0, 0, std::move(text), height, 0, colour);
     }
 
     // Lines are vertical or horizontal, so cutting the y of their ends keeps
@@ -59,15 +61,8 @@ public:
         if (std::max(y1, y2) < m_bottom)
             return;
         const qint64 floor = m_bottom - kBelowPage;
-        ReportStep step;
-        step.kind = ReportStep::Kind::Line;
-        step.x = x1;
-        step.y = std::max(y1, floor);
-        step.x2 = x2;
-        step.y2 = std::max(y2, floor);
-        step.penWidth = width;
-        step.colour = colour;
-        m_steps.append(step);
+        m_steps.emplaceBack(ReportStep::Kind::Line, x1, std::max(y1, floor), x2,
+                            std::max(y2, floor), QString(), 0, width, colour);
     }
 
     // The first k >= 0 whose y = base + 20 k lies on the page (y >= bottom),
@@ -114,6 +109,12 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     const qint64 base = -700 - kTenthHeight * maximum;
     const auto rateY = [&](int hour) { return base + kTenthHeight * rates[hour]; };
 
+    // Fixed texts and lines, one line and two labels per tenth on the page,
+    // the step line and its labels, the notes.
+    const qint64 tenthsShown =
+        std::max<qint64>(0, maximum + 1 - page.firstVisibleTenth(base, false));
+    page.reserve(150 + 3 * tenthsShown + input.notes.size());
+
     // Heading block.
     page.text(150, -150, QStringLiteral("Basalrate"), 100, black);
     page.line(150, -260, 1950, -260, 1, black);
@@ -142,16 +143,16 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     }
 
     page.text(1890, base - 20, QStringLiteral("Uhr"), 30, black);
-    for (int n = 0; n <= kHours; ++n)
+    for (int n = 0; n <= kHours && page.textShows(base - 20); ++n)
         page.text(145 + kHourWidth * n, base - 20, QString::number(n), 30, black);
     page.text(160, kAxisTop, QStringLiteral("IE/h"), 30, black);
     page.text(1777, kAxisTop, QStringLiteral("IE/h"), 30, black);
 
     for (qint64 k = page.firstVisibleTenth(base + 7, true); k <= maximum; ++k) {
         const qint64 y = base + 7 + kTenthHeight * k;
-        const QString value = ZehntelText(k, separator);
+        QString value = ZehntelText(k, separator);
         page.text(120, y, value, 15, black);
-        page.text(1840, y, value, 15, black);
+        page.text(1840, y, std::move(value), 15, black);
     }
 
     // Step line: a horizontal stretch per hour, joined at the hour boundaries.
@@ -163,7 +164,7 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
 
     // A run of equal rates is labelled once, at its first hour.
     for (int h = 0; h < kHours; ++h) {
-        if (h == 0 || rates[h] != rates[h - 1])
+        if ((h == 0 || rates[h] != rates[h - 1]) && page.textShows(rateY(h) + 37))
             page.text(hourLeft(h) + 10, rateY(h) + 37, ZehntelText(rates[h], separator), 30,
                       accent);
     }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <utility>
 
 namespace fendrimo {
 
@@ -31,6 +32,14 @@ struct ReportStep
 {
     enum class Kind { Text, Line };
 
+    ReportStep() = default;
+    ReportStep(Kind kind, qint64 x, qint64 y, qint64 x2, qint64 y2, QString text, int fontHeight,
+               int penWidth, const QColor& colour)
+        : kind(kind), x(x), y(y), x2(x2), y2(y2), text(std::move(text)), fontHeight(fontHeight),
+          penWidth(penWidth), colour(colour)
+    {
+    }
+
     Kind kind = Kind::Text;
     qint64 x = 0; // text: top-left corner of its cell; line: start
     qint64 y = 0;
@@ -41,6 +50,13 @@ struct ReportStep
     int penWidth = 0;   // line
     QColor colour;
 };
+
+} // namespace fendrimo
+
+// Its members are: the list can move steps as plain bytes.
+Q_DECLARE_TYPEINFO(fendrimo::ReportStep, Q_RELOCATABLE_TYPE);
+
+namespace fendrimo {
 
 inline const QColor kReportBlack{0, 0, 0};
 inline const QColor kReportBlue{0, 0, 255};

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace fendrimo;
 
 class TestRateText : public QObject
@@ -46,6 +48,18 @@ void TestRateText::zehntelText_data()
                                     << "5153960736";
     QTest::newRow("negative keeps its sign") << qint64(-15) << "-1,5"
                                              << "-1.5";
+    QTest::newRow("negative whole") << qint64(-100) << "-10"
+                                    << "-10";
+    QTest::newRow("9,9 to 10: one more digit") << qint64(99) << "9,9"
+                                               << "9.9";
+    QTest::newRow("100") << qint64(1000) << "100"
+                         << "100";
+    QTest::newRow("99999,9") << qint64(999999) << "99999,9"
+                             << "99999.9";
+    QTest::newRow("int64 max") << std::numeric_limits<qint64>::max() << "922337203685477580,7"
+                               << "922337203685477580.7";
+    QTest::newRow("int64 min") << std::numeric_limits<qint64>::min() << "-922337203685477580,8"
+                               << "-922337203685477580.8";
 }
 
 void TestRateText::zehntelText()
