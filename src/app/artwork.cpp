@@ -1,9 +1,16 @@
 #include "app/artwork.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QHash>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 
 namespace fendrimo {
 
@@ -89,18 +96,63 @@ QPixmap pumpPicture(const QSize& size)
     return pixmap;
 }
 
+namespace {
+
+// Draws the icon at the size it is asked for, when it is asked for: a window
+// needs one or two sizes, and drawing all of them at start-up would cost more
+// than building half the main window.
+class DrawnIconEngine final : public QIconEngine
+{
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(
+            rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap drawn = m_drawn.value(side);
+        if (drawn.isNull()) {
+            drawn = QPixmap(side, side);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            drawIcon(painter, side);
+            painter.end();
+            m_drawn.insert(side, drawn);
+        }
+        if (mode == QIcon::Normal || mode == QIcon::Active)
+            return drawn;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+    // The sizes offered to the window system; any other size is drawn on demand.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("fendrimo-drawn"); }
+
+private:
+    QHash<int, QPixmap> m_drawn;
+};
+
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        drawIcon(painter, side);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new DrawnIconEngine);
 }
 
 } // namespace fendrimo

@@ -72,6 +72,8 @@ class TestDesktopFiles : public QObject
 private slots:
     void themeIconIsWindowIcon_data();
     void themeIconIsWindowIcon();
+    void windowIconDrawnOnDemand_data();
+    void windowIconDrawnOnDemand();
     void metainfoScreenshotsAreInDocs();
 };
 
@@ -109,6 +111,41 @@ void TestDesktopFiles::themeIconIsWindowIcon()
     const double mirrored = meanDifference(theme, reference.mirrored(false, true));
     QVERIFY2(mirrored > 3 * difference + tolerance,
              qPrintable(QStringLiteral("%1 vs %2").arg(mirrored).arg(difference)));
+}
+
+void TestDesktopFiles::windowIconDrawnOnDemand_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QIcon::Mode>("mode");
+    for (const int side : {16, 64, 100, 256}) {
+        QTest::addRow("%d normal", side) << side << QIcon::Normal;
+        QTest::addRow("%d disabled", side) << side << QIcon::Disabled;
+    }
+}
+
+void TestDesktopFiles::windowIconDrawnOnDemand()
+{
+    QFETCH(int, side);
+    QFETCH(QIcon::Mode, mode);
+    const QIcon icon = programIcon();
+    // The window system gets the usual small sizes, not a 256-pixel picture.
+    QCOMPARE(icon.availableSizes(),
+             (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+
+    const QImage normal = icon.pixmap(QSize(side, side)).toImage();
+    const QImage shown = icon.pixmap(QSize(side, side), mode).toImage();
+    QCOMPARE(shown.size(), QSize(side, side));
+    // Drawn, not empty: about half the square is covered.
+    qint64 covered = 0;
+    for (int row = 0; row < side; ++row)
+        for (int col = 0; col < side; ++col)
+            covered += qAlpha(shown.pixel(col, row)) > 128;
+    QVERIFY2(covered > side * side / 4, qPrintable(QString::number(covered)));
+    // A disabled icon looks greyed, a normal one is the same drawing again.
+    if (mode == QIcon::Disabled)
+        QVERIFY(meanDifference(shown, normal) > 10);
+    else
+        QCOMPARE(shown, normal);
 }
 
 void TestDesktopFiles::metainfoScreenshotsAreInDocs()
