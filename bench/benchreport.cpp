@@ -3,7 +3,11 @@
 // 1 when a budget is broken, 2 when a result is missing or unreadable.
 //
 // fendrimo_benchreport --micro micro.json --probes probes.jsonl --out FILE
-//                      [--load-before TEXT]
+//                      --callgrind DIR [--load-before TEXT]
+// DIR holds callgrind_annotate's texts of one start of each probe:
+// {fendrimo,baseline}.{inclusive,callers}.
+
+#include "instructions.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -174,7 +178,7 @@ int main(int argc, char** argv)
     const QStringList arguments = QCoreApplication::arguments();
     for (int i = 1; i + 1 < arguments.size(); i += 2)
         options.insert(arguments.at(i), arguments.at(i + 1));
-    for (const char* required : {"--micro", "--probes", "--out"}) {
+    for (const char* required : {"--micro", "--probes", "--out", "--callgrind"}) {
         if (!options.contains(QLatin1String(required)))
             fail(QStringLiteral("%1 is missing").arg(QLatin1String(required)));
     }
@@ -192,6 +196,21 @@ int main(int argc, char** argv)
     if (fendrimo.isEmpty() || baseline.isEmpty() ||
         probes.value(QStringLiteral("fendrimo-later")).isEmpty())
         fail(QStringLiteral("probe results of fendrimo, fendrimo-later and baseline are needed"));
+    const auto instructions = [&options](const QString& program) {
+        const QString prefix =
+            options.value(QStringLiteral("--callgrind")) + QLatin1Char('/') + program;
+        QString error;
+        const fendrimo::bench::InstructionProfile profile = fendrimo::bench::readInstructionProfile(
+            readFile(prefix + QStringLiteral(".inclusive")),
+            readFile(prefix + QStringLiteral(".callers")), &error);
+        if (!error.isEmpty())
+            fail(QStringLiteral("%1: %2").arg(prefix, error));
+        return profile;
+    };
+    const fendrimo::bench::InstructionProfile fendrimoInstructions =
+        instructions(QStringLiteral("fendrimo"));
+    const fendrimo::bench::InstructionProfile baselineInstructions =
+        instructions(QStringLiteral("baseline"));
     const auto microMs = [&micro](const QString& name) {
         if (!micro.contains(name))
             fail(QStringLiteral("benchmark %1 is missing").arg(name));
@@ -332,12 +351,16 @@ int main(int argc, char** argv)
             << fixed(f.idleCpuPercent, 3) << " | " << fixed(b.idleCpuPercent, 3) << " |\n";
     }
 
+    fendrimo::bench::writeInstructionSection(out, fendrimoInstructions, baselineInstructions,
+                                             kStartupRatio);
+
     out << "\n## Micro-benchmarks\n\n"
         << "Google Benchmark " << FENDRIMO_BENCHMARK_VERSION << " (the library itself built as "
         << microContext.value(QStringLiteral("library_build_type")).toString()
         << "; that touches its own bookkeeping, not the code measured), median of "
         << micro.first().entry.value(QStringLiteral("repetitions")).toInt()
-        << " repetitions, real time.\n\n"
+        << " repetitions run in random order, so that a slow spell of the machine falls on all "
+           "benchmarks alike; real time.\n\n"
         << "| Benchmark | Time | |\n| --- | ---: | --- |\n";
     const QList<std::pair<QString, QString>> names{
         {QStringLiteral("BM_ZehntelText"), QStringLiteral("`ZehntelText`, one rate text")},

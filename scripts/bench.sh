@@ -10,7 +10,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=setup.sh
 source "$root/scripts/setup.sh"
-fendrimo_install_packages
+fendrimo_install_packages valgrind
 
 runs="${FENDRIMO_BENCH_RUNS:-5}"
 idle="${FENDRIMO_BENCH_IDLE_SECONDS:-10}"
@@ -28,7 +28,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "== Micro-benchmarks"
-"$bin/fendrimo_microbench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+"$bin/fendrimo_microbench" --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
+  --benchmark_report_aggregates_only=true \
   --benchmark_out="$work/micro.json" --benchmark_out_format=json
 
 echo "== Start-up and idle: $runs runs each, ${idle} s idle"
@@ -53,9 +54,26 @@ for ((i = 1; i <= runs; i++)); do
 done
 cat "$work/probes.jsonl"
 
+echo "== Start-up in instructions: one start of each under callgrind"
+# The probes skip their restart when the start clock is already set
+# (valgrind can't follow it); their own time figures are not used here.
+count_instructions() { # name, probe and its options
+  local name="$1"
+  shift
+  XDG_CONFIG_HOME="$(mktemp -d "$work/config.XXXXXX")" FENDRIMO_BENCH_START="0 0" \
+    timeout 300 valgrind --tool=callgrind --callgrind-out-file="$work/$name.callgrind" \
+    "$@" --idle-seconds 0 >/dev/null 2>"$work/$name.valgrind.log"
+  callgrind_annotate --inclusive=yes --threshold=100 "$work/$name.callgrind" >"$work/$name.inclusive"
+  callgrind_annotate --tree=caller --threshold=100 "$work/$name.callgrind" >"$work/$name.callers"
+}
+count_instructions fendrimo "$bin/fendrimo_startprobe"
+window_size="$(sed -n 's/.*"program":"fendrimo".*"window":"\([0-9]*x[0-9]*\)".*/\1/p' \
+  "$work/probes.jsonl" | head -n 1)"
+count_instructions baseline "$bin/fendrimo_baseprobe" --size "$window_size"
+
 echo "== Report"
 status=0
 "$bin/fendrimo_benchreport" --micro "$work/micro.json" --probes "$work/probes.jsonl" \
-  --out "$root/docs/PERFORMANCE.md" --load-before "$load_before" || status=$?
+  --out "$root/docs/PERFORMANCE.md" --callgrind "$work" --load-before "$load_before" || status=$?
 echo "written: docs/PERFORMANCE.md"
 exit "$status"
