@@ -101,22 +101,22 @@ void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrim
         QString inBaseline; // empty: the baseline has no such part
         bool showCalls = false;
     };
+    // Functions both start-ups go through.
+    const QString populate = QStringLiteral("QFontconfigDatabase::populateFontDatabase()");
     const QString openFont =
         QStringLiteral("QFontconfigDatabase::fontEngine(QFontDef const&, void*)");
+    const QString fallbacks =
+        QStringLiteral("QFontconfigDatabase::fallbacksForFamily(QString const&, QFont::Style, "
+                       "QFont::StyleHint, QChar::Script) const");
+    const QString firstPaint = QStringLiteral("QWidgetRepaintManager::paintAndFlush()");
     const QList<Phase> phases{
         {QStringLiteral("The application object: platform plug-in, style, translations"),
          QStringLiteral("fendrimo::Application::Application(int&, char**)"),
          QStringLiteral("QApplication::QApplication(int&, char**, int)")},
-        {QStringLiteral("Reading the fontconfig set-up, once per process"),
-         QStringLiteral("QFontconfigDatabase::populateFontDatabase()"),
-         QStringLiteral("QFontconfigDatabase::populateFontDatabase()")},
+        {QStringLiteral("Reading the fontconfig set-up, once per process"), populate, populate},
         {QStringLiteral("Opening fonts, one per family, size and style (fonts opened)"), openFont,
          openFont, true},
-        {QStringLiteral("Fallback font lists"),
-         QStringLiteral("QFontconfigDatabase::fallbacksForFamily(QString const&, QFont::Style, "
-                        "QFont::StyleHint, QChar::Script) const"),
-         QStringLiteral("QFontconfigDatabase::fallbacksForFamily(QString const&, QFont::Style, "
-                        "QFont::StyleHint, QChar::Script) const")},
+        {QStringLiteral("Fallback font lists"), fallbacks, fallbacks},
         {QStringLiteral("Building the main window, `TForm1`"),
          QStringLiteral("fendrimo::TForm1::TForm1(QWidget*)"), QString()},
         {QStringLiteral("Creating the input fields (fields)"),
@@ -125,9 +125,7 @@ void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrim
          QStringLiteral("QScrollBar::QScrollBar(Qt::Orientation, QWidget*)"), QString(), true},
         {QStringLiteral("Building the menu bar and menus"),
          QStringLiteral("fendrimo::TForm1::buildMenu()"), QString()},
-        {QStringLiteral("Painting the window the first time"),
-         QStringLiteral("QWidgetRepaintManager::paintAndFlush()"),
-         QStringLiteral("QWidgetRepaintManager::paintAndFlush()")},
+        {QStringLiteral("Painting the window the first time"), firstPaint, firstPaint},
     };
 
     const auto cell = [](const InstructionProfile& profile, const QString& function,

@@ -111,9 +111,8 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
 
     // Fixed texts and lines, one line and two labels per tenth on the page,
     // the step line and its labels, the notes.
-    const qint64 tenthsShown =
-        std::max<qint64>(0, maximum + 1 - page.firstVisibleTenth(base, false));
-    page.reserve(150 + 3 * tenthsShown + input.notes.size());
+    const qint64 firstTenthLine = page.firstVisibleTenth(base, false);
+    page.reserve(150 + 3 * std::max<qint64>(0, maximum + 1 - firstTenthLine) + input.notes.size());
 
     // Heading block.
     page.text(150, -150, QStringLiteral("Basalrate"), 100, black);
@@ -137,14 +136,16 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
         page.line(hourLeft(i), base, hourLeft(i), axis ? kAxisTop : kChartTop, 1, black);
     }
     // One line per tenth, the lowest first; only those on the page.
-    for (qint64 k = page.firstVisibleTenth(base, false); k <= maximum; ++k) {
+    for (qint64 k = firstTenthLine; k <= maximum; ++k) {
         const qint64 y = base + kTenthHeight * k;
         page.line(kChartLeft, y, kChartRight, y, 1, black);
     }
 
     page.text(1890, base - 20, QStringLiteral("Uhr"), 30, black);
-    for (int n = 0; n <= kHours && page.textShows(base - 20); ++n)
-        page.text(145 + kHourWidth * n, base - 20, QString::number(n), 30, black);
+    if (page.textShows(base - 20)) {
+        for (int n = 0; n <= kHours; ++n)
+            page.text(145 + kHourWidth * n, base - 20, QString::number(n), 30, black);
+    }
     page.text(160, kAxisTop, QStringLiteral("IE/h"), 30, black);
     page.text(1777, kAxisTop, QStringLiteral("IE/h"), 30, black);
 

@@ -77,27 +77,12 @@ ReportInput workedExample(bool colour)
 
 ReportStep text(qint64 x, qint64 y, const QString& content, int height)
 {
-    ReportStep step;
-    step.kind = ReportStep::Kind::Text;
-    step.x = x;
-    step.y = y;
-    step.text = content;
-    step.fontHeight = height;
-    step.colour = Qt::black;
-    return step;
+    return {ReportStep::Kind::Text, x, y, 0, 0, content, height, 0, Qt::black};
 }
 
 ReportStep line(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int width)
 {
-    ReportStep step;
-    step.kind = ReportStep::Kind::Line;
-    step.x = x1;
-    step.y = y1;
-    step.x2 = x2;
-    step.y2 = y2;
-    step.penWidth = width;
-    step.colour = Qt::black;
-    return step;
+    return {ReportStep::Kind::Line, x1, y1, x2, y2, QString(), 0, width, Qt::black};
 }
 
 // The bounding box of the white pixels on a grey page.
