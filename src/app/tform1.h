@@ -95,6 +95,9 @@ public:
 
     // Commands of the later subsystems.
     void Basalrateladen1Click();
+    // Opens the profile file at path as "Laden" does after its dialog: the
+    // load error for a bad file, the maximum raised, title and folder updated.
+    void loadFile(const QString& path);
     void Basalratespeichern1Click();
     void DruckenClick();
     void EinstellungenClick();

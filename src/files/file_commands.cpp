@@ -125,9 +125,12 @@ void TForm1::Basalrateladen1Click()
     const std::optional<QString> chosen = platform().openFileName(this, request);
     if (!chosen)
         return;
-    const QString path = *chosen;
-    OpenDialog1FileName = path;
+    OpenDialog1FileName = *chosen;
+    loadFile(*chosen);
+}
 
+void TForm1::loadFile(const QString& path)
+{
     // Read into a copy first: a file that fails to load leaves the record as it was.
     fendrimo::Profilsatz loaded = Profilsatz;
     const FileResult read = readProfileFile(path, loaded);
