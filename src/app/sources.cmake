@@ -5,3 +5,4 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/designscale.cpp app/designscale.h
   app/artwork.cpp app/artwork.h
   app/accessibility.cpp app/accessibility.h)
+list(APPEND FENDRIMO_CORE_SOURCES app/clockticker.cpp app/clockticker.h)
