@@ -6,3 +6,4 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/artwork.cpp app/artwork.h
   app/accessibility.cpp app/accessibility.h)
 list(APPEND FENDRIMO_CORE_SOURCES app/clockticker.cpp app/clockticker.h)
+list(APPEND FENDRIMO_CORE_SOURCES app/commandline.cpp app/commandline.h)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace fendrimo {
+
+// What the program's arguments ask for. Worked out before the application
+// object exists, so that --help and --version answer without a display.
+struct CommandLine
+{
+    enum class Action {
+        Run,         // open the window, with the profile file if one was named
+        ShowHelp,    // usage on standard output, exit 0
+        ShowVersion, // version on standard output, exit 0
+        Refuse,      // what was wrong and the usage on standard error, exit 2
+    };
+
+    Action action = Action::Run;
+    // The profile file to open, made absolute; the user's spelling kept otherwise.
+    std::optional<QString> profilePath;
+    // Indices into argv of what the application object gets: the program
+    // name and Qt's own options with their values, unchanged.
+    std::vector<int> qtArguments;
+    // The text to print for every action but Run, ending in a line break.
+    QString output;
+
+    int exitCode() const;
+};
+
+CommandLine parseCommandLine(int argc, const char* const* argv);
+
+} // namespace fendrimo
