@@ -7,7 +7,7 @@ FENDRIMO_PACKAGES=(
   cmake g++ make ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation qt6-translations-l10n
-  qt6-svg-dev desktop-file-utils appstream dpkg-dev
+  qt6-svg-dev desktop-file-utils shared-mime-info appstream dpkg-dev
   libbenchmark-dev
   cups printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev llvm-14

@@ -46,6 +46,7 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6 \
 done
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/fendrimo ./usr/share/applications/fendrimo.desktop \
+  ./usr/share/mime/packages/fendrimo.xml \
   ./usr/share/metainfo/org.fendrimo.fendrimo.metainfo.xml \
   ./usr/share/icons/hicolor/scalable/apps/fendrimo.svg \
   ./usr/share/icons/hicolor/48x48/apps/fendrimo.png ./usr/share/doc/fendrimo/README.TXT; do
@@ -58,10 +59,15 @@ installed || fail "apt-get did not install fendrimo"
 desktop-file-validate /usr/share/applications/fendrimo.desktop
 cmp -s "$source_dir/data/README.TXT" /usr/share/doc/fendrimo/README.TXT ||
   fail "the installed README.TXT is not data/README.TXT"
+# The system's file type database learns *.bar from the package (dpkg trigger).
+mime_globs=/usr/share/mime/globs2
+grep -q ":application/x-fendrimo-basalrate:\*\.bar$" "$mime_globs" ||
+  fail "after installing, $mime_globs does not know *.bar"
 
-# Start what the launcher starts, with a settings file in place so that no
-# first-run notice waits for an answer.
+# Start what the launcher starts when no file is chosen (it drops the %f),
+# with a settings file in place so that no first-run notice waits for an answer.
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/fendrimo.desktop)
+command=${command% %f}
 mkdir -p "$work/config/fendrimo" "$work/home"
 printf '[Einstellungen]\nMaximum=30\nFarbDruck=1\nVerzeichnis=\n[Teststring]\nDatei=Vorhanden\n' \
   >"$work/config/fendrimo/fendr21f.ini"
@@ -85,4 +91,6 @@ cmp -s "$work/settings.before" "$work/config/fendrimo/fendr21f.ini" ||
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -q fendrimo >/dev/null
 installed && fail "fendrimo still installed after purge"
 [ ! -e /usr/bin/fendrimo ] || fail "/usr/bin/fendrimo left behind"
+! grep -q ":application/x-fendrimo-basalrate:" "$mime_globs" ||
+  fail "after purging, $mime_globs still knows the type"
 echo "installed, started, stopped and removed: ok"
