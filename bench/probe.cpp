@@ -1,7 +1,7 @@
 #include "probe.h"
 
 #include <QAbstractEventDispatcher>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QJsonDocument>
@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -47,20 +48,36 @@ StartClock startClock()
     return {wall, cpu};
 }
 
-// The peak resident set of the process so far, in KiB.
-qint64 peakRssKiB()
+// A number field ("Name:  123") of a /proc status file.
+qint64 statusField(const QString& path, const QString& name)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    const QRegularExpression hwm(QStringLiteral(R"(^VmHWM:\s+(\d+) kB$)"),
-                                 QRegularExpression::MultilineOption);
+    QFile status(path);
+    const QRegularExpression field(QStringLiteral(R"(^%1:\s+(\d+))").arg(name),
+                                   QRegularExpression::MultilineOption);
     const QRegularExpressionMatch match = status.open(QIODevice::ReadOnly)
-                                              ? hwm.match(QString::fromLatin1(status.readAll()))
+                                              ? field.match(QString::fromLatin1(status.readAll()))
                                               : QRegularExpressionMatch();
     if (!match.hasMatch()) {
-        std::fprintf(stderr, "no VmHWM in /proc/self/status\n");
+        std::fprintf(stderr, "no %s in %s\n", qPrintable(name), qPrintable(path));
         std::exit(2);
     }
     return match.captured(1).toLongLong();
+}
+
+// The peak resident set of the process so far, in KiB.
+qint64 peakRssKiB()
+{
+    return statusField(QStringLiteral("/proc/self/status"), QStringLiteral("VmHWM"));
+}
+
+// How often the calling thread has left the processor: each time it went to
+// sleep (voluntary) or was preempted (nonvoluntary). Called on the main
+// thread, so it counts that thread's wakeups and no other thread's.
+qint64 threadContextSwitches()
+{
+    const QString path = QStringLiteral("/proc/thread-self/status");
+    return statusField(path, QStringLiteral("voluntary_ctxt_switches")) +
+           statusField(path, QStringLiteral("nonvoluntary_ctxt_switches"));
 }
 
 } // namespace
@@ -99,8 +116,8 @@ ProbeOptions parseProbeOptions(const QStringList& arguments)
     return options;
 }
 
-StartupProbe::StartupProbe(QWidget& window, const QString& program, int idleMs)
-    : m_window(window), m_program(program), m_idleMs(idleMs)
+StartupProbe::StartupProbe(QWidget& window, const QString& program, int idleMs, QWidget* focus)
+    : m_window(window), m_program(program), m_idleMs(idleMs), m_focus(focus)
 {
     startClock(); // fails now rather than after the idle time
     m_window.installEventFilter(this);
@@ -122,32 +139,51 @@ void StartupProbe::eventLoopWaits()
     if (m_started || !m_painted || !m_window.isVisible())
         return;
     m_started = true;
-    m_idleStartNs = clockNs(CLOCK_MONOTONIC);
-    m_idleStartCpuNs = clockNs(CLOCK_PROCESS_CPUTIME_ID);
+    m_startupEndNs = clockNs(CLOCK_MONOTONIC);
+    m_startupEndCpuNs = clockNs(CLOCK_PROCESS_CPUTIME_ID);
+    const QWidget* focused = QApplication::focusWidget();
+    m_focusName = focused ? focused->objectName() : QString();
+    if (m_focus && focused != m_focus) {
+        std::fprintf(stderr, "the keyboard focus is on \"%s\", not on \"%s\"\n",
+                     qPrintable(m_focusName), qPrintable(m_focus->objectName()));
+        std::exit(2);
+    }
     // Nothing of the probe may run while idle but the one timer that ends it.
     disconnect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
                &StartupProbe::eventLoopWaits);
     m_window.removeEventFilter(this);
     QTimer::singleShot(m_idleMs, Qt::PreciseTimer, this, &StartupProbe::finish);
+    // Last, so that none of the probe's own work counts as idle: the loop
+    // goes to sleep right after this.
+    m_idleStartSwitches = threadContextSwitches();
+    m_idleStartNs = clockNs(CLOCK_MONOTONIC);
+    m_idleStartCpuNs = clockNs(CLOCK_PROCESS_CPUTIME_ID);
 }
 
 void StartupProbe::finish()
 {
     const qint64 endNs = clockNs(CLOCK_MONOTONIC);
     const qint64 endCpuNs = clockNs(CLOCK_PROCESS_CPUTIME_ID);
+    // Each sleep of the loop ended in a wakeup; the last one is this timer's,
+    // the probe's own.
+    const qint64 wakeups = std::max<qint64>(threadContextSwitches() - m_idleStartSwitches - 1, 0);
     const StartClock start = startClock();
     const double idleSeconds = double(endNs - m_idleStartNs) / 1e9;
     const double idleCpuMs = double(endCpuNs - m_idleStartCpuNs) / 1e6;
 
     QJsonObject result;
     result.insert(QStringLiteral("program"), m_program);
-    result.insert(QStringLiteral("startup_ms"), double(m_idleStartNs - start.wallNs) / 1e6);
-    result.insert(QStringLiteral("startup_cpu_ms"), double(m_idleStartCpuNs - start.cpuNs) / 1e6);
+    result.insert(QStringLiteral("startup_ms"), double(m_startupEndNs - start.wallNs) / 1e6);
+    result.insert(QStringLiteral("startup_cpu_ms"), double(m_startupEndCpuNs - start.cpuNs) / 1e6);
     result.insert(QStringLiteral("peak_rss_kib"), peakRssKiB());
     result.insert(QStringLiteral("idle_s"), idleSeconds);
     result.insert(QStringLiteral("idle_cpu_ms"), idleCpuMs);
     result.insert(QStringLiteral("idle_cpu_percent"),
                   idleSeconds > 0 ? idleCpuMs / 10.0 / idleSeconds : 0.0);
+    result.insert(QStringLiteral("idle_wakeups"), wakeups);
+    result.insert(QStringLiteral("idle_wakeups_per_s"),
+                  idleSeconds > 0 ? double(wakeups) / idleSeconds : 0.0);
+    result.insert(QStringLiteral("focus"), m_focusName);
     result.insert(QStringLiteral("window"),
                   QStringLiteral("%1x%2").arg(m_window.width()).arg(m_window.height()));
     const QByteArray line = QJsonDocument(result).toJson(QJsonDocument::Compact) + '\n';

@@ -2,11 +2,15 @@
 // starts it. A first run needs a settings folder of its own (XDG_CONFIG_HOME)
 // without a settings file, and the platform fake answers the first-run
 // notice; with --later-start the settings file must be there already.
+// While idle the keyboard focus is on the first hour's slider: in a text
+// field the cursor would blink and wake the program on its own.
 
 #include "app/application.h"
 #include "app/tform1.h"
 #include "platform/fakeplatform.h"
 #include "probe.h"
+
+#include <QScrollBar>
 
 #include <cstdio>
 #include <memory>
@@ -31,8 +35,10 @@ int main(int argc, char** argv)
         return 2;
     }
     window.show();
+    QWidget* const firstSlider = window.ScrollBar(1);
+    firstSlider->setFocus(Qt::OtherFocusReason);
     fendrimo::bench::StartupProbe probe(
         window, laterStart ? QStringLiteral("fendrimo-later") : QStringLiteral("fendrimo"),
-        options.idleMs);
+        options.idleMs, firstSlider);
     return app.exec();
 }
