@@ -20,6 +20,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <limits>
+#include <string>
 
 using namespace fendrimo;
 
@@ -184,6 +186,27 @@ void BM_DescribeReport(benchmark::State& state)
 }
 BENCHMARK(BM_DescribeReport)->Arg(30)->Arg(2000000000)->Unit(benchmark::kMicrosecond);
 
+// How many drawing steps the page takes, for every maximum up to 1000 (the
+// page fills with tenths at about 110) and then by powers up to the largest
+// a profile can hold: "maximum:steps ..." for the report, counted not timed.
+std::string reportStepCounts()
+{
+    QList<qint32> maxima;
+    for (qint32 maximum = 1; maximum <= 1000; ++maximum)
+        maxima.append(maximum);
+    for (qint64 power = 10000; power <= 1000000000; power *= 10)
+        maxima << qint32(power / 10 * 3) << qint32(power);
+    maxima << 2000000000 << std::numeric_limits<qint32>::max();
+
+    const qint64 depth = a4Depth();
+    std::string counts;
+    for (const qint32 maximum : std::as_const(maxima)) {
+        counts += std::to_string(maximum) + ':' +
+                  std::to_string(describeReport(reportInput(maximum), depth).size()) + ' ';
+    }
+    return counts;
+}
+
 // The whole page as the print job makes it, to a PDF in memory.
 void BM_RenderPdf(benchmark::State& state)
 {
@@ -215,6 +238,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    benchmark::AddCustomContext("report_steps", reportStepCounts());
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
