@@ -92,7 +92,7 @@ InstructionProfile readInstructionProfile(const QByteArray& inclusiveText,
 }
 
 void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrimo,
-                             const InstructionProfile& baseline, double startupBudget)
+                             const InstructionProfile& baseline, qint64 reference, qint64 limit)
 {
     struct Phase
     {
@@ -158,11 +158,16 @@ void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrim
             << " | " << cell(baseline, phase.inBaseline, phase.showCalls) << " | – |\n";
     }
 
-    const qint64 added = fendrimo.total - baseline.total;
-    const qint64 room = qint64((startupBudget - 1.0) * double(baseline.total));
-    out << "\nFendrimo executes " << millions(added)
-        << " million instructions more than the baseline; a start-up within " << startupBudget
-        << " × the baseline leaves room for " << millions(room) << " million.\n";
+    const double change = double(fendrimo.total - reference) / double(reference) * 100;
+    out << "\nFendrimo executes " << millions(fendrimo.total - baseline.total)
+        << " million instructions more than the baseline. Against " << millions(reference)
+        << " million, its start-up before the profile model, that is " << (change >= 0 ? "+" : "")
+        << QString::number(change, 'f', 1) << " %; the budget allows up to " << millions(limit)
+        << " million";
+    if (fendrimo.total <= limit)
+        out << ", room for " << millions(limit - fendrimo.total) << " million more.\n";
+    else
+        out << ": " << millions(fendrimo.total - limit) << " million too many.\n";
 }
 
 } // namespace fendrimo::bench

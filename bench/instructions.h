@@ -29,8 +29,9 @@ InstructionProfile readInstructionProfile(const QByteArray& inclusiveText,
                                           const QByteArray& callerText, QString* error);
 
 // The section of the performance report that compares the two start-ups
-// phase by phase, in millions of instructions.
+// phase by phase, in millions of instructions, and Fendrimo's start-up with
+// its reference and limit.
 void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrimo,
-                             const InstructionProfile& baseline, double startupBudget);
+                             const InstructionProfile& baseline, qint64 reference, qint64 limit);
 
 } // namespace fendrimo::bench
