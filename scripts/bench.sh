@@ -6,6 +6,8 @@
 #
 # FENDRIMO_BENCH_RUNS (default 5): probe runs per program.
 # FENDRIMO_BENCH_IDLE_SECONDS (default 10): idle time measured per run.
+# FENDRIMO_BENCH_REPORT (default docs/PERFORMANCE.md): where the report goes;
+# a short trial run can write it elsewhere.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=setup.sh
@@ -14,6 +16,7 @@ fendrimo_install_packages valgrind
 
 runs="${FENDRIMO_BENCH_RUNS:-5}"
 idle="${FENDRIMO_BENCH_IDLE_SECONDS:-10}"
+report="${FENDRIMO_BENCH_REPORT:-$root/docs/PERFORMANCE.md}"
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFENDRIMO_BENCH=ON
 cmake --build "$build" -j"$(nproc)" --target \
@@ -74,6 +77,6 @@ count_instructions baseline "$bin/fendrimo_baseprobe" --size "$window_size"
 echo "== Report"
 status=0
 "$bin/fendrimo_benchreport" --micro "$work/micro.json" --probes "$work/probes.jsonl" \
-  --out "$root/docs/PERFORMANCE.md" --callgrind "$work" --load-before "$load_before" || status=$?
-echo "written: docs/PERFORMANCE.md"
+  --out "$report" --callgrind "$work" --load-before "$load_before" || status=$?
+echo "written: $report"
 exit "$status"
