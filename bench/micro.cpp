@@ -44,7 +44,7 @@ ReportInput reportInput(qint32 maximum)
     ReportInput input;
     input.maximum = maximum;
     for (size_t h = 0; h < kRates.size(); ++h)
-        input.positions[h] = maximum - kRates[h];
+        input.rates[h] = kRates[h];
     input.datum = QStringLiteral("08.12.2026");
     input.bolusMorgens = QStringLiteral("1,5");
     input.bolusMittags = QStringLiteral("1,0");

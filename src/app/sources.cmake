@@ -2,6 +2,12 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/application.cpp app/application.h
   app/tform1.cpp app/tform1.h
   app/tform1_layout.cpp
+  app/tform1_events.cpp
+  app/tform1_view.cpp
+  app/tform1_profile.cpp
+  app/tform1_files.cpp
+  app/tform1_commands.cpp
+  app/fieldmenu.cpp app/fieldmenu.h
   app/designscale.cpp app/designscale.h
   app/artwork.cpp app/artwork.h
   app/accessibility.cpp app/accessibility.h)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "files/profilsatz.h"
+#include "profile/basalprofile.h"
+#include "profile/profilehistory.h"
 
 #include <QMainWindow>
 
@@ -11,18 +13,21 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMimeData;
 class QPushButton;
 class QScrollBar;
-class QTimer;
 
 namespace fendrimo {
 
+class ClockTicker;
 class NotesEdit;
+struct ReportInput;
 
-// The main window. It owns the whole state of a run: the 24 slider positions
-// (the only store of the rates while a profile is edited), the fields, the
-// maximum rate, the saved flag and the one profile record. The commands of the
-// other subsystems are its handlers, defined beside their subsystem.
+// The main window: a view of the one profile being edited. Its controls show
+// the profile; its handlers turn user actions into steps on the profile, each
+// one undoable. It also carries the run's state: the saved flag, the record
+// of the last file read and the file dialogs' last choices.
 class TForm1 final : public QMainWindow
 {
 public:
@@ -31,14 +36,18 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Shared state of the run.
-    qint32 Maximum = 0;            // tenths of IE/h; every slider runs 0 .. Maximum
-    bool DatenGespeichert = false; // the profile on screen is the one last saved, loaded or new
-    fendrimo::Profilsatz Profilsatz;
+    // tenths of IE/h; every slider runs 0 .. Maximum
+    qint32 Maximum() const { return m_profile.maximum(); }
+    // The profile on screen is the one last saved, loaded or new.
+    bool DatenGespeichert() const { return m_datenGespeichert; }
+    const BasalProfile& profile() const { return m_profile; }
+    const QUndoStack& history() const { return m_history.stack(); }
+    // The rate of hour n-1 in tenths of IE/h.
+    qint32 rate(int n) const { return m_profile.rate(n - 1); }
 
     // Controls, named as in the window design. Slider n and field n are hour n-1.
-    QScrollBar* ScrollBar(int n) const { return m_scrollBars.at(n - 1); }
-    QLineEdit* Edit(int n) const { return m_edits.at(n - 1); }
+    QScrollBar* ScrollBar(int n) const { return m_scrollBars.at(size_t(n - 1)); }
+    QLineEdit* Edit(int n) const { return m_edits.at(size_t(n - 1)); }
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* ButtonSumme = nullptr;
     QLabel* LabelSumme = nullptr;
@@ -55,26 +64,21 @@ public:
     QLabel* LabelDate = nullptr;
     QLabel* LabelTime = nullptr;
     QLabel* LabelSaved = nullptr;
-    QTimer* Timer = nullptr;
-
-    // The file dialogs remember the path last chosen in them for the run.
-    QString SaveDialog1FileName;
-    QString OpenDialog1FileName;
+    ClockTicker* Timer = nullptr; // the status panel's clock, once a second
 
     QAction* Neu1 = nullptr;
     QAction* Basalrateladen1 = nullptr;
     QAction* Basalratespeichern1 = nullptr;
     QAction* BasalrateDrucken1 = nullptr;
+    QMenu* ZuletztGeoeffnet1 = nullptr;
     QAction* Beenden1 = nullptr;
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
     QAction* Einstellungen = nullptr;
     QAction* HilfezurFendrimo1 = nullptr;
     QAction* Programminfos1 = nullptr;
 
-    // The rate of slider n in tenths of IE/h: the slider is inverted, its top
-    // is the highest rate.
-    qint32 rate(int n) const;
-
-    // Start-up and the shell (app).
+    // Start-up and the shell.
     void FormCreate();
     bool FormCloseQuery();
     void TimerTimer();
@@ -82,26 +86,28 @@ public:
     void HilfezurFendrimo1Click();
     void Programminfos1Click();
 
-    // Sliders, total, fields and "Neu" (profile).
+    // Sliders, total, fields and "Neu".
     void ScrollBarScroll(int n, int position);
     void ButtonSummeClick();
     void CheckBox1MouseUp();
     bool EditBolusKeyPress(QChar key);
-    void EditBolusChange();
+    void EditBolusChange(int index); // 0 morgens, 1 mittags, 2 abends
     void EditDatumChange();
     void EditDatumDblClick();
     void MemoNotizenChange();
     void Neu1Click();
 
-    // Commands of the later subsystems.
+    // Files, options, printing, undo.
     void Basalrateladen1Click();
+    void Basalratespeichern1Click();
     // Opens the profile file at path as "Laden" does after its dialog: the
     // load error for a bad file, the maximum raised, title and folder updated.
     void loadFile(const QString& path);
-    void Basalratespeichern1Click();
+    void ZuletztGeoeffnetClick(const QString& path);
     void DruckenClick();
     void EinstellungenClick();
-    void CloseOptionsForm();
+    void RueckgaengigClick();
+    void WiederholenClick();
 
     // Runs a handler; a failure it doesn't catch is shown in the failure box
     // and the rest of the handler is skipped.
@@ -110,22 +116,59 @@ public:
     // Texts from code, raising a change notification only on a real change.
     static void setFieldText(QLineEdit* field, const QString& text);
     static void setLabelText(QLabel* label, const QString& text);
-    void setMaximumLabel();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
     void buildMenu();
+    void buildEditMenu();
     void connectHandlers();
+    void connectFields();
     void reportFailure(const std::exception& failure);
+    bool filterFieldEvent(QObject* watched, QEvent* event);
+    bool filterPointerEvent(QObject* watched, QEvent* event);
+
+    // The view: every control shows the profile as it is now.
+    void showProfile();
+    void setMaximumLabel();
+    void setDatenGespeichert(bool saved);
+    void showHistory();
+    void showRecentFiles();
+
+    // Asks before the profile on screen is discarded; true to go on.
+    bool mayDiscard(const QString& question);
+    // Makes content the new document: no history, nothing unsaved.
+    void startDocument(const ProfileState& state, const QString& title);
+    void rememberFile(const QString& path);
+    void applyOptions(qint32 newMaximum, bool colour);
+    ReportInput reportContent() const;
+    // A dropped local profile file, or an empty text.
+    static QString droppedProfile(const QMimeData* data);
+    void openDropped(const QString& path);
+
+    BasalProfile m_profile;
+    ProfileHistory m_history;
+    bool m_datenGespeichert = false;
+    // The record of the last file read: the bytes no field fills go back to
+    // the next file saved.
+    Profilsatz m_record;
+    // The file dialogs remember the path last chosen in them for the run.
+    QString m_saveDialogFileName;
+    QString m_openDialogFileName;
+    // Set while the controls are brought in line with the profile, so their
+    // change notifications are not taken for user input.
+    bool m_showingProfile = false;
+    bool m_startedUp = false;
 
     std::array<QScrollBar*, Hours> m_scrollBars{};
     std::array<QLineEdit*, Hours> m_edits{};
-    bool m_startedUp = false;
 };
 
 template <typename Handler> void TForm1::guarded(Handler&& handler)

@@ -3,6 +3,7 @@
 
 #include "app/accessibility.h"
 #include "app/artwork.h"
+#include "app/clockticker.h"
 #include "app/designscale.h"
 #include "app/tform1.h"
 #include "platform/platform.h"
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace fendrimo {
 
@@ -310,9 +310,8 @@ void TForm1::buildControls()
         chain(next);
     m_scrollBars.front()->setFocus();
 
-    Timer = new QTimer(this);
+    Timer = new ClockTicker(this);
     Timer->setObjectName(QStringLiteral("Timer"));
-    Timer->setInterval(50);
 }
 
 void TForm1::buildMenu()
@@ -322,6 +321,7 @@ void TForm1::buildMenu()
         const char* name;
         const char* caption;
         QAction** action;
+        QKeySequence shortcut;
     };
     const auto addMenu = [this](const char* name, const QString& title, const QString& description,
                                 std::initializer_list<Item> items) {
@@ -336,29 +336,66 @@ void TForm1::buildMenu()
             }
             QAction* action = menu->addAction(QString::fromUtf8(item.caption));
             action->setObjectName(QLatin1String(item.name));
+            action->setShortcut(item.shortcut);
             *item.action = action;
         }
+        return menu;
     };
     menuBar()->setAccessibleName(QStringLiteral("Menü"));
-    menuBar()->setAccessibleDescription(QStringLiteral("Hauptmenü mit Datei, Optionen und Hilfe"));
-    addMenu("DateiMenu", QStringLiteral("&Datei"),
-            QStringLiteral("Neu, Laden, Speichern, Drucken und Beenden"),
-            {{"Neu1", "Neu", &Neu1},
-             {nullptr, nullptr, nullptr},
-             {"Basalrateladen1", "Laden", &Basalrateladen1},
-             {"Basalratespeichern1", "Speichern", &Basalratespeichern1},
-             {nullptr, nullptr, nullptr},
-             {"BasalrateDrucken1", "Basalrate Drucken", &BasalrateDrucken1},
-             {nullptr, nullptr, nullptr},
-             {"Beenden1", "Beenden", &Beenden1}});
+    menuBar()->setAccessibleDescription(
+        QStringLiteral("Hauptmenü mit Datei, Bearbeiten, Optionen und Hilfe"));
+    QMenu* datei = addMenu(
+        "DateiMenu", QStringLiteral("&Datei"),
+        QStringLiteral("Neu, Laden, Speichern, Drucken, zuletzt geöffnete Basalraten und Beenden"),
+        {{"Neu1", "Neu", &Neu1, QKeySequence(Qt::CTRL | Qt::Key_N)},
+         {nullptr, nullptr, nullptr, {}},
+         {"Basalrateladen1", "Laden", &Basalrateladen1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+         {"Basalratespeichern1", "Speichern", &Basalratespeichern1,
+          QKeySequence(Qt::CTRL | Qt::Key_S)},
+         {nullptr, nullptr, nullptr, {}},
+         {"BasalrateDrucken1", "Basalrate Drucken", &BasalrateDrucken1,
+          QKeySequence(Qt::CTRL | Qt::Key_P)},
+         {nullptr, nullptr, nullptr, {}},
+         {"Beenden1", "Beenden", &Beenden1, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    // The recent profiles belong with the commands that open and save them,
+    // before "Beenden".
+    ZuletztGeoeffnet1 = new QMenu(QStringLiteral("&Zuletzt geöffnet"), datei);
+    ZuletztGeoeffnet1->setObjectName(QStringLiteral("ZuletztGeoeffnet1"));
+    ZuletztGeoeffnet1->setAccessibleName(QStringLiteral("Zuletzt geöffnet"));
+    ZuletztGeoeffnet1->setAccessibleDescription(
+        QStringLiteral("Die zuletzt geladenen oder gespeicherten Basalraten"));
+    const QList<QAction*> fileActions = datei->actions();
+    datei->insertMenu(fileActions.at(fileActions.size() - 2), ZuletztGeoeffnet1);
+    connect(ZuletztGeoeffnet1, &QMenu::aboutToShow, this, [this] { showRecentFiles(); });
+    showRecentFiles();
+
+    buildEditMenu();
     addMenu("Optionen", QStringLiteral("Optionen"),
             QStringLiteral("Maximum, Druckmethode und Verzeichnis einstellen"),
-            {{"Einstellungen", "Einstellungen", &Einstellungen}});
+            {{"Einstellungen", "Einstellungen", &Einstellungen, {}}});
     addMenu("Hilfe1", QStringLiteral("&Hilfe"),
             QStringLiteral("Hinweis zur Dokumentation und Programm-Informationen"),
-            {{"HilfezurFendrimo1", "Hilfe zur Fendrimo", &HilfezurFendrimo1},
-             {nullptr, nullptr, nullptr},
-             {"Programminfos1", "Programm-Infos", &Programminfos1}});
+            {{"HilfezurFendrimo1", "Hilfe zur Fendrimo", &HilfezurFendrimo1,
+              QKeySequence(Qt::Key_F1)},
+             {nullptr, nullptr, nullptr, {}},
+             {"Programminfos1", "Programm-Infos", &Programminfos1, {}}});
+}
+
+void TForm1::buildEditMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    menu->setObjectName(QStringLiteral("Bearbeiten1"));
+    menu->setAccessibleName(QStringLiteral("Bearbeiten"));
+    menu->setAccessibleDescription(
+        QStringLiteral("Änderungen an der Basalrate rückgängig machen oder wiederholen"));
+    Rueckgaengig1 = menu->addAction(QStringLiteral("Rückgängig"));
+    Rueckgaengig1->setObjectName(QStringLiteral("Rueckgaengig1"));
+    Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Wiederholen1 = menu->addAction(QStringLiteral("Wiederholen"));
+    Wiederholen1->setObjectName(QStringLiteral("Wiederholen1"));
+    Wiederholen1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    showHistory();
 }
 
 } // namespace fendrimo

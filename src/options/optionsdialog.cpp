@@ -2,11 +2,9 @@
 
 #include "app/accessibility.h"
 #include "app/designscale.h"
-#include "app/tform1.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
-#include "settings/inifile.h"
-#include "settings/settingskeys.h"
+#include "settings/settings.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -21,8 +19,6 @@
 #include <iterator>
 
 namespace fendrimo {
-
-qint32 AltesMaximum = 0;
 
 namespace {
 
@@ -108,8 +104,9 @@ void RadioGroup::arrangeItems()
     }
 }
 
-TFormOptionen::TFormOptionen(TForm1* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
+TFormOptionen::TFormOptionen(QWidget* parent, qint32 maximumInForce)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_maximumInForce(maximumInForce)
 {
     setObjectName(QStringLiteral("FormOptionen"));
     setWindowTitle(QStringLiteral("Fendrimo - Einstellungen"));
@@ -117,11 +114,7 @@ TFormOptionen::TFormOptionen(TForm1* owner)
                                             "Verzeichnis der Basalraten-Dateien"));
     buildControls(DesignScale(platform().screenSize().width()));
 
-    connect(BitBtnOK, &QPushButton::clicked, this, [this] {
-        m_owner->guarded([this] { BitBtnOKClick(); });
-        // The button carries OK: the dialog ends with it even when a write failed.
-        accept();
-    });
+    connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
     connect(BitBtnAbbr, &QPushButton::clicked, this, [this] { BitBtnAbbrClick(); });
 
     FormCreate();
@@ -214,37 +207,34 @@ void TFormOptionen::FormCreate()
     setFixedSize(MulDiv(435, screen.width(), 1024), MulDiv(415, screen.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
-    const IniFile settings(settingsFilePath());
-    const int stored =
-        settings.readInteger(settingskeys::einstellungen(), settingskeys::maximum(), -1);
+    const Settings settings;
+    const int stored = settings.storedMaximum();
     // A stored maximum that is none of the choices leaves every item unselected.
     for (int i = 0; i < int(std::size(kMaximumChoices)); ++i) {
         if (stored == kMaximumChoices[i])
             RadioGroupMax->setItemIndex(i);
     }
-    const bool colour =
-        settings.readBool(settingskeys::einstellungen(), settingskeys::farbDruck(), true);
-    RadioGroupPrint->setItemIndex(colour ? 0 : 1);
-    LabelVerzeichnis->setText(settings.readString(
-        settingskeys::einstellungen(), settingskeys::verzeichnis(), QStringLiteral("ERROR")));
+    RadioGroupPrint->setItemIndex(settings.farbDruck() ? 0 : 1);
+    LabelVerzeichnis->setText(settings.verzeichnis(QStringLiteral("ERROR")));
+}
+
+qint32 TFormOptionen::chosenMaximum() const
+{
+    const int index = RadioGroupMax->itemIndex();
+    // With no item selected there is no new choice: the maximum in force stays.
+    return index >= 0 ? kMaximumChoices[index] : m_maximumInForce;
+}
+
+bool TFormOptionen::colourPrint() const
+{
+    return RadioGroupPrint->itemIndex() == 0;
 }
 
 void TFormOptionen::BitBtnOKClick()
 {
-    AltesMaximum = m_owner->Maximum;
-    const int index = RadioGroupMax->itemIndex();
-    // With no item selected there is no new choice: the maximum in force stays.
-    const qint32 newMaximum = index >= 0 ? kMaximumChoices[index] : AltesMaximum;
-
-    IniFile settings(settingsFilePath());
-    settings.writeInteger(settingskeys::einstellungen(), settingskeys::maximum(), newMaximum);
-    settings.writeBool(settingskeys::einstellungen(), settingskeys::farbDruck(),
-                       RadioGroupPrint->itemIndex() == 0);
-    // Same section as the first-run check's "Teststring": names match regardless of case.
-    settings.writeString(QStringLiteral("TestString"), settingskeys::datei(),
-                         settingskeys::vorhanden());
-
-    m_owner->CloseOptionsForm();
+    emit chosen(chosenMaximum(), colourPrint());
+    // The button carries OK: the dialog ends with it even when storing failed.
+    accept();
 }
 
 void TFormOptionen::BitBtnAbbrClick()

@@ -12,11 +12,6 @@ class QRadioButton;
 namespace fendrimo {
 
 class DesignScale;
-class TForm1;
-
-// The maximum that was in force when "OK und speichern" was last pressed
-// (tenths of IE/h, 0 until then). A refused new maximum falls back to it.
-extern qint32 AltesMaximum;
 
 // A captioned group of radio items in columns, filled column by column.
 // Until an item is chosen none is selected.
@@ -41,13 +36,14 @@ private:
 };
 
 // "Fendrimo - Einstellungen": maximum rate, print method and the stored folder.
-// OK writes the settings file and has the main window apply the new maximum.
+// Shows the stored settings; OK hands back the chosen maximum and print method
+// through chosen(), which the caller stores and applies.
 class TFormOptionen final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFormOptionen(TForm1* owner);
+    TFormOptionen(QWidget* parent, qint32 maximumInForce);
 
     RadioGroup* RadioGroupMax = nullptr;
     RadioGroup* RadioGroupPrint = nullptr;
@@ -58,15 +54,22 @@ public:
 
     // Sizes the dialog to the screen and fills it from the settings file.
     void FormCreate();
-    // Writes the settings, then has the main window apply them. A refused
-    // write throws and skips the rest; the button closes the dialog either way.
     void BitBtnOKClick();
     void BitBtnAbbrClick();
+
+    // The maximum chosen, or the one in force when no item is selected.
+    qint32 chosenMaximum() const;
+    bool colourPrint() const;
+
+signals:
+    // "OK und speichern" was pressed; the dialog closes right after the
+    // receivers have stored and applied the choice.
+    void chosen(qint32 maximum, bool colour);
 
 private:
     void buildControls(const DesignScale& scale);
 
-    TForm1* m_owner;
+    qint32 m_maximumInForce;
 };
 
 } // namespace fendrimo

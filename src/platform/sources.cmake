@@ -1,5 +1,5 @@
 list(APPEND FENDRIMO_CORE_SOURCES
-  platform/error.h
+  platform/error.h platform/guarded.h
   platform/muldiv.cpp platform/muldiv.h
   platform/regional.cpp platform/regional.h)
 list(APPEND FENDRIMO_GUI_SOURCES

@@ -1,14 +1,11 @@
 #include "printing/grafikform.h"
 
-#include "app/tform1.h"
 #include "platform/error.h"
+#include "platform/guarded.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
 #include "printing/reportjob.h"
-#include "printing/shownlines.h"
-#include "profile/textfields.h"
-#include "settings/inifile.h"
-#include "settings/settingskeys.h"
+#include "settings/settings.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -86,8 +83,7 @@ QFrame* bevel(const QString& name, QWidget* parent)
 
 bool colourPrinting()
 {
-    return IniFile(settingsFilePath())
-        .readBool(settingskeys::einstellungen(), settingskeys::farbDruck(), true);
+    return Settings().farbDruck();
 }
 
 // Asks where the PDF printer writes the page; false when the user cancels.
@@ -98,8 +94,7 @@ bool choosePdfFile(QWidget* parent, QPrinter& printer)
     request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder =
-        IniFile(settingsFilePath())
-            .readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), QString());
+        Settings().verzeichnis(QString());
     request.proposedFile = printer.outputFileName();
     request.confirmOverwrite = true;
     const std::optional<QString> chosen = platform().saveFileName(parent, request);
@@ -109,19 +104,10 @@ bool choosePdfFile(QWidget* parent, QPrinter& printer)
     return true;
 }
 
-// What the report shows: the record as the print command handed it over,
-// the maximum and the notes as the main window has them now.
-ReportInput reportInput(const TForm1& owner, bool colour)
+// The page as printed now: the profile handed over, the print method and the
+// printing day's date as set at this moment.
+ReportInput withPrintDetails(ReportInput input, bool colour)
 {
-    ReportInput input;
-    input.maximum = owner.Maximum;
-    for (int h = 0; h < Profilsatz::Hours; ++h)
-        input.positions[size_t(h)] = owner.Profilsatz.rate(h);
-    input.datum = owner.Profilsatz.datum();
-    input.bolusMorgens = owner.Profilsatz.bolus(1);
-    input.bolusMittags = owner.Profilsatz.bolus(4);
-    input.bolusAbends = owner.Profilsatz.bolus(7);
-    input.notes = shownLines(*owner.MemoNotizen);
     input.colour = colour;
     const RegionalFormats& formats = RegionalFormats::current();
     input.today = formats.shortDate(platform().now().date());
@@ -144,8 +130,9 @@ QString activePrinterEntry()
     return requireActivePrinter().name;
 }
 
-TGrafikForm::TGrafikForm(TForm1* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
+TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_content(std::move(content))
 {
     setObjectName(QStringLiteral("GrafikForm"));
     setWindowTitle(QStringLiteral("Fendrimo - Drucken"));
@@ -157,12 +144,12 @@ TGrafikForm::TGrafikForm(TForm1* owner)
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
     connect(BitBtnDruckSetup, &QPushButton::clicked, this,
-            [this] { m_owner->guarded([this] { ButtonDruckSetupClick(); }); });
+            [this] { runGuarded(this, [this] { ButtonDruckSetupClick(); }); });
     connect(BitBtnDruck, &QPushButton::clicked, this,
-            [this] { m_owner->guarded([this] { ButtonDruckenClick(); }); });
+            [this] { runGuarded(this, [this] { ButtonDruckenClick(); }); });
     connect(BitBtnCancel, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
 
-    m_owner->guarded([this] { FormCreate(); });
+    runGuarded(this, [this] { FormCreate(); });
     BitBtnDruck->setFocus();
 }
 
@@ -271,7 +258,7 @@ void TGrafikForm::ButtonDruckenClick()
     // Cancelling the file name prints nothing and leaves the dialog open.
     if (active.toFile && !choosePdfFile(this, *active.printer))
         return;
-    printReport(*active.printer, reportInput(*m_owner, colour));
+    printReport(*active.printer, withPrintDetails(m_content, colour));
     accept();
 }
 

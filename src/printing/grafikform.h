@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/reportpage.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -10,7 +12,6 @@ class QPushButton;
 
 namespace fendrimo {
 
-class TForm1;
 struct ActivePrinter;
 
 // The active printer. Throws Failure "Zur Zeit ist kein Standard-Drucker
@@ -26,7 +27,9 @@ class TGrafikForm final : public QDialog
     Q_OBJECT
 
 public:
-    explicit TGrafikForm(TForm1* owner);
+    // content: what the page shows of the profile; the print method and the
+    // date of printing are added when it is printed.
+    TGrafikForm(QWidget* parent, ReportInput content);
 
     QFrame* Bevel1 = nullptr;
     QFrame* Bevel2 = nullptr;
@@ -47,10 +50,13 @@ public:
     void ButtonDruckenClick();
     void ButtonAbbrechenClick();
 
+    // What the page shows of the profile, as handed over.
+    const ReportInput& content() const { return m_content; }
+
 private:
     void buildControls();
 
-    TForm1* m_owner;
+    ReportInput m_content;
 };
 
 } // namespace fendrimo

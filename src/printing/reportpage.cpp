@@ -103,7 +103,7 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     std::array<qint64, kHours> rates{};
     qint64 total = 0;
     for (int h = 0; h < kHours; ++h) {
-        rates[h] = maximum - input.positions[h];
+        rates[h] = input.rates[h];
         total += rates[h];
     }
     const qint64 base = -700 - kTenthHeight * maximum;

@@ -15,7 +15,7 @@ namespace fendrimo {
 struct ReportInput
 {
     qint32 maximum = 0;                 // tenths of IE/h: sets the chart's height
-    std::array<qint64, 24> positions{}; // slider positions P0..P23; rate = maximum - position
+    std::array<qint64, 24> rates{};     // tenths of IE/h, hour 0..23
     QString datum;
     QString bolusMorgens; // slot 1
     QString bolusMittags; // slot 4

@@ -1,6 +1,6 @@
 list(APPEND FENDRIMO_CORE_SOURCES
-  profile/zehntel.cpp profile/zehntel.h)
+  profile/zehntel.cpp profile/zehntel.h
+  profile/basalprofile.cpp profile/basalprofile.h
+  profile/profilehistory.cpp profile/profilehistory.h)
 list(APPEND FENDRIMO_GUI_SOURCES
-  profile/sliders.cpp
-  profile/fields.cpp
   profile/textfields.cpp profile/textfields.h)

@@ -16,7 +16,7 @@ namespace fendrimo {
 namespace {
 
 // Callers of the profile functions passed a 1024-character buffer.
-constexpr qsizetype maxValueLength = 1023;
+constexpr qsizetype maxValueLength = IniFile::MaxValueLength;
 
 // One line of the file as it is on disk, so that lines we don't touch are
 // written back byte for byte.

@@ -26,6 +26,8 @@ std::optional<int> parseSettingsInteger(const QString& text);
 class IniFile
 {
 public:
+    static constexpr int MaxValueLength = 1023;
+
     explicit IniFile(QString path);
 
     const QString& path() const { return m_path; }

@@ -94,7 +94,7 @@ void TestAboutBox::opensFromTheMainWindow()
     QCOMPARE(run->result, int(QDialog::Accepted));
     // Discarded after closing; the main window state is untouched.
     QVERIFY(w.findChildren<TAboutBox*>().isEmpty());
-    QVERIFY(w.DatenGespeichert);
+    QVERIFY(w.DatenGespeichert());
     QVERIFY(f.fake.boxes.isEmpty());
 }
 

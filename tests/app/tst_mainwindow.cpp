@@ -47,7 +47,7 @@ void TestMainWindow::startupShowsEmptyProfile()
     MainWindowFixture f(30);
     TForm1& w = f.w();
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo Version 2.1F"));
-    QCOMPARE(w.Maximum, 30);
+    QCOMPARE(w.Maximum(), 30);
     for (int n = 1; n <= 24; ++n) {
         QCOMPARE(w.ScrollBar(n)->minimum(), 0);
         QCOMPARE(w.ScrollBar(n)->maximum(), 30);
@@ -63,7 +63,7 @@ void TestMainWindow::startupShowsEmptyProfile()
     QVERIFY(w.EditDatum->text().isEmpty());
     QVERIFY(w.MemoNotizen->toPlainText().isEmpty());
     QVERIFY(w.CheckBox1->isChecked());
-    QVERIFY(w.DatenGespeichert);
+    QVERIFY(w.DatenGespeichert());
     QTRY_COMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: ja"));
     QVERIFY(f.fake.boxes.isEmpty());
 }
@@ -93,7 +93,7 @@ void TestMainWindow::firstRunCreatesSettingsOnce()
                                          "Verzeichnis=\n[Teststring]\nDatei=Vorhanden\n"));
         QCOMPARE(window.ScrollBar(1)->maximum(), 30);
         QCOMPARE(window.LabelMax->text(), QStringLiteral("3 IE/h"));
-        QVERIFY(window.DatenGespeichert);
+        QVERIFY(window.DatenGespeichert());
     }
     FakePlatform fake;
     TForm1 again;
@@ -121,7 +121,7 @@ void TestMainWindow::firstRunResetsWrongMarker()
     QFETCH(int, maximum);
     MainWindowFixture f(settings, false);
     QCOMPARE(f.fake.boxes.size(), notice ? 1 : 0);
-    QCOMPARE(f.w().Maximum, maximum);
+    QCOMPARE(f.w().Maximum(), maximum);
     QCOMPARE(f.w().ScrollBar(24)->maximum(), maximum);
 }
 
@@ -148,13 +148,13 @@ void TestMainWindow::storedMaximum()
     const QByteArray line = value.isNull() ? QByteArray() : "Maximum=" + value + "\n";
     MainWindowFixture f("[Einstellungen]\n" + line + "[Teststring]\nDatei=Vorhanden\n", false);
     QVERIFY(f.fake.boxes.isEmpty()); // no message for an unusable maximum
-    QCOMPARE(f.w().Maximum, maximum);
+    QCOMPARE(f.w().Maximum(), maximum);
     QCOMPARE(f.w().LabelMax->text(), label);
     for (int n = 1; n <= 24; ++n) {
         QCOMPARE(f.w().ScrollBar(n)->maximum(), maximum);
         QCOMPARE(f.w().ScrollBar(n)->value(), maximum);
     }
-    QVERIFY(f.w().DatenGespeichert);
+    QVERIFY(f.w().DatenGespeichert());
 }
 
 void TestMainWindow::geometry_data()
@@ -239,7 +239,7 @@ void TestMainWindow::closing()
     if (changed) {
         w.ScrollBar(1)->setFocus();
         QTest::keyClick(w.ScrollBar(1), Qt::Key_Up);
-        QVERIFY(!w.DatenGespeichert);
+        QVERIFY(!w.DatenGespeichert());
     }
     f.fake.clear();
     if (answer >= 0)
@@ -283,21 +283,28 @@ void TestMainWindow::menu()
     QStringList titles;
     for (QAction* action : menus)
         titles << action->text();
-    QCOMPARE(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("Optionen"),
-                                  QStringLiteral("&Hilfe")}));
+    QCOMPARE(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
+                                  QStringLiteral("Optionen"), QStringLiteral("&Hilfe")}));
+    // Each item with the shortcuts it shows, a submenu with its title.
     const auto items = [&](int index) {
         QStringList texts;
         for (QAction* action : menus[index]->menu()->actions()) {
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            if (!action->shortcut().isEmpty())
-                texts << QStringLiteral("SHORTCUT");
+            QString text = action->isSeparator() ? QStringLiteral("-") : action->text();
+            const QList<QKeySequence> keys = action->shortcuts();
+            for (const QKeySequence& key : keys)
+                text += QLatin1Char(' ') + key.toString(QKeySequence::PortableText);
+            if (action->menu())
+                text += QStringLiteral(" >");
+            texts << text;
         }
         return texts;
     };
-    QCOMPARE(items(0), (QStringList{"Neu", "-", "Laden", "Speichern", "-", "Basalrate Drucken", "-",
-                                    "Beenden"}));
-    QCOMPARE(items(1), QStringList{"Einstellungen"});
-    QCOMPARE(items(2), (QStringList{"Hilfe zur Fendrimo", "-", "Programm-Infos"}));
+    QCOMPARE(items(0), (QStringList{"Neu Ctrl+N", "-", "Laden Ctrl+O", "Speichern Ctrl+S", "-",
+                                    "Basalrate Drucken Ctrl+P", "&Zuletzt geöffnet >", "-",
+                                    "Beenden Ctrl+Q"}));
+    QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z"}));
+    QCOMPARE(items(2), QStringList{"Einstellungen"});
+    QCOMPARE(items(3), (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos"}));
 }
 
 void TestMainWindow::tabOrderAndFirstFocus()
@@ -344,7 +351,6 @@ void TestMainWindow::failureBoxAtStartup()
     QCOMPARE(w.windowTitle(), QString());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.DatenGespeichert = true;
 }
 
 void TestMainWindow::helpShowsNoticeBeforeInformationBox()

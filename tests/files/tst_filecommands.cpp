@@ -176,7 +176,7 @@ void TestFileCommands::saveSucceeds()
     QCOMPARE(dialog.startFolder, QString()); // a new settings file holds an empty folder
     QCOMPARE(f.fake.events.last(),
              QStringLiteral("box:Information:Basalrate erfolgreich gespeichert!"));
-    QVERIFY(w.DatenGespeichert);
+    QVERIFY(w.DatenGespeichert());
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo - ") + target);
     QVERIFY(
         f.home.read().contains("Verzeichnis=" + path(QStringLiteral("Daten/")).toUtf8() + "\n"));
@@ -196,7 +196,7 @@ void TestFileCommands::saveCancelled()
     w.EditDatum->setText(QStringLiteral("x"));
     f.fake.chooseFile(std::nullopt);
     w.Basalratespeichern1->trigger();
-    QVERIFY(!w.DatenGespeichert);
+    QVERIFY(!w.DatenGespeichert());
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo Version 2.1F"));
     QVERIFY(f.fake.boxes.isEmpty());
     QCOMPARE(f.home.read(), setUpSettings(30));
@@ -252,7 +252,7 @@ void TestFileCommands::saveFailures()
     QVERIFY(f.fake.boxes[0].failure);
     QCOMPARE(f.fake.boxes[0].caption, QStringLiteral("Fendrimo"));
     QCOMPARE(f.fake.boxes[0].text, message);
-    QVERIFY(!w.DatenGespeichert);
+    QVERIFY(!w.DatenGespeichert());
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo - vorher"));
     QCOMPARE(f.home.read(), setUpSettings(30));
     if (kind == QLatin1String("readonly"))
@@ -295,7 +295,7 @@ void TestFileCommands::saveOnFullDiskKeepsOldFile()
     QCOMPARE(f.fake.boxes[0].text, QStringLiteral("Kapazität der Diskette/Festplatte erschöpft."));
     QCOMPARE(readAll(target), old);
     QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), 2);
-    QVERIFY(!f.w().DatenGespeichert);
+    QVERIFY(!f.w().DatenGespeichert());
 }
 
 void TestFileCommands::loadSucceeds()
@@ -325,8 +325,8 @@ void TestFileCommands::loadSucceeds()
     QCOMPARE(w.EditBolus4->text(), QStringLiteral("1,0"));
     QCOMPARE(w.EditBolus7->text(), QStringLiteral("1,2"));
     QVERIFY(!w.CheckBox1->isChecked());
-    QVERIFY(w.DatenGespeichert);
-    QCOMPARE(w.Maximum, 30);
+    QVERIFY(w.DatenGespeichert());
+    QCOMPARE(w.Maximum(), 30);
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo - ") + source);
     QVERIFY(f.home.read().contains("Verzeichnis=" + m_dir.path().toUtf8() + "/\n"));
     QTRY_COMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: ja"));
@@ -361,7 +361,7 @@ void TestFileCommands::loadQuestion()
     QCOMPARE(f.fake.boxes[0].buttons, MessageButton::Ja | MessageButton::Nein);
     QCOMPARE(f.fake.fileDialogs.size(), loads ? 1 : 0);
     QCOMPARE(w.EditDatum->text(), loads ? QString() : QStringLiteral("ungespeichert"));
-    QCOMPARE(w.DatenGespeichert, loads);
+    QCOMPARE(w.DatenGespeichert(), loads);
     QCOMPARE(w.LabelSumme->text(), loads ? QStringLiteral("24") : QStringLiteral("0"));
     QCOMPARE(f.fake.exclamations, 0);
 }
@@ -375,7 +375,7 @@ void TestFileCommands::loadCancelledAfterYes()
     f.fake.chooseFile(std::nullopt);
     w.Basalrateladen1->trigger();
     QCOMPARE(w.EditBolus4->text(), QStringLiteral("3"));
-    QVERIFY(!w.DatenGespeichert);
+    QVERIFY(!w.DatenGespeichert());
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo Version 2.1F"));
 }
 
@@ -402,9 +402,10 @@ void TestFileCommands::loadFailures()
         QCOMPARE(mkfifo(QFile::encodeName(source).constData(), 0600), 0);
     w.ScrollBar(2)->setFocus();
     QTest::keyClick(w.ScrollBar(2), Qt::Key_Up);
-    w.DatenGespeichert = true;
+    f.saveProfile();
     w.setWindowTitle(QStringLiteral("Fendrimo - vorher"));
-    const QByteArray recordBefore = w.Profilsatz.toBytes();
+    const ProfileContent contentBefore = w.profile().content();
+    const QByteArray settingsBefore = f.home.read();
 
     f.fake.chooseFile(source);
     w.Basalrateladen1->trigger();
@@ -415,10 +416,10 @@ void TestFileCommands::loadFailures()
     QCOMPARE(w.ScrollBar(2)->value(), 29);
     QCOMPARE(w.LabelSumme->text(), QStringLiteral("2,3"));
     QVERIFY(w.CheckBox1->isChecked());
-    QVERIFY(w.DatenGespeichert);
+    QVERIFY(w.DatenGespeichert());
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo - vorher"));
-    QCOMPARE(w.Profilsatz.toBytes(), recordBefore);
-    QCOMPARE(f.home.read(), setUpSettings(30));
+    QVERIFY(w.profile().content() == contentBefore);
+    QCOMPARE(f.home.read(), settingsBefore);
 }
 
 void TestFileCommands::loadRaisesMaximum_data()
@@ -450,11 +451,13 @@ void TestFileCommands::loadRaisesMaximum()
     w.Basalrateladen1->trigger();
 
     const int expectedMaximum = raised ? raised : maximum;
-    QCOMPARE(w.Maximum, expectedMaximum);
+    QCOMPARE(w.Maximum(), expectedMaximum);
     QCOMPARE(w.LabelMax->text(), label);
+    // The loaded file also heads the recent profiles, in a section of its own.
     QCOMPARE(f.home.read(),
              setUpSettings(expectedMaximum)
-                 .replace("Verzeichnis=\n", "Verzeichnis=" + m_dir.path().toUtf8() + "/\n"));
+                     .replace("Verzeichnis=\n", "Verzeichnis=" + m_dir.path().toUtf8() + "/\n") +
+                 "[Zuletzt]\nDatei1=" + source.toUtf8() + "\n");
     for (int n = 1; n <= 24; ++n) {
         QCOMPARE(w.ScrollBar(n)->maximum(), expectedMaximum);
         QCOMPARE(w.rate(n), rates[n - 1]);
@@ -486,7 +489,7 @@ void TestFileCommands::loadRejectsRateBeyondAnyMaximum()
     f.fake.chooseFile(source);
     w.Basalrateladen1->trigger();
     QCOMPARE(f.fake.events.last(), QStringLiteral("box:Fehler:") + loadError(source));
-    QCOMPARE(w.Maximum, 30);
+    QCOMPARE(w.Maximum(), 30);
     QCOMPARE(f.home.read(), setUpSettings(30));
 
     // The largest loadable rate still works: 2147483640 is itself a multiple of ten.
@@ -494,7 +497,7 @@ void TestFileCommands::loadRejectsRateBeyondAnyMaximum()
     writeFile(source, profileBytes(rates));
     f.fake.chooseFile(source);
     w.Basalrateladen1->trigger();
-    QCOMPARE(w.Maximum, 2147483640);
+    QCOMPARE(w.Maximum(), 2147483640);
     QCOMPARE(w.Edit(1)->text(), QStringLiteral("214748364"));
     QCOMPARE(w.LabelSumme->text(), QStringLiteral("214748364"));
 }

@@ -8,6 +8,7 @@
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
 #include "support/mainwindowfixture.h"
+#include "support/modalrun.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace fendrimo;
@@ -178,11 +180,14 @@ void TestAccessibility::sliderValueFollowsCommands()
         f.fake.answer(MessageResult::Ja);
         w.guarded([&] { w.Neu1Click(); });
     } else {
-        // What "OK und speichern" does with 6,0 IE/h chosen.
-        for (int h = 0; h < TForm1::Hours; ++h)
-            w.Profilsatz.setRate(h, w.rate(h + 1));
-        f.home.write(setUpSettings(60));
-        w.guarded([&] { w.CloseOptionsForm(); });
+        // "OK und speichern" with 6,0 IE/h chosen.
+        const auto run = withModal<TFormOptionen>(
+            &w, [&w] { w.Einstellungen->trigger(); },
+            [](TFormOptionen* dialog) {
+                dialog->RadioGroupMax->setItemIndex(4);
+                dialog->BitBtnOK->click();
+            });
+        QVERIFY(run->found);
     }
     QCOMPARE(accessibleValue(w.ScrollBar(1)), value);
     QCOMPARE(accessible(w.ScrollBar(1))->valueInterface()->maximumValue().toDouble(), maximum);
@@ -221,7 +226,7 @@ void TestAccessibility::settingValueActsLikeTheUser()
     MainWindowFixture f(30);
     TForm1& w = f.w();
     w.CheckBox1->setChecked(linked);
-    QVERIFY(w.DatenGespeichert);
+    QVERIFY(w.DatenGespeichert());
 
     accessible(w.ScrollBar(5))->valueInterface()->setCurrentValue(wanted);
 
@@ -230,7 +235,7 @@ void TestAccessibility::settingValueActsLikeTheUser()
     QCOMPARE(accessibleValue(w.ScrollBar(6)), follower);
     QCOMPARE(accessibleValue(w.ScrollBar(4)), QStringLiteral("0 IE/h"));
     QCOMPARE(w.LabelSumme->text(), total);
-    QVERIFY(!w.DatenGespeichert); // the scroll handler ran
+    QVERIFY(!w.DatenGespeichert()); // the scroll handler ran
 }
 
 void TestAccessibility::stepActions_data()
@@ -256,7 +261,7 @@ void TestAccessibility::stepActions()
     TForm1& w = f.w();
     w.CheckBox1->setChecked(false);
     keyRate(w, 10, start);
-    w.DatenGespeichert = true;
+    f.saveProfile();
 
     QAccessibleInterface* iface = accessible(w.ScrollBar(10));
     QVERIFY(iface->actionInterface());
@@ -266,7 +271,7 @@ void TestAccessibility::stepActions()
     QCOMPARE(accessibleValue(w.ScrollBar(10)), value);
     QCOMPARE(w.Edit(10)->text() + QStringLiteral(" IE/h"), value);
     // Like an arrow pressed at the end of the range: still a user action.
-    QVERIFY(!w.DatenGespeichert);
+    QVERIFY(!w.DatenGespeichert());
 }
 
 void TestAccessibility::valueLabels_data()
@@ -313,11 +318,11 @@ void TestAccessibility::everyControlNamedAndDescribed()
     std::unique_ptr<QWidget> dialog;
     QWidget* top = &w;
     if (window == QLatin1String("options"))
-        dialog = std::make_unique<TFormOptionen>(&w);
+        dialog = std::make_unique<TFormOptionen>(&w, 30);
     else if (window == QLatin1String("about"))
         dialog = std::make_unique<TAboutBox>(&w);
     else if (window == QLatin1String("print"))
-        dialog = std::make_unique<TGrafikForm>(&w);
+        dialog = std::make_unique<TGrafikForm>(&w, ReportInput{});
     if (dialog) {
         dialog->show();
         top = dialog.get();

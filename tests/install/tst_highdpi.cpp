@@ -89,11 +89,11 @@ void TestHighDpi::windowsRenderAtTwiceTheirSize()
     std::unique_ptr<QWidget> dialog;
     QWidget* shown = f.window.get();
     if (window == QLatin1String("options"))
-        dialog = std::make_unique<TFormOptionen>(f.window.get());
+        dialog = std::make_unique<TFormOptionen>(f.window.get(), 30);
     else if (window == QLatin1String("about"))
         dialog = std::make_unique<TAboutBox>(f.window.get());
     else if (window == QLatin1String("print"))
-        dialog = std::make_unique<TGrafikForm>(f.window.get());
+        dialog = std::make_unique<TGrafikForm>(f.window.get(), ReportInput{});
     if (dialog) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

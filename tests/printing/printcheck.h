@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -35,8 +36,19 @@ inline std::array<int, 24> workedRates()
 
 inline void enterProfile(TForm1& w, const std::array<int, 24>& rates)
 {
-    for (int n = 1; n <= 24; ++n)
-        w.ScrollBar(n)->setValue(w.Maximum - rates[size_t(n - 1)]);
+    // Hour by hour with the arrow keys, unlinked, as a user would.
+    const bool linked = w.CheckBox1->isChecked();
+    w.CheckBox1->setChecked(false);
+    for (int n = 1; n <= 24; ++n) {
+        QScrollBar* slider = w.ScrollBar(n);
+        slider->setFocus();
+        const qint64 wanted = rates[size_t(n - 1)];
+        // From the nearer end: Home is the highest rate, End is 0.
+        QTest::keyClick(slider, wanted > w.Maximum() / 2 ? Qt::Key_Home : Qt::Key_End);
+        while (w.rate(n) != wanted)
+            QTest::keyClick(slider, w.rate(n) < wanted ? Qt::Key_Up : Qt::Key_Down);
+    }
+    w.CheckBox1->setChecked(linked);
     w.EditDatum->setText(QStringLiteral("08.12.2026"));
     w.EditBolus1->setText(QStringLiteral("1,5"));
     w.EditBolus4->setText(QString());

@@ -213,16 +213,19 @@ void TestPrintDialog::handOver()
     w.EditBolus4->setText(bolus);
     w.MemoNotizen->setPlainText(notes);
 
-    const DialogRun run = runPrintDialog(w, [](TGrafikForm&) {});
+    ReportInput handed;
+    const DialogRun run = runPrintDialog(w, [&](TGrafikForm& form) { handed = form.content(); });
     QVERIFY(run.opened);
-    // Positions, not rates: slider h+1 stands at Maximum minus the rate.
+    // Rates, not slider positions; texts as a profile file would hold them.
+    QCOMPARE(handed.maximum, 30);
     for (int h = 0; h < 24; ++h)
-        QCOMPARE(w.Profilsatz.rate(h), 30 - workedRates()[size_t(h)]);
-    QCOMPARE(w.Profilsatz.datum(), storedDatum);
-    QCOMPARE(w.Profilsatz.bolus(1), QStringLiteral("1,5"));
-    QCOMPARE(w.Profilsatz.bolus(4), storedBolus);
-    QCOMPARE(w.Profilsatz.bolus(7), QStringLiteral("1,2"));
-    QCOMPARE(w.Profilsatz.notizen(), storedNotes);
+        QCOMPARE(handed.rates[size_t(h)], qint64(workedRates()[size_t(h)]));
+    QCOMPARE(handed.datum, storedDatum);
+    QCOMPARE(handed.bolusMorgens, QStringLiteral("1,5"));
+    QCOMPARE(handed.bolusMittags, storedBolus);
+    QCOMPARE(handed.bolusAbends, QStringLiteral("1,2"));
+    // The notes print as the field shows them, line by line.
+    QCOMPARE(handed.notes.join(QString()), w.MemoNotizen->text().remove(QLatin1Char('\n')));
 }
 
 void TestPrintDialog::dialogWindow()
@@ -628,7 +631,7 @@ void TestPrintDialog::hugeMaximumPrintsLikeAnOrdinaryProfile()
     MainWindowFixture f(2000000000);
     TForm1& w = f.w();
     std::array<int, 24> rates{};
-    rates[0] = w.Maximum;
+    rates[0] = w.Maximum();
     enterProfile(w, rates);
     f.fake.printerOutput = m_dir.filePath(QStringLiteral("huge.pdf"));
     QElapsedTimer timer;

@@ -34,7 +34,7 @@ ReportInput input(qint32 maximum, const QList<qint64>& rates)
     ReportInput in;
     in.maximum = maximum;
     for (int h = 0; h < 24; ++h)
-        in.positions[size_t(h)] = maximum - rates.value(h);
+        in.rates[size_t(h)] = rates.value(h);
     in.datum = QStringLiteral("08.12.2026");
     in.bolusMorgens = QStringLiteral("1,5");
     in.bolusMittags = QStringLiteral("1,0");

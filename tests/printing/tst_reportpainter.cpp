@@ -66,7 +66,7 @@ ReportInput workedExample(bool colour)
     ReportInput in;
     in.maximum = 30;
     for (int h = 0; h < 24; ++h)
-        in.positions[size_t(h)] = 30 - rates[h];
+        in.rates[size_t(h)] = rates[h];
     in.datum = QStringLiteral("08.12.2026");
     in.bolusMorgens = QStringLiteral("1,5");
     in.notes = {QStringLiteral("Sport")};

@@ -75,7 +75,7 @@ void TestFields::bolusFilter()
         }
         QCOMPARE(field->text(), shown);
     }
-    QCOMPARE(w.DatenGespeichert, shown.isEmpty());
+    QCOMPARE(w.DatenGespeichert(), shown.isEmpty());
     QCOMPARE(f.fake.beeps, 0);
 }
 
@@ -84,15 +84,15 @@ void TestFields::dateDoubleClick()
     MainWindowFixture f(30);
     TForm1& w = f.w();
     w.EditDatum->setText(QStringLiteral("irgendwann"));
-    w.DatenGespeichert = true;
+    f.saveProfile();
     QTest::mouseDClick(w.EditDatum, Qt::LeftButton);
     QCOMPARE(w.EditDatum->text(), QStringLiteral("08.12.2026"));
-    QVERIFY(!w.DatenGespeichert);
+    QVERIFY(!w.DatenGespeichert());
     // The same day again changes no text and so leaves the profile saved.
-    w.DatenGespeichert = true;
+    f.saveProfile();
     QTest::mouseDClick(w.EditDatum, Qt::LeftButton);
     QCOMPARE(w.EditDatum->text(), QStringLiteral("08.12.2026"));
-    QVERIFY(w.DatenGespeichert);
+    QVERIFY(w.DatenGespeichert());
     QTRY_COMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: ja"));
 }
 
@@ -116,7 +116,7 @@ void TestFields::notesMarkUnsaved()
     w.MemoNotizen->setFocus();
     QTest::keyClicks(w.MemoNotizen, QStringLiteral("S"));
     QCOMPARE(w.MemoNotizen->toPlainText(), QStringLiteral("S"));
-    QVERIFY(!w.DatenGespeichert);
+    QVERIFY(!w.DatenGespeichert());
     QTRY_COMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: nein"));
 }
 
@@ -199,7 +199,7 @@ void TestFields::neu()
     w.MemoNotizen->setPlainText(QStringLiteral("Sport\nabends"));
     w.setWindowTitle(QStringLiteral("Fendrimo - /tmp/x.bar"));
     if (!changed)
-        w.DatenGespeichert = true;
+        f.saveProfile();
     f.fake.clear();
     if (answer >= 0)
         f.fake.answer(MessageResult(answer));
@@ -227,7 +227,7 @@ void TestFields::neu()
         QVERIFY(w.MemoNotizen->toPlainText().isEmpty());
         QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo"));
         QVERIFY(w.CheckBox1->isChecked());
-        QVERIFY(w.DatenGespeichert);
+        QVERIFY(w.DatenGespeichert());
         QTRY_COMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: ja"));
     } else {
         QCOMPARE(w.ScrollBar(24)->value(), 23);
@@ -237,7 +237,7 @@ void TestFields::neu()
         QCOMPARE(w.MemoNotizen->toPlainText(), QStringLiteral("Sport\nabends"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo - /tmp/x.bar"));
         QVERIFY(!w.CheckBox1->isChecked());
-        QVERIFY(!w.DatenGespeichert);
+        QVERIFY(!w.DatenGespeichert());
         QTRY_COMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: nein"));
     }
 }
@@ -247,7 +247,7 @@ void TestFields::neuKeepsMaximum()
     MainWindowFixture f(25);
     TForm1& w = f.w();
     w.Neu1->trigger();
-    QCOMPARE(w.Maximum, 25);
+    QCOMPARE(w.Maximum(), 25);
     QCOMPARE(w.ScrollBar(1)->maximum(), 25);
     QCOMPARE(w.LabelMax->text(), QStringLiteral("2,5 IE/h"));
     QCOMPARE(f.home.read(), setUpSettings(25));

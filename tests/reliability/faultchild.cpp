@@ -94,7 +94,6 @@ int main(int argc, char** argv)
         w.Basalrateladen1->trigger();
     }
     const int result = reportBoxes(fake);
-    w.DatenGespeichert = true; // leave without the closing questions
     std::fprintf(stderr, "done\n");
     return result;
 }

@@ -71,7 +71,7 @@ Screen screenOf(const TForm1& w)
     }
     s.total = w.LabelSumme->text();
     s.maxLabel = w.LabelMax->text();
-    s.maximum = w.Maximum;
+    s.maximum = w.Maximum();
     s.datum = w.EditDatum->text();
     s.notes = w.MemoNotizen->text();
     s.bolus = QStringList{w.EditBolus1->text(), w.EditBolus4->text(), w.EditBolus7->text()};
@@ -136,7 +136,7 @@ public:
     Monkey(MainWindowFixture& fixture, quint32 seed, const QString& folder)
         : f(fixture), w(fixture.w()), m_random(seed), m_folder(folder)
     {
-        m_saved = w.DatenGespeichert;
+        m_saved = w.DatenGespeichert();
     }
 
     // One random action with its own checks, then the common ones. Empty
@@ -182,7 +182,7 @@ private:
     QString checkCommon();
     void answerIfAsked(MessageResult answer)
     {
-        if (!w.DatenGespeichert)
+        if (!w.DatenGespeichert())
             f.fake.answer(answer);
     }
     QString newBoxes(int since) const;
@@ -273,9 +273,9 @@ QString Monkey::checkCommon()
     qint64 sum = 0;
     for (int n = 1; n <= 24; ++n) {
         const QScrollBar* slider = w.ScrollBar(n);
-        MONKEY_CHECK(slider->minimum() == 0 && slider->maximum() == w.Maximum,
+        MONKEY_CHECK(slider->minimum() == 0 && slider->maximum() == w.Maximum(),
                      QStringLiteral("slider %1 runs to %2").arg(n).arg(slider->maximum()));
-        const qint64 rate = qint64(w.Maximum) - slider->value();
+        const qint64 rate = qint64(w.Maximum()) - slider->value();
         MONKEY_CHECK(w.Edit(n)->text() == ZehntelText(rate),
                      QStringLiteral("field %1 shows \"%2\" for rate %3")
                          .arg(n)
@@ -285,17 +285,17 @@ QString Monkey::checkCommon()
     }
     MONKEY_CHECK(w.LabelSumme->text() == ZehntelText(sum),
                  QStringLiteral("total \"%1\" for %2").arg(w.LabelSumme->text()).arg(sum));
-    MONKEY_CHECK(w.LabelMax->text() == ZehntelText(w.Maximum) + QStringLiteral(" IE/h"),
+    MONKEY_CHECK(w.LabelMax->text() == ZehntelText(w.Maximum()) + QStringLiteral(" IE/h"),
                  w.LabelMax->text());
 
     w.TimerTimer();
-    const QString status = w.DatenGespeichert ? QStringLiteral("Daten gespeichert: ja")
+    const QString status = w.DatenGespeichert() ? QStringLiteral("Daten gespeichert: ja")
                                               : QStringLiteral("Daten gespeichert: nein");
     MONKEY_CHECK(w.LabelSaved->text() == status, w.LabelSaved->text());
     if (m_savedKnown)
-        MONKEY_CHECK(w.DatenGespeichert == m_saved,
-                     QStringLiteral("DatenGespeichert is %1").arg(w.DatenGespeichert));
-    m_saved = w.DatenGespeichert;
+        MONKEY_CHECK(w.DatenGespeichert() == m_saved,
+                     QStringLiteral("DatenGespeichert is %1").arg(w.DatenGespeichert()));
+    m_saved = w.DatenGespeichert();
     m_savedKnown = true;
 
     // Only what a profile file can hold is ever on screen.
@@ -360,13 +360,13 @@ QString Monkey::sliderKey()
         break;
     case Qt::Key_Down:
     case Qt::Key_PageDown:
-        expected = qMin(w.Maximum, p + 1);
+        expected = qMin(w.Maximum(), p + 1);
         break;
     case Qt::Key_Home:
         expected = 0;
         break;
     default:
-        expected = w.Maximum;
+        expected = w.Maximum();
         break;
     }
     note(QStringLiteral("key %1 on slider %2").arg(QKeySequence(key).toString()).arg(n));
@@ -396,7 +396,7 @@ QString Monkey::sliderClick()
         if (part == QStyle::SC_ScrollBarSubLine || part == QStyle::SC_ScrollBarSubPage)
             expected = qMax(0, p - 1);
         else if (part == QStyle::SC_ScrollBarAddLine || part == QStyle::SC_ScrollBarAddPage)
-            expected = qMin(w.Maximum, p + 1);
+            expected = qMin(w.Maximum(), p + 1);
         else
             expected = p;
     }
@@ -496,7 +496,7 @@ QString Monkey::checkTyping(const Screen& before, bool savedBefore, bool changed
 {
     if (refused) {
         MONKEY_CHECK(!changed, QStringLiteral("a refused key changed the field"));
-        MONKEY_CHECK(w.DatenGespeichert == savedBefore, QString());
+        MONKEY_CHECK(w.DatenGespeichert() == savedBefore, QString());
     }
     if (changed)
         m_saved = false;
@@ -513,7 +513,7 @@ QString Monkey::typeBolus()
     QLineEdit* fields[] = {w.EditBolus1, w.EditBolus4, w.EditBolus7};
     QLineEdit* field = fields[pick(0, 2)];
     const Screen before = screenOf(w);
-    const bool savedBefore = w.DatenGespeichert;
+    const bool savedBefore = w.DatenGespeichert();
     const QString old = field->text();
     field->setFocus();
     bool refused = false;
@@ -569,7 +569,7 @@ QString Monkey::typeDatum()
 {
     QLineEdit* field = w.EditDatum;
     const Screen before = screenOf(w);
-    const bool savedBefore = w.DatenGespeichert;
+    const bool savedBefore = w.DatenGespeichert();
     const QString old = field->text();
     field->setFocus();
     const bool selection = field->hasSelectedText();
@@ -620,7 +620,7 @@ QString Monkey::typeNotes()
 {
     NotesEdit* notes = w.MemoNotizen;
     const Screen before = screenOf(w);
-    const bool savedBefore = w.DatenGespeichert;
+    const bool savedBefore = w.DatenGespeichert();
     const QString old = notes->text();
     const bool full = storedLength(old) >= NotesEdit::MaxLength;
     notes->setFocus();
@@ -665,7 +665,7 @@ QString Monkey::typeNotes()
 QString Monkey::neu()
 {
     const Screen before = screenOf(w);
-    const bool asked = !w.DatenGespeichert;
+    const bool asked = !w.DatenGespeichert();
     const int boxes = int(f.fake.boxes.size());
     static const std::array<MessageResult, 3> answers{MessageResult::Ja, MessageResult::Nein,
                                                       MessageResult::Closed};
@@ -679,13 +679,13 @@ QString Monkey::neu()
         return QString();
     }
     for (int n = 1; n <= 24; ++n)
-        MONKEY_CHECK(w.ScrollBar(n)->value() == w.Maximum, QString::number(n));
+        MONKEY_CHECK(w.ScrollBar(n)->value() == w.Maximum(), QString::number(n));
     MONKEY_CHECK(w.EditDatum->text().isEmpty() && w.MemoNotizen->text().isEmpty() &&
                      w.EditBolus1->text().isEmpty() && w.EditBolus4->text().isEmpty() &&
                      w.EditBolus7->text().isEmpty(),
                  describe(screenOf(w)));
     MONKEY_CHECK(w.CheckBox1->isChecked(), QString());
-    MONKEY_CHECK(w.Maximum == before.maximum, QString());
+    MONKEY_CHECK(w.Maximum() == before.maximum, QString());
     m_saved = true;
     return QString();
 }
@@ -693,7 +693,7 @@ QString Monkey::neu()
 QString Monkey::save()
 {
     const Screen before = screenOf(w);
-    const bool savedBefore = w.DatenGespeichert;
+    const bool savedBefore = w.DatenGespeichert();
     const int boxes = int(f.fake.boxes.size());
     const int kind = pick(0, 9);
     std::optional<QString> path;
@@ -732,14 +732,14 @@ QString Monkey::save()
     MONKEY_CHECK(screenOf(w) == before, describe(screenOf(w)));
     if (!path) {
         MONKEY_CHECK(f.fake.boxes.size() == boxes, newBoxes(boxes));
-        MONKEY_CHECK(w.DatenGespeichert == savedBefore, QString());
+        MONKEY_CHECK(w.DatenGespeichert() == savedBefore, QString());
         return QString();
     }
     MONKEY_CHECK(f.fake.boxes.size() == boxes + 1, newBoxes(boxes));
     const FakePlatform::Box& box = f.fake.boxes.last();
     if (!failure.isEmpty()) {
         MONKEY_CHECK(box.failure && box.text == failure, newBoxes(boxes));
-        MONKEY_CHECK(w.DatenGespeichert == savedBefore, QString());
+        MONKEY_CHECK(w.DatenGespeichert() == savedBefore, QString());
         QFile file(*path);
         // A refused save leaves what was there.
         MONKEY_CHECK(!QFileInfo(*path).isFile() ||
@@ -750,7 +750,7 @@ QString Monkey::save()
     MONKEY_CHECK(box.caption == QStringLiteral("Information") &&
                      box.text == QStringLiteral("Basalrate erfolgreich gespeichert!"),
                  newBoxes(boxes));
-    MONKEY_CHECK(w.DatenGespeichert, QString());
+    MONKEY_CHECK(w.DatenGespeichert(), QString());
     MONKEY_CHECK(w.windowTitle() == QStringLiteral("Fendrimo - ") + *path, w.windowTitle());
     MONKEY_CHECK(QFileInfo(*path).size() == Profilsatz::Size, *path);
     if (!m_savedFiles.contains(*path))
@@ -770,16 +770,16 @@ QString Monkey::checkReloadsSame(const QString& path)
     const Screen loaded = screenOf(w);
     MONKEY_CHECK(loaded == saved,
                  QStringLiteral("saved %1, loaded %2").arg(describe(saved), describe(loaded)));
-    MONKEY_CHECK(!w.CheckBox1->isChecked() && w.DatenGespeichert, QString());
+    MONKEY_CHECK(!w.CheckBox1->isChecked() && w.DatenGespeichert(), QString());
     return QString();
 }
 
 QString Monkey::load()
 {
     const Screen before = screenOf(w);
-    const QByteArray recordBefore = w.Profilsatz.toBytes();
-    const qint32 maximumBefore = w.Maximum;
-    const bool asked = !w.DatenGespeichert;
+    const ProfileContent contentBefore = w.profile().content();
+    const qint32 maximumBefore = w.Maximum();
+    const bool asked = !w.DatenGespeichert();
     const int boxes = int(f.fake.boxes.size());
     const int dialogs = int(f.fake.fileDialogs.size());
     const MessageResult answer = chance(0.7)   ? MessageResult::Ja
@@ -802,7 +802,7 @@ QString Monkey::load()
         // in the texts with lengths up to each capacity; a line break only
         // as CR LF, as the program writes it (see loadedNotesFitTheField).
         Profilsatz record;
-        const int top = chance(0.8) ? w.Maximum : 100;
+        const int top = chance(0.8) ? w.Maximum() : 100;
         for (int h = 0; h < 24; ++h)
             record.setRate(h, pick(chance(0.05) ? -5 : 0, top));
         QByteArray raw = record.toBytes();
@@ -858,7 +858,7 @@ QString Monkey::load()
     const int questionBoxes = asked ? 1 : 0;
     if (!path || broken) {
         MONKEY_CHECK(screenOf(w) == before, describe(screenOf(w)));
-        MONKEY_CHECK(w.Profilsatz.toBytes() == recordBefore, QStringLiteral("record changed"));
+        MONKEY_CHECK(w.profile().content() == contentBefore, QStringLiteral("profile changed"));
         if (!path) {
             MONKEY_CHECK(f.fake.boxes.size() == boxes + questionBoxes, newBoxes(boxes));
             return QString();
@@ -884,8 +884,8 @@ QString Monkey::checkLoaded(const QByteArray& bytes, qint32 maximumBefore, int b
     for (int h = 1; h < 24; ++h)
         highest = qMax(highest, record.rate(h));
     const qint32 maximum = highest > maximumBefore ? (highest + 9) / 10 * 10 : maximumBefore;
-    MONKEY_CHECK(w.Maximum == maximum,
-                 QStringLiteral("maximum %1, not %2").arg(w.Maximum).arg(maximum));
+    MONKEY_CHECK(w.Maximum() == maximum,
+                 QStringLiteral("maximum %1, not %2").arg(w.Maximum()).arg(maximum));
     MONKEY_CHECK(f.fake.boxes.size() == boxesBefore + (maximum != maximumBefore ? 1 : 0),
                  newBoxes(boxesBefore));
     for (int n = 1; n <= 24; ++n)
@@ -898,7 +898,7 @@ QString Monkey::checkLoaded(const QByteArray& bytes, qint32 maximumBefore, int b
                      w.EditBolus4->text() == record.bolus(4) &&
                      w.EditBolus7->text() == record.bolus(7),
                  describe(screenOf(w)));
-    MONKEY_CHECK(!w.CheckBox1->isChecked() && w.DatenGespeichert, QString());
+    MONKEY_CHECK(!w.CheckBox1->isChecked() && w.DatenGespeichert(), QString());
     MONKEY_CHECK(w.windowTitle() == QStringLiteral("Fendrimo - ") + path, w.windowTitle());
     m_saved = true;
     return QString();
@@ -907,7 +907,7 @@ QString Monkey::checkLoaded(const QByteArray& bytes, qint32 maximumBefore, int b
 QString Monkey::options()
 {
     const Screen before = screenOf(w);
-    const bool savedBefore = w.DatenGespeichert;
+    const bool savedBefore = w.DatenGespeichert();
     const int boxes = int(f.fake.boxes.size());
     qint32 highest = 0;
     for (int n = 1; n <= 24; ++n)
@@ -937,19 +937,19 @@ QString Monkey::options()
 
     const bool refused = ok && wanted < highest;
     const qint32 expected = ok && !refused ? wanted : before.maximum;
-    MONKEY_CHECK(w.Maximum == expected,
-                 QStringLiteral("maximum %1, not %2").arg(w.Maximum).arg(expected));
+    MONKEY_CHECK(w.Maximum() == expected,
+                 QStringLiteral("maximum %1, not %2").arg(w.Maximum()).arg(expected));
     MONKEY_CHECK(f.fake.boxes.size() == boxes + (refused ? 1 : 0), newBoxes(boxes));
     // The rates never change; the saved state neither.
     for (int n = 1; n <= 24; ++n)
         MONKEY_CHECK(w.rate(n) == before.maximum - before.positions[n - 1], QString::number(n));
-    MONKEY_CHECK(w.DatenGespeichert == savedBefore, QString());
+    MONKEY_CHECK(w.DatenGespeichert() == savedBefore, QString());
     return QString();
 }
 
 QString Monkey::closeRefused()
 {
-    if (w.DatenGespeichert)
+    if (w.DatenGespeichert())
         return sliderKey(); // closing a saved profile would end the run
     const Screen before = screenOf(w);
     const int boxes = int(f.fake.boxes.size());
@@ -960,7 +960,7 @@ QString Monkey::closeRefused()
     MONKEY_CHECK(f.fake.boxes.size() == boxes + 1 &&
                      f.fake.boxes.last().caption == QStringLiteral("Warnung"),
                  newBoxes(boxes));
-    MONKEY_CHECK(screenOf(w) == before && !w.DatenGespeichert, describe(screenOf(w)));
+    MONKEY_CHECK(screenOf(w) == before && !w.DatenGespeichert(), describe(screenOf(w)));
     return QString();
 }
 

@@ -5,6 +5,8 @@
 // mouse and key events on the sliders.
 
 #include "app/tform1.h"
+#include "files/profilefile.h"
+#include "files/profilsatz.h"
 #include "platform/fakeplatform.h"
 #include "platform/regional.h"
 #include "profile/textfields.h"
@@ -84,11 +86,8 @@ struct MainWindowFixture
     }
     ~MainWindowFixture()
     {
-        if (window) {
-            // Close without questions so no box is left for the next test.
-            window->DatenGespeichert = true;
+        if (window)
             window->hide();
-        }
     }
     void start(bool show)
     {
@@ -100,6 +99,34 @@ struct MainWindowFixture
         }
     }
     TForm1& w() { return *window; }
+
+    // Saves the profile on screen with "Speichern" to a file in the test's own
+    // folder, so the window holds a saved profile as a user would make it.
+    // The fake's records of the save are cleared again.
+    QString saveProfile(const QString& name = QStringLiteral("gespeichert.bar"))
+    {
+        const QString path = home.path() + QLatin1Char('/') + name;
+        fake.chooseFile(path);
+        window->Basalratespeichern1->trigger();
+        fake.clear();
+        return path;
+    }
+
+    // Opens a profile with these rates (tenths of IE/h, hour 0 first) with
+    // "Laden" from a file in the test's own folder; the fake's records of
+    // the load are cleared again.
+    void loadRates(const QList<qint32>& rates, const QString& name = QStringLiteral("raten.bar"))
+    {
+        Profilsatz record;
+        for (int h = 0; h < Profilsatz::Hours; ++h)
+            record.setRate(h, rates.value(h));
+        const QString path = home.path() + QLatin1Char('/') + name;
+        QVERIFY(writeProfileFile(path, record).ok());
+        fake.answer(MessageResult::Ja);
+        fake.chooseFile(path);
+        window->Basalrateladen1->trigger();
+        fake.clear();
+    }
 };
 
 // Where to click on a slider's parts.

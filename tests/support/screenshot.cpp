@@ -19,19 +19,14 @@ int main(int argc, char** argv)
     }
     fendrimo::testing::MainWindowFixture f(30);
     fendrimo::TForm1& w = f.w();
-    const int rates[24] = {8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10,
-                           10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9};
-    for (int n = 1; n <= 24; ++n) {
-        w.ScrollBar(n)->setValue(w.Maximum - rates[n - 1]);
-        w.Edit(n)->setText(fendrimo::ZehntelText(rates[n - 1]));
-    }
+    f.loadRates({8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10,
+                 10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9});
     w.EditDatum->setText(QStringLiteral("08.12.2026"));
     w.MemoNotizen->setPlainText(QStringLiteral("Sport\nabends"));
     w.EditBolus1->setText(QStringLiteral("1,5"));
     w.EditBolus4->setText(QStringLiteral("1,0"));
     w.EditBolus7->setText(QStringLiteral("1,2"));
-    w.CheckBox1->setChecked(false);
-    w.DatenGespeichert = true;
+    f.saveProfile();
     w.setWindowTitle(QStringLiteral("Fendrimo - /home/anna/Basalraten/winter.bar"));
     w.TimerTimer();
     QApplication::processEvents();

@@ -1,0 +1,169 @@
+// "Speichern", "Laden", the recent profiles and dropped files: the profile
+// to a profile file and back.
+
+#include "app/tform1.h"
+
+#include "files/profilefile.h"
+#include "files/profilerecord.h"
+#include "platform/error.h"
+#include "platform/platform.h"
+#include "profile/zehntel.h"
+#include "settings/settings.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+#include <limits>
+
+namespace fendrimo {
+
+namespace {
+
+// The largest maximum a loaded rate can be raised to: the largest multiple
+// of ten that a signed 32-bit integer holds.
+constexpr qint64 kLargestMaximum = (std::numeric_limits<qint32>::max() / 10) * 10;
+
+FileDialogRequest profileDialog(const QString& title, const QString& proposed)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = QStringLiteral("Basalraten-Dateien (*.bar)");
+    request.defaultSuffix = QStringLiteral("bar");
+    request.startFolder = Settings().verzeichnis(QStringLiteral("ERROR"));
+    request.proposedFile = proposed;
+    return request;
+}
+
+// The folder of a path, with its trailing separator: /home/a/profil.bar gives /home/a/.
+QString folderOf(const QString& path)
+{
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString titleFor(const QString& path)
+{
+    return QStringLiteral("Fendrimo - ") + path;
+}
+
+} // namespace
+
+void TForm1::Basalratespeichern1Click()
+{
+    storeInRecord(m_profile.content(), m_record);
+    FileDialogRequest request =
+        profileDialog(QStringLiteral("Basalrate speichern"), m_saveDialogFileName);
+    request.confirmOverwrite = true;
+    const std::optional<QString> chosen = platform().saveFileName(this, request);
+    if (!chosen)
+        return;
+    const QString path = *chosen;
+    m_saveDialogFileName = path;
+
+    const FileResult written = writeProfileFile(path, m_record);
+    if (!written.ok())
+        throw Failure(fileErrorText(written.code));
+
+    platform().message(this, MessageType::Information,
+                       QStringLiteral("Basalrate erfolgreich gespeichert!"), MessageButton::Ok);
+    m_history.markSaved();
+    setDatenGespeichert(true);
+    setWindowTitle(titleFor(path));
+    rememberFile(path);
+}
+
+void TForm1::Basalrateladen1Click()
+{
+    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
+                                   "Werte laden?")))
+        return;
+    FileDialogRequest request =
+        profileDialog(QStringLiteral("Basalrate laden"), m_openDialogFileName);
+    request.fileMustExist = true;
+    const std::optional<QString> chosen = platform().openFileName(this, request);
+    if (!chosen)
+        return;
+    m_openDialogFileName = *chosen;
+    loadFile(*chosen);
+}
+
+void TForm1::loadFile(const QString& path)
+{
+    // Read into a copy first: a file that fails to load leaves the record as it was.
+    Profilsatz loaded = m_record;
+    const FileResult read = readProfileFile(path, loaded);
+    const qint32 highest = highestStoredRate(loaded);
+    // A rate whose next multiple of ten no longer fits 32 bits can't become a maximum.
+    if (!read.ok() || highest > kLargestMaximum) {
+        platform().exclamation();
+        platform().message(this, MessageType::Fehler,
+                           QStringLiteral("Fehler beim Laden der Datei ") + path +
+                               QStringLiteral(" ! Möglicherweise ist die Datei beschädigt oder "
+                                              "nicht vorhanden!"),
+                           MessageButton::Ok);
+        return;
+    }
+    m_record = loaded;
+
+    if (highest > Maximum()) {
+        const qint32 raised = qint32((qint64(highest) + 9) / 10 * 10);
+        // Store first: if the settings can't be written, nothing has changed yet.
+        Settings().setMaximum(raised);
+        m_profile.setMaximum(raised);
+        platform().message(
+            this, MessageType::Information,
+            QStringLiteral("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten "
+                           "der zu ladenden Basalrate. Das Maximum wurde automatisch auf den für "
+                           "die Rate nötigen Wert ") +
+                ZehntelText(Maximum()) + QStringLiteral(" IE/h heraufgesetzt. ") +
+                QStringLiteral("Die höchste vorkommende Rate ist ") + ZehntelText(highest) +
+                QStringLiteral(" IE/h."),
+            MessageButton::Ok);
+    }
+    // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
+    startDocument(ProfileState{contentOfRecord(m_record), false}, titleFor(path));
+    rememberFile(path);
+}
+
+void TForm1::rememberFile(const QString& path)
+{
+    Settings settings;
+    settings.setVerzeichnis(folderOf(path));
+    settings.addRecentFile(path);
+}
+
+// Filled each time it opens: another run of the program may have changed the list.
+void TForm1::showRecentFiles()
+{
+    ZuletztGeoeffnet1->clear();
+    const QStringList files = Settings().recentFiles();
+    for (int i = 0; i < int(files.size()); ++i) {
+        const QString path = files.at(i);
+        // The number is the keyboard's way in; "&" in a path is no accelerator.
+        QAction* action = ZuletztGeoeffnet1->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QString(path).replace(
+                QLatin1Char('&'), QLatin1String("&&"))));
+        action->setObjectName(QStringLiteral("ZuletztDatei%1").arg(i + 1));
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            m_history.breakMerging();
+            guarded([this, path] { ZuletztGeoeffnetClick(path); });
+        });
+    }
+    if (files.isEmpty()) {
+        ZuletztGeoeffnet1->addAction(QStringLiteral("Keine zuletzt geöffneten Basalraten"))
+            ->setEnabled(false);
+    }
+}
+
+void TForm1::ZuletztGeoeffnetClick(const QString& path)
+{
+    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
+                                   "Werte laden?")))
+        return;
+    loadFile(path);
+}
+
+} // namespace fendrimo

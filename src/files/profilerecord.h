@@ -1,0 +1,25 @@
+#pragma once
+
+#include "files/profilsatz.h"
+#include "profile/basalprofile.h"
+
+namespace fendrimo {
+
+// The one way from a profile to its record: fills the fields, leaves the bytes
+// no field fills (reserved bolus slots, padding) as the last file read left them.
+void storeInRecord(const ProfileContent& content, Profilsatz& record);
+
+// The one way back: the profile a record holds. A negative stored rate stands
+// at the bottom of its slider: rate 0.
+ProfileContent contentOfRecord(const Profilsatz& record);
+
+// The highest rate as stored, negative ones included.
+qint32 highestStoredRate(const Profilsatz& record);
+
+// The record slot of bolus factor i (0 morgens, 1 mittags, 2 abends).
+constexpr int bolusSlot(int index)
+{
+    return 1 + 3 * index;
+}
+
+} // namespace fendrimo

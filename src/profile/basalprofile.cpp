@@ -1,0 +1,80 @@
+#include "profile/basalprofile.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace fendrimo {
+
+qint64 ProfileContent::total() const
+{
+    // 64 bits: a loaded profile can raise the maximum far beyond what 24
+    // rates summed in 32 bits could hold.
+    qint64 sum = 0;
+    for (const qint32 r : rates)
+        sum += r;
+    return sum;
+}
+
+qint32 ProfileContent::highestRate() const
+{
+    return *std::max_element(rates.begin(), rates.end());
+}
+
+BasalProfile::BasalProfile(qint32 maximum, QObject* parent) : QObject(parent), m_maximum(maximum) {}
+
+void BasalProfile::setState(const ProfileState& state)
+{
+    if (state.content.highestRate() > m_maximum)
+        throw std::logic_error("rate above the maximum");
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit changed();
+}
+
+void BasalProfile::setContent(const ProfileContent& content)
+{
+    setState({content, m_state.linkedDragging});
+}
+
+void BasalProfile::setLinkedDragging(bool linked)
+{
+    setState({m_state.content, linked});
+}
+
+void BasalProfile::setMaximum(qint32 maximum)
+{
+    if (maximum < 1 || highestRate() > maximum)
+        throw std::logic_error("maximum below a rate");
+    if (maximum == m_maximum)
+        return;
+    m_maximum = maximum;
+    emit changed();
+}
+
+ProfileContent BasalProfile::withRate(int hour, qint32 rate) const
+{
+    ProfileContent next = m_state.content;
+    const int last = m_state.linkedDragging ? Hours - 1 : hour;
+    for (int h = hour; h <= last; ++h)
+        next.rates.at(size_t(h)) = rate;
+    return next;
+}
+
+QString changedHoursText(const ProfileContent& before, const ProfileContent& after)
+{
+    int first = -1;
+    int last = -1;
+    for (int h = 0; h < ProfileContent::Hours; ++h) {
+        if (before.rates.at(size_t(h)) != after.rates.at(size_t(h))) {
+            if (first < 0)
+                first = h;
+            last = h;
+        }
+    }
+    if (first < 0)
+        return QString();
+    return QStringLiteral("Basalrate %1 bis %2 Uhr").arg(first).arg(last + 1);
+}
+
+} // namespace fendrimo

@@ -1,0 +1,95 @@
+#include "settings/settings.h"
+
+#include "settings/settingskeys.h"
+
+namespace fendrimo {
+
+namespace {
+
+QString recentSection()
+{
+    return QStringLiteral("Zuletzt");
+}
+
+QString recentKey(int index) // 0 .. 5
+{
+    return QStringLiteral("Datei%1").arg(index + 1);
+}
+
+} // namespace
+
+Settings::Settings(const QString& path) : m_ini(path) {}
+
+int Settings::storedMaximum() const
+{
+    return m_ini.readInteger(settingskeys::einstellungen(), settingskeys::maximum(), -1);
+}
+
+qint32 Settings::maximum() const
+{
+    const int stored = storedMaximum();
+    return stored < 1 ? FallbackMaximum : stored;
+}
+
+void Settings::setMaximum(qint32 maximum)
+{
+    m_ini.writeInteger(settingskeys::einstellungen(), settingskeys::maximum(), maximum);
+}
+
+bool Settings::farbDruck() const
+{
+    return m_ini.readBool(settingskeys::einstellungen(), settingskeys::farbDruck(), true);
+}
+
+void Settings::setFarbDruck(bool colour)
+{
+    m_ini.writeBool(settingskeys::einstellungen(), settingskeys::farbDruck(), colour);
+}
+
+QString Settings::verzeichnis(const QString& whenAbsent) const
+{
+    return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(),
+                            whenAbsent);
+}
+
+void Settings::setVerzeichnis(const QString& folder)
+{
+    m_ini.writeString(settingskeys::einstellungen(), settingskeys::verzeichnis(), folder);
+}
+
+void Settings::markComplete()
+{
+    // Same section as the first-run check's "Teststring": names match regardless of case.
+    m_ini.writeString(QStringLiteral("TestString"), settingskeys::datei(),
+                      settingskeys::vorhanden());
+}
+
+QStringList Settings::recentFiles() const
+{
+    QStringList files;
+    for (int i = 0; i < RecentCount; ++i) {
+        const QString path = m_ini.readString(recentSection(), recentKey(i), QString());
+        if (!path.isEmpty() && !files.contains(path))
+            files << path;
+    }
+    return files;
+}
+
+void Settings::addRecentFile(const QString& path)
+{
+    // Longer than the file delivers on reading: it could never be opened again.
+    if (path.isEmpty() || path.size() > IniFile::MaxValueLength)
+        return;
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    // Only keys whose entry changes are written; a list already in order
+    // leaves the file untouched.
+    for (int i = 0; i < RecentCount; ++i) {
+        const QString wanted = i < files.size() ? files.at(i) : QString();
+        if (m_ini.readString(recentSection(), recentKey(i), QString()) != wanted)
+            m_ini.writeString(recentSection(), recentKey(i), wanted);
+    }
+}
+
+} // namespace fendrimo

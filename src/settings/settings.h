@@ -1,0 +1,47 @@
+#pragma once
+
+#include "settings/inifile.h"
+
+#include <QStringList>
+
+namespace fendrimo {
+
+// The program's settings, typed, over the settings file. Each read and write
+// goes to the file at once (nothing is cached), by the file's own rules; a
+// refused write throws as IniFile's writes do.
+class Settings
+{
+public:
+    // The maximum a run uses when none usable is stored.
+    static constexpr qint32 FallbackMaximum = 30;
+    static constexpr int RecentCount = 6;
+
+    explicit Settings(const QString& path = settingsFilePath());
+
+    // "Maximum" as stored; -1 when absent or not a number.
+    int storedMaximum() const;
+    // The maximum to use: the stored one, or the fallback when that is absent,
+    // not a number or below 1.
+    qint32 maximum() const;
+    void setMaximum(qint32 maximum);
+
+    bool farbDruck() const; // true when absent
+    void setFarbDruck(bool colour);
+
+    // The folder of the last profile saved or loaded, with its trailing "/".
+    QString verzeichnis(const QString& whenAbsent) const;
+    void setVerzeichnis(const QString& folder);
+
+    // Marks the settings file as complete, as the first-run check does.
+    void markComplete();
+
+    // The profiles last loaded or saved, newest first, at most six.
+    QStringList recentFiles() const;
+    // Puts path first, drops an older entry of it and keeps six.
+    void addRecentFile(const QString& path);
+
+private:
+    IniFile m_ini;
+};
+
+} // namespace fendrimo
