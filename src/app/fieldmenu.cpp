@@ -7,6 +7,30 @@
 
 namespace fendrimo {
 
+namespace {
+
+// A line edit's menu names none of its actions; the undo and redo entries are
+// known by the keys they show after the tab.
+bool isUndoOrRedo(const QAction* action)
+{
+    const QString name = action->objectName();
+    if (name == QLatin1String("edit-undo") || name == QLatin1String("edit-redo"))
+        return true;
+    const QString hint = action->text().section(QLatin1Char('\t'), 1);
+    if (hint.isEmpty())
+        return false;
+    for (const auto which : {QKeySequence::Undo, QKeySequence::Redo}) {
+        const QList<QKeySequence> keys = QKeySequence::keyBindings(which);
+        for (const QKeySequence& key : keys) {
+            if (key.toString(QKeySequence::NativeText) == hint)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 QMenu* fieldContextMenu(QWidget* field)
 {
     QMenu* menu = nullptr;
@@ -16,18 +40,18 @@ QMenu* fieldContextMenu(QWidget* field)
         menu = text->createStandardContextMenu();
     if (!menu)
         return nullptr;
+    bool removed = false;
     const QList<QAction*> actions = menu->actions();
-    for (int i = 0; i < int(actions.size()); ++i) {
-        QAction* action = actions.at(i);
-        const QString name = action->objectName();
-        if (name != QLatin1String("edit-undo") && name != QLatin1String("edit-redo"))
-            continue;
-        menu->removeAction(action);
-        // The separator that closed the undo group goes with it.
-        const bool separatorNext = i + 1 < int(actions.size()) && actions.at(i + 1)->isSeparator();
-        if (name == QLatin1String("edit-redo") && separatorNext)
-            menu->removeAction(actions.at(i + 1));
+    for (QAction* action : actions) {
+        if (isUndoOrRedo(action)) {
+            menu->removeAction(action);
+            removed = true;
+        }
     }
+    // The separator that closed the undo group goes with it.
+    const QList<QAction*> left = menu->actions();
+    if (removed && !left.isEmpty() && left.first()->isSeparator())
+        menu->removeAction(left.first());
     return menu;
 }
 

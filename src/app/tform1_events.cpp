@@ -49,6 +49,9 @@ void TForm1::connectHandlers()
         });
         connect(slider, &QScrollBar::valueChanged, this,
                 [this] { guarded([this] { ButtonSummeClick(); }); });
+        // A drag of the thumb, from press to release, is one step of its own.
+        connect(slider, &QScrollBar::sliderPressed, this, [this] { m_history.breakMerging(); });
+        connect(slider, &QScrollBar::sliderReleased, this, [this] { m_history.breakMerging(); });
         slider->installEventFilter(this);
     }
     connect(ButtonSumme, &QPushButton::clicked, this,
