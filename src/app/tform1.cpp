@@ -26,6 +26,9 @@ TForm1::TForm1(QWidget* parent)
     buildControls();
     buildMenu();
     connectHandlers();
+    // The controls show the empty profile from the start, even when the rest
+    // of start-up fails.
+    showProfile();
     Timer->start();
     guarded([this] { FormCreate(); });
     // The panel shows the time at once, not only from the next full second.
@@ -49,7 +52,6 @@ void TForm1::FormCreate()
     // sliders; the run goes on with the first-run default instead.
     m_profile.setMaximum(Settings().maximum());
     setWindowTitle(QStringLiteral("Fendrimo Version 2.1F"));
-    showProfile();
     m_history.restart();
     setDatenGespeichert(true);
 }
