@@ -77,8 +77,12 @@ QStringList Settings::recentFiles() const
 
 void Settings::addRecentFile(const QString& path)
 {
-    // Longer than the file delivers on reading: it could never be opened again.
-    if (path.isEmpty() || path.size() > IniFile::MaxValueLength)
+    // A path the file can't give back as it is could never be opened again:
+    // longer than a value read, with a line break the file can't keep (the
+    // write would be refused after the profile was loaded or saved), or with
+    // blanks at an end, which reading trims.
+    if (path.isEmpty() || path.size() > IniFile::MaxValueLength || path.contains(u'\n') ||
+        path.contains(u'\r') || path.trimmed() != path)
         return;
     QStringList files = recentFiles();
     files.removeAll(path);
