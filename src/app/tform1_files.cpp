@@ -142,9 +142,8 @@ void TForm1::showRecentFiles()
     for (int i = 0; i < int(files.size()); ++i) {
         const QString path = files.at(i);
         // The number is the keyboard's way in; "&" in a path is no accelerator.
-        QAction* action = ZuletztGeoeffnet1->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QString(path).replace(
-                QLatin1Char('&'), QLatin1String("&&"))));
+        QAction* action = ZuletztGeoeffnet1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QLatin1String("&&"))));
         action->setObjectName(QStringLiteral("ZuletztDatei%1").arg(i + 1));
         action->setData(path);
         connect(action, &QAction::triggered, this, [this, path] {

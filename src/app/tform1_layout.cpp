@@ -373,12 +373,12 @@ void TForm1::buildMenu()
     addMenu("Optionen", QStringLiteral("Optionen"),
             QStringLiteral("Maximum, Druckmethode und Verzeichnis einstellen"),
             {{"Einstellungen", "Einstellungen", &Einstellungen, {}}});
-    addMenu("Hilfe1", QStringLiteral("&Hilfe"),
-            QStringLiteral("Hinweis zur Dokumentation und Programm-Informationen"),
-            {{"HilfezurFendrimo1", "Hilfe zur Fendrimo", &HilfezurFendrimo1,
-              QKeySequence(Qt::Key_F1)},
-             {nullptr, nullptr, nullptr, {}},
-             {"Programminfos1", "Programm-Infos", &Programminfos1, {}}});
+    addMenu(
+        "Hilfe1", QStringLiteral("&Hilfe"),
+        QStringLiteral("Hinweis zur Dokumentation und Programm-Informationen"),
+        {{"HilfezurFendrimo1", "Hilfe zur Fendrimo", &HilfezurFendrimo1, QKeySequence(Qt::Key_F1)},
+         {nullptr, nullptr, nullptr, {}},
+         {"Programminfos1", "Programm-Infos", &Programminfos1, {}}});
 }
 
 void TForm1::buildEditMenu()

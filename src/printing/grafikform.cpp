@@ -93,8 +93,7 @@ bool choosePdfFile(QWidget* parent, QPrinter& printer)
     request.title = QStringLiteral("Basalrate als PDF-Datei drucken");
     request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    request.startFolder =
-        Settings().verzeichnis(QString());
+    request.startFolder = Settings().verzeichnis(QString());
     request.proposedFile = printer.outputFileName();
     request.confirmOverwrite = true;
     const std::optional<QString> chosen = platform().saveFileName(parent, request);

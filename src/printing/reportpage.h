@@ -14,8 +14,8 @@ namespace fendrimo {
 // What the printed report shows, as handed over by the print command.
 struct ReportInput
 {
-    qint32 maximum = 0;                 // tenths of IE/h: sets the chart's height
-    std::array<qint64, 24> rates{};     // tenths of IE/h, hour 0..23
+    qint32 maximum = 0;             // tenths of IE/h: sets the chart's height
+    std::array<qint64, 24> rates{}; // tenths of IE/h, hour 0..23
     QString datum;
     QString bolusMorgens; // slot 1
     QString bolusMittags; // slot 4

@@ -27,7 +27,7 @@ struct ProfileContent
     }
     friend bool operator!=(const ProfileContent& a, const ProfileContent& b) { return !(a == b); }
 
-    qint64 total() const;       // the daily total in tenths of IE, never overflowing
+    qint64 total() const; // the daily total in tenths of IE, never overflowing
     qint32 highestRate() const;
 };
 

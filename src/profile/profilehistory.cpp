@@ -10,8 +10,8 @@ namespace {
 class ProfileStep final : public QUndoCommand
 {
 public:
-    ProfileStep(BasalProfile& profile, const QString& text, ProfileState before,
-                ProfileState after, int kind, quint64 run)
+    ProfileStep(BasalProfile& profile, const QString& text, ProfileState before, ProfileState after,
+                int kind, quint64 run)
         : m_profile(profile), m_before(std::move(before)), m_after(std::move(after)), m_kind(kind),
           m_run(run)
     {

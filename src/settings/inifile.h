@@ -7,7 +7,10 @@
 namespace fendrimo {
 
 // The bare name of the settings file.
-inline QString settingsFileName() { return QStringLiteral("fendr21f.ini"); }
+inline QString settingsFileName()
+{
+    return QStringLiteral("fendr21f.ini");
+}
 
 // Where the settings file lives: <XDG config home>/fendrimo/fendr21f.ini, the
 // one place for every run of this user.

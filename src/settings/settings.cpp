@@ -48,8 +48,7 @@ void Settings::setFarbDruck(bool colour)
 
 QString Settings::verzeichnis(const QString& whenAbsent) const
 {
-    return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(),
-                            whenAbsent);
+    return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), whenAbsent);
 }
 
 void Settings::setVerzeichnis(const QString& folder)

@@ -290,7 +290,7 @@ QString Monkey::checkCommon()
 
     w.TimerTimer();
     const QString status = w.DatenGespeichert() ? QStringLiteral("Daten gespeichert: ja")
-                                              : QStringLiteral("Daten gespeichert: nein");
+                                                : QStringLiteral("Daten gespeichert: nein");
     MONKEY_CHECK(w.LabelSaved->text() == status, w.LabelSaved->text());
     if (m_savedKnown)
         MONKEY_CHECK(w.DatenGespeichert() == m_saved,

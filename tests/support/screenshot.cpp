@@ -19,8 +19,8 @@ int main(int argc, char** argv)
     }
     fendrimo::testing::MainWindowFixture f(30);
     fendrimo::TForm1& w = f.w();
-    f.loadRates({8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10,
-                 10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9});
+    f.loadRates(
+        {8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10, 10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9});
     w.EditDatum->setText(QStringLiteral("08.12.2026"));
     w.MemoNotizen->setPlainText(QStringLiteral("Sport\nabends"));
     w.EditBolus1->setText(QStringLiteral("1,5"));
