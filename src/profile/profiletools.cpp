@@ -1,0 +1,77 @@
+#include "profile/profiletools.h"
+
+#include "profile/zehntel.h"
+
+#include <algorithm>
+
+namespace fendrimo {
+
+namespace {
+
+// Consecutive hours of a sorted list, as (first, last) pairs.
+QList<std::pair<int, int>> runsOf(const QList<int>& hours)
+{
+    QList<std::pair<int, int>> runs;
+    for (const int hour : hours) {
+        if (!runs.isEmpty() && runs.last().second + 1 == hour)
+            runs.last().second = hour;
+        else
+            runs.append({hour, hour});
+    }
+    return runs;
+}
+
+} // namespace
+
+ScaledRates scaleRates(const HourlyRates& rates, int percent, qint32 maximum)
+{
+    ScaledRates scaled;
+    for (int h = 0; h < ProfileContent::Hours; ++h) {
+        const qint64 rate = rates.at(size_t(h));
+        // 64 bits: a loaded profile can raise the maximum to about two
+        // thousand million tenths, three times that overflows 32 bits.
+        qint64 next = rate <= 0 ? 0 : (rate * percent + 50) / 100;
+        if (rate > 0 && next < 1) {
+            next = 1;
+            scaled.raisedToFloor.append(h);
+        }
+        if (next > maximum) {
+            next = maximum;
+            scaled.heldAtMaximum.append(h);
+        }
+        scaled.rates.at(size_t(h)) = qint32(next);
+    }
+    return scaled;
+}
+
+QStringList scaleNotices(const ScaledRates& scaled, qint32 maximum)
+{
+    QStringList notices;
+    for (const auto& [first, last] : runsOf(scaled.heldAtMaximum)) {
+        notices << hourSpanText(first, last) +
+                       QStringLiteral(": auf die höchste einstellbare Rate von %1 IE/h begrenzt.")
+                           .arg(ZehntelText(maximum));
+    }
+    for (const auto& [first, last] : runsOf(scaled.raisedToFloor)) {
+        notices << hourSpanText(first, last) +
+                       QStringLiteral(": auf %1 IE/h angehoben.").arg(ZehntelText(1));
+    }
+    return notices;
+}
+
+HourlyRates shiftRates(const HourlyRates& rates, int hours)
+{
+    constexpr int day = ProfileContent::Hours;
+    HourlyRates shifted{};
+    const int offset = ((hours % day) + day) % day;
+    for (int h = 0; h < day; ++h)
+        shifted.at(size_t((h + offset) % day)) = rates.at(size_t(h));
+    return shifted;
+}
+
+QString hourSpanText(int firstHour, int lastHour)
+{
+    return QStringLiteral("%1 bis %2 Uhr").arg(firstHour).arg(lastHour + 1);
+}
+
+} // namespace fendrimo
