@@ -22,6 +22,7 @@ namespace fendrimo {
 
 class ClockTicker;
 class NotesEdit;
+struct RateTool;
 struct ReportInput;
 
 // The main window: a view of the one profile being edited. Its controls show
@@ -74,6 +75,8 @@ public:
     QAction* Beenden1 = nullptr;
     QAction* Rueckgaengig1 = nullptr;
     QAction* Wiederholen1 = nullptr;
+    QAction* RatenProzent1 = nullptr;
+    QAction* Verschieben1 = nullptr;
     QAction* Einstellungen = nullptr;
     QAction* HilfezurFendrimo1 = nullptr;
     QAction* Programminfos1 = nullptr;
@@ -108,6 +111,8 @@ public:
     void EinstellungenClick();
     void RueckgaengigClick();
     void WiederholenClick();
+    void RatenProzentClick();
+    void VerschiebenClick();
 
     // Runs a handler; a failure it doesn't catch is shown in the failure box
     // and the rest of the handler is skipped.
@@ -149,6 +154,8 @@ private:
     void rememberFile(const QString& path);
     void applyOptions(qint32 newMaximum, bool colour);
     ReportInput reportContent() const;
+    // Runs a whole-profile tool's dialog; OK makes its rates one step.
+    void runRateTool(const RateTool& tool, const QString& stepText);
     // A dropped local profile file, or an empty text.
     static QString droppedProfile(const QMimeData* data);
     void openDropped(const QString& path);

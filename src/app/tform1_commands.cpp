@@ -11,6 +11,7 @@
 #include "profile/textfields.h"
 #include "profile/zehntel.h"
 #include "settings/settings.h"
+#include "tools/ratetooldialog.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -111,6 +112,31 @@ void TForm1::WiederholenClick()
 {
     m_history.redo();
     setDatenGespeichert(m_history.matchesSaved());
+}
+
+void TForm1::runRateTool(const RateTool& tool, const QString& stepText)
+{
+    RateToolDialog dialog(this, tool, m_profile.content().rates);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Every tool marks the profile unsaved and is one step of its own.
+    setDatenGespeichert(false);
+    ProfileContent after = m_profile.content();
+    after.rates = dialog.preview().rates;
+    m_history.breakMerging();
+    m_history.record(stepText.arg(dialog.value()), after);
+}
+
+void TForm1::RatenProzentClick()
+{
+    runRateTool(percentTool(m_profile.content().rates, Maximum()),
+                QStringLiteral("Alle Raten auf %1 %"));
+}
+
+void TForm1::VerschiebenClick()
+{
+    runRateTool(shiftTool(m_profile.content().rates),
+                QStringLiteral("Raten um %1 Stunden verschoben"));
 }
 
 QString TForm1::droppedProfile(const QMimeData* data)

@@ -83,6 +83,8 @@ void TForm1::connectHandlers()
     bind(Beenden1, &TForm1::Beenden1Click);
     bind(Rueckgaengig1, &TForm1::RueckgaengigClick);
     bind(Wiederholen1, &TForm1::WiederholenClick);
+    bind(RatenProzent1, &TForm1::RatenProzentClick);
+    bind(Verschieben1, &TForm1::VerschiebenClick);
     bind(Einstellungen, &TForm1::EinstellungenClick);
     bind(HilfezurFendrimo1, &TForm1::HilfezurFendrimo1Click);
     bind(Programminfos1, &TForm1::Programminfos1Click);

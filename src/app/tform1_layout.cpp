@@ -395,6 +395,11 @@ void TForm1::buildEditMenu()
     Wiederholen1->setObjectName(QStringLiteral("Wiederholen1"));
     Wiederholen1->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menu->addSeparator();
+    RatenProzent1 = menu->addAction(QStringLiteral("Alle Raten in &Prozent ändern…"));
+    RatenProzent1->setObjectName(QStringLiteral("RatenProzent1"));
+    Verschieben1 = menu->addAction(QStringLiteral("&Zeitlich verschieben…"));
+    Verschieben1->setObjectName(QStringLiteral("Verschieben1"));
     showHistory();
 }
 

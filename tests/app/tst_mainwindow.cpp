@@ -302,7 +302,8 @@ void TestMainWindow::menu()
     QCOMPARE(items(0), (QStringList{"Neu Ctrl+N", "-", "Laden Ctrl+O", "Speichern Ctrl+S", "-",
                                     "Basalrate Drucken Ctrl+P", "&Zuletzt geöffnet >", "-",
                                     "Beenden Ctrl+Q"}));
-    QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z"}));
+    QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z", "-",
+                                    "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…"}));
     QCOMPARE(items(2), QStringList{"Einstellungen"});
     QCOMPARE(items(3), (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos"}));
 }

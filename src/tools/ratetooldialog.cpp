@@ -1,0 +1,131 @@
+#include "tools/ratetooldialog.h"
+
+#include "profile/zehntel.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <numeric>
+
+namespace fendrimo {
+
+namespace {
+
+qint64 totalOf(const HourlyRates& rates)
+{
+    return std::accumulate(rates.begin(), rates.end(), qint64(0));
+}
+
+// The new rates hour by hour, six to a line.
+QString ratesText(const HourlyRates& rates)
+{
+    QStringList lines;
+    for (int first = 0; first < int(rates.size()); first += 6) {
+        QStringList hours;
+        for (int h = first; h < first + 6; ++h)
+            hours << QStringLiteral("%1–%2: %3")
+                         .arg(h)
+                         .arg(h + 1)
+                         .arg(ZehntelText(rates.at(size_t(h))));
+        lines << hours.join(QStringLiteral("   "));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+RateToolDialog::RateToolDialog(QWidget* parent, RateTool tool, const HourlyRates& current)
+    : QDialog(parent), m_tool(std::move(tool)), m_current(current)
+{
+    setWindowTitle(m_tool.title);
+    auto* form = new QFormLayout;
+    Wert = new QSpinBox(this);
+    Wert->setObjectName(QStringLiteral("Wert"));
+    Wert->setRange(m_tool.minimum, m_tool.maximum);
+    Wert->setSingleStep(m_tool.step);
+    Wert->setValue(m_tool.initial);
+    Wert->setSuffix(m_tool.suffix);
+    Wert->setAccessibleName(m_tool.valueName);
+    form->addRow(m_tool.valueName + QLatin1Char(':'), Wert);
+
+    LabelSumme = new QLabel(this);
+    LabelSumme->setObjectName(QStringLiteral("LabelSumme"));
+    LabelSumme->setAccessibleName(QStringLiteral("Tagessumme vorher und nachher"));
+    LabelRaten = new QLabel(this);
+    LabelRaten->setObjectName(QStringLiteral("LabelRaten"));
+    LabelRaten->setAccessibleName(QStringLiteral("Neue Stundenraten"));
+    LabelHinweise = new QLabel(this);
+    LabelHinweise->setObjectName(QStringLiteral("LabelHinweise"));
+    LabelHinweise->setAccessibleName(QStringLiteral("Hinweise"));
+    LabelHinweise->setWordWrap(true);
+    for (QLabel* label : {LabelSumme, LabelRaten, LabelHinweise})
+        label->setTextFormat(Qt::PlainText);
+
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    for (QWidget* widget : {static_cast<QWidget*>(LabelSumme), static_cast<QWidget*>(LabelRaten),
+                            static_cast<QWidget*>(LabelHinweise), static_cast<QWidget*>(Buttons)})
+        layout->addWidget(widget);
+
+    connect(Wert, &QSpinBox::valueChanged, this, [this] { showPreview(); });
+    showPreview();
+}
+
+int RateToolDialog::value() const
+{
+    return Wert->value();
+}
+
+void RateToolDialog::showPreview()
+{
+    m_preview = m_tool.apply(Wert->value());
+    LabelSumme->setText(
+        QStringLiteral("Tagessumme: %1 IE → %2 IE")
+            .arg(ZehntelText(totalOf(m_current)), ZehntelText(totalOf(m_preview.rates))));
+    LabelRaten->setText(ratesText(m_preview.rates));
+    LabelHinweise->setText(m_preview.notices.join(QLatin1Char('\n')));
+    LabelHinweise->setVisible(!m_preview.notices.isEmpty());
+}
+
+RateTool percentTool(const HourlyRates& rates, qint32 maximum)
+{
+    RateTool tool;
+    tool.title = QStringLiteral("Fendrimo - Raten ändern");
+    tool.valueName = QStringLiteral("Prozent");
+    tool.minimum = 10;
+    tool.maximum = 300;
+    tool.step = 5;
+    tool.initial = 100;
+    tool.suffix = QStringLiteral(" %");
+    tool.apply = [rates, maximum](int percent) {
+        const ScaledRates scaled = scaleRates(rates, percent, maximum);
+        return ToolPreview{scaled.rates, scaleNotices(scaled, maximum)};
+    };
+    return tool;
+}
+
+RateTool shiftTool(const HourlyRates& rates)
+{
+    RateTool tool;
+    tool.title = QStringLiteral("Fendrimo - Zeitlich verschieben");
+    tool.valueName = QStringLiteral("Stunden");
+    tool.minimum = -12;
+    tool.maximum = 12;
+    tool.step = 1;
+    tool.initial = 0;
+    tool.suffix = QStringLiteral(" h");
+    tool.apply = [rates](int hours) { return ToolPreview{shiftRates(rates, hours), {}}; };
+    return tool;
+}
+
+} // namespace fendrimo

@@ -1,0 +1,2 @@
+list(APPEND FENDRIMO_GUI_SOURCES
+  tools/ratetooldialog.cpp tools/ratetooldialog.h)
