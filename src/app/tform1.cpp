@@ -29,6 +29,7 @@ TForm1::TForm1(QWidget* parent)
     // The controls show the empty profile from the start, even when the rest
     // of start-up fails.
     showProfile();
+    setDatenGespeichert(m_datenGespeichert);
     Timer->start();
     guarded([this] { FormCreate(); });
     // The panel shows the time at once, not only from the next full second.
@@ -80,7 +81,7 @@ void TForm1::TimerTimer()
     const QDateTime now = platform().now();
     setLabelText(LabelTime, QStringLiteral("Zeit: %1 Uhr").arg(formats.longTime(now.time())));
     setLabelText(LabelDate, QStringLiteral("Datum: %1").arg(formats.shortDate(now.date())));
-    setDatenGespeichert(m_datenGespeichert);
+    // "Daten gespeichert" follows the flag at once, in setDatenGespeichert().
 }
 
 void TForm1::setDatenGespeichert(bool saved)

@@ -149,6 +149,8 @@ private:
 
     // Asks before the profile on screen is discarded; true to go on.
     bool mayDiscard(const QString& question);
+    // The same before another profile is opened in its place.
+    bool mayDiscardForLoading();
     // Makes content the new document: no history, nothing unsaved.
     void startDocument(const ProfileState& state, const QString& title);
     void rememberFile(const QString& path);

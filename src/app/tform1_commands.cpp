@@ -183,8 +183,7 @@ void TForm1::dropEvent(QDropEvent* event)
 
 void TForm1::openDropped(const QString& path)
 {
-    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
-                                   "Werte laden?")))
+    if (!mayDiscardForLoading())
         return;
     loadFile(QFileInfo(path).absoluteFilePath());
 }

@@ -74,10 +74,15 @@ void TForm1::Basalratespeichern1Click()
     rememberFile(path);
 }
 
+bool TForm1::mayDiscardForLoading()
+{
+    return mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
+                                     "Werte laden?"));
+}
+
 void TForm1::Basalrateladen1Click()
 {
-    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
-                                   "Werte laden?")))
+    if (!mayDiscardForLoading())
         return;
     FileDialogRequest request =
         profileDialog(QStringLiteral("Basalrate laden"), m_openDialogFileName);
@@ -159,8 +164,7 @@ void TForm1::showRecentFiles()
 
 void TForm1::ZuletztGeoeffnetClick(const QString& path)
 {
-    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
-                                   "Werte laden?")))
+    if (!mayDiscardForLoading())
         return;
     loadFile(path);
 }

@@ -5,7 +5,7 @@
 
 namespace fendrimo {
 
-qint64 ProfileContent::total() const
+qint64 dailyTotal(const std::array<qint32, ProfileContent::Hours>& rates)
 {
     // 64 bits: a loaded profile can raise the maximum far beyond what 24
     // rates summed in 32 bits could hold.
@@ -13,6 +13,11 @@ qint64 ProfileContent::total() const
     for (const qint32 r : rates)
         sum += r;
     return sum;
+}
+
+qint64 ProfileContent::total() const
+{
+    return dailyTotal(rates);
 }
 
 qint32 ProfileContent::highestRate() const

@@ -31,6 +31,9 @@ struct ProfileContent
     qint32 highestRate() const;
 };
 
+// The daily total of 24 rates in tenths of IE, never overflowing.
+qint64 dailyTotal(const std::array<qint32, ProfileContent::Hours>& rates);
+
 // The content together with the one editing switch that an undo restores with
 // it: whether moving a slider moves every following hour too.
 struct ProfileState

@@ -9,16 +9,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <numeric>
-
 namespace fendrimo {
 
 namespace {
-
-qint64 totalOf(const HourlyRates& rates)
-{
-    return std::accumulate(rates.begin(), rates.end(), qint64(0));
-}
 
 // The new rates hour by hour, six to a line.
 QString ratesText(const HourlyRates& rates)
@@ -91,7 +84,7 @@ void RateToolDialog::showPreview()
     m_preview = m_tool.apply(Wert->value());
     LabelSumme->setText(
         QStringLiteral("Tagessumme: %1 IE → %2 IE")
-            .arg(ZehntelText(totalOf(m_current)), ZehntelText(totalOf(m_preview.rates))));
+            .arg(ZehntelText(dailyTotal(m_current)), ZehntelText(dailyTotal(m_preview.rates))));
     LabelRaten->setText(ratesText(m_preview.rates));
     LabelHinweise->setText(m_preview.notices.join(QLatin1Char('\n')));
     LabelHinweise->setVisible(!m_preview.notices.isEmpty());
