@@ -139,11 +139,20 @@ void makeRateSliderAccessible(QScrollBar* slider, int hour)
     slider->setProperty(kRateSlider, true);
     replaceCachedInterface<RateSliderAccessible>(slider);
     slider->setAccessibleName(QStringLiteral("Basalrate %1 bis %2 Uhr").arg(hour).arg(hour + 1));
-    slider->setAccessibleDescription(
-        QStringLiteral("Stellt die Basalrate von %1 bis %2 Uhr in Schritten von 0,1 IE/h ein: "
-                       "nach oben mehr, nach unten weniger")
-            .arg(hour)
-            .arg(hour + 1));
+    slider->setAccessibleDescription(rateSliderDescription(hour));
+}
+
+QString rateSliderDescription(int hour)
+{
+    return QStringLiteral("Stellt die Basalrate von %1 bis %2 Uhr in Schritten von 0,1 IE/h ein: "
+                          "nach oben mehr, nach unten weniger")
+        .arg(hour)
+        .arg(hour + 1);
+}
+
+QString rateFieldDescription(int hour)
+{
+    return QStringLiteral("Zeigt die Basalrate von %1 bis %2 Uhr in IE/h").arg(hour).arg(hour + 1);
 }
 
 void makeValueLabelAccessible(QLabel* label, const QString& name, const QString& unit,

@@ -17,6 +17,10 @@ namespace fendrimo {
 // the scroll handler like a drag of the thumb.
 void makeRateSliderAccessible(QScrollBar* slider, int hour);
 
+// What the slider and the rate field of `hour` are for, as their descriptions say.
+QString rateSliderDescription(int hour);
+QString rateFieldDescription(int hour);
+
 // A label that shows a changing number, such as the daily total: a screen
 // reader reads "<name>: <text> <unit>" instead of the bare number.
 void makeValueLabelAccessible(QLabel* label, const QString& name, const QString& unit,

@@ -7,6 +7,8 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/tform1_profile.cpp
   app/tform1_files.cpp
   app/tform1_commands.cpp
+  app/tform1_compare.cpp
+  app/ratecontrols.cpp app/ratecontrols.h
   app/fieldmenu.cpp app/fieldmenu.h
   app/designscale.cpp app/designscale.h
   app/artwork.cpp app/artwork.h

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/ratecontrols.h"
 #include "files/profilsatz.h"
 #include "profile/basalprofile.h"
+#include "profile/comparison.h"
 #include "profile/profilehistory.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -45,15 +48,18 @@ public:
     const QUndoStack& history() const { return m_history.stack(); }
     // The rate of hour n-1 in tenths of IE/h.
     qint32 rate(int n) const { return m_profile.rate(n - 1); }
+    // The profile shown beside this one for comparison, if any.
+    const std::optional<ProfileReference>& reference() const { return m_reference; }
 
     // Controls, named as in the window design. Slider n and field n are hour n-1.
-    QScrollBar* ScrollBar(int n) const { return m_scrollBars.at(size_t(n - 1)); }
-    QLineEdit* Edit(int n) const { return m_edits.at(size_t(n - 1)); }
+    RateSlider* ScrollBar(int n) const { return m_scrollBars.at(size_t(n - 1)); }
+    RateField* Edit(int n) const { return m_edits.at(size_t(n - 1)); }
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* ButtonSumme = nullptr;
     QLabel* LabelSumme = nullptr;
     QLabel* LabelMax = nullptr;
     QLabel* LabelMin = nullptr;
+    QLabel* LabelVergleich = nullptr; // the comparison's total, shown while there is one
     QLineEdit* EditBolus1 = nullptr;
     QLineEdit* EditBolus4 = nullptr;
     QLineEdit* EditBolus7 = nullptr;
@@ -77,6 +83,9 @@ public:
     QAction* Wiederholen1 = nullptr;
     QAction* RatenProzent1 = nullptr;
     QAction* Verschieben1 = nullptr;
+    QAction* Vergleichen1 = nullptr;
+    QAction* VergleichGespeichert1 = nullptr;
+    QAction* VergleichBeenden1 = nullptr;
     QAction* Einstellungen = nullptr;
     QAction* HilfezurFendrimo1 = nullptr;
     QAction* Programminfos1 = nullptr;
@@ -113,6 +122,11 @@ public:
     void WiederholenClick();
     void RatenProzentClick();
     void VerschiebenClick();
+    void VergleichenClick();
+    void VergleichGespeichertClick();
+    void VergleichBeendenClick();
+    // Shows reference beside the profile, or ends the comparison.
+    void setReference(std::optional<ProfileReference> reference);
 
     // Runs a handler; a failure it doesn't catch is shown in the failure box
     // and the rest of the handler is skipped.
@@ -146,6 +160,10 @@ private:
     void setDatenGespeichert(bool saved);
     void showHistory();
     void showRecentFiles();
+    void showReference();
+    void showReferenceInHour(int n);
+    // The content last saved, loaded or made new, as a comparison.
+    ProfileReference savedReference() const;
 
     // Asks before the profile on screen is discarded; true to go on.
     bool mayDiscard(const QString& question);
@@ -154,6 +172,9 @@ private:
     // Makes content the new document: no history, nothing unsaved.
     void startDocument(const ProfileState& state, const QString& title);
     void rememberFile(const QString& path);
+    // The record in the profile file at path, checked as "Laden" checks it;
+    // none after the load error was shown.
+    std::optional<Profilsatz> readCheckedProfile(const QString& path);
     void applyOptions(qint32 newMaximum, bool colour);
     ReportInput reportContent() const;
     // Runs a whole-profile tool's dialog; OK makes its rates one step.
@@ -171,13 +192,15 @@ private:
     // The file dialogs remember the path last chosen in them for the run.
     QString m_saveDialogFileName;
     QString m_openDialogFileName;
+    QString m_compareDialogFileName;
+    std::optional<ProfileReference> m_reference;
     // Set while the controls are brought in line with the profile, so their
     // change notifications are not taken for user input.
     bool m_showingProfile = false;
     bool m_startedUp = false;
 
-    std::array<QScrollBar*, Hours> m_scrollBars{};
-    std::array<QLineEdit*, Hours> m_edits{};
+    std::array<RateSlider*, Hours> m_scrollBars{};
+    std::array<RateField*, Hours> m_edits{};
 };
 
 template <typename Handler> void TForm1::guarded(Handler&& handler)

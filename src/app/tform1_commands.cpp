@@ -74,6 +74,12 @@ ReportInput TForm1::reportContent() const
     input.bolusAbends = record.bolus(bolusSlot(2));
     // The notes as the field shows them: a wrapped paragraph prints as its rows.
     input.notes = shownLines(*MemoNotizen);
+    if (m_reference) {
+        ReportReference printed;
+        std::copy(m_reference->rates.begin(), m_reference->rates.end(), printed.rates.begin());
+        printed.name = m_reference->name;
+        input.reference = printed;
+    }
     return input;
 }
 

@@ -85,6 +85,9 @@ void TForm1::connectHandlers()
     bind(Wiederholen1, &TForm1::WiederholenClick);
     bind(RatenProzent1, &TForm1::RatenProzentClick);
     bind(Verschieben1, &TForm1::VerschiebenClick);
+    bind(Vergleichen1, &TForm1::VergleichenClick);
+    bind(VergleichGespeichert1, &TForm1::VergleichGespeichertClick);
+    bind(VergleichBeenden1, &TForm1::VergleichBeendenClick);
     bind(Einstellungen, &TForm1::EinstellungenClick);
     bind(HilfezurFendrimo1, &TForm1::HilfezurFendrimo1Click);
     bind(Programminfos1, &TForm1::Programminfos1Click);

@@ -70,6 +70,9 @@ void TForm1::Basalratespeichern1Click()
                        QStringLiteral("Basalrate erfolgreich gespeichert!"), MessageButton::Ok);
     m_history.markSaved();
     setDatenGespeichert(true);
+    // A comparison with the saved version follows the save.
+    if (m_reference && m_reference->source == ProfileReference::Source::Saved)
+        setReference(savedReference());
     setWindowTitle(titleFor(path));
     rememberFile(path);
 }
@@ -94,24 +97,30 @@ void TForm1::Basalrateladen1Click()
     loadFile(*chosen);
 }
 
-void TForm1::loadFile(const QString& path)
+std::optional<Profilsatz> TForm1::readCheckedProfile(const QString& path)
 {
-    // Read into a copy first: a file that fails to load leaves the record as it was.
+    // Read into a copy: a file that fails to load leaves the record as it was.
     Profilsatz loaded = m_record;
     const FileResult read = readProfileFile(path, loaded);
-    const qint32 highest = highestStoredRate(loaded);
     // A rate whose next multiple of ten no longer fits 32 bits can't become a maximum.
-    if (!read.ok() || highest > kLargestMaximum) {
-        platform().exclamation();
-        platform().message(this, MessageType::Fehler,
-                           QStringLiteral("Fehler beim Laden der Datei ") + path +
-                               QStringLiteral(" ! Möglicherweise ist die Datei beschädigt oder "
-                                              "nicht vorhanden!"),
-                           MessageButton::Ok);
-        return;
-    }
-    m_record = loaded;
+    if (read.ok() && highestStoredRate(loaded) <= kLargestMaximum)
+        return loaded;
+    platform().exclamation();
+    platform().message(this, MessageType::Fehler,
+                       QStringLiteral("Fehler beim Laden der Datei ") + path +
+                           QStringLiteral(" ! Möglicherweise ist die Datei beschädigt oder "
+                                          "nicht vorhanden!"),
+                       MessageButton::Ok);
+    return std::nullopt;
+}
 
+void TForm1::loadFile(const QString& path)
+{
+    const std::optional<Profilsatz> loaded = readCheckedProfile(path);
+    if (!loaded)
+        return;
+    m_record = *loaded;
+    const qint32 highest = highestStoredRate(m_record);
     if (highest > Maximum()) {
         const qint32 raised = qint32((qint64(highest) + 9) / 10 * 10);
         // Store first: if the settings can't be written, nothing has changed yet.
@@ -130,6 +139,27 @@ void TForm1::loadFile(const QString& path)
     // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
     startDocument(ProfileState{contentOfRecord(m_record), false}, titleFor(path));
     rememberFile(path);
+}
+
+// Opens a profile file beside the one being edited; neither it nor the title,
+// the recent list or the folder setting changes.
+void TForm1::VergleichenClick()
+{
+    FileDialogRequest request =
+        profileDialog(QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
+    request.fileMustExist = true;
+    const std::optional<QString> chosen = platform().openFileName(this, request);
+    if (!chosen)
+        return;
+    m_compareDialogFileName = *chosen;
+    const std::optional<Profilsatz> loaded = readCheckedProfile(*chosen);
+    if (!loaded)
+        return;
+    ProfileReference reference;
+    reference.source = ProfileReference::Source::File;
+    reference.name = QFileInfo(*chosen).fileName();
+    reference.rates = contentOfRecord(*loaded).rates;
+    setReference(reference);
 }
 
 void TForm1::rememberFile(const QString& path)

@@ -5,6 +5,7 @@
 #include "app/artwork.h"
 #include "app/clockticker.h"
 #include "app/designscale.h"
+#include "app/ratecontrols.h"
 #include "app/tform1.h"
 #include "platform/platform.h"
 #include "profile/textfields.h"
@@ -118,7 +119,7 @@ void TForm1::buildControls()
     for (int n = 1; n <= Hours; ++n) {
         const int x = kHourColumnX + kHourColumnStep * (n - 1);
 
-        auto* edit = new QLineEdit(client);
+        auto* edit = new RateField(client);
         edit->setObjectName(QStringLiteral("Edit%1").arg(n));
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
@@ -128,12 +129,11 @@ void TForm1::buildControls()
         edit->setTextMargins(0, 0, 0, 0);
         edit->setToolTip(QStringLiteral("Ratenfeld"));
         edit->setAccessibleName(QStringLiteral("Rate %1 bis %2 Uhr").arg(n - 1).arg(n));
-        edit->setAccessibleDescription(
-            QStringLiteral("Zeigt die Basalrate von %1 bis %2 Uhr in IE/h").arg(n - 1).arg(n));
+        edit->setAccessibleDescription(rateFieldDescription(n - 1));
         scale.place(edit, x, 48, 33, 26);
         m_edits[n - 1] = edit;
 
-        auto* slider = new QScrollBar(Qt::Vertical, client);
+        auto* slider = new RateSlider(client);
         slider->setObjectName(QStringLiteral("ScrollBar%1").arg(n));
         slider->setFocusPolicy(Qt::StrongFocus);
         slider->setCursor(Qt::SplitVCursor);
@@ -176,6 +176,14 @@ void TForm1::buildControls()
 
     const QFont text17 = arial(scale, 17);
     const QFont bold17 = arial(scale, 17, Bold);
+    // The comparison's total stands left of the daily total, ending where it begins.
+    LabelVergleich = makeLabel(client, "LabelVergleich", QString(), text17);
+    LabelVergleich->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    scale.place(LabelVergleich, 360, 284, 256, 21);
+    LabelVergleich->setAccessibleName(QStringLiteral("Vergleich"));
+    LabelVergleich->setAccessibleDescription(
+        QStringLiteral("Tagessumme der Vergleichs-Basalrate und der Unterschied zu dieser"));
+    LabelVergleich->setVisible(false);
     scale.placeAt(makeLabel(client, "Label29", QStringLiteral("Tagessumme:"), text17), 630, 284);
     LabelSumme = makeLabel(client, "LabelSumme", QStringLiteral("0"), bold17);
     scale.placeAt(LabelSumme, 746, 284);
@@ -387,7 +395,8 @@ void TForm1::buildEditMenu()
     menu->setObjectName(QStringLiteral("Bearbeiten1"));
     menu->setAccessibleName(QStringLiteral("Bearbeiten"));
     menu->setAccessibleDescription(
-        QStringLiteral("Änderungen an der Basalrate rückgängig machen oder wiederholen"));
+        QStringLiteral("Änderungen rückgängig machen oder wiederholen, alle Raten ändern oder "
+                       "verschieben, mit einer anderen Basalrate vergleichen"));
     Rueckgaengig1 = menu->addAction(QStringLiteral("Rückgängig"));
     Rueckgaengig1->setObjectName(QStringLiteral("Rueckgaengig1"));
     Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -400,6 +409,21 @@ void TForm1::buildEditMenu()
     RatenProzent1->setObjectName(QStringLiteral("RatenProzent1"));
     Verschieben1 = menu->addAction(QStringLiteral("&Zeitlich verschieben…"));
     Verschieben1->setObjectName(QStringLiteral("Verschieben1"));
+    menu->addSeparator();
+    struct Item
+    {
+        const char* name;
+        const char* caption;
+        QAction** action;
+    };
+    for (const Item& item : {Item{"Vergleichen1", "&Vergleichen mit…", &Vergleichen1},
+                             Item{"VergleichGespeichert1", "Mit &gespeicherter Fassung vergleichen",
+                                  &VergleichGespeichert1},
+                             Item{"VergleichBeenden1", "Vergleich &beenden", &VergleichBeenden1}}) {
+        *item.action = menu->addAction(QString::fromUtf8(item.caption));
+        (*item.action)->setObjectName(QLatin1String(item.name));
+    }
+    VergleichBeenden1->setEnabled(false);
     showHistory();
 }
 

@@ -110,6 +110,8 @@ bool TForm1::mayDiscard(const QString& question)
 
 void TForm1::startDocument(const ProfileState& state, const QString& title)
 {
+    // Another profile on screen ends the comparison with the one before.
+    setReference(std::nullopt);
     m_profile.setState(state);
     setWindowTitle(title);
     m_history.restart();

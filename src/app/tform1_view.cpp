@@ -59,6 +59,7 @@ void TForm1::showProfile()
     setFieldText(EditDatum, content.datum);
     MemoNotizen->setTextIfChanged(notesForScreen(content.notizen));
     CheckBox1->setChecked(m_profile.linkedDragging());
+    showReference();
 }
 
 void TForm1::ButtonSummeClick()

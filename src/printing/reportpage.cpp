@@ -56,13 +56,14 @@ public:
 
     // Lines are vertical or horizontal, so cutting the y of their ends keeps
     // the part on the page exactly.
-    void line(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int width, const QColor& colour)
+    void line(qint64 x1, qint64 y1, qint64 x2, qint64 y2, int width, const QColor& colour,
+              bool dashed = false)
     {
         if (std::max(y1, y2) < m_bottom)
             return;
         const qint64 floor = m_bottom - kBelowPage;
         m_steps.emplaceBack(ReportStep::Kind::Line, x1, std::max(y1, floor), x2,
-                            std::max(y2, floor), QString(), 0, width, colour);
+                            std::max(y2, floor), QString(), 0, width, colour, dashed);
     }
 
     // The first k >= 0 whose y = base + 20 k lies on the page (y >= bottom),
@@ -86,6 +87,39 @@ QString bolusText(const QString& bolus)
 {
     // Only a slot without any character counts as empty; blanks are printed.
     return bolus.isEmpty() ? QStringLiteral("k. A.") : bolus + QStringLiteral(":1");
+}
+
+// The comparison profile: a legend line under the heading block and a grey
+// dashed step line, thinner than the report's own so that where both agree
+// the dashes run inside it. A rate above the chart runs along its top edge
+// with its value written above.
+void describeReference(PageBuilder& page, const ReportReference& reference, qint64 maximum,
+                       QChar separator)
+{
+    const QColor grey = kReportGrey;
+    qint64 total = 0;
+    for (const qint64 rate : reference.rates)
+        total += rate;
+    page.line(150, -465, 250, -465, 6, grey, true);
+    page.text(270, -445,
+              QStringLiteral("Vergleich: ") + reference.name + QStringLiteral(", Tagessumme ") +
+                  ZehntelText(total, separator) + QStringLiteral(" IE"),
+              40, grey);
+
+    const qint64 base = kChartTop - kTenthHeight * maximum;
+    const auto shownY = [&](int hour) {
+        return base + kTenthHeight * std::clamp<qint64>(reference.rates[hour], 0, maximum);
+    };
+    page.line(kChartLeft, shownY(0), hourLeft(1), shownY(0), 6, grey, true);
+    for (int h = 1; h < kHours; ++h) {
+        page.line(hourLeft(h), shownY(h - 1), hourLeft(h), shownY(h), 6, grey, true);
+        page.line(hourLeft(h), shownY(h), hourLeft(h + 1), shownY(h), 6, grey, true);
+    }
+    for (int h = 0; h < kHours; ++h) {
+        const qint64 rate = reference.rates[h];
+        if (rate > maximum && (h == 0 || rate != reference.rates[h - 1]))
+            page.text(hourLeft(h) + 10, kChartTop + 80, ZehntelText(rate, separator), 30, grey);
+    }
 }
 
 } // namespace
@@ -112,7 +146,8 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     // Fixed texts and lines, one line and two labels per tenth on the page,
     // the step line and its labels, the notes.
     const qint64 firstTenthLine = page.firstVisibleTenth(base, false);
-    page.reserve(150 + 3 * std::max<qint64>(0, maximum + 1 - firstTenthLine) + input.notes.size());
+    page.reserve(150 + (input.reference ? 100 : 0) +
+                 3 * std::max<qint64>(0, maximum + 1 - firstTenthLine) + input.notes.size());
 
     // Heading block.
     page.text(150, -150, QStringLiteral("Basalrate"), 100, black);
@@ -162,6 +197,9 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
         page.line(hourLeft(h), rateY(h - 1), hourLeft(h), rateY(h), 10, accent);
         page.line(hourLeft(h), rateY(h), hourLeft(h + 1), rateY(h), 10, accent);
     }
+
+    if (input.reference)
+        describeReference(page, *input.reference, maximum, separator);
 
     // A run of equal rates is labelled once, at its first hour.
     for (int h = 0; h < kHours; ++h) {

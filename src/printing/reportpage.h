@@ -7,9 +7,17 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace fendrimo {
+
+// A profile printed beside the one of the report for comparison.
+struct ReportReference
+{
+    std::array<qint64, 24> rates{}; // tenths of IE/h, hour 0..23
+    QString name;                   // a file name, "gespeicherte Fassung" or a date
+};
 
 // What the printed report shows, as handed over by the print command.
 struct ReportInput
@@ -24,6 +32,8 @@ struct ReportInput
     bool colour = true;
     QString today; // short date of the printing day
     QChar decimalSeparator = QLatin1Char(',');
+    // Without one the page is the report alone.
+    std::optional<ReportReference> reference;
 };
 
 // One drawing step of the page. Units are 0.1 mm, x to the right, y upward,
@@ -34,9 +44,9 @@ struct ReportStep
 
     ReportStep() = default;
     ReportStep(Kind kind, qint64 x, qint64 y, qint64 x2, qint64 y2, QString text, int fontHeight,
-               int penWidth, const QColor& colour)
+               int penWidth, const QColor& colour, bool dashed = false)
         : kind(kind), x(x), y(y), x2(x2), y2(y2), text(std::move(text)), fontHeight(fontHeight),
-          penWidth(penWidth), colour(colour)
+          penWidth(penWidth), colour(colour), dashed(dashed)
     {
     }
 
@@ -49,6 +59,7 @@ struct ReportStep
     int fontHeight = 0; // text: cell height
     int penWidth = 0;   // line
     QColor colour;
+    bool dashed = false; // line
 };
 
 } // namespace fendrimo
@@ -60,6 +71,8 @@ namespace fendrimo {
 
 inline const QColor kReportBlack{0, 0, 0};
 inline const QColor kReportBlue{0, 0, 255};
+// The comparison profile: grey reads alike in colour and in black and white.
+inline const QColor kReportGrey{110, 110, 110};
 
 // The report page as an ordered list of steps; later texts cover earlier lines.
 // pageDepth is the height of the printable area: steps that lie wholly below

@@ -46,8 +46,11 @@ const QFont& ReportPainter::fontFor(int cellHeight)
 void ReportPainter::draw(const ReportStep& step)
 {
     if (step.kind == ReportStep::Kind::Line) {
+        // Dashes end flat: round ends would run into the gaps.
         m_painter.setPen(
-            QPen(step.colour, step.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            step.dashed
+                ? QPen(step.colour, step.penWidth, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin)
+                : QPen(step.colour, step.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         m_painter.drawLine(QPointF(qreal(step.x), qreal(step.y)),
                            QPointF(qreal(step.x2), qreal(step.y2)));
         return;

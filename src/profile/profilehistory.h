@@ -45,6 +45,7 @@ public:
     void markSaved();
     // Whether the content equals the one last saved, loaded or made new.
     bool matchesSaved() const { return m_profile.content() == m_saved; }
+    const ProfileContent& savedContent() const { return m_saved; }
 
     void undo();
     void redo();

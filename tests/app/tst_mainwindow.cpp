@@ -303,7 +303,9 @@ void TestMainWindow::menu()
                                     "Basalrate Drucken Ctrl+P", "&Zuletzt geöffnet >", "-",
                                     "Beenden Ctrl+Q"}));
     QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z", "-",
-                                    "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…"}));
+                                    "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…", "-",
+                                    "&Vergleichen mit…", "Mit &gespeicherter Fassung vergleichen",
+                                    "Vergleich &beenden"}));
     QCOMPARE(items(2), QStringList{"Einstellungen"});
     QCOMPARE(items(3), (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos"}));
 }

@@ -127,6 +127,8 @@ private slots:
     void cuttingAtThePageChangesNothingOnIt();
     void hugeMaximumIsBoundedByThePage_data();
     void hugeMaximumIsBoundedByThePage();
+    void comparisonProfile_data();
+    void comparisonProfile();
 };
 
 void TestReportPage::headingBlockInOrder_data()
@@ -602,6 +604,73 @@ void TestReportPage::hugeMaximumIsBoundedByThePage()
     QCOMPARE(vertical.size(), 25);
     QCOMPARE(vertical[0].y, -kA4Depth - 20);
     QCOMPARE(vertical[0].y2, -500);
+}
+
+void TestReportPage::comparisonProfile_data()
+{
+    QTest::addColumn<bool>("compared");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QList<qint64>>("reference");
+    QTest::addColumn<QList<qint64>>("heights"); // y of each hour's dashed stretch
+    QTest::addColumn<QStringList>("topTexts");  // "hour:text" above the chart
+    QTest::addColumn<QString>("legend");
+    QTest::newRow("none") << false << 30 << QList<qint64>() << QList<qint64>() << QStringList()
+                          << QString();
+    QTest::newRow("within the chart") << true << 30 << runs({{6, 8}, {4, 10}, {14, 9}})
+                                      << runs({{6, -1140}, {4, -1100}, {14, -1120}})
+                                      << QStringList() << "Vergleich: alt.bar, Tagessumme 21,4 IE";
+    QTest::newRow("above the chart along its top")
+        << true << 20 << runs({{12, 5}, {2, 35}, {1, 21}, {9, 5}})
+        << runs({{12, -1000}, {3, -700}, {9, -1000}}) << QStringList{"12:3,5", "14:2,1"}
+        << "Vergleich: alt.bar, Tagessumme 19,6 IE";
+    QTest::newRow("huge maximum, all above")
+        << true << 2000000000 << runs({{24, 2000000005}}) << runs({{24, -700}})
+        << QStringList{"0:200000000,5"} << "Vergleich: alt.bar, Tagessumme 4800000012 IE";
+}
+
+void TestReportPage::comparisonProfile()
+{
+    QFETCH(bool, compared);
+    QFETCH(int, maximum);
+    QFETCH(QList<qint64>, reference);
+    QFETCH(QList<qint64>, heights);
+    QFETCH(QStringList, topTexts);
+    QFETCH(QString, legend);
+    ReportInput in = input(maximum, workedRates());
+    if (compared) {
+        ReportReference other;
+        std::copy(reference.begin(), reference.end(), other.rates.begin());
+        other.name = QStringLiteral("alt.bar");
+        in.reference = other;
+    }
+    const QList<ReportStep> steps = describeReport(in, kA4Depth);
+    QList<ReportStep> dashed;
+    QStringList grey;
+    for (const ReportStep& step : steps) {
+        if (step.dashed)
+            dashed.append(step);
+        if (step.kind == Kind::Text && step.colour == kReportGrey && step.y == -620)
+            grey << QStringLiteral("%1:%2").arg((step.x - 160) / 70).arg(step.text);
+    }
+    QCOMPARE(grey, topTexts);
+    if (!compared) {
+        QVERIFY(dashed.isEmpty());
+        return;
+    }
+    // The legend's sample line, then one stretch per hour joined by risers.
+    QCOMPARE(dashed.size(), 48);
+    QCOMPARE(dashed[0].y, -465);
+    for (int h = 0; h < 24; ++h) {
+        const ReportStep& stretch = dashed[2 * h + 1];
+        QCOMPARE(stretch.x, 150 + 70 * h);
+        QCOMPARE(stretch.x2, 220 + 70 * h);
+        QCOMPARE(stretch.y, heights[h]);
+        QCOMPARE(stretch.y2, heights[h]);
+        QCOMPARE(stretch.colour, kReportGrey);
+    }
+    const ReportStep* text = findText(steps, legend);
+    QVERIFY(text);
+    QCOMPARE(text->y, -445);
 }
 
 QTEST_APPLESS_MAIN(TestReportPage)
