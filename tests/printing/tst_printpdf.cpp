@@ -21,6 +21,7 @@ private slots:
     void initTestCase();
     void pdfPrinterWithoutPrintService();
     void printsTheWorkedExampleToAFile();
+    void printsTheComparison();
     void setupDialog_data();
     void setupDialog();
 
@@ -81,6 +82,66 @@ void TestPrintPdf::printsTheWorkedExampleToAFile()
 
     // The picture of a printed page for the documentation, when asked for.
     const QString sample = qEnvironmentVariable("FENDRIMO_REPORT_SAMPLE");
+    if (!sample.isEmpty()) {
+        QFile::remove(sample);
+        QVERIFY(QFile::copy(path, sample));
+    }
+}
+
+// The comparison profile on paper: the legend, and a grey dashed line where
+// the other profile's rates are, with gaps between its dashes.
+void TestPrintPdf::printsTheComparison()
+{
+    MainWindowFixture f(30);
+    QtPlatform real;
+    f.fake.printing = &real;
+    enterProfile(f.w(), workedRates());
+    std::array<int, 24> other = workedRates();
+    other[3] = 35; // above the chart's top
+    other[6] = other[7] = other[8] = 10;
+    Profilsatz record;
+    for (int h = 0; h < 24; ++h)
+        record.setRate(h, other[size_t(h)]);
+    const QString otherPath = m_dir.filePath(QStringLiteral("vorher.bar"));
+    QVERIFY(writeProfileFile(otherPath, record).ok());
+    f.fake.chooseFile(otherPath);
+    f.w().Vergleichen1->trigger();
+    const QString path = m_dir.filePath(QStringLiteral("Vergleich.pdf"));
+    f.fake.chooseFile(path);
+
+    const DialogRun run = runPrintDialog(
+        f.w(), [&](TGrafikForm& form) { QTest::mouseClick(form.BitBtnDruck, Qt::LeftButton); });
+    QVERIFY(!run.openAfter);
+    QCOMPARE(pdfPages(path), 1);
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(QStringLiteral("Vergleich: vorher.bar, Tagessumme 25,1 IE")));
+    QVERIFY(text.contains(QStringLiteral("3,5")));
+
+    const QPointF origin =
+        real.activePrinter().printer->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    const int dpi = 254;
+    const QImage page = pdfImage(path, dpi);
+    verifyStepLine(page, origin, dpi, 30, workedRates());
+    const auto isGrey = [](QRgb pixel) {
+        return !hasColour(pixel) && qAbs(qGray(pixel) - 110) < 30;
+    };
+    for (const int h : {3, 6, 7, 8}) {
+        const qint64 y = -1300 + 20 * std::min(other[size_t(h)], 30);
+        // Two pixels off the line's middle: clear of the grid line under it.
+        int grey = 0;
+        int white = 0;
+        for (qint64 x = 150 + 70 * h + 5; x < 150 + 70 * h + 65; ++x) {
+            const QRgb pixel = page.pixel(pagePixel(origin, x, y, dpi) + QPoint(0, 2));
+            grey += isGrey(pixel) ? 1 : 0;
+            white += qGray(pixel) > 240 ? 1 : 0;
+        }
+        QVERIFY2(
+            grey >= 20 && white >= 10,
+            qPrintable(QStringLiteral("hour %1: %2 grey, %3 white").arg(h).arg(grey).arg(white)));
+    }
+
+    // The picture of a compared page for the documentation, when asked for.
+    const QString sample = qEnvironmentVariable("FENDRIMO_COMPARISON_SAMPLE");
     if (!sample.isEmpty()) {
         QFile::remove(sample);
         QVERIFY(QFile::copy(path, sample));
