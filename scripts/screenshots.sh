@@ -8,12 +8,15 @@ fendrimo_install_packages
 build="$root/build-tests"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 cmake --build "$build" -j"$(nproc)" --target fendrimo_screenshot tst_printpdf
-"$build/tests/fendrimo_screenshot" "$root/docs/hauptfenster.png"
-echo "written: docs/hauptfenster.png"
+"$build/tests/fendrimo_screenshot" "$root/docs/hauptfenster.png" "$root/docs/vergleich.png"
+echo "written: docs/hauptfenster.png, docs/vergleich.png"
 
-# A report page printed to PDF through the built-in PDF printer, as a picture.
-sample="$(mktemp -d)/sample.pdf"
-CUPS_SERVER=/nonexistent QT_QPA_PLATFORM=offscreen FENDRIMO_REPORT_SAMPLE="$sample" \
+# Report pages printed to PDF through the built-in PDF printer, as pictures:
+# the plain report and one with a comparison profile.
+samples="$(mktemp -d)"
+CUPS_SERVER=/nonexistent QT_QPA_PLATFORM=offscreen FENDRIMO_REPORT_SAMPLE="$samples/sample.pdf" \
+  FENDRIMO_COMPARISON_SAMPLE="$samples/vergleich.pdf" \
   "$build/tests/printing/tst_printpdf" >/dev/null
-pdftoppm -r 100 -png -singlefile "$sample" "$root/docs/report-sample"
-echo "written: docs/report-sample.png"
+pdftoppm -r 100 -png -singlefile "$samples/sample.pdf" "$root/docs/report-sample"
+pdftoppm -r 100 -png -singlefile "$samples/vergleich.pdf" "$root/docs/report-vergleich"
+echo "written: docs/report-sample.png, docs/report-vergleich.png"
