@@ -180,7 +180,6 @@ void TForm1::buildControls()
     LabelVergleich = makeLabel(client, "LabelVergleich", QString(), text17);
     LabelVergleich->setAlignment(Qt::AlignRight | Qt::AlignTop);
     scale.place(LabelVergleich, 360, 284, 256, 21);
-    LabelVergleich->setAccessibleName(QStringLiteral("Vergleich"));
     LabelVergleich->setAccessibleDescription(
         QStringLiteral("Tagessumme der Vergleichs-Basalrate und der Unterschied zu dieser"));
     LabelVergleich->setVisible(false);
