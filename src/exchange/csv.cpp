@@ -1,0 +1,187 @@
+// Spreadsheet tables: "Uhrzeit;Basalrate (IE/h)" and one line per hour.
+// Written as German spreadsheets expect them (";", decimal comma, UTF-8 with
+// byte-order mark); read in the shapes spreadsheets save.
+
+#include "exchange/exchange.h"
+#include "exchange/exchangejson.h"
+#include "exchange/schedule.h"
+#include "files/cp1252.h"
+#include "profile/profiletools.h"
+#include "profile/zehntel.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace fendrimo {
+
+using namespace exchange;
+
+namespace {
+
+const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// UTF-8; a file that isn't (an older spreadsheet saving in the Windows code
+// page) is read as Windows-1252, which decodes every byte. Only the header can
+// hold letters, so a wrong guess can't change a number.
+QString decodedText(QByteArray data)
+{
+    if (data.startsWith(kByteOrderMark))
+        data.remove(0, kByteOrderMark.size());
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(data);
+    return utf8.hasError() ? fromCp1252(data) : text;
+}
+
+// ";" or a tab outside quotes, in this order; "," only without either.
+QChar fieldSeparator(const QString& text)
+{
+    bool quoted = false;
+    bool tab = false;
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && ch == QLatin1Char(';'))
+            return ch;
+        else if (!quoted && ch == QLatin1Char('\t'))
+            tab = true;
+    }
+    return tab ? QLatin1Char('\t') : QLatin1Char(',');
+}
+
+// Fields with blanks around dropped; a field may stand in double quotes, a
+// quote inside doubled.
+QStringList splitFields(QStringView line, QChar separator)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar ch = line[i];
+        if (ch == QLatin1Char('"') && quoted && i + 1 < line.size() && line[i + 1] == ch) {
+            field.append(ch);
+            ++i;
+        } else if (ch == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (ch == separator && !quoted) {
+            fields.append(field.trimmed());
+            field.clear();
+        } else {
+            field.append(ch);
+        }
+    }
+    fields.append(field.trimmed());
+    return fields;
+}
+
+bool looksLikeTime(const QString& field)
+{
+    static const QRegularExpression time(QStringLiteral("^[0-9]{1,2}(:[0-9]{2}){0,2}$"));
+    return time.match(field).hasMatch();
+}
+
+// "6", "6:00", "06:00" (or "06:00:00"): a full hour of the day, else -1.
+int fullHour(const QString& field)
+{
+    if (!looksLikeTime(field))
+        return -1;
+    const std::optional<int> second =
+        clockSeconds(field.contains(QLatin1Char(':')) ? field : field + QStringLiteral(":00"));
+    return second && *second % 3600 == 0 ? *second / 3600 : -1;
+}
+
+QString missingHours(const std::array<int, ProfileContent::Hours>& lineOfHour)
+{
+    QStringList runs;
+    for (int first = 0; first < ProfileContent::Hours; ++first) {
+        if (lineOfHour.at(size_t(first)) != 0)
+            continue;
+        int last = first;
+        while (last + 1 < ProfileContent::Hours && lineOfHour.at(size_t(last + 1)) == 0)
+            ++last;
+        runs << hourSpanText(first, last);
+        first = last;
+    }
+    return runs.isEmpty()
+               ? QString()
+               : QStringLiteral("Es fehlen Stunden: %1.").arg(runs.join(QStringLiteral(", ")));
+}
+
+// One line of data; lineOfHour tells where each hour came before.
+QString readLine(const QStringList& fields, int lineNumber, DecimalSyntax syntax,
+                 std::array<int, ProfileContent::Hours>& lineOfHour, QList<ScheduleEntry>& entries)
+{
+    const QString where = QStringLiteral("Zeile %1").arg(lineNumber);
+    if (fields.size() != 2) {
+        return QStringLiteral("%1: Erwartet werden zwei Felder, Uhrzeit und Basalrate; die Zeile "
+                              "hat %2.")
+            .arg(where, QString::number(fields.size()));
+    }
+    const int hour = fullHour(fields[0]);
+    if (hour < 0) {
+        return QStringLiteral("%1: \"%2\" ist keine volle Stunde von 0 bis 23.")
+            .arg(where, fields[0]);
+    }
+    if (lineOfHour.at(size_t(hour)) != 0) {
+        return QStringLiteral("%1: Die Stunde %2 kommt zweimal vor.")
+            .arg(where, hourSpanText(hour, hour));
+    }
+    lineOfHour.at(size_t(hour)) = lineNumber;
+    const ExactDecimal rate = parseDecimal(fields[1], syntax);
+    if (!rate.ok())
+        return decimalProblem(where, QStringLiteral("Rate"), fields[1], rate.status);
+    entries.append({hour * 3600, rate.scaled, where});
+    return QString();
+}
+
+} // namespace
+
+QByteArray writeCsv(const ExchangeRates& rates)
+{
+    QString text = QStringLiteral("Uhrzeit;Basalrate (IE/h)\r\n");
+    for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
+        text += QStringLiteral("%1:00;%2\r\n")
+                    .arg(hour, 2, 10, QLatin1Char('0'))
+                    .arg(ZehntelText(rates.at(size_t(hour)), QLatin1Char(',')));
+    }
+    return kByteOrderMark + text.toUtf8();
+}
+
+ImportOutcome readCsv(const QByteArray& data)
+{
+    QString error = fileSizeProblem(data);
+    if (!error.isEmpty())
+        return {std::nullopt, error};
+    const QString text = decodedText(data);
+    const QChar separator = fieldSeparator(text);
+    // With "," between the fields only "." can be the decimal separator.
+    const DecimalSyntax syntax{true, separator != QLatin1Char(','), false};
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
+    std::array<int, ProfileContent::Hours> lineOfHour{};
+    QList<ScheduleEntry> entries;
+    bool firstLine = true;
+    for (qsizetype i = 0; i < lines.size() && error.isEmpty(); ++i) {
+        const QStringView line =
+            lines[i].endsWith(QLatin1Char('\r')) ? lines[i].chopped(1) : lines[i];
+        if (line.trimmed().isEmpty())
+            continue;
+        const QStringList fields = splitFields(line, separator);
+        const bool header = firstLine && !looksLikeTime(fields[0]);
+        firstLine = false;
+        if (!header)
+            error = readLine(fields, int(i + 1), syntax, lineOfHour, entries);
+    }
+    if (error.isEmpty() && entries.isEmpty())
+        error = QStringLiteral("Die Tabelle enthält keine Basalraten.");
+    if (error.isEmpty())
+        error = missingHours(lineOfHour);
+    if (!error.isEmpty())
+        return {std::nullopt, error};
+    sortSchedule(entries); // hours are distinct: checked line by line
+    const HourlyMeans hourly = hourlyRates(entries);
+    ImportedProfile imported;
+    imported.rates = hourly.rates;
+    imported.adjustedHours = hourly.adjusted;
+    return {imported, QString()};
+}
+
+} // namespace fendrimo

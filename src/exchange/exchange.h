@@ -1,0 +1,91 @@
+#pragma once
+
+// Exchange of the basal rate with other diabetes software: Nightscout profile
+// documents, OpenAPS basal profiles and spreadsheet tables (CSV). Readers
+// return a result or a German error text naming the problem; writers return
+// the file's bytes. Widget-free: the window asks, shows and saves.
+
+#include "platform/regional.h"
+#include "profile/basalprofile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace fendrimo {
+
+using ExchangeRates = std::array<qint32, ProfileContent::Hours>; // tenths of IE/h, hour 0..23
+
+// Files larger than this are refused before they are read.
+constexpr qint64 kLargestExchangeFile = qint64(10) * 1024 * 1024;
+
+// What an import brings, ready to go into the profile being edited.
+struct ImportedProfile
+{
+    ExchangeRates rates{};
+    // Hours whose rate was averaged over several values, rounded to a tenth
+    // or raised from below 0,05 to 0,1 IE/h.
+    QList<int> adjustedHours;
+    // Nightscout with "carbratio": the three texts replace the bolus fields
+    // (morgens, mittags, abends); an empty text leaves that field empty.
+    bool hasBolus = false;
+    std::array<QString, ProfileContent::Boluses> bolus;
+    // Nightscout: the date field's new text (system short date); empty keeps it.
+    QString datum;
+    // Nightscout: the name of the profile read from the document's store.
+    QString profileName;
+    // Further notices for the user, whole German sentences (rounded or empty
+    // bolus factors and why).
+    QStringList notices;
+};
+
+struct ImportOutcome
+{
+    std::optional<ImportedProfile> profile;
+    QString error; // German, set exactly when there is no profile
+};
+
+// The named profiles of a Nightscout document (or of the newest document of
+// an array), in the store's order, with "defaultProfile" preselected.
+struct NightscoutProfiles
+{
+    QStringList names;
+    int preselected = 0;
+    QString error; // set when the file can't be read as Nightscout profiles at all
+};
+
+NightscoutProfiles nightscoutProfiles(const QByteArray& data);
+ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
+                             const RegionalFormats& formats);
+ImportOutcome readOpenAps(const QByteArray& data);
+ImportOutcome readCsv(const QByteArray& data);
+
+// What an export needs besides the profile.
+struct ExportContext
+{
+    QDateTime now;           // "created_at", and "startDate" when the date field is no date
+    QString timeZone;        // IANA name of the system's zone, e.g. "Europe/Berlin"
+    RegionalFormats formats; // to read the date field
+};
+
+QByteArray writeNightscout(const ProfileContent& content, const ExportContext& context);
+QByteArray writeOpenAps(const ExchangeRates& rates);
+QByteArray writeCsv(const ExchangeRates& rates);
+
+// "Gerundet oder gemittelt: 0 bis 1 Uhr, 22 bis 24 Uhr." (runs of hours by
+// their whole span); empty for no hours.
+QString adjustedHoursNotice(const QList<int>& hours);
+
+// The profile after an import: its rates replaced; bolus texts and date
+// replaced when the import brings them; the notes keep their text and get the
+// line "Importiert aus Nightscout-Profil "Name"" appended (CR LF) when a
+// profile name is given and the result still fits the 255 characters a
+// profile file keeps.
+ProfileContent importedContent(const ProfileContent& before, const ImportedProfile& imported);
+
+} // namespace fendrimo

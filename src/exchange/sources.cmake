@@ -1,0 +1,8 @@
+list(APPEND FENDRIMO_CORE_SOURCES
+  exchange/exchange.cpp exchange/exchange.h
+  exchange/exactdecimal.cpp exchange/exactdecimal.h
+  exchange/schedule.cpp exchange/schedule.h
+  exchange/exchangejson.cpp exchange/exchangejson.h
+  exchange/nightscoutread.cpp exchange/nightscoutwrite.cpp
+  exchange/openaps.cpp
+  exchange/csv.cpp)
