@@ -24,9 +24,13 @@ class QScrollBar;
 namespace fendrimo {
 
 class ClockTicker;
+struct ImportedProfile;
+struct ImportOutcome;
 class NotesEdit;
 struct RateTool;
 struct ReportInput;
+
+enum class ExchangeFormat { Nightscout, OpenAps, Csv };
 
 // The main window: a view of the one profile being edited. Its controls show
 // the profile; its handlers turn user actions into steps on the profile, each
@@ -77,6 +81,8 @@ public:
     QAction* Basalrateladen1 = nullptr;
     QAction* Basalratespeichern1 = nullptr;
     QAction* BasalrateDrucken1 = nullptr;
+    QMenu* Importieren1 = nullptr;
+    QMenu* Exportieren1 = nullptr;
     QMenu* ZuletztGeoeffnet1 = nullptr;
     QAction* Beenden1 = nullptr;
     QAction* Rueckgaengig1 = nullptr;
@@ -116,6 +122,8 @@ public:
     // load error for a bad file, the maximum raised, title and folder updated.
     void loadFile(const QString& path);
     void ZuletztGeoeffnetClick(const QString& path);
+    void ImportierenClick(ExchangeFormat format);
+    void ExportierenClick(ExchangeFormat format);
     void DruckenClick();
     void EinstellungenClick();
     void RueckgaengigClick();
@@ -148,6 +156,7 @@ private:
     void buildControls();
     void buildMenu();
     void buildEditMenu();
+    void buildExchangeMenus(QMenu* datei);
     void connectHandlers();
     void connectFields();
     void reportFailure(const std::exception& failure);
@@ -175,6 +184,12 @@ private:
     // The record in the profile file at path, checked as "Laden" checks it;
     // none after the load error was shown.
     std::optional<Profilsatz> readCheckedProfile(const QString& path);
+    // Raises the maximum to the next whole IE/h above highest, stores it and
+    // says so, as a load does.
+    void raiseMaximumFor(qint32 highest);
+    // The import read from data; none when the user chose no profile.
+    std::optional<ImportOutcome> readImport(ExchangeFormat format, const QByteArray& data);
+    void takeImport(const ImportedProfile& imported, const QString& stepText);
     void applyOptions(qint32 newMaximum, bool colour);
     ReportInput reportContent() const;
     // Runs a whole-profile tool's dialog; OK makes its rates one step.

@@ -121,21 +121,8 @@ void TForm1::loadFile(const QString& path)
         return;
     m_record = *loaded;
     const qint32 highest = highestStoredRate(m_record);
-    if (highest > Maximum()) {
-        const qint32 raised = qint32((qint64(highest) + 9) / 10 * 10);
-        // Store first: if the settings can't be written, nothing has changed yet.
-        Settings().setMaximum(raised);
-        m_profile.setMaximum(raised);
-        platform().message(
-            this, MessageType::Information,
-            QStringLiteral("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten "
-                           "der zu ladenden Basalrate. Das Maximum wurde automatisch auf den für "
-                           "die Rate nötigen Wert ") +
-                ZehntelText(Maximum()) + QStringLiteral(" IE/h heraufgesetzt. ") +
-                QStringLiteral("Die höchste vorkommende Rate ist ") + ZehntelText(highest) +
-                QStringLiteral(" IE/h."),
-            MessageButton::Ok);
-    }
+    if (highest > Maximum())
+        raiseMaximumFor(highest);
     // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
     startDocument(ProfileState{contentOfRecord(m_record), false}, titleFor(path));
     rememberFile(path);
@@ -160,6 +147,23 @@ void TForm1::VergleichenClick()
     reference.name = QFileInfo(*chosen).fileName();
     reference.rates = contentOfRecord(*loaded).rates;
     setReference(reference);
+}
+
+void TForm1::raiseMaximumFor(qint32 highest)
+{
+    const qint32 raised = qint32((qint64(highest) + 9) / 10 * 10);
+    // Store first: if the settings can't be written, nothing has changed yet.
+    Settings().setMaximum(raised);
+    m_profile.setMaximum(raised);
+    platform().message(
+        this, MessageType::Information,
+        QStringLiteral("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten "
+                       "der zu ladenden Basalrate. Das Maximum wurde automatisch auf den für "
+                       "die Rate nötigen Wert ") +
+            ZehntelText(Maximum()) + QStringLiteral(" IE/h heraufgesetzt. ") +
+            QStringLiteral("Die höchste vorkommende Rate ist ") + ZehntelText(highest) +
+            QStringLiteral(" IE/h."),
+        MessageButton::Ok);
 }
 
 void TForm1::rememberFile(const QString& path)

@@ -351,19 +351,21 @@ void TForm1::buildMenu()
     menuBar()->setAccessibleName(QStringLiteral("Menü"));
     menuBar()->setAccessibleDescription(
         QStringLiteral("Hauptmenü mit Datei, Bearbeiten, Optionen und Hilfe"));
-    QMenu* datei = addMenu(
-        "DateiMenu", QStringLiteral("&Datei"),
-        QStringLiteral("Neu, Laden, Speichern, Drucken, zuletzt geöffnete Basalraten und Beenden"),
-        {{"Neu1", "Neu", &Neu1, QKeySequence(Qt::CTRL | Qt::Key_N)},
-         {nullptr, nullptr, nullptr, {}},
-         {"Basalrateladen1", "Laden", &Basalrateladen1, QKeySequence(Qt::CTRL | Qt::Key_O)},
-         {"Basalratespeichern1", "Speichern", &Basalratespeichern1,
-          QKeySequence(Qt::CTRL | Qt::Key_S)},
-         {nullptr, nullptr, nullptr, {}},
-         {"BasalrateDrucken1", "Basalrate Drucken", &BasalrateDrucken1,
-          QKeySequence(Qt::CTRL | Qt::Key_P)},
-         {nullptr, nullptr, nullptr, {}},
-         {"Beenden1", "Beenden", &Beenden1, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
+    QMenu* datei =
+        addMenu("DateiMenu", QStringLiteral("&Datei"),
+                QStringLiteral(
+                    "Neu, Laden, Speichern, Drucken, Importieren, Exportieren, zuletzt geöffnete "
+                    "Basalraten und Beenden"),
+                {{"Neu1", "Neu", &Neu1, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                 {nullptr, nullptr, nullptr, {}},
+                 {"Basalrateladen1", "Laden", &Basalrateladen1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                 {"Basalratespeichern1", "Speichern", &Basalratespeichern1,
+                  QKeySequence(Qt::CTRL | Qt::Key_S)},
+                 {nullptr, nullptr, nullptr, {}},
+                 {"BasalrateDrucken1", "Basalrate Drucken", &BasalrateDrucken1,
+                  QKeySequence(Qt::CTRL | Qt::Key_P)},
+                 {nullptr, nullptr, nullptr, {}},
+                 {"Beenden1", "Beenden", &Beenden1, QKeySequence(Qt::CTRL | Qt::Key_Q)}});
     // The recent profiles belong with the commands that open and save them,
     // before "Beenden".
     ZuletztGeoeffnet1 = new QMenu(QStringLiteral("&Zuletzt geöffnet"), datei);
@@ -375,6 +377,7 @@ void TForm1::buildMenu()
     datei->insertMenu(fileActions.at(fileActions.size() - 2), ZuletztGeoeffnet1);
     connect(ZuletztGeoeffnet1, &QMenu::aboutToShow, this, [this] { showRecentFiles(); });
     showRecentFiles();
+    buildExchangeMenus(datei);
 
     buildEditMenu();
     addMenu("Optionen", QStringLiteral("Optionen"),

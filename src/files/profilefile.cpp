@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -154,6 +156,11 @@ void syncFolder(const QString& target)
 
 FileResult writeProfileFile(const QString& path, const Profilsatz& record)
 {
+    return writeFileAtomically(path, record.toBytes());
+}
+
+FileResult writeFileAtomically(const QString& path, const QByteArray& data)
+{
     if (!nameUsable(path))
         return {InvalidName};
     int linkError = 0;
@@ -170,7 +177,6 @@ FileResult writeProfileFile(const QString& path, const Profilsatz& record)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {codeAfterFailure(errno, target)};
 
-    const QByteArray data = record.toBytes();
     errno = 0;
     const qint64 written = file.write(data);
     if (written != data.size()) {
@@ -197,6 +203,18 @@ FileResult writeProfileFile(const QString& path, const Profilsatz& record)
 
 FileResult readProfileFile(const QString& path, Profilsatz& record)
 {
+    QByteArray buffer;
+    const FileResult read = readFileStart(path, Profilsatz::Size, buffer);
+    if (!read.ok())
+        return read;
+    if (buffer.size() < Profilsatz::Size)
+        return {ReadPastEnd};
+    record.assignBytes(buffer);
+    return {};
+}
+
+FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data)
+{
     if (!nameUsable(path))
         return {InvalidName};
     const QByteArray name = QFile::encodeName(path);
@@ -218,10 +236,13 @@ FileResult readProfileFile(const QString& path, Profilsatz& record)
     if (!S_ISREG(st.st_mode))
         return {AccessDenied};
 
-    QByteArray buffer(Profilsatz::Size, '\0');
+    QByteArray buffer(qsizetype(std::min<qint64>(limit, st.st_size + 1)), '\0');
     qsizetype total = 0;
-    while (total < Profilsatz::Size) {
-        const ssize_t n = ::read(fd.get(), buffer.data() + total, size_t(Profilsatz::Size - total));
+    while (total < limit) {
+        // The file may have grown since fstat().
+        if (total == buffer.size())
+            buffer.resize(qsizetype(std::min<qint64>(limit, qint64(buffer.size()) * 2 + 4096)));
+        const ssize_t n = ::read(fd.get(), buffer.data() + total, size_t(buffer.size() - total));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -231,10 +252,8 @@ FileResult readProfileFile(const QString& path, Profilsatz& record)
             break;
         total += n;
     }
-    if (total < Profilsatz::Size)
-        return {ReadPastEnd};
-
-    record.assignBytes(buffer);
+    buffer.truncate(total);
+    data = buffer;
     return {};
 }
 

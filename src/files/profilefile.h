@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace fendrimo {
@@ -20,6 +21,13 @@ struct FileResult
 // renamed over the target only when everything is written and flushed. A
 // failure leaves an existing target exactly as it was.
 FileResult writeProfileFile(const QString& path, const Profilsatz& record);
+
+// Writes any file the same way.
+FileResult writeFileAtomically(const QString& path, const QByteArray& data);
+
+// Reads at most limit bytes from the start of a regular file, fewer when it
+// is shorter; for reading only. Folders, pipes and devices are refused.
+FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data);
 
 // Reads the first 656 bytes of a regular file, for reading only. On any
 // failure the record is left unchanged.

@@ -18,11 +18,13 @@ void FakePlatform::clear()
 {
     boxes.clear();
     fileDialogs.clear();
+    choices.clear();
     events.clear();
     beeps = exclamations = unscriptedQuestions = unscriptedDialogs = 0;
     printerSetups = 0;
     m_answers.clear();
     m_files.clear();
+    m_choices.clear();
 }
 
 MessageResult FakePlatform::message(QWidget*, MessageType type, const QString& text,
@@ -87,6 +89,19 @@ std::optional<QString> FakePlatform::saveFileName(QWidget*, const FileDialogRequ
 std::optional<QString> FakePlatform::openFileName(QWidget*, const FileDialogRequest& request)
 {
     return nextFile(request, QStringLiteral("open-dialog"));
+}
+
+std::optional<int> FakePlatform::chooseItem(QWidget*, const ChoiceRequest& request)
+{
+    choices.append(request);
+    events.append(QStringLiteral("choice-dialog"));
+    if (m_choices.empty()) {
+        ++unscriptedDialogs;
+        return std::nullopt;
+    }
+    const std::optional<int> index = m_choices.front();
+    m_choices.pop_front();
+    return index;
 }
 
 ActivePrinter FakePlatform::activePrinter()

@@ -35,9 +35,12 @@ public:
     void answer(MessageResult result) { m_answers.push_back(result); }
     // Answers for the next file dialogs; std::nullopt is a cancel.
     void chooseFile(const std::optional<QString>& path) { m_files.push_back(path); }
+    // Answers for the next lists to choose from; std::nullopt is a cancel.
+    void chooseIndex(std::optional<int> index) { m_choices.push_back(index); }
 
     QList<Box> boxes;
     QList<FileDialogRequest> fileDialogs;
+    QList<ChoiceRequest> choices; // also "choice-dialog" in events
     QStringList events; // "box:<caption>:<text>", "failure:<text>", "beep", "exclamation",
                         // "save-dialog", "open-dialog"
     int beeps = 0;
@@ -79,12 +82,14 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
     ActivePrinter activePrinter() override;
     bool printerSetup(QWidget* parent) override;
+    std::optional<int> chooseItem(QWidget* parent, const ChoiceRequest& request) override;
 
 private:
     std::optional<QString> nextFile(const FileDialogRequest& request, const QString& event);
 
     std::deque<MessageResult> m_answers;
     std::deque<std::optional<QString>> m_files;
+    std::deque<std::optional<int>> m_choices;
     std::unique_ptr<QPrinter> m_ownPrinter;
 };
 

@@ -4,6 +4,7 @@
 #include <QFlags>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,6 +34,15 @@ struct FileDialogRequest
     QString proposedFile;  // full path proposed in the name field
     bool confirmOverwrite = false;
     bool fileMustExist = false;
+};
+
+// A choice of one item from a list, as in "which profile of this file?".
+struct ChoiceRequest
+{
+    QString title;
+    QString label;
+    QStringList items;
+    int preselected = 0;
 };
 
 // The printer that prints: the one last chosen in the printer setup, else the
@@ -67,6 +77,9 @@ public:
                                                 const FileDialogRequest& request) = 0;
     virtual std::optional<QString> openFileName(QWidget* parent,
                                                 const FileDialogRequest& request) = 0;
+
+    // The index of the item chosen; empty when the user cancels.
+    virtual std::optional<int> chooseItem(QWidget* parent, const ChoiceRequest& request) = 0;
 
     virtual ActivePrinter activePrinter() = 0;
     // The printer setup dialog, modal, on the active printer; it may choose

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -191,6 +192,25 @@ bool QtPlatform::printerSetup(QWidget* parent)
     // The report is one whole page: no page ranges, no selection.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> QtPlatform::chooseItem(QWidget* parent, const ChoiceRequest& request)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(request.title);
+    dialog.setAccessibleName(request.title);
+    dialog.setLabelText(request.label);
+    dialog.setComboBoxItems(request.items);
+    // A list shows every name at once; a combo box would hide all but one.
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (request.preselected >= 0 && request.preselected < request.items.size())
+        dialog.setTextValue(request.items.at(request.preselected));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int chosen = int(request.items.indexOf(dialog.textValue()));
+    return chosen >= 0 ? std::optional<int>(chosen) : std::nullopt;
 }
 
 } // namespace fendrimo

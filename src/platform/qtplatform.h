@@ -27,6 +27,7 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;
     ActivePrinter activePrinter() override;
     bool printerSetup(QWidget* parent) override;
+    std::optional<int> chooseItem(QWidget* parent, const ChoiceRequest& request) override;
 
 private:
     class PrinterKeeper;

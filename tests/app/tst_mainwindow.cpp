@@ -300,7 +300,8 @@ void TestMainWindow::menu()
         return texts;
     };
     QCOMPARE(items(0), (QStringList{"Neu Ctrl+N", "-", "Laden Ctrl+O", "Speichern Ctrl+S", "-",
-                                    "Basalrate Drucken Ctrl+P", "&Zuletzt geöffnet >", "-",
+                                    "Basalrate Drucken Ctrl+P", "&Importieren >",
+                                    "&Exportieren >", "&Zuletzt geöffnet >", "-",
                                     "Beenden Ctrl+Q"}));
     QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z", "-",
                                     "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…", "-",
