@@ -29,7 +29,7 @@ void printReport(QPrinter& printer, const ReportInput& input)
 {
     // The page is described before the job begins: once it runs, only the
     // printer itself can fail.
-    const QList<ReportStep> steps = describeReport(input, reportPageDepth(printer));
+    const QList<QList<ReportStep>> pages = describePages(input, reportPageDepth(printer));
 
     QPainter painter;
     if (!painter.begin(&printer))
@@ -37,11 +37,15 @@ void printReport(QPrinter& printer, const ReportInput& input)
     bool failed = false;
     try {
         ReportPainter page(painter);
-        for (const ReportStep& step : steps) {
-            page.draw(step);
-            if (printerFailed(printer, painter)) {
+        for (qsizetype i = 0; i < pages.size() && !failed; ++i) {
+            if (i > 0 && !printer.newPage())
                 failed = true;
-                break;
+            for (const ReportStep& step : pages.at(i)) {
+                page.draw(step);
+                if (printerFailed(printer, painter)) {
+                    failed = true;
+                    break;
+                }
             }
         }
     } catch (const std::exception&) {

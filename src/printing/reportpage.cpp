@@ -215,4 +215,9 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     return page.take();
 }
 
+QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth)
+{
+    return {describeReport(input, pageDepth)};
+}
+
 } // namespace fendrimo

@@ -80,4 +80,8 @@ inline const QColor kReportGrey{110, 110, 110};
 // coordinates stay bounded however large the maximum is.
 QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth);
 
+// Every page the print of input has, in order, each as describeReport gives
+// a page: the report first.
+QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth);
+
 } // namespace fendrimo
