@@ -5,7 +5,9 @@
 # runs from its seed corpus. A crashing input is kept as
 # build-hardening/fuzz/<target>/crash-* and fails the run.
 #
-# Environment: FENDRIMO_FUZZ_RUNS (runs per target, default 200000),
+# Environment: FENDRIMO_FUZZ_RUNS (runs per target, default 200000; the
+# exchange formats' targets take about 5 to 20 s for that, the settings
+# file's several minutes, so it alone bounds the phase),
 # FENDRIMO_MONKEY_SEED / _SEEDS / _STEPS (the monkey test here runs ten seeds
 # starting at today's date, YYYYMMDD, unless told otherwise).
 # Logs and timings: build-hardening/logs/.
@@ -63,7 +65,7 @@ echo "sanitizer reports in the suite: $reports"
 begin "fuzzing, $runs runs per target"
 fuzz_status=0
 pids=()
-targets=(fuzz_profilsatz fuzz_inifile)
+targets=(fuzz_profilsatz fuzz_inifile fuzz_nightscout fuzz_openaps fuzz_csv)
 for target in "${targets[@]}"; do
   work="$build/fuzz/$target"
   mkdir -p "$work/corpus"

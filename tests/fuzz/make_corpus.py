@@ -3,6 +3,7 @@
 
 Run from anywhere; the files are committed, so the build never needs this.
 """
+import json
 import os
 import struct
 
@@ -89,3 +90,71 @@ def write(folder, files):
 
 write("fuzz_profilsatz", PROFILES)
 write("fuzz_inifile", SETTINGS)
+
+
+def basal_entries(entries, times_as_text=False):
+    out = []
+    for time, value in entries:
+        h, m = (int(x) for x in time.split(":")[:2])
+        seconds = h * 3600 + m * 60
+        out.append({"time": time, "value": str(value) if times_as_text else value,
+                    "timeAsSeconds": str(seconds) if times_as_text else seconds})
+    return out
+
+
+WORKED_BASAL = [("00:00", 0.8), ("06:00", 1.2), ("10:00", 1.0), ("18:00", 0.9)]
+NIGHTSCOUT = {
+    "fendrimo-export.json": json.dumps({
+        "defaultProfile": "Default", "startDate": "2026-12-07T23:00:00.000Z",
+        "created_at": "2026-12-08T11:00:00.000Z",
+        "store": {"Default": {"basal": basal_entries(WORKED_BASAL), "timezone": "Europe/Berlin",
+                              "carbratio": basal_entries([("00:00", 8), ("11:00", 12),
+                                                          ("17:00", 10)])}}}, indent=2),
+    "web-editor-array.json": json.dumps([
+        {"defaultProfile": "Alltag", "startDate": "2026-11-30T23:00:00.000Z",
+         "mills": "1796079600000", "units": "mg/dl",
+         "store": {"Alltag": {"dia": "3", "carbs_hr": "20", "delay": "20", "timezone": "UTC",
+                              "basal": basal_entries([("00:00", 0.8), ("05:30", 1.1),
+                                                      ("21:30", 0.75)], True),
+                              "carbratio": basal_entries([("00:00", 11)], True)},
+                   "Sport": {"basal": basal_entries([("00:00", 0.5)])}}},
+        {"defaultProfile": "Alt", "created_at": "2020-01-01T00:00:00Z",
+         "store": {"Alt": {"basal": [{"timeAsSeconds": 0, "value": "2.05"}]}}}]),
+    "legacy-flat.json": json.dumps({"basal": [{"time": "6:00:30", "value": 1e-1},
+                                              {"time": "0:00", "value": "0.04"}],
+                                    "carbratio": [{"time": "07:00", "value": 0}]}),
+    "refused-negative.json": json.dumps({"store": {"A": {"basal": [
+        {"time": "00:00", "value": 1}, {"time": "24:00", "value": -0.2}]}}}),
+    "escaped-names.json": '{"defaultProfile":"Sp\\u00e4t","store":{"Sp\\u00e4t":{"basal":'
+                          '[{"time":"00:00","value":214748364}]},"\\"":[]}}',
+    "not-json.json": '{"store": {"A": {"basal": [',
+}
+
+OPENAPS = {
+    "basal_profile.json": json.dumps([
+        {"i": 0, "start": "00:00:00", "minutes": 0, "rate": 0.8},
+        {"i": 1, "start": "06:00:00", "minutes": 360, "rate": 1.2},
+        {"i": 2, "start": "10:00:00", "minutes": 600, "rate": 1.0}], indent=2),
+    "half-hours-as-text.json": json.dumps([
+        {"minutes": "0", "rate": "0.9"}, {"minutes": "390", "rate": "0.85"},
+        {"minutes": 1439, "rate": 2.4}]),
+    "start-disagrees.json": json.dumps([{"i": 0, "start": "00:30:00", "minutes": 0,
+                                         "rate": 1}]),
+    "empty.json": "[]",
+}
+
+FENDRIMO_TABLE = "Uhrzeit;Basalrate (IE/h)\r\n" + "".join(
+    "%02d:00;%s\r\n" % (h, "0,8" if h < 6 else "1,2") for h in range(24))
+TABLES = {
+    "fendrimo-export.csv": b"\xef\xbb\xbf" + FENDRIMO_TABLE.encode("utf-8"),
+    "tabs-hours-points.csv": "".join("%d\t%s\n" % (h, "0.85") for h in range(24)).encode(),
+    "commas-quoted.csv": ('"Uhrzeit","Rate"\n' + "".join(
+        '"%d:00","0.%d"\n' % (h, h % 10) for h in reversed(range(24)))).encode(),
+    "windows-1252-header.csv": "Stündlich;Rate\n".encode("cp1252") +
+                               FENDRIMO_TABLE.split("\r\n", 1)[1].encode(),
+    "refused-duplicate.csv": (FENDRIMO_TABLE + "6;2\r\n24:00;1\r\n").encode(),
+}
+
+write("fuzz_nightscout", {k: v.encode("utf-8") for k, v in NIGHTSCOUT.items()})
+write("fuzz_openaps", {k: v.encode("utf-8") for k, v in OPENAPS.items()})
+write("fuzz_csv", TABLES)
