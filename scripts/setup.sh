@@ -9,7 +9,7 @@ FENDRIMO_PACKAGES=(
   fonts-liberation qt6-translations-l10n
   qt6-svg-dev desktop-file-utils shared-mime-info appstream dpkg-dev
   libbenchmark-dev
-  cups printer-driver-cups-pdf poppler-utils
+  cups printer-driver-cups-pdf poppler-utils libcups2-dev
   clang libclang-rt-14-dev llvm-14
 )
 

@@ -1,14 +1,20 @@
 #include "printing/reportjob.h"
 
 #include "platform/error.h"
+#include "platform/platform.h"
+#include "printing/cupsjob.h"
 #include "printing/reportpainter.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace fendrimo {
 
 namespace {
+
+using Pages = QList<QList<ReportStep>>;
 
 QString cannotBeginText(const QPrinter& printer)
 {
@@ -18,47 +24,118 @@ QString cannotBeginText(const QPrinter& printer)
     return QStringLiteral("Der Druckauftrag kann nicht gestartet werden");
 }
 
-bool printerFailed(const QPrinter& printer, const QPainter& painter)
+// Qt's PDF printer, or a queue's printer told to print into a file: the
+// pages go straight into the file, no print service answers.
+bool writesFile(const QPrinter& printer)
 {
-    return printer.printerState() == QPrinter::Error || !painter.isActive();
+    return printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
 }
 
-} // namespace
-
-void printReport(QPrinter& printer, const ReportInput& input)
+bool printerInError(const QPagedPaintDevice& device)
 {
-    // The page is described before the job begins: once it runs, only the
-    // printer itself can fail.
-    const QList<QList<ReportStep>> pages = describePages(input, reportPageDepth(printer));
+    const auto* printer = dynamic_cast<const QPrinter*>(&device);
+    return printer && printer->printerState() == QPrinter::Error;
+}
 
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw Failure(cannotBeginText(printer));
-    bool failed = false;
+bool deviceFailed(const QPagedPaintDevice& device, const QPainter& painter)
+{
+    return printerInError(device) || !painter.isActive();
+}
+
+// Draws the pages on a device whose job painter has begun, a new page between
+// them; false when the device failed on the way.
+bool drawPages(QPainter& painter, QPagedPaintDevice& device, const Pages& pages)
+{
     try {
         ReportPainter page(painter);
-        for (qsizetype i = 0; i < pages.size() && !failed; ++i) {
-            if (i > 0 && !printer.newPage())
-                failed = true;
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0 && !device.newPage())
+                return false;
             for (const ReportStep& step : pages.at(i)) {
                 page.draw(step);
-                if (printerFailed(printer, painter)) {
-                    failed = true;
-                    break;
-                }
+                if (deviceFailed(device, painter))
+                    return false;
             }
         }
     } catch (const std::exception&) {
-        failed = true;
+        return false;
     }
-    if (failed) {
-        printer.abort();
+    return true;
+}
+
+// One whole job on device: begin, draw the pages, end.
+void runJob(QPagedPaintDevice& device, const Pages& pages, const QString& cannotBegin)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw Failure(cannotBegin);
+    if (!drawPages(painter, device, pages)) {
+        if (auto* printer = dynamic_cast<QPrinter*>(&device))
+            printer->abort();
         if (painter.isActive())
             painter.end();
         throw Failure(QStringLiteral("Fehler beim Drucken, der Druckauftrag wurde abgebrochen"));
     }
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
+    if (!painter.end() || printerInError(device))
         throw Failure(QStringLiteral("Die Seite konnte nicht an den Drucker übergeben werden"));
+}
+
+// The pages as the queue's printer would draw them: its page layout and
+// resolution, so the paper shows exactly what Qt's own job would have.
+QByteArray pagesAsPdf(const QPrinter& printer, const Pages& pages)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly))
+        throw Failure(QStringLiteral("Der Druckauftrag kann nicht gestartet werden"));
+    QPdfWriter writer(&buffer);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    writer.setCreator(QStringLiteral("Fendrimo"));
+    writer.setTitle(printer.docName());
+    runJob(writer, pages, QStringLiteral("Der Druckauftrag kann nicht gestartet werden"));
+    return pdf;
+}
+
+} // namespace
+
+PrintOutcome printReport(QPrinter& printer, const ReportInput& input)
+{
+    // The pages are described before the job begins: once it runs, only the
+    // printer itself can fail.
+    const Pages pages = describePages(input, reportPageDepth(printer));
+
+    PrintOutcome outcome;
+    if (writesFile(printer)) {
+        runJob(printer, pages, cannotBeginText(printer));
+        outcome.printed = true;
+        return outcome;
+    }
+    const QByteArray pdf = pagesAsPdf(printer, pages);
+    const CupsSubmission submission =
+        submitPdf(printer.printerName(), pdf, cupsJobOptions(printer, input.colour));
+    outcome.printed = submission.ok();
+    outcome.refusal = submission.refusal;
+    outcome.held = submission.held;
+    return outcome;
+}
+
+bool reportPrintOutcome(QWidget* parent, const PrintOutcome& outcome)
+{
+    if (!outcome.printed) {
+        platform().message(parent, MessageType::Fehler,
+                           QStringLiteral("Der Druckauftrag wurde nicht angenommen: ") +
+                               outcome.refusal + QLatin1Char('.'),
+                           MessageButton::Ok);
+        return false;
+    }
+    if (outcome.held)
+        platform().message(parent, MessageType::Information,
+                           QStringLiteral("Der Drucker ist angehalten: der Druckauftrag wartet "
+                                          "in seiner Warteschlange und wird gedruckt, sobald "
+                                          "der Drucker wieder freigegeben ist."),
+                           MessageButton::Ok);
+    return true;
 }
 
 } // namespace fendrimo

@@ -1,18 +1,23 @@
 // Printing end to end through the system's print service: the test starts
 // its own CUPS server with a cups-pdf queue as the default printer, prints
 // through the real print dialog and the real platform, and reads the PDF that
-// the queue writes. It needs root, as the cups-pdf backend does.
+// the queue writes. It needs root, as the cups-pdf backend does. The server
+// is also made to refuse jobs, to lose its queue, to stop and to hold jobs,
+// and each print must come back with what the service said.
 
+#include "cupsserver.h"
 #include "platform/qtplatform.h"
 #include "printcheck.h"
+#include "printing/reportjob.h"
 #include "support/mainwindowfixture.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <pwd.h>
@@ -24,20 +29,14 @@ using namespace fendrimo::testing;
 namespace {
 
 const QString kQueue = QStringLiteral("FendrimoTestPDF");
+// A second cups-pdf queue, with a duplex unit and stopped: its jobs wait, so
+// what they asked for can be read back.
+const QString kDuplexQueue = QStringLiteral("FendrimoTestDuplex");
+const QString kPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+const QString kRefused = QStringLiteral("Der Druckauftrag wurde nicht angenommen: ");
 
-QString systemProgram(const QString& name)
-{
-    return QStandardPaths::findExecutable(
-        name, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
-               QStringLiteral("/usr/local/sbin"), QStringLiteral("/usr/local/bin")});
-}
-
-bool writeFile(const QString& path, const QString& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(text.toUtf8()) == text.toUtf8().size();
-}
+// What the print service is made to do to the next job.
+enum class Fault { None, Rejecting, Deleted, ServerStopped, QueueStopped };
 
 // Where cups-pdf puts the jobs of this user: "Out" of its settings, with
 // ${HOME} and ${USER} of the job's owner.
@@ -61,13 +60,53 @@ QString cupsPdfFolder()
     return folder;
 }
 
-QSet<QString> pdfsIn(const QString& folder)
+// The PDFs in a folder with the time each was last written: cups-pdf names a
+// file after the job's title and number, and the numbers of a new server
+// start again, so a new job may overwrite a file of an earlier run.
+using PdfFiles = QHash<QString, QDateTime>;
+PdfFiles pdfsIn(const QString& folder)
 {
-    const QStringList names = QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    return QSet<QString>(names.cbegin(), names.cend());
+    PdfFiles files;
+    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
+    for (const QFileInfo& file : found)
+        files.insert(file.fileName(), file.lastModified());
+    return files;
+}
+
+ReportInput workedInput()
+{
+    ReportInput input;
+    input.maximum = 30;
+    for (int h = 0; h < 24; ++h)
+        input.rates[size_t(h)] = workedRates()[size_t(h)];
+    input.datum = QStringLiteral("08.12.2026");
+    input.today = QStringLiteral("09.12.2026");
+    return input;
+}
+
+// The boxes as a line that a refusal's or a waiting job's reason can't
+// change: "Fehler:refused", "Information:waits", else caption and text.
+QString boxSummary(const QList<FakePlatform::Box>& boxes)
+{
+    static const QRegularExpression refusal(
+        QStringLiteral("^") + QRegularExpression::escape(kRefused) + QStringLiteral(".*\\S.*\\.$"));
+    QStringList lines;
+    for (const FakePlatform::Box& box : boxes) {
+        if (box.caption == messageCaption(MessageType::Fehler) &&
+            refusal.match(box.text).hasMatch())
+            lines.append(box.caption + QStringLiteral(":refused"));
+        else if (box.caption == messageCaption(MessageType::Information) &&
+                 box.text.startsWith(QStringLiteral("Der Drucker ist angehalten")))
+            lines.append(box.caption + QStringLiteral(":waits"));
+        else
+            lines.append(box.caption + QLatin1Char(':') + box.text);
+    }
+    return lines.join(QLatin1Char(' '));
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Fault)
 
 class TestPrintCups : public QObject
 {
@@ -78,14 +117,20 @@ private slots:
     void cleanupTestCase();
     void defaultQueueIsTheActivePrinter();
     void printsThroughThePrintService();
+    void printOutcome_data();
+    void printOutcome();
+    void dialogTellsTheOutcome_data();
+    void dialogTellsTheOutcome();
+    void jobCarriesThePrinterSetup_data();
+    void jobCarriesThePrinterSetup();
 
 private:
-    bool runAdmin(const QStringList& arguments);
-    QString errorLog() const;
+    bool addQueue();
+    void applyFault(Fault fault);
+    void restoreFault(Fault fault);
+    QString awaitPdf(const PdfFiles& before);
 
-    QTemporaryDir m_root;
-    QProcess m_cupsd;
-    QString m_socket;
+    CupsServer m_server;
     QString m_outFolder;
     QStringList m_printed;
 };
@@ -94,90 +139,114 @@ void TestPrintCups::initTestCase()
 {
     if (geteuid() != 0)
         QSKIP("The print service test starts its own CUPS server and needs root.");
-    const QString cupsd = systemProgram(QStringLiteral("cupsd"));
-    QVERIFY2(!cupsd.isEmpty(), "cupsd is missing: scripts/setup.sh installs cups");
+    QVERIFY2(!systemProgram(QStringLiteral("cupsd")).isEmpty(),
+             "cupsd is missing: scripts/setup.sh installs cups");
     QVERIFY2(!systemProgram(QStringLiteral("lpadmin")).isEmpty(), "lpadmin is missing");
-    const QString ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
-    QVERIFY2(QFile::exists(ppd), "cups-pdf is missing: scripts/setup.sh installs it");
+    QVERIFY2(QFile::exists(kPpd), "cups-pdf is missing: scripts/setup.sh installs it");
 
-    // The server's filters run as the user lp and must reach the spool.
-    QVERIFY(m_root.isValid());
-    QFile::setPermissions(m_root.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                             QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                             QFileDevice::ExeOther);
-    const QString root = m_root.path();
-    QVERIFY(QDir().mkpath(root + QStringLiteral("/etc")));
-    m_socket = root + QStringLiteral("/cups.sock");
-    QVERIFY(writeFile(root + QStringLiteral("/etc/cupsd.conf"),
-                      QStringLiteral("LogLevel info\n"
-                                     "Listen %1\n"
-                                     "Browsing No\n"
-                                     "WebInterface No\n"
-                                     "DefaultAuthType None\n"
-                                     "ErrorPolicy abort-job\n"
-                                     "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                     "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                     "  </Limit>\n</Policy>\n")
-                          .arg(m_socket)));
-    QVERIFY(writeFile(root + QStringLiteral("/etc/cups-files.conf"),
-                      QStringLiteral("ServerRoot %1/etc\n"
-                                     "RequestRoot %1/spool\n"
-                                     "CacheDir %1/cache\n"
-                                     "StateDir %1/run\n"
-                                     "Printcap %1/run/printcap\n"
-                                     "ErrorLog %1/error_log\n"
-                                     "AccessLog %1/access_log\n"
-                                     "PageLog %1/page_log\n"
-                                     "SystemGroup root\n")
-                          .arg(root)));
-
-    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"),
-                          root + QStringLiteral("/etc/cupsd.conf"), QStringLiteral("-s"),
-                          root + QStringLiteral("/etc/cups-files.conf")});
-    QVERIFY2(m_cupsd.waitForStarted(10000), qPrintable(m_cupsd.errorString()));
-    QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(m_socket), qPrintable(errorLog()), 20000);
-
-    // Everything of this process, Qt's print support included, asks this server.
-    qputenv("CUPS_SERVER", m_socket.toLocal8Bit());
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-    QVERIFY(runAdmin({QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
-                      QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), ppd}));
-    QVERIFY(runAdmin({QStringLiteral("-d"), kQueue}));
+    QVERIFY(m_server.configure());
+    m_server.start();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(addQueue());
     m_outFolder = cupsPdfFolder();
+
+    QFile ppd(kPpd);
+    QVERIFY(ppd.open(QIODevice::ReadOnly));
+    const QString duplexPpd = m_server.filePath(QStringLiteral("duplex.ppd"));
+    QVERIFY(writeFile(duplexPpd, QString::fromLatin1(ppd.readAll()) +
+                                     QStringLiteral("*OpenUI *Duplex/Duplex: PickOne\n"
+                                                    "*OrderDependency: 10 AnySetup *Duplex\n"
+                                                    "*DefaultDuplex: None\n"
+                                                    "*Duplex None/Off: \"\"\n"
+                                                    "*Duplex DuplexNoTumble/Long Edge: \"\"\n"
+                                                    "*Duplex DuplexTumble/Short Edge: \"\"\n"
+                                                    "*CloseUI: *Duplex\n")));
+    QVERIFY(m_server.run(QStringLiteral("lpadmin"),
+                         {QStringLiteral("-p"), kDuplexQueue, QStringLiteral("-E"),
+                          QStringLiteral("-v"), QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
+                          duplexPpd}));
+    QVERIFY(m_server.run(QStringLiteral("cupsdisable"), {kDuplexQueue}));
 }
 
 void TestPrintCups::cleanupTestCase()
 {
     for (const QString& name : std::as_const(m_printed))
         QFile::remove(QDir(m_outFolder).filePath(name));
-    if (m_cupsd.state() != QProcess::NotRunning) {
-        m_cupsd.terminate();
-        if (!m_cupsd.waitForFinished(10000))
-            m_cupsd.kill();
-        m_cupsd.waitForFinished(5000);
+    m_server.stop();
+}
+
+bool TestPrintCups::addQueue()
+{
+    return m_server.run(QStringLiteral("lpadmin"),
+                        {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
+                         QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), kPpd}) &&
+           m_server.run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue});
+}
+
+void TestPrintCups::applyFault(Fault fault)
+{
+    switch (fault) {
+    case Fault::None:
+        break;
+    case Fault::Rejecting:
+        QVERIFY(m_server.run(QStringLiteral("cupsreject"), {kQueue}));
+        break;
+    case Fault::Deleted:
+        QVERIFY(m_server.run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), kQueue}));
+        break;
+    case Fault::ServerStopped:
+        m_server.stop();
+        break;
+    case Fault::QueueStopped:
+        QVERIFY(m_server.run(QStringLiteral("cupsdisable"), {kQueue}));
+        break;
     }
 }
 
-bool TestPrintCups::runAdmin(const QStringList& arguments)
+// Back to an accepting, running queue for the next test; a waiting job is
+// cancelled first, so it never prints.
+void TestPrintCups::restoreFault(Fault fault)
 {
-    QProcess admin;
-    admin.setProcessChannelMode(QProcess::MergedChannels);
-    admin.start(systemProgram(QStringLiteral("lpadmin")), arguments);
-    const bool ok = admin.waitForFinished(30000) && admin.exitStatus() == QProcess::NormalExit &&
-                    admin.exitCode() == 0;
-    if (!ok)
-        qWarning("lpadmin %s: %s", qPrintable(arguments.join(' ')), admin.readAll().constData());
-    return ok;
+    switch (fault) {
+    case Fault::None:
+        break;
+    case Fault::Rejecting:
+        QVERIFY(m_server.run(QStringLiteral("cupsaccept"), {kQueue}));
+        break;
+    case Fault::Deleted:
+        QVERIFY(addQueue());
+        break;
+    case Fault::ServerStopped:
+        m_server.start();
+        break;
+    case Fault::QueueStopped:
+        QVERIFY(m_server.run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue}));
+        QVERIFY(m_server.run(QStringLiteral("cupsenable"), {kQueue}));
+        break;
+    }
 }
 
-QString TestPrintCups::errorLog() const
+// The next PDF that the queue writes, once it has pages; empty after two minutes.
+QString TestPrintCups::awaitPdf(const PdfFiles& before)
 {
-    QFile log(m_root.filePath(QStringLiteral("error_log")));
-    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll().right(4000))
-                                         : QStringLiteral("(no error log)");
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 120000) {
+        QTest::qWait(200);
+        const PdfFiles now = pdfsIn(m_outFolder);
+        for (auto file = now.cbegin(); file != now.cend(); ++file) {
+            if (before.value(file.key()) == file.value())
+                continue;
+            const QString name = file.key();
+            const QString path = QDir(m_outFolder).filePath(name);
+            if (pdfPages(path) > 0) {
+                m_printed.append(name);
+                return path;
+            }
+        }
+    }
+    return QString();
 }
 
 void TestPrintCups::defaultQueueIsTheActivePrinter()
@@ -196,7 +265,7 @@ void TestPrintCups::printsThroughThePrintService()
     QtPlatform real;
     f.fake.printing = &real;
     enterProfile(f.w(), workedRates());
-    const QSet<QString> before = pdfsIn(m_outFolder);
+    const PdfFiles before = pdfsIn(m_outFolder);
 
     QString shown;
     const DialogRun run = runPrintDialog(f.w(), [&](TGrafikForm& form) {
@@ -210,21 +279,9 @@ void TestPrintCups::printsThroughThePrintService()
     QVERIFY(f.fake.fileDialogs.isEmpty());
 
     // The queue converts the job and writes it as a new PDF of its own.
-    QString pdf;
-    QElapsedTimer waited;
-    waited.start();
-    while (pdf.isEmpty() && waited.elapsed() < 120000) {
-        QTest::qWait(500);
-        for (const QString& name : pdfsIn(m_outFolder) - before) {
-            const QString path = QDir(m_outFolder).filePath(name);
-            if (pdfPages(path) > 0) {
-                m_printed.append(name);
-                pdf = path;
-            }
-        }
-    }
+    const QString pdf = awaitPdf(before);
     QVERIFY2(!pdf.isEmpty(),
-             qPrintable(QStringLiteral("no PDF in %1\n%2").arg(m_outFolder, errorLog())));
+             qPrintable(QStringLiteral("no PDF in %1\n%2").arg(m_outFolder, m_server.errorLog())));
 
     QCOMPARE(pdfPages(pdf), 1);
 
@@ -235,7 +292,7 @@ void TestPrintCups::printsThroughThePrintService()
     QPrinter* sent = real.activePrinter().printer;
     const QPointF origin = sent->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
     f.fake.printing = nullptr;
-    f.fake.printerOutput = m_root.filePath(QStringLiteral("reference.pdf"));
+    f.fake.printerOutput = m_server.filePath(QStringLiteral("reference.pdf"));
     f.fake.activePrinter().printer->setPageLayout(sent->pageLayout());
     runPrintDialog(f.w(),
                    [](TGrafikForm& form) { QTest::mouseClick(form.BitBtnDruck, Qt::LeftButton); });
@@ -289,6 +346,202 @@ void TestPrintCups::printsThroughThePrintService()
 
     // The printer's margins move the page: its printable area is the origin.
     verifyStepLine(arrived, origin, dpi, 30, workedRates());
+}
+
+void TestPrintCups::printOutcome_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("accepting queue") << Fault::None << true << false << "";
+    QTest::newRow("queue rejecting jobs")
+        << Fault::Rejecting << false << false << "is not accepting jobs";
+    QTest::newRow("queue deleted after it was chosen")
+        << Fault::Deleted << false << false << "does not exist";
+    QTest::newRow("print service stopped")
+        << Fault::ServerStopped << false << false << "ist nicht erreichbar";
+    QTest::newRow("queue stopped") << Fault::QueueStopped << true << true << "";
+}
+
+// The outcome of a print on the real platform's printer, and what the user
+// is told of it.
+void TestPrintCups::printOutcome()
+{
+    QFETCH(Fault, fault);
+    QFETCH(bool, printed);
+    QFETCH(bool, held);
+    QFETCH(QString, reason);
+    FakePlatform fake;
+    QtPlatform real;
+    const ActivePrinter active = real.activePrinter();
+    QCOMPARE(active.name, kQueue);
+    const QSet<int> jobsBefore = CupsServer::jobIds();
+    const PdfFiles pdfsBefore = pdfsIn(m_outFolder);
+
+    auto restore = qScopeGuard([&] { restoreFault(fault); });
+    applyFault(fault);
+    const PrintOutcome outcome = printReport(*active.printer, workedInput());
+    const bool told = reportPrintOutcome(nullptr, outcome);
+    restore.dismiss();
+    restoreFault(fault);
+
+    QCOMPARE(outcome.printed, printed);
+    QCOMPARE(told, printed);
+    QCOMPARE(outcome.held, held);
+    QCOMPARE(outcome.refusal.isEmpty(), printed);
+    QVERIFY2(outcome.refusal.contains(reason), qPrintable(outcome.refusal));
+    QCOMPARE(boxSummary(fake.boxes), printed
+                                         ? held ? QStringLiteral("Information:waits") : QString()
+                                         : QStringLiteral("Fehler:refused"));
+    if (!printed)
+        QCOMPARE(fake.boxes.constFirst().text, kRefused + outcome.refusal + QLatin1Char('.'));
+
+    // A refused job is no job at all: nothing can come out later.
+    const QSet<int> jobs = CupsServer::jobIds() - jobsBefore;
+    QCOMPARE(jobs.size(), printed ? 1 : 0);
+    if (held) {
+        // Still waiting when the queue was cleared, not printed.
+        QCOMPARE(CupsServer::jobAttributes(*jobs.cbegin()).value(QStringLiteral("job-state")),
+                 QStringLiteral("canceled"));
+    } else if (printed) {
+        const QString pdf = awaitPdf(pdfsBefore);
+        QVERIFY2(!pdf.isEmpty(), qPrintable(m_server.errorLog()));
+        QCOMPARE(pdfPages(pdf), 1);
+    }
+}
+
+void TestPrintCups::dialogTellsTheOutcome_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("queue rejecting jobs") << Fault::Rejecting << false << "offen Fehler:refused";
+    QTest::newRow("queue deleted after the dialog opened")
+        << Fault::Deleted << false << "offen Fehler:refused";
+    QTest::newRow("print service stopped after the dialog opened")
+        << Fault::ServerStopped << false << "offen Fehler:refused";
+    QTest::newRow("queue stopped") << Fault::QueueStopped << true << "zu Information:waits";
+}
+
+// The print dialog after "Drucken": open with the refusal, or closed (with a
+// notice when the job waits in a stopped queue).
+void TestPrintCups::dialogTellsTheOutcome()
+{
+    QFETCH(Fault, fault);
+    QFETCH(bool, printed);
+    QFETCH(QString, shown);
+    MainWindowFixture f(30);
+    QtPlatform real;
+    f.fake.printing = &real;
+    enterProfile(f.w(), workedRates());
+    const QSet<int> jobsBefore = CupsServer::jobIds();
+
+    auto restore = qScopeGuard([&] { restoreFault(fault); });
+    const DialogRun run = runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        applyFault(fault);
+        QTest::mouseClick(form.BitBtnDruck, Qt::LeftButton);
+    });
+    restore.dismiss();
+    restoreFault(fault);
+
+    QVERIFY(run.opened);
+    QCOMPARE((CupsServer::jobIds() - jobsBefore).size(), printed ? 1 : 0);
+    QCOMPARE((run.openAfter ? QStringLiteral("offen ") : QStringLiteral("zu ")) +
+                 boxSummary(f.fake.boxes),
+             shown);
+}
+
+void TestPrintCups::jobCarriesThePrinterSetup_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("duplex");
+    QTest::addColumn<int>("printerColour");
+    QTest::addColumn<bool>("colourMethod");
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("sides");
+    QTest::addColumn<QString>("colourMode");
+    // Options of the printer's properties dialog, as Qt keeps them.
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<QString>("priority");
+    const auto row = [](const char* name, QPageSize::PageSizeId size,
+                        QPageLayout::Orientation orientation, int copies,
+                        QPrinter::DuplexMode duplex, QPrinter::ColorMode printerColour,
+                        bool colourMethod) -> QTestData& {
+        return QTest::newRow(name) << int(size) << int(orientation) << copies << int(duplex)
+                                   << int(printerColour) << colourMethod;
+    };
+    row("A4 in colour, one-sided", QPageSize::A4, QPageLayout::Portrait, 1, QPrinter::DuplexNone,
+        QPrinter::Color, true)
+        << "iso_a4_210x297mm"
+        << "one-sided"
+        << "color" << QStringList() << "50";
+    row("Letter twice, long edge, black and white", QPageSize::Letter, QPageLayout::Portrait, 2,
+        QPrinter::DuplexLongSide, QPrinter::Color, false)
+        << "na_letter_8.5x11in"
+        << "two-sided-long-edge"
+        << "monochrome" << QStringList{"job-priority", "80"} << "80";
+    row("A5 across, either edge, grey printer", QPageSize::A5, QPageLayout::Landscape, 1,
+        QPrinter::DuplexAuto, QPrinter::GrayScale, true)
+        << "iso_a5_148x210mm"
+        << "two-sided-short-edge"
+        << "monochrome" << QStringList{"sides", "one-sided", "job-priority", "20"} << "20";
+    row("A4 upright three times, either edge", QPageSize::A4, QPageLayout::Portrait, 3,
+        QPrinter::DuplexAuto, QPrinter::Color, true)
+        << "iso_a4_210x297mm"
+        << "two-sided-long-edge"
+        << "color" << QStringList() << "50";
+}
+
+// What the printer setup chose arrives with the job.
+void TestPrintCups::jobCarriesThePrinterSetup()
+{
+    QFETCH(int, size);
+    QFETCH(int, orientation);
+    QFETCH(int, copies);
+    QFETCH(int, duplex);
+    QFETCH(int, printerColour);
+    QFETCH(bool, colourMethod);
+    QFETCH(QString, media);
+    QFETCH(QString, sides);
+    QFETCH(QString, colourMode);
+    QFETCH(QStringList, more);
+    QFETCH(QString, priority);
+    QPrinter printer(QPrinterInfo::printerInfo(kDuplexQueue), QPrinter::HighResolution);
+    QCOMPARE(printer.printerName(), kDuplexQueue);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(size)));
+    printer.setPageOrientation(QPageLayout::Orientation(orientation));
+    printer.setCopyCount(copies);
+    printer.setDuplex(QPrinter::DuplexMode(duplex));
+    printer.setColorMode(QPrinter::ColorMode(printerColour));
+    if (!more.isEmpty())
+        printer.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00), more);
+    QCOMPARE(int(printer.duplex()), duplex);
+    QCOMPARE(int(printer.colorMode()), printerColour);
+    const QSet<int> jobsBefore = CupsServer::jobIds();
+    const auto clear = qScopeGuard([&] {
+        m_server.run(QStringLiteral("cancel"), {QStringLiteral("-a"), kDuplexQueue});
+    });
+
+    ReportInput input = workedInput();
+    input.colour = colourMethod;
+    const PrintOutcome outcome = printReport(printer, input);
+    QVERIFY2(outcome.printed, qPrintable(outcome.refusal));
+    QVERIFY(outcome.held);
+
+    const QSet<int> jobs = CupsServer::jobIds() - jobsBefore;
+    QCOMPARE(jobs.size(), 1);
+    const QHash<QString, QString> job = CupsServer::jobAttributes(*jobs.cbegin());
+    QCOMPARE(job.value(QStringLiteral("media")), media);
+    QCOMPARE(job.value(QStringLiteral("sides")), sides);
+    QCOMPARE(job.value(QStringLiteral("print-color-mode")), colourMode);
+    QCOMPARE(job.value(QStringLiteral("copies")), QString::number(copies));
+    QCOMPARE(job.value(QStringLiteral("job-priority")), priority);
+    QCOMPARE(job.value(QStringLiteral("job-name")), QStringLiteral("Basalrate"));
+    QCOMPARE(job.value(QStringLiteral("document-format-supplied")),
+             QStringLiteral("application/pdf"));
 }
 
 QTEST_MAIN(TestPrintCups)
