@@ -2,17 +2,25 @@
 
 // A CUPS server of a test's own: its configuration, spool and socket in a
 // temporary folder, started and stopped by the test, with the admin tools
-// and job look-ups pointed at it. Needs root, as cupsd and cups-pdf do.
+// and job look-ups pointed at it; and where its cups-pdf queues write. Needs
+// root, as cupsd and cups-pdf do.
 
+#include "printcheck.h"
+
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cups/cups.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace fendrimo::testing {
 
@@ -28,6 +36,59 @@ inline bool writeFile(const QString& path, const QString& text)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+// Where cups-pdf puts the jobs of this user: "Out" of its settings, with
+// ${HOME} and ${USER} of the job's owner.
+inline QString cupsPdfFolder()
+{
+    const passwd* user = getpwuid(geteuid());
+    const QString home = user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
+    const QString name = user ? QString::fromLocal8Bit(user->pw_name) : QString();
+    QString folder = QStringLiteral("/var/spool/cups-pdf/${USER}");
+    QFile settings(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (settings.open(QIODevice::ReadOnly)) {
+        static const QRegularExpression out(QStringLiteral("^\\s*Out\\s+(\\S.*)$"));
+        for (const QString& line : QString::fromLocal8Bit(settings.readAll()).split('\n')) {
+            const QRegularExpressionMatch match = out.match(line);
+            if (match.hasMatch())
+                folder = match.captured(1).trimmed();
+        }
+    }
+    folder.replace(QLatin1String("${HOME}"), home);
+    folder.replace(QLatin1String("${USER}"), name);
+    return folder;
+}
+
+// The PDFs in a folder with the time each was last written: cups-pdf names a
+// file after the job's title and number, and the numbers of a new server
+// start again, so a new job may overwrite a file of an earlier run.
+using PdfFiles = QHash<QString, QDateTime>;
+inline PdfFiles pdfsIn(const QString& folder)
+{
+    PdfFiles files;
+    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
+    for (const QFileInfo& file : found)
+        files.insert(file.fileName(), file.lastModified());
+    return files;
+}
+
+// The first PDF in folder that is new or written anew since before, once it
+// has pages; empty after two minutes.
+inline QString awaitNewPdf(const QString& folder, const PdfFiles& before)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 120000) {
+        QTest::qWait(200);
+        const PdfFiles now = pdfsIn(folder);
+        for (auto file = now.cbegin(); file != now.cend(); ++file) {
+            const QString path = QDir(folder).filePath(file.key());
+            if (before.value(file.key()) != file.value() && pdfPages(path) > 0)
+                return path;
+        }
+    }
+    return QString();
 }
 
 class CupsServer

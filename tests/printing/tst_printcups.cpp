@@ -11,7 +11,6 @@
 #include "printing/reportjob.h"
 #include "support/mainwindowfixture.h"
 
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QPrintEngine>
 #include <QPrinter>
@@ -20,7 +19,6 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-#include <pwd.h>
 #include <unistd.h>
 
 using namespace fendrimo;
@@ -37,41 +35,6 @@ const QString kRefused = QStringLiteral("Der Druckauftrag wurde nicht angenommen
 
 // What the print service is made to do to the next job.
 enum class Fault { None, Rejecting, Deleted, ServerStopped, QueueStopped };
-
-// Where cups-pdf puts the jobs of this user: "Out" of its settings, with
-// ${HOME} and ${USER} of the job's owner.
-QString cupsPdfFolder()
-{
-    const passwd* user = getpwuid(geteuid());
-    const QString home = user ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
-    const QString name = user ? QString::fromLocal8Bit(user->pw_name) : QString();
-    QString folder = QStringLiteral("/var/spool/cups-pdf/${USER}");
-    QFile settings(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (settings.open(QIODevice::ReadOnly)) {
-        static const QRegularExpression out(QStringLiteral("^\\s*Out\\s+(\\S.*)$"));
-        for (const QString& line : QString::fromLocal8Bit(settings.readAll()).split('\n')) {
-            const QRegularExpressionMatch match = out.match(line);
-            if (match.hasMatch())
-                folder = match.captured(1).trimmed();
-        }
-    }
-    folder.replace(QLatin1String("${HOME}"), home);
-    folder.replace(QLatin1String("${USER}"), name);
-    return folder;
-}
-
-// The PDFs in a folder with the time each was last written: cups-pdf names a
-// file after the job's title and number, and the numbers of a new server
-// start again, so a new job may overwrite a file of an earlier run.
-using PdfFiles = QHash<QString, QDateTime>;
-PdfFiles pdfsIn(const QString& folder)
-{
-    PdfFiles files;
-    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
-    for (const QFileInfo& file : found)
-        files.insert(file.fileName(), file.lastModified());
-    return files;
-}
 
 ReportInput workedInput()
 {
@@ -227,26 +190,13 @@ void TestPrintCups::restoreFault(Fault fault)
     }
 }
 
-// The next PDF that the queue writes, once it has pages; empty after two minutes.
+// The next PDF of the queue; it is removed at the end.
 QString TestPrintCups::awaitPdf(const PdfFiles& before)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 120000) {
-        QTest::qWait(200);
-        const PdfFiles now = pdfsIn(m_outFolder);
-        for (auto file = now.cbegin(); file != now.cend(); ++file) {
-            if (before.value(file.key()) == file.value())
-                continue;
-            const QString name = file.key();
-            const QString path = QDir(m_outFolder).filePath(name);
-            if (pdfPages(path) > 0) {
-                m_printed.append(name);
-                return path;
-            }
-        }
-    }
-    return QString();
+    const QString pdf = awaitNewPdf(m_outFolder, before);
+    if (!pdf.isEmpty())
+        m_printed.append(QFileInfo(pdf).fileName());
+    return pdf;
 }
 
 void TestPrintCups::defaultQueueIsTheActivePrinter()
