@@ -7,6 +7,7 @@
 #include "printing/reportjob.h"
 #include "settings/settings.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -138,7 +139,7 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
     buildControls();
 
     // The print dialog keeps its design size on every screen.
-    setFixedSize(477, 362);
+    setFixedSize(477, 454);
     const QSize screen = platform().screenSize();
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
@@ -147,8 +148,15 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
     connect(BitBtnDruck, &QPushButton::clicked, this,
             [this] { runGuarded(this, [this] { ButtonDruckenClick(); }); });
     connect(BitBtnCancel, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
+    connect(BitBtnVorschau, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { ButtonVorschauClick(); }); });
+    connect(BitBtnPdf, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { ButtonPdfClick(); }); });
 
     runGuarded(this, [this] { FormCreate(); });
+    // Written when the user toggles it, not when it is shown.
+    connect(CheckBoxTabelle, &QCheckBox::toggled, this,
+            [this](bool table) { runGuarded(this, [table] { Settings().setTabelle(table); }); });
     BitBtnDruck->setFocus();
 }
 
@@ -168,7 +176,7 @@ void TGrafikForm::buildControls()
     Bevel3 = bevel(QStringLiteral("Bevel3"), this);
     Bevel3->setGeometry(18, 164, 441, 81);
     Bevel2 = bevel(QStringLiteral("Bevel2"), this);
-    Bevel2->setGeometry(18, 256, 441, 85);
+    Bevel2->setGeometry(18, 348, 441, 85);
 
     GroupBoxAktDrucker = new QGroupBox(QStringLiteral("Aktiver Drucker:"), this);
     GroupBoxAktDrucker->setObjectName(QStringLiteral("GroupBoxAktDrucker"));
@@ -206,13 +214,14 @@ void TGrafikForm::buildControls()
     BitBtnDruck->setObjectName(QStringLiteral("BitBtnDruck"));
     BitBtnDruck->setIcon(printerGlyph());
     BitBtnDruck->setIconSize(QSize(kGlyphSide, kGlyphSide));
-    BitBtnDruck->setGeometry(56, 276, 161, 37);
+    BitBtnDruck->setGeometry(56, 368, 161, 37);
 
     BitBtnCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
     BitBtnCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtnCancel->setIconSize(QSize(kGlyphSide, kGlyphSide));
-    BitBtnCancel->setGeometry(256, 276, 161, 37);
+    BitBtnCancel->setGeometry(256, 368, 161, 37);
+    buildPageBand();
 
     setAccessibleName(QStringLiteral("Fendrimo - Drucken"));
     setAccessibleDescription(QStringLiteral("Druckt die Basalrate als eine Seite auf dem aktiven "
@@ -232,8 +241,11 @@ void TGrafikForm::buildControls()
         QStringLiteral("Druckt die Basalrate und schließt das Fenster"));
     BitBtnCancel->setAccessibleDescription(QStringLiteral("Schließt das Fenster, ohne zu drucken"));
 
-    // Tab runs over the buttons only; the printer name is shown, not edited.
-    setTabOrder(BitBtnDruckSetup, BitBtnDruck);
+    // Tab runs over the buttons and the box; the printer name is shown, not edited.
+    setTabOrder(BitBtnDruckSetup, CheckBoxTabelle);
+    setTabOrder(CheckBoxTabelle, BitBtnVorschau);
+    setTabOrder(BitBtnVorschau, BitBtnPdf);
+    setTabOrder(BitBtnPdf, BitBtnDruck);
     setTabOrder(BitBtnDruck, BitBtnCancel);
 }
 
@@ -242,6 +254,7 @@ void TGrafikForm::FormCreate()
     EditPrinter->setText(activePrinterEntry());
     LabelPrintMethod->setText(colourPrinting() ? QStringLiteral("Farbdruck")
                                                : QStringLiteral("Schwarz / Weiß"));
+    CheckBoxTabelle->setChecked(Settings().tabelle());
 }
 
 void TGrafikForm::ButtonDruckSetupClick()
@@ -252,13 +265,25 @@ void TGrafikForm::ButtonDruckSetupClick()
 
 void TGrafikForm::ButtonDruckenClick()
 {
-    const bool colour = colourPrinting();
+    if (printNow())
+        accept();
+}
+
+bool TGrafikForm::printNow()
+{
     const ActivePrinter active = requireActivePrinter();
     // Cancelling the file name prints nothing and leaves the dialog open.
     if (active.toFile && !choosePdfFile(this, *active.printer))
-        return;
-    printReport(*active.printer, withPrintDetails(m_content, colour));
-    accept();
+        return false;
+    // A job the print service refuses is reported here and prints nothing.
+    return reportPrintOutcome(this, printReport(*active.printer, printedContent()));
+}
+
+ReportInput TGrafikForm::printedContent() const
+{
+    ReportInput input = withPrintDetails(m_content, colourPrinting());
+    input.table = CheckBoxTabelle->isChecked();
+    return input;
 }
 
 void TGrafikForm::ButtonAbbrechenClick()

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QFrame;
+class QPageLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,11 +36,15 @@ public:
     QFrame* Bevel1 = nullptr;
     QFrame* Bevel2 = nullptr;
     QFrame* Bevel3 = nullptr;
+    QFrame* Bevel4 = nullptr; // the band of preview, PDF and table
     QGroupBox* GroupBoxAktDrucker = nullptr;
     QLineEdit* EditPrinter = nullptr;
     QPushButton* BitBtnDruckSetup = nullptr;
     QGroupBox* GroupBoxPrintMethod = nullptr;
     QLabel* LabelPrintMethod = nullptr;
+    QCheckBox* CheckBoxTabelle = nullptr;
+    QPushButton* BitBtnVorschau = nullptr;
+    QPushButton* BitBtnPdf = nullptr;
     QPushButton* BitBtnDruck = nullptr;
     QPushButton* BitBtnCancel = nullptr;
 
@@ -49,12 +55,21 @@ public:
     // Prints the report and closes; a failure leaves the dialog open.
     void ButtonDruckenClick();
     void ButtonAbbrechenClick();
+    // The pages in a preview window, which can print them too.
+    void ButtonVorschauClick();
+    // The pages as a PDF file, with or without printers.
+    void ButtonPdfClick();
 
     // What the page shows of the profile, as handed over.
     const ReportInput& content() const { return m_content; }
 
 private:
     void buildControls();
+    void buildPageBand();
+    // The content as printed now: print method, date of printing, table page.
+    ReportInput printedContent() const;
+    // Hands the pages to the active printer; true when the job was taken.
+    bool printNow();
 
     ReportInput m_content;
 };

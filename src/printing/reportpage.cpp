@@ -215,9 +215,48 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     return page.take();
 }
 
+QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
+{
+    PageBuilder page(pageDepth);
+    page.reserve(150);
+    const QColor black = kReportBlack;
+    const QColor accent = input.colour ? kReportBlue : kReportBlack;
+    const QChar separator = input.decimalSeparator;
+
+    page.text(150, -150, QStringLiteral("Basalrate \u2013 Stundenwerte"), 100, black);
+    page.line(150, -260, 1950, -260, 1, black);
+    page.text(150, -290, QStringLiteral("Programmiert am:"), 50, black);
+    page.text(750, -290, input.datum, 50, black);
+
+    // Two columns, a header row and a row per hour, 6 mm each.
+    constexpr qint64 top = -410;
+    constexpr qint64 row = 60;
+    constexpr qint64 columns[] = {150, 750, 1150};
+    const qint64 bottom = top - row * (kHours + 1);
+    for (const qint64 x : columns)
+        page.line(x, top, x, bottom, 1, black);
+    for (int r = 0; r <= kHours + 1; ++r)
+        page.line(columns[0], top - row * r, columns[2], top - row * r, 1, black);
+    page.text(170, top - 8, QStringLiteral("Uhrzeit"), 45, black);
+    page.text(770, top - 8, QStringLiteral("IE/h"), 45, black);
+    qint64 total = 0;
+    for (int h = 0; h < kHours; ++h) {
+        const qint64 y = top - row * (h + 1) - 8;
+        total += input.rates[h];
+        page.text(170, y, QStringLiteral("%1 bis %2 Uhr").arg(h).arg(h + 1), 45, black);
+        page.text(770, y, ZehntelText(input.rates[h], separator), 45, accent);
+    }
+    page.text(150, bottom - 50, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
+    page.text(750, bottom - 50, ZehntelText(total, separator) + QStringLiteral(" IE"), 50, accent);
+    return page.take();
+}
+
 QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth)
 {
-    return {describeReport(input, pageDepth)};
+    QList<QList<ReportStep>> pages{describeReport(input, pageDepth)};
+    if (input.table)
+        pages.append(describeTablePage(input, pageDepth));
+    return pages;
 }
 
 } // namespace fendrimo

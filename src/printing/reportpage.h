@@ -34,6 +34,8 @@ struct ReportInput
     QChar decimalSeparator = QLatin1Char(',');
     // Without one the page is the report alone.
     std::optional<ReportReference> reference;
+    // A second page lists the 24 hourly values as a table.
+    bool table = false;
 };
 
 // One drawing step of the page. Units are 0.1 mm, x to the right, y upward,
@@ -80,8 +82,12 @@ inline const QColor kReportGrey{110, 110, 110};
 // coordinates stay bounded however large the maximum is.
 QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth);
 
-// Every page the print of input has, in order, each as describeReport gives
-// a page: the report first.
+// The page of hourly values: heading, programmed date, a table of the 24
+// hours ("6 bis 7 Uhr", "1,2") and the daily total.
+QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth);
+
+// Every page the print of input has, in order: the report, then the table
+// page when asked for.
 QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth);
 
 } // namespace fendrimo

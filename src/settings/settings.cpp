@@ -46,6 +46,16 @@ void Settings::setFarbDruck(bool colour)
     m_ini.writeBool(settingskeys::einstellungen(), settingskeys::farbDruck(), colour);
 }
 
+bool Settings::tabelle() const
+{
+    return m_ini.readBool(settingskeys::einstellungen(), settingskeys::tabelle(), false);
+}
+
+void Settings::setTabelle(bool table)
+{
+    m_ini.writeBool(settingskeys::einstellungen(), settingskeys::tabelle(), table);
+}
+
 QString Settings::verzeichnis(const QString& whenAbsent) const
 {
     return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), whenAbsent);

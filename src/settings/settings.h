@@ -27,6 +27,9 @@ public:
 
     bool farbDruck() const; // true when absent
     void setFarbDruck(bool colour);
+    // Whether a print adds the page with the hourly values; false when absent.
+    bool tabelle() const;
+    void setTabelle(bool table);
 
     // The folder of the last profile saved or loaded, with its trailing "/".
     QString verzeichnis(const QString& whenAbsent) const;

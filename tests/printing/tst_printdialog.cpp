@@ -234,9 +234,9 @@ void TestPrintDialog::dialogWindow()
     f.fake.printerName = QStringLiteral("Laserdrucker im Flur");
     const DialogRun run = runPrintDialog(f.w(), [&](TGrafikForm& form) {
         QCOMPARE(form.windowTitle(), QStringLiteral("Fendrimo - Drucken"));
-        QCOMPARE(form.size(), QSize(477, 362));
+        QCOMPARE(form.size(), QSize(477, 454));
         QCOMPARE(form.minimumSize(), form.maximumSize());
-        QCOMPARE(form.pos(), QPoint((1024 - 477) / 2, (768 - 362) / 2));
+        QCOMPARE(form.pos(), QPoint((1024 - 477) / 2, (768 - 454) / 2));
         QVERIFY(!(form.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(form.windowFlags() & Qt::WindowSystemMenuHint));
         QCOMPARE(form.parent(), &f.w());
@@ -262,13 +262,17 @@ void TestPrintDialog::dialogWindow()
         QCOMPARE(form.font().family(), QStringLiteral("Arial"));
         QCOMPARE(form.font().pixelSize(), 17);
 
-        // Tab goes round the three buttons and never to the printer name.
-        QTest::keyClick(form.BitBtnDruck, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.BitBtnCancel);
-        QTest::keyClick(form.BitBtnCancel, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.BitBtnDruckSetup);
-        QTest::keyClick(form.BitBtnDruckSetup, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.BitBtnDruck);
+        // Tab goes round the buttons and the table box, the new band before
+        // "Drucken", and never to the printer name.
+        const QList<QWidget*> round{form.BitBtnCancel,    form.BitBtnDruckSetup,
+                                    form.CheckBoxTabelle, form.BitBtnVorschau,
+                                    form.BitBtnPdf,       form.BitBtnDruck};
+        QWidget* from = form.BitBtnDruck;
+        for (QWidget* next : round) {
+            QTest::keyClick(from, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+            from = next;
+        }
     });
     QVERIFY(run.opened);
     QVERIFY(f.fake.boxes.isEmpty());
@@ -284,14 +288,15 @@ void TestPrintDialog::controlGeometry_data()
     QTest::addColumn<QRect>("geometry");
     QTest::newRow("Bevel1") << "Bevel1" << QRect(18, 20, 441, 137);
     QTest::newRow("Bevel3") << "Bevel3" << QRect(18, 164, 441, 81);
-    QTest::newRow("Bevel2") << "Bevel2" << QRect(18, 256, 441, 85);
+    QTest::newRow("Bevel4") << "Bevel4" << QRect(18, 256, 441, 85);
+    QTest::newRow("Bevel2") << "Bevel2" << QRect(18, 348, 441, 85);
     QTest::newRow("GroupBoxAktDrucker") << "GroupBoxAktDrucker" << QRect(32, 36, 413, 101);
     QTest::newRow("EditPrinter") << "EditPrinter" << QRect(44, 60, 385, 28);
     QTest::newRow("BitBtnDruckSetup") << "BitBtnDruckSetup" << QRect(48, 96, 381, 33);
     QTest::newRow("GroupBoxPrintMethod") << "GroupBoxPrintMethod" << QRect(32, 176, 413, 57);
     QTest::newRow("LabelPrintMethod") << "LabelPrintMethod" << QRect(20, 24, 381, 19);
-    QTest::newRow("BitBtnDruck") << "BitBtnDruck" << QRect(56, 276, 161, 37);
-    QTest::newRow("BitBtnCancel") << "BitBtnCancel" << QRect(256, 276, 161, 37);
+    QTest::newRow("BitBtnDruck") << "BitBtnDruck" << QRect(56, 368, 161, 37);
+    QTest::newRow("BitBtnCancel") << "BitBtnCancel" << QRect(256, 368, 161, 37);
 }
 
 void TestPrintDialog::controlGeometry()

@@ -6,12 +6,176 @@
 #include "printcheck.h"
 #include "support/mainwindowfixture.h"
 
+#include "printing/previewdialog.h"
+
 #include <QAbstractPrintDialog>
+#include <QElapsedTimer>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QPrinter>
+#include <QPrintPreviewWidget>
 #include <QtTest>
 
 using namespace fendrimo;
 using namespace fendrimo::testing;
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FENDRIMO_SANITIZED
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define FENDRIMO_SANITIZED
+#endif
+
+namespace {
+
+// Sanitizers slow everything down many times over.
+#ifdef FENDRIMO_SANITIZED
+constexpr qint64 kPreviewBudgetMs = 5000;
+#else
+constexpr qint64 kPreviewBudgetMs = 200;
+#endif
+
+// The extent of the white paper along a line of pixels through its middle.
+std::pair<int, int> whiteSpan(const QImage& image, bool across)
+{
+    const int length = across ? image.width() : image.height();
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < length; ++i) {
+        const QRgb pixel =
+            across ? image.pixel(i, image.height() / 2) : image.pixel(image.width() / 2, i);
+        if (pixel == qRgb(255, 255, 255)) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
+    }
+    return {first, last};
+}
+
+// The first page as the preview shows it, rendered at size: the paper is
+// found as the white area inside the page item's shadow and surround.
+QImage firstPreviewPage(QPrintPreviewWidget& preview, const QSize& size)
+{
+    auto* view = preview.findChild<QGraphicsView*>();
+    if (!view || !view->scene())
+        return {};
+    QList<QGraphicsItem*> items = view->scene()->items();
+    items.erase(
+        std::remove_if(items.begin(), items.end(),
+                       [](QGraphicsItem* item) { return item->sceneBoundingRect().width() < 100; }),
+        items.end());
+    if (items.isEmpty())
+        return {};
+    const auto top = std::min_element(items.begin(), items.end(), [](auto* a, auto* b) {
+        return a->sceneBoundingRect().top() < b->sceneBoundingRect().top();
+    });
+    const QRectF bounds = (*top)->sceneBoundingRect();
+    // Twice the wanted width is fine enough to find the paper's edges.
+    const qreal scale = 2.0 * size.width() / bounds.width();
+    QImage whole((bounds.size() * scale).toSize(), QImage::Format_RGB32);
+    whole.fill(Qt::gray);
+    {
+        QPainter painter(&whole);
+        view->scene()->render(&painter, QRectF(whole.rect()), bounds);
+    }
+    const auto [left, right] = whiteSpan(whole, true);
+    const auto [upper, lower] = whiteSpan(whole, false);
+    if (left < 0 || upper < 0)
+        return {};
+    const QRectF paper(bounds.left() + left / scale, bounds.top() + upper / scale,
+                       (right - left + 1) / scale, (lower - upper + 1) / scale);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    view->scene()->render(&painter, QRectF(image.rect()), paper);
+    return image;
+}
+
+// How many pixels of each row (across false: column) are dark.
+QList<int> darkProfile(const QImage& image, bool rows)
+{
+    QList<int> profile(rows ? image.height() : image.width(), 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                ++profile[rows ? y : x];
+        }
+    }
+    return profile;
+}
+
+// The shift of b against a (a few pixels at most) that lines their dark
+// rows or columns up best: renderers may place the page a pixel apart.
+int bestShift(const QList<int>& a, const QList<int>& b)
+{
+    int best = 0;
+    qint64 bestCost = -1;
+    for (int shift = -4; shift <= 4; ++shift) {
+        qint64 cost = 0;
+        for (int i = 4; i < a.size() - 4; ++i)
+            cost += qAbs(a[i] - b.value(i + shift));
+        if (bestCost < 0 || cost < bestCost) {
+            bestCost = cost;
+            best = shift;
+        }
+    }
+    return best;
+}
+
+// Any ink black, paper white: a thin line drawn light grey by one renderer
+// and black by another is the same mark.
+QImage inkOnly(const QImage& image)
+{
+    QImage ink = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < ink.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(ink.scanLine(y));
+        for (int x = 0; x < ink.width(); ++x)
+            row[x] = qGray(row[x]) < 230 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    }
+    return ink;
+}
+
+// Ink pixels of either image with no ink of the other at most one pixel away.
+int unmatchedInk(const QImage& a, const QImage& b)
+{
+    const auto inkNear = [](const QImage& image, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint at(x + dx, y + dy);
+                if (image.rect().contains(at) && qGray(image.pixel(at)) == 0)
+                    return true;
+            }
+        }
+        return false;
+    };
+    int unmatched = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (qGray(a.pixel(x, y)) == 0 && !inkNear(b, x, y))
+                ++unmatched;
+            if (qGray(b.pixel(x, y)) == 0 && !inkNear(a, x, y))
+                ++unmatched;
+        }
+    }
+    return unmatched;
+}
+
+// b moved so that its marks lie on those of a.
+QImage alignedTo(const QImage& a, const QImage& b)
+{
+    const int dx = bestShift(darkProfile(a, false), darkProfile(b, false));
+    const int dy = bestShift(darkProfile(a, true), darkProfile(b, true));
+    QImage moved(b.size(), QImage::Format_RGB32);
+    moved.fill(Qt::white);
+    QPainter(&moved).drawImage(QPoint(-dx, -dy), b);
+    return moved;
+}
+
+} // namespace
 
 class TestPrintPdf : public QObject
 {
@@ -22,6 +186,12 @@ private slots:
     void pdfPrinterWithoutPrintService();
     void printsTheWorkedExampleToAFile();
     void printsTheComparison();
+    void tableSetting_data();
+    void tableSetting();
+    void pdfButton_data();
+    void pdfButton();
+    void previewShowsThePrintedPages_data();
+    void previewShowsThePrintedPages();
     void setupDialog_data();
     void setupDialog();
 
@@ -146,6 +316,171 @@ void TestPrintPdf::printsTheComparison()
         QFile::remove(sample);
         QVERIFY(QFile::copy(path, sample));
     }
+}
+
+void TestPrintPdf::tableSetting_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // the line in the settings file, if any
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("absent") << QByteArray() << false;
+    QTest::newRow("on") << QByteArray("Tabelle=1\n") << true;
+    QTest::newRow("off") << QByteArray("Tabelle=0\n") << false;
+}
+
+// The box shows the setting without writing it; a toggle writes it at once.
+void TestPrintPdf::tableSetting()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, shown);
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\n" + stored),
+                        true);
+    const QByteArray before = f.home.read();
+    bool checked = !shown;
+    QByteArray afterOpening;
+    QByteArray afterToggle;
+    runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        checked = form.CheckBoxTabelle->isChecked();
+        afterOpening = f.home.read();
+        QTest::mouseClick(form.CheckBoxTabelle, Qt::LeftButton, {},
+                          QPoint(8, form.CheckBoxTabelle->height() / 2));
+        afterToggle = f.home.read();
+    });
+    QCOMPARE(checked, shown);
+    QCOMPARE(afterOpening, before);
+    QVERIFY2(afterToggle.contains(shown ? "Tabelle=0" : "Tabelle=1"), afterToggle.constData());
+    bool reopened = shown;
+    runPrintDialog(f.w(), [&](TGrafikForm& form) { reopened = form.CheckBoxTabelle->isChecked(); });
+    QCOMPARE(reopened, !shown);
+}
+
+void TestPrintPdf::pdfButton_data()
+{
+    QTest::addColumn<bool>("printerInstalled");
+    QTest::addColumn<bool>("table");
+    QTest::addColumn<qint32>("sixth"); // the rate of 6 to 7 Uhr
+    QTest::newRow("no printer, report only") << false << false << 12;
+    QTest::newRow("no printer, with table") << false << true << 12;
+    QTest::newRow("a printer installed, with table") << true << true << 12;
+    QTest::newRow("huge maximum, with table") << false << true << 1999999991;
+}
+
+// "Als PDF speichern…" writes the pages to the file chosen, prints nothing
+// and keeps the dialog open; the table page lists every hour, and the report
+// page is the same with or without it.
+void TestPrintPdf::pdfButton()
+{
+    QFETCH(bool, printerInstalled);
+    QFETCH(bool, table);
+    QFETCH(qint32, sixth);
+    MainWindowFixture f(
+        setUpSettings(30).replace("Verzeichnis=\n",
+                                  table ? "Verzeichnis=\nTabelle=1\n" : "Verzeichnis=\n"),
+        true);
+    QtPlatform real;
+    if (!printerInstalled)
+        f.fake.printing = &real;
+    QList<qint32> rates(24, 8);
+    rates[6] = sixth;
+    f.loadRates(rates);
+    const QByteArray settings = f.home.read();
+    const QString path =
+        m_dir.filePath(QStringLiteral("Seiten-%1.pdf").arg(QTest::currentDataTag()));
+    f.fake.chooseFile(path);
+
+    const DialogRun run = runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        QVERIFY(form.BitBtnPdf->isEnabled());
+        QTest::mouseClick(form.BitBtnPdf, Qt::LeftButton);
+    });
+    QVERIFY(run.openAfter);
+    const FileDialogRequest& dialog = f.fake.fileDialogs.constFirst();
+    QCOMPARE(dialog.title, QStringLiteral("Als PDF speichern"));
+    QCOMPARE(dialog.filter, QStringLiteral("PDF-Dateien (*.pdf)"));
+    QCOMPARE(dialog.defaultSuffix, QStringLiteral("pdf"));
+    QCOMPARE(dialog.startFolder, f.home.path() + QLatin1Char('/'));
+    QCOMPARE(f.home.read(), settings);
+    QVERIFY(f.fake.printerOutput.isEmpty() || !QFile::exists(f.fake.printerOutput));
+    QCOMPARE(pdfPages(path), table ? 2 : 1);
+    const QString text = pdfText(path);
+    QVERIFY(text.contains(QStringLiteral("Tagessumme der Basalrate")));
+    QCOMPARE(text.contains(QStringLiteral("Basalrate \u2013 Stundenwerte")), table);
+    if (table) {
+        for (const QString& part :
+             {QStringLiteral("Uhrzeit"), QStringLiteral("IE/h"), QStringLiteral("5 bis 6 Uhr"),
+              QStringLiteral("23 bis 24 Uhr"), QStringLiteral("6 bis 7 Uhr"), ZehntelText(sixth)})
+            QVERIFY2(text.contains(part), qPrintable(part));
+        // The report page itself is the one printed without the table.
+        f.home.write(settings);
+        const QString alone = m_dir.filePath(QStringLiteral("allein.pdf"));
+        f.fake.chooseFile(alone);
+        runPrintDialog(f.w(), [&](TGrafikForm& form) {
+            form.CheckBoxTabelle->setChecked(false);
+            QTest::mouseClick(form.BitBtnPdf, Qt::LeftButton);
+        });
+        QCOMPARE(pdfImage(path, 50), pdfImage(alone, 50));
+    }
+    // The pages with the table for the documentation, when asked for.
+    const QString sample = qEnvironmentVariable("FENDRIMO_TABLE_SAMPLE");
+    if (!sample.isEmpty() && table && sixth == 12) {
+        QFile::remove(sample);
+        QVERIFY(QFile::copy(path, sample));
+    }
+}
+
+void TestPrintPdf::previewShowsThePrintedPages_data()
+{
+    QTest::addColumn<qint32>("sixth"); // the rate of 6 to 7 Uhr
+    QTest::newRow("ordinary profile") << 12;
+    QTest::newRow("huge maximum") << 1999999991;
+}
+
+// The preview opens quickly with both pages, and its first page has the ink
+// of the PDF the same dialog saves.
+void TestPrintPdf::previewShowsThePrintedPages()
+{
+    QFETCH(qint32, sixth);
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\nTabelle=1\n"),
+                        true);
+    QtPlatform real;
+    f.fake.printing = &real;
+    QList<qint32> rates(24, 8);
+    rates[6] = sixth;
+    f.loadRates(rates);
+    const QString path = m_dir.filePath(QStringLiteral("vorschau-%1.pdf").arg(sixth));
+    f.fake.chooseFile(path);
+
+    qint64 openedAfter = -1;
+    int pages = 0;
+    QImage shown;
+    const DialogRun run = runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        QTest::mouseClick(form.BitBtnPdf, Qt::LeftButton);
+        QElapsedTimer timer;
+        QTimer::singleShot(0, &form, [&] {
+            auto* preview = qobject_cast<PreviewDialog*>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            openedAfter = timer.elapsed();
+            pages = preview->pagesShown();
+            // The paper of the PDF printer at 100 dpi, as pdftoppm renders it.
+            const QSizeF paper =
+                real.activePrinter().printer->pageLayout().fullRect(QPageLayout::Point).size();
+            shown = firstPreviewPage(*preview->Vorschau, QSize(qCeil(paper.width() * 100 / 72),
+                                                               qCeil(paper.height() * 100 / 72)));
+            preview->reject();
+        });
+        timer.start();
+        QTest::mouseClick(form.BitBtnVorschau, Qt::LeftButton);
+    });
+    QVERIFY(run.openAfter); // closing the preview leaves the print dialog
+    QCOMPARE(pages, 2);
+    QVERIFY2(openedAfter >= 0 && openedAfter < kPreviewBudgetMs,
+             qPrintable(QString::number(openedAfter)));
+    const QImage saved = pdfImage(path, 100);
+    QCOMPARE(shown.size(), saved.size());
+    const QImage savedInk = inkOnly(saved);
+    const int unmatched = unmatchedInk(savedInk, alignedTo(savedInk, inkOnly(shown)));
+    // Antialiasing of the many small labels leaves some hundred pixels at
+    // most; half an IE/h more in a single hour leaves more than that.
+    QVERIFY2(unmatched < 160, qPrintable(QString::number(unmatched)));
 }
 
 void TestPrintPdf::setupDialog_data()

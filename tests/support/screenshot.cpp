@@ -1,15 +1,21 @@
 // Takes the picture of the main window for the documentation: a 1024 x 768
 // screen, a typical profile, grabbed offscreen.
-// Usage: fendrimo_screenshot <output.png> [<comparison.png>]
+// Usage: fendrimo_screenshot <output.png> [<comparison.png> [<preview.png> [<dialog.png>]]]
 // The second picture shows the same profile compared with its saved version
-// after the morning hours were raised.
+// after the morning hours were raised; the third the print preview of it,
+// the fourth the print dialog.
 
 #include "app/application.h"
 #include "support/mainwindowfixture.h"
 
+#include "printing/grafikform.h"
+#include "printing/previewdialog.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -47,5 +53,32 @@ int main(int argc, char** argv)
         w.ScrollBar(n)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     w.TimerTimer();
     QApplication::processEvents();
-    return w.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    if (!w.grab().save(QString::fromLocal8Bit(argv[2])))
+        return 1;
+    if (argc < 4)
+        return 0;
+    bool saved = false;
+    const QString previewPath = QString::fromLocal8Bit(argv[3]);
+    QTimer::singleShot(0, &w, [&] {
+        auto* form = qobject_cast<fendrimo::TGrafikForm*>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        QTimer::singleShot(0, form, [&] {
+            auto* preview =
+                qobject_cast<fendrimo::PreviewDialog*>(QApplication::activeModalWidget());
+            if (preview) {
+                preview->resize(560, 760);
+                preview->Vorschau->fitInView();
+                QApplication::processEvents();
+                saved = preview->grab().save(previewPath);
+                preview->reject();
+            }
+        });
+        form->BitBtnVorschau->click();
+        if (argc > 4)
+            saved = saved && form->grab().save(QString::fromLocal8Bit(argv[4]));
+        form->reject();
+    });
+    w.BasalrateDrucken1->trigger();
+    return saved ? 0 : 1;
 }

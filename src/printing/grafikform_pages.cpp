@@ -1,0 +1,101 @@
+// The print dialog's band for the pages themselves: the table page, the
+// preview and the PDF file.
+
+#include "printing/grafikform.h"
+
+#include "files/profilefile.h"
+#include "platform/platform.h"
+#include "printing/previewdialog.h"
+#include "printing/reportpdf.h"
+#include "settings/settings.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace fendrimo {
+
+namespace {
+
+// The page layout of the active printer; A4 with Qt's margins when there is none.
+QPageLayout activeLayout()
+{
+    const ActivePrinter active = platform().activePrinter();
+    if (active.printer)
+        return active.printer->pageLayout();
+    QPrinter fallback;
+    fallback.setPageSize(QPageSize(QPageSize::A4));
+    return fallback.pageLayout();
+}
+
+} // namespace
+
+void TGrafikForm::buildPageBand()
+{
+    Bevel4 = new QFrame(this);
+    Bevel4->setObjectName(QStringLiteral("Bevel4"));
+    Bevel4->setFrameShape(QFrame::Box);
+    Bevel4->setFrameShadow(QFrame::Sunken);
+    Bevel4->setGeometry(18, 256, 441, 85);
+    Bevel4->lower();
+
+    CheckBoxTabelle = new QCheckBox(QStringLiteral("Stundenwerte als Tabelle drucken"), this);
+    CheckBoxTabelle->setObjectName(QStringLiteral("CheckBoxTabelle"));
+    CheckBoxTabelle->setGeometry(40, 264, 397, 26);
+    CheckBoxTabelle->setAccessibleDescription(
+        QStringLiteral("Druckt nach dem Diagramm eine zweite Seite mit den 24 Stundenwerten"));
+
+    BitBtnVorschau = new QPushButton(QStringLiteral("Vorschau…"), this);
+    BitBtnVorschau->setObjectName(QStringLiteral("BitBtnVorschau"));
+    BitBtnVorschau->setGeometry(56, 296, 161, 33);
+    BitBtnVorschau->setAccessibleDescription(
+        QStringLiteral("Zeigt die Seiten so, wie sie gedruckt werden"));
+
+    BitBtnPdf = new QPushButton(QStringLiteral("Als PDF speichern…"), this);
+    BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
+    BitBtnPdf->setGeometry(256, 296, 161, 33);
+    BitBtnPdf->setAccessibleDescription(QStringLiteral("Speichert die Seiten als PDF-Datei"));
+}
+
+void TGrafikForm::ButtonVorschauClick()
+{
+    const ActivePrinter active = platform().activePrinter();
+    QPrinter fallback;
+    fallback.setPageSize(QPageSize(QPageSize::A4));
+    QPrinter& printer = active.printer ? *active.printer : fallback;
+    PreviewDialog preview(this, printer, printedContent(), [this] { return printNow(); });
+    // Printed from the preview: the job is done, as after "Drucken".
+    if (preview.exec() == QDialog::Accepted)
+        accept();
+}
+
+void TGrafikForm::ButtonPdfClick()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Als PDF speichern");
+    request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.startFolder = Settings().verzeichnis(QString());
+    request.confirmOverwrite = true;
+    if (!request.startFolder.isEmpty())
+        request.proposedFile = request.startFolder + QStringLiteral("Basalrate.pdf");
+    const std::optional<QString> chosen = platform().saveFileName(this, request);
+    if (!chosen)
+        return;
+    const QByteArray pdf = reportPdf(printedContent(), activeLayout());
+    const FileResult written = pdf.isEmpty() ? FileResult{5} : writeFileAtomically(*chosen, pdf);
+    if (!written.ok()) {
+        platform().message(this, MessageType::Fehler,
+                           QStringLiteral("Die Datei ") + *chosen +
+                               QStringLiteral(" kann nicht geschrieben werden: ") +
+                               fileErrorText(written.code),
+                           MessageButton::Ok);
+        return;
+    }
+    platform().message(this, MessageType::Information,
+                       QStringLiteral("Die Basalrate wurde als PDF-Datei gespeichert: ") + *chosen,
+                       MessageButton::Ok);
+}
+
+} // namespace fendrimo

@@ -1,0 +1,86 @@
+#include "printing/previewdialog.h"
+
+#include "platform/guarded.h"
+#include "printing/reportpdf.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fendrimo {
+
+PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput content,
+                             std::function<bool()> print)
+    : QDialog(parent), m_content(std::move(content)), m_print(std::move(print))
+{
+    setObjectName(QStringLiteral("Druckvorschau"));
+    setWindowTitle(QStringLiteral("Fendrimo - Druckvorschau"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(
+        QStringLiteral("Die Seiten so, wie sie gedruckt werden, mit Zoom und Drucken"));
+    setModal(true);
+
+    Vorschau = new QPrintPreviewWidget(&printer, this);
+    Vorschau->setObjectName(QStringLiteral("Vorschau"));
+    Vorschau->setAccessibleName(QStringLiteral("Seitenvorschau"));
+    Vorschau->setAccessibleDescription(QStringLiteral("Die gedruckten Seiten"));
+    Vorschau->setViewMode(QPrintPreviewWidget::SinglePageView);
+    // The pages are drawn by the same code, on the printer's own page layout.
+    connect(Vorschau, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
+        QPainter painter(target);
+        paintPages(painter, *target, m_content);
+    });
+
+    struct ButtonSpec
+    {
+        QPushButton** button;
+        const char* name;
+        const char* text;
+        const char* description;
+    };
+    auto* buttons = new QHBoxLayout;
+    for (const ButtonSpec& spec :
+         {ButtonSpec{&ButtonKleiner, "ButtonKleiner", "Ver&kleinern", "Zeigt die Seite kleiner"},
+          ButtonSpec{&ButtonGroesser, "ButtonGroesser", "Ver&größern", "Zeigt die Seite größer"},
+          ButtonSpec{&ButtonGanzeSeite, "ButtonGanzeSeite", "Ganze &Seite",
+                     "Zeigt die ganze Seite im Fenster"},
+          ButtonSpec{&ButtonDrucken, "ButtonDrucken", "&Drucken",
+                     "Druckt die Seiten auf dem aktiven Drucker"},
+          ButtonSpec{&ButtonSchliessen, "ButtonSchliessen", "Schließen",
+                     "Schließt die Vorschau, ohne zu drucken"}}) {
+        auto* button = new QPushButton(QString::fromUtf8(spec.text), this);
+        button->setObjectName(QLatin1String(spec.name));
+        button->setAutoDefault(false);
+        button->setAccessibleDescription(QString::fromUtf8(spec.description));
+        buttons->addWidget(button);
+        *spec.button = button;
+    }
+    buttons->insertStretch(3);
+    // Lambdas: clicked(bool) would reach the zoom factor parameter.
+    connect(ButtonKleiner, &QPushButton::clicked, Vorschau, [this] { Vorschau->zoomOut(); });
+    connect(ButtonGroesser, &QPushButton::clicked, Vorschau, [this] { Vorschau->zoomIn(); });
+    connect(ButtonGanzeSeite, &QPushButton::clicked, Vorschau, &QPrintPreviewWidget::fitInView);
+    connect(ButtonDrucken, &QPushButton::clicked, this, [this] {
+        runGuarded(this, [this] {
+            if (m_print())
+                accept();
+        });
+    });
+    connect(ButtonSchliessen, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Vorschau, 1);
+    layout->addLayout(buttons);
+    resize(640, 800);
+    Vorschau->fitInView();
+}
+
+int PreviewDialog::pagesShown() const
+{
+    return Vorschau->pageCount();
+}
+
+} // namespace fendrimo

@@ -1,0 +1,56 @@
+#include "printing/reportpdf.h"
+
+#include "printing/reportpainter.h"
+
+#include <QBuffer>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace fendrimo {
+
+namespace {
+
+// Fine enough that every 0.1 mm of the page lands on its own pixel column.
+constexpr int kPdfResolution = 1200;
+
+} // namespace
+
+bool paintPages(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input)
+{
+    const QList<QList<ReportStep>> pages = describePages(input, reportPageDepth(device));
+    ReportPainter page(painter);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        for (const ReportStep& step : pages.at(i))
+            page.draw(step);
+        if (!painter.isActive())
+            return false;
+    }
+    return true;
+}
+
+QByteArray reportPdf(const ReportInput& input, const QPageLayout& layout)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    bool painted = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(layout);
+        writer.setCreator(QStringLiteral("Fendrimo"));
+        writer.setTitle(QStringLiteral("Basalrate"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        painted = paintPages(painter, writer, input);
+        painted = painter.end() && painted;
+    }
+    return painted ? pdf : QByteArray();
+}
+
+} // namespace fendrimo
