@@ -40,7 +40,7 @@ echo "package: $deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libc6 \
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 libc6 \
   fonts-liberation qt6-translations-l10n; do
   grep -Eq "(^|[ ,])$needed([ ,(]|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
