@@ -3,6 +3,7 @@ list(APPEND FENDRIMO_CORE_SOURCES
   profile/basalprofile.cpp profile/basalprofile.h
   profile/profilehistory.cpp profile/profilehistory.h
   profile/profiletools.cpp profile/profiletools.h
-  profile/comparison.cpp profile/comparison.h)
+  profile/comparison.cpp profile/comparison.h
+  profile/versiondiff.cpp profile/versiondiff.h)
 list(APPEND FENDRIMO_GUI_SOURCES
   profile/textfields.cpp profile/textfields.h)
