@@ -177,11 +177,7 @@ ImportOutcome readCsv(const QByteArray& data)
     if (!error.isEmpty())
         return {std::nullopt, error};
     sortSchedule(entries); // hours are distinct: checked line by line
-    const HourlyMeans hourly = hourlyRates(entries);
-    ImportedProfile imported;
-    imported.rates = hourly.rates;
-    imported.adjustedHours = hourly.adjusted;
-    return {imported, QString()};
+    return ratesOnlyImport(entries);
 }
 
 } // namespace fendrimo

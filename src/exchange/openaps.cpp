@@ -85,11 +85,7 @@ ImportOutcome readOpenAps(const QByteArray& data)
         error = sortSchedule(entries);
     if (!error.isEmpty())
         return {std::nullopt, error};
-    const HourlyMeans hourly = hourlyRates(entries);
-    ImportedProfile imported;
-    imported.rates = hourly.rates;
-    imported.adjustedHours = hourly.adjusted;
-    return {imported, QString()};
+    return ratesOnlyImport(entries);
 }
 
 } // namespace fendrimo

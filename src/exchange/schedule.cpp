@@ -85,6 +85,15 @@ HourlyMeans hourlyRates(const QList<ScheduleEntry>& sorted)
     return result;
 }
 
+ImportOutcome ratesOnlyImport(const QList<ScheduleEntry>& sorted)
+{
+    const HourlyMeans hourly = hourlyRates(sorted);
+    ImportedProfile imported;
+    imported.rates = hourly.rates;
+    imported.adjustedHours = hourly.adjusted;
+    return {imported, QString()};
+}
+
 Int128 valueAt(const QList<ScheduleEntry>& sorted, int second)
 {
     Int128 value = sorted.first().value;

@@ -36,6 +36,9 @@ struct HourlyMeans
 // must be sorted, with distinct starts, and not empty.
 HourlyMeans hourlyRates(const QList<ScheduleEntry>& sorted);
 
+// An import that brings only rates: those of the sorted schedule.
+ImportOutcome ratesOnlyImport(const QList<ScheduleEntry>& sorted);
+
 // The value in force at second (sorted entries, not empty).
 Int128 valueAt(const QList<ScheduleEntry>& sorted, int second);
 

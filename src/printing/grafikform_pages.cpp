@@ -18,15 +18,14 @@ namespace fendrimo {
 
 namespace {
 
-// The page layout of the active printer; A4 with Qt's margins when there is none.
-QPageLayout activeLayout()
+// The active printer; an A4 printer with Qt's margins when there is none.
+QPrinter& activeOr(QPrinter& fallback)
 {
     const ActivePrinter active = platform().activePrinter();
     if (active.printer)
-        return active.printer->pageLayout();
-    QPrinter fallback;
+        return *active.printer;
     fallback.setPageSize(QPageSize(QPageSize::A4));
-    return fallback.pageLayout();
+    return fallback;
 }
 
 } // namespace
@@ -60,11 +59,9 @@ void TGrafikForm::buildPageBand()
 
 void TGrafikForm::ButtonVorschauClick()
 {
-    const ActivePrinter active = platform().activePrinter();
     QPrinter fallback;
-    fallback.setPageSize(QPageSize(QPageSize::A4));
-    QPrinter& printer = active.printer ? *active.printer : fallback;
-    PreviewDialog preview(this, printer, printedContent(), [this] { return printNow(); });
+    PreviewDialog preview(this, activeOr(fallback), printedContent(),
+                          [this] { return printNow(); });
     // Printed from the preview: the job is done, as after "Drucken".
     if (preview.exec() == QDialog::Accepted)
         accept();
@@ -83,7 +80,8 @@ void TGrafikForm::ButtonPdfClick()
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
         return;
-    const QByteArray pdf = reportPdf(printedContent(), activeLayout());
+    QPrinter fallback;
+    const QByteArray pdf = reportPdf(printedContent(), activeOr(fallback).pageLayout());
     const FileResult written = pdf.isEmpty() ? FileResult{5} : writeFileAtomically(*chosen, pdf);
     if (!written.ok()) {
         platform().message(this, MessageType::Fehler,
