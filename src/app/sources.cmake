@@ -9,6 +9,7 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/tform1_commands.cpp
   app/tform1_compare.cpp
   app/tform1_exchange.cpp
+  app/tform1_history.cpp
   app/ratecontrols.cpp app/ratecontrols.h
   app/fieldmenu.cpp app/fieldmenu.h
   app/designscale.cpp app/designscale.h

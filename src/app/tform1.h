@@ -24,6 +24,8 @@ class QScrollBar;
 namespace fendrimo {
 
 class ClockTicker;
+class HistoryDialog;
+struct StoredVersion;
 struct ImportedProfile;
 struct ImportOutcome;
 class NotesEdit;
@@ -84,6 +86,7 @@ public:
     QMenu* Importieren1 = nullptr;
     QMenu* Exportieren1 = nullptr;
     QMenu* ZuletztGeoeffnet1 = nullptr;
+    QAction* Verlauf1 = nullptr;
     QAction* Beenden1 = nullptr;
     QAction* Rueckgaengig1 = nullptr;
     QAction* Wiederholen1 = nullptr;
@@ -122,6 +125,8 @@ public:
     // load error for a bad file, the maximum raised, title and folder updated.
     void loadFile(const QString& path);
     void ZuletztGeoeffnetClick(const QString& path);
+    // "Verlauf…": the saved versions of the profile file last saved or loaded.
+    void VerlaufClick();
     void ImportierenClick(ExchangeFormat format);
     void ExportierenClick(ExchangeFormat format);
     void DruckenClick();
@@ -157,6 +162,7 @@ private:
     void buildMenu();
     void buildEditMenu();
     void buildExchangeMenus(QMenu* datei);
+    void buildHistoryMenu(QMenu* datei);
     void connectHandlers();
     void connectFields();
     void reportFailure(const std::exception& failure);
@@ -181,6 +187,12 @@ private:
     // Makes content the new document: no history, nothing unsaved.
     void startDocument(const ProfileState& state, const QString& title);
     void rememberFile(const QString& path);
+    // The profile file last saved or loaded; empty for a new profile.
+    void setCurrentFile(const QString& path);
+    // Keeps the bytes just saved to path as a version in its history.
+    void keepVersion(const QString& path);
+    void deleteHistory(HistoryDialog& dialog, const QString& path);
+    void restoreVersion(const StoredVersion& version);
     // The record in the profile file at path, checked as "Laden" checks it;
     // none after the load error was shown.
     std::optional<Profilsatz> readCheckedProfile(const QString& path);
@@ -209,6 +221,11 @@ private:
     QString m_openDialogFileName;
     QString m_compareDialogFileName;
     std::optional<ProfileReference> m_reference;
+    QString m_currentFile;
+    // Why the last version of the profile whose history is in
+    // m_historyNoteFolder could not be kept; empty when it was.
+    QString m_historyNote;
+    QString m_historyNoteFolder;
     // Set while the controls are brought in line with the profile, so their
     // change notifications are not taken for user input.
     bool m_showingProfile = false;

@@ -80,6 +80,7 @@ void TForm1::connectHandlers()
     bind(Basalrateladen1, &TForm1::Basalrateladen1Click);
     bind(Basalratespeichern1, &TForm1::Basalratespeichern1Click);
     bind(BasalrateDrucken1, &TForm1::DruckenClick);
+    bind(Verlauf1, &TForm1::VerlaufClick);
     bind(Beenden1, &TForm1::Beenden1Click);
     bind(Rueckgaengig1, &TForm1::RueckgaengigClick);
     bind(Wiederholen1, &TForm1::WiederholenClick);

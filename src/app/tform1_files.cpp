@@ -16,15 +16,9 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include <limits>
-
 namespace fendrimo {
 
 namespace {
-
-// The largest maximum a loaded rate can be raised to: the largest multiple
-// of ten that a signed 32-bit integer holds.
-constexpr qint64 kLargestMaximum = (std::numeric_limits<qint32>::max() / 10) * 10;
 
 FileDialogRequest profileDialog(const QString& title, const QString& proposed)
 {
@@ -65,6 +59,7 @@ void TForm1::Basalratespeichern1Click()
     const FileResult written = writeProfileFile(path, m_record);
     if (!written.ok())
         throw Failure(fileErrorText(written.code));
+    keepVersion(path);
 
     platform().message(this, MessageType::Information,
                        QStringLiteral("Basalrate erfolgreich gespeichert!"), MessageButton::Ok);
@@ -74,6 +69,7 @@ void TForm1::Basalratespeichern1Click()
     if (m_reference && m_reference->source == ProfileReference::Source::Saved)
         setReference(savedReference());
     setWindowTitle(titleFor(path));
+    setCurrentFile(path);
     rememberFile(path);
 }
 
@@ -102,8 +98,7 @@ std::optional<Profilsatz> TForm1::readCheckedProfile(const QString& path)
     // Read into a copy: a file that fails to load leaves the record as it was.
     Profilsatz loaded = m_record;
     const FileResult read = readProfileFile(path, loaded);
-    // A rate whose next multiple of ten no longer fits 32 bits can't become a maximum.
-    if (read.ok() && highestStoredRate(loaded) <= kLargestMaximum)
+    if (read.ok() && isOpenable(loaded))
         return loaded;
     platform().exclamation();
     platform().message(this, MessageType::Fehler,
@@ -125,6 +120,7 @@ void TForm1::loadFile(const QString& path)
         raiseMaximumFor(highest);
     // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
     startDocument(ProfileState{contentOfRecord(m_record), false}, titleFor(path));
+    setCurrentFile(path);
     rememberFile(path);
 }
 

@@ -355,7 +355,7 @@ void TForm1::buildMenu()
         addMenu("DateiMenu", QStringLiteral("&Datei"),
                 QStringLiteral(
                     "Neu, Laden, Speichern, Drucken, Importieren, Exportieren, zuletzt geöffnete "
-                    "Basalraten und Beenden"),
+                    "Basalraten, Verlauf und Beenden"),
                 {{"Neu1", "Neu", &Neu1, QKeySequence(Qt::CTRL | Qt::Key_N)},
                  {nullptr, nullptr, nullptr, {}},
                  {"Basalrateladen1", "Laden", &Basalrateladen1, QKeySequence(Qt::CTRL | Qt::Key_O)},
@@ -378,6 +378,7 @@ void TForm1::buildMenu()
     connect(ZuletztGeoeffnet1, &QMenu::aboutToShow, this, [this] { showRecentFiles(); });
     showRecentFiles();
     buildExchangeMenus(datei);
+    buildHistoryMenu(datei);
 
     buildEditMenu();
     addMenu("Optionen", QStringLiteral("Optionen"),

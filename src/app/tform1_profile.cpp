@@ -123,6 +123,7 @@ void TForm1::Neu1Click()
     if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen?")))
         return;
     startDocument(ProfileState{ProfileContent{}, true}, QStringLiteral("Fendrimo"));
+    setCurrentFile(QString());
 }
 
 } // namespace fendrimo

@@ -1,6 +1,7 @@
 #include "files/profilerecord.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace fendrimo {
 
@@ -32,6 +33,12 @@ qint32 highestStoredRate(const Profilsatz& record)
     for (int h = 1; h < Profilsatz::Hours; ++h)
         highest = std::max(highest, record.rate(h));
     return highest;
+}
+
+bool isOpenable(const Profilsatz& record)
+{
+    constexpr qint64 largestMaximum = (std::numeric_limits<qint32>::max() / 10) * 10;
+    return highestStoredRate(record) <= largestMaximum;
 }
 
 } // namespace fendrimo

@@ -16,6 +16,10 @@ ProfileContent contentOfRecord(const Profilsatz& record);
 // The highest rate as stored, negative ones included.
 qint32 highestStoredRate(const Profilsatz& record);
 
+// Whether a record read from a file can be opened: its highest rate must fit
+// under a maximum, the largest multiple of ten a signed 32-bit integer holds.
+bool isOpenable(const Profilsatz& record);
+
 // The record slot of bolus factor i (0 morgens, 1 mittags, 2 abends).
 constexpr int bolusSlot(int index)
 {

@@ -56,6 +56,16 @@ void Settings::setTabelle(bool table)
     m_ini.writeBool(settingskeys::einstellungen(), settingskeys::tabelle(), table);
 }
 
+bool Settings::verlauf() const
+{
+    return m_ini.readBool(settingskeys::einstellungen(), settingskeys::verlauf(), true);
+}
+
+void Settings::setVerlauf(bool keep)
+{
+    m_ini.writeBool(settingskeys::einstellungen(), settingskeys::verlauf(), keep);
+}
+
 QString Settings::verzeichnis(const QString& whenAbsent) const
 {
     return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), whenAbsent);

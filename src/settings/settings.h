@@ -30,6 +30,9 @@ public:
     // Whether a print adds the page with the hourly values; false when absent.
     bool tabelle() const;
     void setTabelle(bool table);
+    // Whether each save also keeps a version in the profile's history; true when absent.
+    bool verlauf() const;
+    void setVerlauf(bool keep);
 
     // The folder of the last profile saved or loaded, with its trailing "/".
     QString verzeichnis(const QString& whenAbsent) const;

@@ -21,6 +21,10 @@ inline QString tabelle()
 {
     return QStringLiteral("Tabelle");
 }
+inline QString verlauf()
+{
+    return QStringLiteral("Verlauf");
+}
 inline QString verzeichnis()
 {
     return QStringLiteral("Verzeichnis");

@@ -300,9 +300,8 @@ void TestMainWindow::menu()
         return texts;
     };
     QCOMPARE(items(0), (QStringList{"Neu Ctrl+N", "-", "Laden Ctrl+O", "Speichern Ctrl+S", "-",
-                                    "Basalrate Drucken Ctrl+P", "&Importieren >",
-                                    "&Exportieren >", "&Zuletzt geöffnet >", "-",
-                                    "Beenden Ctrl+Q"}));
+                                    "Basalrate Drucken Ctrl+P", "&Importieren >", "&Exportieren >",
+                                    "&Zuletzt geöffnet >", "&Verlauf…", "-", "Beenden Ctrl+Q"}));
     QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z", "-",
                                     "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…", "-",
                                     "&Vergleichen mit…", "Mit &gespeicherter Fassung vergleichen",

@@ -327,6 +327,7 @@ QProcessEnvironment TestFaults::childEnvironment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environment;
 }

@@ -1,0 +1,177 @@
+#include "history/historydialog.h"
+
+#include "history/versionchart.h"
+#include "profile/versiondiff.h"
+#include "profile/zehntel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace fendrimo {
+
+QString versionTimeText(const QDateTime& savedAt)
+{
+    return savedAt.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}
+
+QString versionName(const StoredVersion& version)
+{
+    const QDateTime local = version.savedAt.toLocalTime();
+    return QStringLiteral("Fassung vom %1, %2 Uhr")
+        .arg(local.toString(QStringLiteral("dd.MM.yyyy")), local.toString(QStringLiteral("HH:mm")));
+}
+
+HistoryDialog::HistoryDialog(QWidget* parent, const QString& profilePath, bool keeping,
+                             const QString& note)
+    : QDialog(parent), m_profilePath(profilePath)
+{
+    setObjectName(QStringLiteral("FormVerlauf"));
+    setWindowTitle(QStringLiteral("Fendrimo - Verlauf"));
+    setModal(true);
+    buildControls(keeping, note);
+    resize(900, 430);
+    setVersions({});
+}
+
+QPushButton* HistoryDialog::addButton(const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QLatin1String(name));
+    // Enter must not restore or compare by accident.
+    button->setAutoDefault(false);
+    return button;
+}
+
+void HistoryDialog::buildControls(bool keeping, const QString& note)
+{
+    LabelProfil = new QLabel(this);
+    LabelProfil->setObjectName(QStringLiteral("LabelProfil"));
+    LabelProfil->setWordWrap(true);
+
+    ListeVerlauf = new QTreeWidget(this);
+    ListeVerlauf->setObjectName(QStringLiteral("ListeVerlauf"));
+    ListeVerlauf->setAccessibleName(QStringLiteral("Gespeicherte Fassungen"));
+    ListeVerlauf->setRootIsDecorated(false);
+    ListeVerlauf->setHeaderLabels({QStringLiteral("Gespeichert am"), QStringLiteral("Tagessumme"),
+                                   QStringLiteral("Änderung gegenüber der Fassung davor")});
+    ListeVerlauf->header()->setStretchLastSection(true);
+    ListeVerlauf->setColumnWidth(0, 140);
+    ListeVerlauf->setColumnWidth(1, 80);
+    LabelProfil->setBuddy(ListeVerlauf);
+    DiagrammVerlauf = new VersionChart(this);
+
+    LabelHinweis = new QLabel(note, this);
+    LabelHinweis->setObjectName(QStringLiteral("LabelHinweis"));
+    LabelHinweis->setWordWrap(true);
+    LabelHinweis->setVisible(!note.isEmpty());
+
+    CheckBoxVerlauf = new QCheckBox(QStringLiteral("Verlauf &führen"), this);
+    CheckBoxVerlauf->setObjectName(QStringLiteral("CheckBoxVerlauf"));
+    CheckBoxVerlauf->setChecked(keeping);
+    CheckBoxVerlauf->setAccessibleDescription(
+        QStringLiteral("Jedes Speichern legt eine Fassung im Verlauf ab"));
+    ButtonLoeschen = addButton("ButtonLoeschen", QStringLiteral("Verlauf dieses Profils &löschen"));
+    ButtonVergleichen = addButton("ButtonVergleichen", QStringLiteral("&Vergleichen"));
+    ButtonWiederherstellen =
+        addButton("ButtonWiederherstellen", QStringLiteral("&Wiederherstellen"));
+    ButtonSchliessen = addButton("ButtonSchliessen", QStringLiteral("&Schließen"));
+
+    auto* views = new QHBoxLayout;
+    views->addWidget(ListeVerlauf, 1);
+    views->addWidget(DiagrammVerlauf);
+    auto* keepRow = new QHBoxLayout;
+    keepRow->addWidget(CheckBoxVerlauf);
+    keepRow->addWidget(ButtonLoeschen);
+    keepRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {ButtonVergleichen, ButtonWiederherstellen, ButtonSchliessen})
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelProfil);
+    layout->addLayout(views, 1);
+    layout->addWidget(LabelHinweis);
+    layout->addLayout(keepRow);
+    layout->addLayout(buttons);
+
+    connect(ListeVerlauf, &QTreeWidget::currentItemChanged, this, [this] { showSelection(); });
+    connect(CheckBoxVerlauf, &QCheckBox::toggled, this, &HistoryDialog::keepingToggled);
+    connect(ButtonLoeschen, &QPushButton::clicked, this, &HistoryDialog::deleteRequested);
+    connect(ButtonVergleichen, &QPushButton::clicked, this,
+            [this] { finishWith(Choice::Compare); });
+    connect(ButtonWiederherstellen, &QPushButton::clicked, this,
+            [this] { finishWith(Choice::Restore); });
+    connect(ButtonSchliessen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void HistoryDialog::setVersions(QList<StoredVersion> versions)
+{
+    m_versions = std::move(versions);
+    const QString where = QDir::toNativeSeparators(m_profilePath);
+    LabelProfil->setText(
+        m_versions.isEmpty()
+            ? QStringLiteral("Noch keine gespeicherte Fassung von %1.").arg(where)
+            : QStringLiteral("Gespeicherte Fassungen von %1, die neueste zuerst:").arg(where));
+    ListeVerlauf->clear();
+    for (int i = 0; i < m_versions.size(); ++i) {
+        const StoredVersion& version = m_versions.at(i);
+        const QString change = i + 1 < m_versions.size()
+                                   ? describeChanges(m_versions.at(i + 1).content, version.content)
+                                   : QStringLiteral("älteste gespeicherte Fassung");
+        auto* item = new QTreeWidgetItem(
+            ListeVerlauf, {versionTimeText(version.savedAt),
+                           ZehntelText(version.content.total()) + QStringLiteral(" IE"), change});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(2, change);
+    }
+    ButtonLoeschen->setEnabled(!m_versions.isEmpty());
+    if (!m_versions.isEmpty())
+        ListeVerlauf->setCurrentItem(ListeVerlauf->topLevelItem(0));
+    showSelection();
+}
+
+int HistoryDialog::selectedRow() const
+{
+    QTreeWidgetItem* item = ListeVerlauf->currentItem();
+    return item ? ListeVerlauf->indexOfTopLevelItem(item) : -1;
+}
+
+void HistoryDialog::showSelection()
+{
+    const int row = selectedRow();
+    const bool chosen = row >= 0 && row < m_versions.size();
+    ButtonVergleichen->setEnabled(chosen);
+    ButtonWiederherstellen->setEnabled(chosen);
+    if (!chosen) {
+        DiagrammVerlauf->setRates(std::nullopt, std::nullopt);
+        return;
+    }
+    std::optional<VersionChart::Rates> previous;
+    if (row + 1 < m_versions.size())
+        previous = m_versions.at(row + 1).content.rates;
+    DiagrammVerlauf->setRates(m_versions.at(row).content.rates, previous);
+}
+
+void HistoryDialog::finishWith(Choice choice)
+{
+    m_chosenRow = selectedRow();
+    if (m_chosenRow < 0)
+        return;
+    m_choice = choice;
+    accept();
+}
+
+std::optional<StoredVersion> HistoryDialog::chosen() const
+{
+    if (m_choice == Choice::None || m_chosenRow < 0 || m_chosenRow >= m_versions.size())
+        return std::nullopt;
+    return m_versions.at(m_chosenRow);
+}
+
+} // namespace fendrimo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "profile/basalprofile.h"
+
+#include <QWidget>
+
+#include <optional>
+
+namespace fendrimo {
+
+// A step chart of one version's 24 rates, with the version before it drawn
+// dashed over it, so that what changed stands out at a glance.
+class VersionChart final : public QWidget
+{
+public:
+    using Rates = std::array<qint32, ProfileContent::Hours>;
+
+    explicit VersionChart(QWidget* parent = nullptr);
+
+    void setRates(std::optional<Rates> selected, std::optional<Rates> previous);
+    const std::optional<Rates>& selected() const { return m_selected; }
+    const std::optional<Rates>& previous() const { return m_previous; }
+
+    // The top of the rate axis in tenths: the highest rate shown rounded up
+    // to a whole step of the axis, at least 1 IE/h.
+    qint64 axisTop() const;
+    // The area the steps are drawn in.
+    QRectF plotArea() const;
+    // Where rate stands in the plot area (widget coordinates).
+    qreal yFor(qint64 rate) const;
+
+    QSize sizeHint() const override { return {340, 230}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    qint64 axisStep() const;
+    qint64 highestShown() const; // in tenths, at least 1 IE/h
+    void paintAxes(QPainter& painter) const;
+    void paintSteps(QPainter& painter, const Rates& rates, Qt::PenStyle style, const QColor& colour,
+                    qreal width) const;
+    void paintLegend(QPainter& painter) const;
+    void describe();
+
+    std::optional<Rates> m_selected;
+    std::optional<Rates> m_previous;
+};
+
+} // namespace fendrimo
