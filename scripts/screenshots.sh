@@ -9,8 +9,8 @@ build="$root/build-tests"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 cmake --build "$build" -j"$(nproc)" --target fendrimo_screenshot tst_printpdf
 "$build/tests/fendrimo_screenshot" "$root/docs/hauptfenster.png" "$root/docs/vergleich.png" \
-  "$root/docs/druckvorschau.png" "$root/docs/druckdialog.png"
-echo "written: docs/hauptfenster.png, docs/vergleich.png, docs/druckvorschau.png, docs/druckdialog.png"
+  "$root/docs/druckvorschau.png" "$root/docs/druckdialog.png" "$root/docs/verlauf.png"
+echo "written: docs/hauptfenster.png, docs/vergleich.png, docs/druckvorschau.png, docs/druckdialog.png, docs/verlauf.png"
 
 # Report pages printed to PDF through the built-in PDF printer, as pictures:
 # the plain report, one with a comparison profile and the table page.

@@ -10,7 +10,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace fendrimo {
@@ -54,15 +55,25 @@ void HistoryDialog::buildControls(bool keeping, const QString& note)
     LabelProfil->setObjectName(QStringLiteral("LabelProfil"));
     LabelProfil->setWordWrap(true);
 
-    ListeVerlauf = new QTreeWidget(this);
+    ListeVerlauf = new QTableWidget(0, 3, this);
     ListeVerlauf->setObjectName(QStringLiteral("ListeVerlauf"));
     ListeVerlauf->setAccessibleName(QStringLiteral("Gespeicherte Fassungen"));
-    ListeVerlauf->setRootIsDecorated(false);
-    ListeVerlauf->setHeaderLabels({QStringLiteral("Gespeichert am"), QStringLiteral("Tagessumme"),
-                                   QStringLiteral("Änderung gegenüber der Fassung davor")});
-    ListeVerlauf->header()->setStretchLastSection(true);
+    ListeVerlauf->setHorizontalHeaderLabels(
+        {QStringLiteral("Gespeichert am"), QStringLiteral("Tagessumme"),
+         QStringLiteral("Änderung gegenüber der Fassung davor")});
+    ListeVerlauf->verticalHeader()->hide();
+    ListeVerlauf->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListeVerlauf->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListeVerlauf->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListeVerlauf->setShowGrid(false);
+    ListeVerlauf->horizontalHeader()->setStretchLastSection(true);
     ListeVerlauf->setColumnWidth(0, 140);
-    ListeVerlauf->setColumnWidth(1, 80);
+    ListeVerlauf->setColumnWidth(1, 95);
+    // A change in words can be long: it wraps rather than being cut off.
+    ListeVerlauf->setWordWrap(true);
+    ListeVerlauf->setTextElideMode(Qt::ElideNone);
+    connect(ListeVerlauf->horizontalHeader(), &QHeaderView::sectionResized, ListeVerlauf,
+            &QTableWidget::resizeRowsToContents);
     LabelProfil->setBuddy(ListeVerlauf);
     DiagrammVerlauf = new VersionChart(this);
 
@@ -100,7 +111,7 @@ void HistoryDialog::buildControls(bool keeping, const QString& note)
     layout->addLayout(keepRow);
     layout->addLayout(buttons);
 
-    connect(ListeVerlauf, &QTreeWidget::currentItemChanged, this, [this] { showSelection(); });
+    connect(ListeVerlauf, &QTableWidget::currentCellChanged, this, [this] { showSelection(); });
     connect(CheckBoxVerlauf, &QCheckBox::toggled, this, &HistoryDialog::keepingToggled);
     connect(ButtonLoeschen, &QPushButton::clicked, this, &HistoryDialog::deleteRequested);
     connect(ButtonVergleichen, &QPushButton::clicked, this,
@@ -118,28 +129,39 @@ void HistoryDialog::setVersions(QList<StoredVersion> versions)
         m_versions.isEmpty()
             ? QStringLiteral("Noch keine gespeicherte Fassung von %1.").arg(where)
             : QStringLiteral("Gespeicherte Fassungen von %1, die neueste zuerst:").arg(where));
-    ListeVerlauf->clear();
+    ListeVerlauf->setRowCount(0);
+    ListeVerlauf->setRowCount(int(m_versions.size()));
     for (int i = 0; i < m_versions.size(); ++i) {
         const StoredVersion& version = m_versions.at(i);
         const QString change = i + 1 < m_versions.size()
                                    ? describeChanges(m_versions.at(i + 1).content, version.content)
                                    : QStringLiteral("älteste gespeicherte Fassung");
-        auto* item = new QTreeWidgetItem(
-            ListeVerlauf, {versionTimeText(version.savedAt),
-                           ZehntelText(version.content.total()) + QStringLiteral(" IE"), change});
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        item->setToolTip(2, change);
+        const QStringList texts{versionTimeText(version.savedAt),
+                                ZehntelText(version.content.total()) + QStringLiteral(" IE"),
+                                change};
+        for (int column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(texts.at(column));
+            item->setTextAlignment((column == 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+            ListeVerlauf->setItem(i, column, item);
+        }
     }
+    ListeVerlauf->resizeRowsToContents();
     ButtonLoeschen->setEnabled(!m_versions.isEmpty());
     if (!m_versions.isEmpty())
-        ListeVerlauf->setCurrentItem(ListeVerlauf->topLevelItem(0));
+        ListeVerlauf->setCurrentCell(0, 0);
     showSelection();
+}
+
+// The list gets its width only once shown: the changes wrap in it then.
+void HistoryDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, ListeVerlauf, &QTableWidget::resizeRowsToContents);
 }
 
 int HistoryDialog::selectedRow() const
 {
-    QTreeWidgetItem* item = ListeVerlauf->currentItem();
-    return item ? ListeVerlauf->indexOfTopLevelItem(item) : -1;
+    return ListeVerlauf->currentRow();
 }
 
 void HistoryDialog::showSelection()

@@ -9,7 +9,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QTableWidget;
 
 namespace fendrimo {
 
@@ -42,7 +42,7 @@ public:
     std::optional<StoredVersion> chosen() const;
 
     QLabel* LabelProfil = nullptr;
-    QTreeWidget* ListeVerlauf = nullptr;
+    QTableWidget* ListeVerlauf = nullptr;
     VersionChart* DiagrammVerlauf = nullptr;
     QLabel* LabelHinweis = nullptr;
     QCheckBox* CheckBoxVerlauf = nullptr;
@@ -54,6 +54,9 @@ public:
 signals:
     void keepingToggled(bool keeping);
     void deleteRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls(bool keeping, const QString& note);

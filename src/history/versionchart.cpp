@@ -19,7 +19,8 @@ constexpr qreal kBottom = 20;
 constexpr qint64 kMostLines = 5;
 
 const QColor kSelectedColour(0, 70, 160);
-const QColor kPreviousColour(110, 110, 110);
+// As the comparison marks on the main window's sliders.
+const QColor kPreviousColour(150, 0, 120);
 
 qint64 highestOf(const VersionChart::Rates& rates)
 {

@@ -13,7 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace fendrimo;
@@ -47,9 +47,10 @@ void raise(TForm1& w, int from, int to)
 QList<QStringList> rowsOf(const HistoryDialog& dialog)
 {
     QList<QStringList> rows;
-    for (int i = 0; i < dialog.ListeVerlauf->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = dialog.ListeVerlauf->topLevelItem(i);
-        rows << QStringList{item->text(0), item->text(1), item->text(2)};
+    for (int i = 0; i < dialog.ListeVerlauf->rowCount(); ++i) {
+        rows << QStringList{dialog.ListeVerlauf->item(i, 0)->text(),
+                            dialog.ListeVerlauf->item(i, 1)->text(),
+                            dialog.ListeVerlauf->item(i, 2)->text()};
     }
     return rows;
 }
@@ -150,7 +151,7 @@ void TestHistoryWindow::choosingAVersion()
     const int steps = w.history().count();
 
     const auto run = openHistory(w, [&](HistoryDialog* dialog) {
-        dialog->ListeVerlauf->setCurrentItem(dialog->ListeVerlauf->topLevelItem(1));
+        dialog->ListeVerlauf->selectRow(1);
         (restore ? dialog->ButtonWiederherstellen : dialog->ButtonVergleichen)->click();
     });
     QVERIFY(run->found && !run->leftOpen);
@@ -282,8 +283,7 @@ void TestHistoryWindow::twoHundredOneSaves()
         save(f, path);
     }
     int rows = 0;
-    openHistory(w,
-                [&](HistoryDialog* dialog) { rows = dialog->ListeVerlauf->topLevelItemCount(); });
+    openHistory(w, [&](HistoryDialog* dialog) { rows = dialog->ListeVerlauf->rowCount(); });
     QCOMPARE(rows, VersionStore::MaxVersions);
 }
 
@@ -301,9 +301,9 @@ void TestHistoryWindow::deleteAfterTheQuestion()
     f.fake.answer(MessageResult::Ja);
     openHistory(w, [&](HistoryDialog* dialog) {
         dialog->ButtonLoeschen->click();
-        shown << dialog->ListeVerlauf->topLevelItemCount();
+        shown << dialog->ListeVerlauf->rowCount();
         dialog->ButtonLoeschen->click();
-        shown << dialog->ListeVerlauf->topLevelItemCount();
+        shown << dialog->ListeVerlauf->rowCount();
         shown << int(dialog->ButtonLoeschen->isEnabled());
     });
     QCOMPARE(shown, (QList<int>{2, 0, 0}));
