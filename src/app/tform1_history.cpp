@@ -41,11 +41,12 @@ void TForm1::keepVersion(const QString& path)
     const VersionStore store;
     QString failure;
     try {
-        if (!Settings().verlauf())
-            return;
-        const KeepOutcome outcome = store.keep(path, m_record.toBytes());
-        if (outcome.kind == KeepOutcome::Kind::Failed)
-            failure = outcome.error;
+        // Off, nothing is kept and nothing is missing.
+        if (Settings().verlauf()) {
+            const KeepOutcome outcome = store.keep(path, m_record.toBytes());
+            if (outcome.kind == KeepOutcome::Kind::Failed)
+                failure = outcome.error;
+        }
     } catch (const Failure& error) {
         failure = error.message();
     } catch (const std::exception& error) {
@@ -106,8 +107,9 @@ void TForm1::deleteHistory(HistoryDialog& dialog, const QString& path)
         throw Failure(QStringLiteral("Der Verlauf ließ sich nicht ganz löschen: ") + error);
 }
 
-// The version's content in the editor as one step, unsaved until the next
-// "Speichern"; a rate above the maximum raises it as a load does.
+// The version's content in the editor as one step; the file changes only at
+// the next "Speichern", so the profile counts as saved only where it equals
+// the file, as after an undo. A rate above the maximum raises it as a load does.
 void TForm1::restoreVersion(const StoredVersion& version)
 {
     if (version.content == m_profile.content())
@@ -116,9 +118,9 @@ void TForm1::restoreVersion(const StoredVersion& version)
         *std::max_element(version.content.rates.begin(), version.content.rates.end());
     if (highest > Maximum())
         raiseMaximumFor(highest);
-    setDatenGespeichert(false);
     m_history.breakMerging();
     m_history.record(versionName(version) + QStringLiteral(" wiederhergestellt"), version.content);
+    setDatenGespeichert(m_history.matchesSaved());
 }
 
 } // namespace fendrimo

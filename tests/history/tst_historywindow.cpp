@@ -5,6 +5,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
 
+#include "files/profilerecord.h"
 #include "history/historydialog.h"
 #include "history/versionchart.h"
 #include "history/versionstore.h"
@@ -131,15 +132,18 @@ void TestHistoryWindow::savesKeepVersions()
 void TestHistoryWindow::choosingAVersion_data()
 {
     QTest::addColumn<bool>("restore");
-    QTest::addRow("Wiederherstellen") << true;
-    QTest::addRow("Vergleichen") << false;
+    QTest::addColumn<bool>("older"); // the older of the two, else the one saved last
+    QTest::addRow("Wiederherstellen, ältere") << true << true;
+    QTest::addRow("Wiederherstellen, gespeicherte nach Änderung") << true << false;
+    QTest::addRow("Vergleichen") << false << true;
 }
 
-// The older version of two, chosen in the list: restored as one undoable
-// step that leaves the profile unsaved, or shown as the comparison.
+// A version chosen in the list: restored as one undoable step, unsaved
+// unless it is what the file holds; or shown as the comparison.
 void TestHistoryWindow::choosingAVersion()
 {
     QFETCH(bool, restore);
+    QFETCH(bool, older);
     MainWindowFixture f(30);
     TForm1& w = f.w();
     f.loadRates(kProfile, QStringLiteral("profil.bar"));
@@ -147,17 +151,20 @@ void TestHistoryWindow::choosingAVersion()
     save(f, path);
     raise(w, 0, 2);
     save(f, path);
-    const ProfileContent newer = w.profile().content();
+    const ProfileContent saved = w.profile().content();
+    if (!older)
+        raise(w, 5, 6);
+    const ProfileContent before = w.profile().content();
     const int steps = w.history().count();
 
     const auto run = openHistory(w, [&](HistoryDialog* dialog) {
-        dialog->ListeVerlauf->selectRow(1);
+        dialog->ListeVerlauf->selectRow(older ? 1 : 0);
         (restore ? dialog->ButtonWiederherstellen : dialog->ButtonVergleichen)->click();
     });
     QVERIFY(run->found && !run->leftOpen);
     QCOMPARE(run->result, int(QDialog::Accepted));
     if (!restore) {
-        QCOMPARE(w.profile().content(), newer);
+        QCOMPARE(w.profile().content(), before);
         QCOMPARE(w.history().count(), steps);
         QVERIFY(w.reference());
         QCOMPARE(w.reference()->source, ProfileReference::Source::StoredVersion);
@@ -166,18 +173,22 @@ void TestHistoryWindow::choosingAVersion()
         QVERIFY(w.LabelVergleich->text().contains(QStringLiteral("(+0,2 IE)")));
         return;
     }
-    QCOMPARE(w.rate(1), 8);
-    QCOMPARE(w.rate(2), 8);
-    QVERIFY(!w.DatenGespeichert());
+    QCOMPARE(w.rate(1), older ? 8 : 9);
+    QCOMPARE(w.rate(6), 8);
+    QCOMPARE(w.DatenGespeichert(), !older);
     QCOMPARE(w.history().count(), steps + 1);
     QVERIFY(w.history().undoText().endsWith(QStringLiteral(" wiederhergestellt")));
     // Nothing on disk changed: only the next "Speichern" writes.
     Profilsatz onDisk;
     QVERIFY(readProfileFile(path, onDisk).ok());
-    QCOMPARE(onDisk.rate(0), 9);
+    QCOMPARE(onDisk.toBytes(), [&] {
+        Profilsatz record = onDisk;
+        storeInRecord(saved, record);
+        return record.toBytes();
+    }());
     w.Rueckgaengig1->trigger();
-    QCOMPARE(w.profile().content(), newer);
-    QVERIFY(w.DatenGespeichert());
+    QCOMPARE(w.profile().content(), before);
+    QCOMPARE(w.DatenGespeichert(), older);
 }
 
 // A kept version above today's maximum raises it as a load does.
