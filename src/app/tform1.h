@@ -193,6 +193,9 @@ private:
     void keepVersion(const QString& path);
     void deleteHistory(HistoryDialog& dialog, const QString& path);
     void restoreVersion(const StoredVersion& version);
+    // The open dialog for profile files, starting at the path last chosen in
+    // it (remembered, updated with the choice); none when cancelled.
+    std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
     // The record in the profile file at path, checked as "Laden" checks it;
     // none after the load error was shown.
     std::optional<Profilsatz> readCheckedProfile(const QString& path);

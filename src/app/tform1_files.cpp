@@ -83,14 +83,20 @@ void TForm1::Basalrateladen1Click()
 {
     if (!mayDiscardForLoading())
         return;
-    FileDialogRequest request =
-        profileDialog(QStringLiteral("Basalrate laden"), m_openDialogFileName);
+    const std::optional<QString> chosen =
+        chooseProfileToOpen(QStringLiteral("Basalrate laden"), m_openDialogFileName);
+    if (chosen)
+        loadFile(*chosen);
+}
+
+std::optional<QString> TForm1::chooseProfileToOpen(const QString& title, QString& remembered)
+{
+    FileDialogRequest request = profileDialog(title, remembered);
     request.fileMustExist = true;
     const std::optional<QString> chosen = platform().openFileName(this, request);
-    if (!chosen)
-        return;
-    m_openDialogFileName = *chosen;
-    loadFile(*chosen);
+    if (chosen)
+        remembered = *chosen;
+    return chosen;
 }
 
 std::optional<Profilsatz> TForm1::readCheckedProfile(const QString& path)
@@ -128,13 +134,10 @@ void TForm1::loadFile(const QString& path)
 // the recent list or the folder setting changes.
 void TForm1::VergleichenClick()
 {
-    FileDialogRequest request =
-        profileDialog(QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
-    request.fileMustExist = true;
-    const std::optional<QString> chosen = platform().openFileName(this, request);
+    const std::optional<QString> chosen = chooseProfileToOpen(
+        QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
     if (!chosen)
         return;
-    m_compareDialogFileName = *chosen;
     const std::optional<Profilsatz> loaded = readCheckedProfile(*chosen);
     if (!loaded)
         return;

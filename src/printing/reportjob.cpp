@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "printing/cupsjob.h"
 #include "printing/reportpainter.h"
+#include "printing/reportpdf.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -37,39 +38,13 @@ bool printerInError(const QPagedPaintDevice& device)
     return printer && printer->printerState() == QPrinter::Error;
 }
 
-bool deviceFailed(const QPagedPaintDevice& device, const QPainter& painter)
-{
-    return printerInError(device) || !painter.isActive();
-}
-
-// Draws the pages on a device whose job painter has begun, a new page between
-// them; false when the device failed on the way.
-bool drawPages(QPainter& painter, QPagedPaintDevice& device, const Pages& pages)
-{
-    try {
-        ReportPainter page(painter);
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            if (i > 0 && !device.newPage())
-                return false;
-            for (const ReportStep& step : pages.at(i)) {
-                page.draw(step);
-                if (deviceFailed(device, painter))
-                    return false;
-            }
-        }
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
-}
-
 // One whole job on device: begin, draw the pages, end.
 void runJob(QPagedPaintDevice& device, const Pages& pages, const QString& cannotBegin)
 {
     QPainter painter;
     if (!painter.begin(&device))
         throw Failure(cannotBegin);
-    if (!drawPages(painter, device, pages)) {
+    if (!paintPages(painter, device, pages, [&device] { return printerInError(device); })) {
         if (auto* printer = dynamic_cast<QPrinter*>(&device))
             printer->abort();
         if (painter.isActive())

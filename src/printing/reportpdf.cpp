@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <exception>
+
 namespace fendrimo {
 
 namespace {
@@ -16,19 +18,29 @@ constexpr int kPdfResolution = 1200;
 
 } // namespace
 
-bool paintPages(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input)
+bool paintPages(QPainter& painter, QPagedPaintDevice& device, const QList<QList<ReportStep>>& pages,
+                const std::function<bool()>& deviceFailed)
 {
-    const QList<QList<ReportStep>> pages = describePages(input, reportPageDepth(device));
-    ReportPainter page(painter);
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        for (const ReportStep& step : pages.at(i))
-            page.draw(step);
-        if (!painter.isActive())
-            return false;
+    try {
+        ReportPainter page(painter);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0 && !device.newPage())
+                return false;
+            for (const ReportStep& step : pages.at(i)) {
+                page.draw(step);
+                if (!painter.isActive() || (deviceFailed && deviceFailed()))
+                    return false;
+            }
+        }
+    } catch (const std::exception&) {
+        return false;
     }
     return true;
+}
+
+bool paintPages(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input)
+{
+    return paintPages(painter, device, describePages(input, reportPageDepth(device)));
 }
 
 QByteArray reportPdf(const ReportInput& input, const QPageLayout& layout)

@@ -5,15 +5,21 @@
 #include <QByteArray>
 #include <QPageLayout>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QPainter;
 
 namespace fendrimo {
 
-// Draws the pages of input on a paged device already begun by painter, a new
-// page between them. The pages are described for the device's own page depth,
+// Draws pages on a paged device already begun by painter, a new page between
+// them; false when the device failed on the way: the painter ended, a drawing
+// step threw, or deviceFailed (asked after every step, when given) says so.
+bool paintPages(QPainter& painter, QPagedPaintDevice& device, const QList<QList<ReportStep>>& pages,
+                const std::function<bool()>& deviceFailed = {});
+
+// The same for the pages of input, described for the device's own page depth,
 // so a printer, a PDF writer and the preview's printer get the same pages.
-// False when the device failed on the way.
 bool paintPages(QPainter& painter, QPagedPaintDevice& device, const ReportInput& input);
 
 // The pages of input as a PDF document with the given page layout; empty when

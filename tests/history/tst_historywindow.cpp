@@ -26,6 +26,13 @@ namespace {
 const QList<qint32> kProfile = {8,  8,  8,  8,  8,  8,  12, 12, 12, 12, 10, 10,
                                 10, 10, 10, 10, 10, 10, 9,  9,  9,  9,  9,  9};
 
+// Opens kProfile from profil.bar in the test's folder; its path.
+QString loadProfile(MainWindowFixture& f)
+{
+    f.loadRates(kProfile, QStringLiteral("profil.bar"));
+    return f.home.path() + QStringLiteral("/profil.bar");
+}
+
 // "Speichern" to path; the save must be reported as it always is.
 void save(MainWindowFixture& f, const QString& path)
 {
@@ -97,9 +104,8 @@ void TestHistoryWindow::savesKeepVersions()
     MainWindowFixture f(30);
     TForm1& w = f.w();
     QVERIFY(!w.Verlauf1->isEnabled());
-    f.loadRates(kProfile, QStringLiteral("profil.bar"));
+    const QString path = loadProfile(f);
     QVERIFY(w.Verlauf1->isEnabled());
-    const QString path = f.home.path() + QStringLiteral("/profil.bar");
     save(f, path);
     raise(w, 6, 9);
     raise(w, 22, 24);
@@ -146,8 +152,7 @@ void TestHistoryWindow::choosingAVersion()
     QFETCH(bool, older);
     MainWindowFixture f(30);
     TForm1& w = f.w();
-    f.loadRates(kProfile, QStringLiteral("profil.bar"));
-    const QString path = f.home.path() + QStringLiteral("/profil.bar");
+    const QString path = loadProfile(f);
     save(f, path);
     raise(w, 0, 2);
     save(f, path);
@@ -196,8 +201,7 @@ void TestHistoryWindow::restoreRaisesTheMaximum()
 {
     MainWindowFixture f(30);
     TForm1& w = f.w();
-    f.loadRates(kProfile, QStringLiteral("profil.bar"));
-    const QString path = f.home.path() + QStringLiteral("/profil.bar");
+    const QString path = loadProfile(f);
     QList<qint32> high = kProfile;
     high[4] = 45;
     Profilsatz record;
@@ -222,8 +226,7 @@ void TestHistoryWindow::keepingSwitch()
 {
     MainWindowFixture f(30);
     TForm1& w = f.w();
-    f.loadRates(kProfile, QStringLiteral("profil.bar"));
-    const QString path = f.home.path() + QStringLiteral("/profil.bar");
+    const QString path = loadProfile(f);
     const QByteArray before = f.home.read();
     bool shownOn = false;
     openHistory(w, [&](HistoryDialog* dialog) {
@@ -302,8 +305,7 @@ void TestHistoryWindow::deleteAfterTheQuestion()
 {
     MainWindowFixture f(30);
     TForm1& w = f.w();
-    f.loadRates(kProfile, QStringLiteral("profil.bar"));
-    const QString path = f.home.path() + QStringLiteral("/profil.bar");
+    const QString path = loadProfile(f);
     save(f, path);
     raise(w, 0, 1);
     save(f, path);
