@@ -21,6 +21,12 @@ public:
     const std::optional<Rates>& selected() const { return m_selected; }
     const std::optional<Rates>& previous() const { return m_previous; }
 
+    QSize sizeHint() const override { return {340, 230}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     // The top of the rate axis in tenths: the highest rate shown rounded up
     // to a whole step of the axis, at least 1 IE/h.
     qint64 axisTop() const;
@@ -28,13 +34,6 @@ public:
     QRectF plotArea() const;
     // Where rate stands in the plot area (widget coordinates).
     qreal yFor(qint64 rate) const;
-
-    QSize sizeHint() const override { return {340, 230}; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     qint64 axisStep() const;
     qint64 highestShown() const; // in tenths, at least 1 IE/h
     void paintAxes(QPainter& painter) const;

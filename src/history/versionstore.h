@@ -41,7 +41,6 @@ public:
 
     // The "verlauf" folder in the per-user data folder.
     static QString defaultRoot();
-    const QString& root() const { return m_root; }
     // The folder of the profile file at profilePath.
     QString folderFor(const QString& profilePath) const;
 
