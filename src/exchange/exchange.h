@@ -60,6 +60,8 @@ struct NightscoutProfiles
 };
 
 NightscoutProfiles nightscoutProfiles(const QByteArray& data);
+// The preselected profile, or the one of that name ("" is a name like any other).
+ImportOutcome readNightscout(const QByteArray& data, const RegionalFormats& formats);
 ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
                              const RegionalFormats& formats);
 ImportOutcome readOpenAps(const QByteArray& data);

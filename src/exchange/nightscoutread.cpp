@@ -80,7 +80,10 @@ int newestDocument(const QJsonArray& documents)
 struct Source
 {
     QJsonObject document;
-    QJsonObject store;
+    // The store's profiles as its iterator gives them: Qt drops a leading
+    // U+FEFF from a key it hands out but not from one it looks up, so a
+    // profile is found by the name it was listed under, never by value(name).
+    QList<std::pair<QString, QJsonValue>> store;
     bool legacy = false; // no "store": the document is its own profile
     NightscoutProfiles profiles;
 };
@@ -107,11 +110,18 @@ Source readSource(const QByteArray& data)
         source.profiles.names = QStringList{QStringLiteral("Default")};
         return source;
     }
-    source.store = store.toObject();
+    const QJsonObject members = store.toObject();
+    QStringList listed;
+    for (auto it = members.begin(); it != members.end(); ++it) {
+        if (!listed.contains(it.key())) {
+            listed.append(it.key());
+            source.store.append({it.key(), it.value()});
+        }
+    }
     QStringList& names = source.profiles.names;
     const QStringList inFile = memberKeysInFileOrder(data, index, QStringLiteral("store"));
-    for (const QString& name : inFile + source.store.keys()) {
-        if (source.store.contains(name) && !names.contains(name))
+    for (const QString& name : inFile + listed) {
+        if (listed.contains(name) && !names.contains(name))
             names.append(name);
     }
     const QString preferred = source.document.value(QLatin1String("defaultProfile")).toString();
@@ -260,26 +270,16 @@ QString datumOf(const QJsonObject& profile, const QJsonObject& document,
     return start.isValid() ? formats.shortDate(start.toLocalTime().date()) : QString();
 }
 
-} // namespace
-
-NightscoutProfiles nightscoutProfiles(const QByteArray& data)
+// The named profile of the chosen document.
+ImportOutcome readProfile(const Source& source, const QString& name, const RegionalFormats& formats)
 {
-    return readSource(data).profiles;
-}
-
-// An empty profileName takes the preselected profile.
-ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
-                             const RegionalFormats& formats)
-{
-    const Source source = readSource(data);
-    if (!source.profiles.error.isEmpty())
-        return refused(source.profiles.error);
-    const QString name =
-        profileName.isEmpty() ? source.profiles.names.at(source.profiles.preselected) : profileName;
     if (!source.profiles.names.contains(name))
         return refused(QStringLiteral("Die Datei enthält kein Profil \"%1\".").arg(name));
-    const QJsonValue profileValue =
-        source.legacy ? QJsonValue(source.document) : source.store.value(name);
+    QJsonValue profileValue = source.legacy ? QJsonValue(source.document) : QJsonValue();
+    for (const auto& [key, value] : source.store) {
+        if (key == name)
+            profileValue = value;
+    }
     if (!profileValue.isObject())
         return refused(QStringLiteral("Das Profil \"%1\" ist kein JSON-Objekt.").arg(name));
     const QJsonObject profile = profileValue.toObject();
@@ -292,6 +292,31 @@ ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
     imported.datum = datumOf(profile, source.document, formats);
     imported.profileName = name;
     return {imported, QString()};
+}
+
+} // namespace
+
+NightscoutProfiles nightscoutProfiles(const QByteArray& data)
+{
+    return readSource(data).profiles;
+}
+
+ImportOutcome readNightscout(const QByteArray& data, const RegionalFormats& formats)
+{
+    const Source source = readSource(data);
+    if (!source.profiles.error.isEmpty())
+        return refused(source.profiles.error);
+    return readProfile(source, source.profiles.names.at(source.profiles.preselected), formats);
+}
+
+// An empty name is a name too: JSON allows a profile called "".
+ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
+                             const RegionalFormats& formats)
+{
+    const Source source = readSource(data);
+    if (!source.profiles.error.isEmpty())
+        return refused(source.profiles.error);
+    return readProfile(source, profileName, formats);
 }
 
 } // namespace fendrimo

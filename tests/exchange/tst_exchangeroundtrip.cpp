@@ -63,7 +63,7 @@ void TestExchangeRoundTrip::roundTrip()
     const ExportContext context{QDateTime(QDate(2026, 12, 8), QTime(12, 0)), "UTC", formats};
     const ImportOutcome outcomes[] = {
         readCsv(writeCsv(content.rates)), readOpenAps(writeOpenAps(content.rates)),
-        readNightscout(writeNightscout(content, context), QString(), formats)};
+        readNightscout(writeNightscout(content, context), formats)};
     for (const ImportOutcome& outcome : outcomes) {
         QVERIFY2(outcome.profile, qPrintable(outcome.error));
         QCOMPARE(outcome.profile->rates, content.rates);

@@ -51,6 +51,7 @@ private slots:
     void refused();
     void choice_data();
     void choice();
+    void nameLedByByteOrderMark();
     void bolus_data();
     void bolus();
     void datum_data();
@@ -110,7 +111,7 @@ void TestNightscout::schedule()
     QFETCH(int, hour);
     QFETCH(qint32, rate);
     QFETCH(QList<int>, adjusted);
-    const ImportOutcome outcome = readNightscout(document(basal), QString(), german());
+    const ImportOutcome outcome = readNightscout(document(basal), german());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QCOMPARE(outcome.profile->rates.at(size_t(hour)), rate);
     QCOMPARE(outcome.profile->adjustedHours, adjusted);
@@ -172,7 +173,8 @@ void TestNightscout::refused()
     QFETCH(QByteArray, file);
     QFETCH(QString, profile);
     QFETCH(QString, message);
-    const ImportOutcome outcome = readNightscout(file, profile, german());
+    const ImportOutcome outcome =
+        profile.isNull() ? readNightscout(file, german()) : readNightscout(file, profile, german());
     QVERIFY(!outcome.profile);
     QVERIFY2(outcome.error.contains(message), qPrintable(outcome.error));
 }
@@ -219,6 +221,9 @@ void TestNightscout::choice_data()
         << "[1," + dated(R"("mills":"1700000000000")", 1) + "," +
                dated(R"("mills":1800000000000)", 2) + "]"
         << QStringList{"P"} << 0 << 20;
+    QTest::newRow("a profile named \"\" that isn't preselected")
+        << R"({"defaultProfile":"A","store":{"":)" + profile(1) + R"(,"A":)" + profile(2) + "}}"
+        << QStringList{"", "A"} << 1 << 20;
 }
 
 void TestNightscout::choice()
@@ -231,10 +236,31 @@ void TestNightscout::choice()
     QCOMPARE(profiles.error, QString());
     QCOMPARE(profiles.names, names);
     QCOMPARE(profiles.preselected, preselected);
-    const ImportOutcome outcome = readNightscout(file, QString(), german());
+    const ImportOutcome outcome = readNightscout(file, german());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QCOMPARE(outcome.profile->rates[0], rate);
     QCOMPARE(outcome.profile->profileName, names.at(preselected));
+    for (const QString& name : names) {
+        const ImportOutcome chosen = readNightscout(file, name, german());
+        QVERIFY2(chosen.profile, qPrintable(chosen.error));
+        QCOMPARE(chosen.profile->profileName, name);
+    }
+}
+
+// Qt hands out a key without its leading U+FEFF but looks keys up with it:
+// such a profile is still listed, and reads under the name it is listed by.
+void TestNightscout::nameLedByByteOrderMark()
+{
+    const QByteArray file = "{\"store\":{\"\xEF\xBB\xBFNacht\":"
+                            "{\"basal\":[{\"time\":\"00:00\",\"value\":0.7}]}}}";
+    const NightscoutProfiles profiles = nightscoutProfiles(file);
+    QCOMPARE(profiles.error, QString());
+    QCOMPARE(profiles.names.size(), 1);
+    for (const ImportOutcome& outcome :
+         {readNightscout(file, german()), readNightscout(file, profiles.names[0], german())}) {
+        QVERIFY2(outcome.profile, qPrintable(outcome.error));
+        QCOMPARE(outcome.profile->rates[0], 7);
+    }
 }
 
 void TestNightscout::bolus_data()
@@ -280,7 +306,7 @@ void TestNightscout::bolus()
     QFETCH(QStringList, bolus);
     QFETCH(QStringList, notices);
     const QByteArray file = document(R"([{"time":"00:00","value":1}])", ",\"carbratio\":" + ratios);
-    const ImportOutcome outcome = readNightscout(file, QString(), german());
+    const ImportOutcome outcome = readNightscout(file, german());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QVERIFY(outcome.profile->hasBolus);
     const auto& read = outcome.profile->bolus;
@@ -310,7 +336,7 @@ void TestNightscout::datum()
     QFETCH(QString, datum);
     const QByteArray file =
         '{' + members + R"("store":{"A":{"basal":[{"time":"00:00","value":1}])" + inProfile + "}}}";
-    const ImportOutcome outcome = readNightscout(file, QString(), german());
+    const ImportOutcome outcome = readNightscout(file, german());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QCOMPARE(outcome.profile->datum, datum);
 }
@@ -331,7 +357,7 @@ void TestNightscout::webEditorDocument()
         "target_high":[{"time":"00:00","value":"140","timeAsSeconds":"0"}]}},
         "startDate":"2026-11-30T23:00:00.000Z","mills":"1796079600000","units":"mg/dl",
         "created_at":"2026-11-30T23:00:01.000Z"}])";
-    const ImportOutcome outcome = readNightscout(file, QString(), german());
+    const ImportOutcome outcome = readNightscout(file, german());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     const ImportedProfile& p = *outcome.profile;
     QCOMPARE(p.rates[4], 8);
@@ -430,7 +456,7 @@ void TestNightscout::written()
         QCOMPARE(profile["carbratio"][1]["time"].toString(), QStringLiteral("11:00"));
         QCOMPARE(profile["carbratio"][2]["value"].toDouble(), 6.0);
     }
-    const ImportOutcome back = readNightscout(file, QString(), german());
+    const ImportOutcome back = readNightscout(file, german());
     QVERIFY2(back.profile, qPrintable(back.error));
     QCOMPARE(back.profile->hasBolus, ratios != 0);
 }

@@ -32,10 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                (profiles.preselected >= 0 && profiles.preselected < profiles.names.size()));
     QStringList unique = profiles.names;
     FUZZ_CHECK(unique.removeDuplicates() == 0);
-    for (qsizetype i = 1; i < profiles.names.size() && i < 4; ++i)
-        checkOutcome(readNightscout(input, profiles.names[i], formats));
+    for (qsizetype i = 1; i < profiles.names.size() && i < 4; ++i) {
+        const ImportOutcome named = readNightscout(input, profiles.names[i], formats);
+        checkOutcome(named);
+        FUZZ_CHECK(!named.profile || named.profile->profileName == profiles.names[i]);
+    }
 
-    const ImportOutcome outcome = readNightscout(input, QString(), formats);
+    const ImportOutcome outcome = readNightscout(input, formats);
     checkOutcome(outcome);
     if (!profiles.error.isEmpty())
         FUZZ_CHECK(outcome.error == profiles.error);
@@ -52,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ProfileContent content = importedContent(ProfileContent(), read);
     const ExportContext context{QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC),
                                 QStringLiteral("UTC"), formats};
-    const ImportOutcome again =
-        readNightscout(writeNightscout(content, context), QString(), formats);
+    const ImportOutcome again = readNightscout(writeNightscout(content, context), formats);
     checkWrittenBack(read.rates, again);
     FUZZ_CHECK(again.profile->hasBolus == allFactors);
     if (allFactors) {
