@@ -9,6 +9,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSet>
 
 #include <cmath>
 #include <limits>
@@ -110,20 +111,28 @@ Source readSource(const QByteArray& data)
         source.profiles.names = QStringList{QStringLiteral("Default")};
         return source;
     }
+    // Sets, not lists: a file may hold a hundred thousand profiles, and the
+    // window waits for this.
     const QJsonObject members = store.toObject();
-    QStringList listed;
+    QSet<QString> listed;
     for (auto it = members.begin(); it != members.end(); ++it) {
         if (!listed.contains(it.key())) {
-            listed.append(it.key());
+            listed.insert(it.key());
             source.store.append({it.key(), it.value()});
         }
     }
     QStringList& names = source.profiles.names;
-    const QStringList inFile = memberKeysInFileOrder(data, index, QStringLiteral("store"));
-    for (const QString& name : inFile + listed) {
-        if (listed.contains(name) && !names.contains(name))
+    QSet<QString> named;
+    const auto addName = [&](const QString& name) {
+        if (listed.contains(name) && !named.contains(name)) {
+            named.insert(name);
             names.append(name);
-    }
+        }
+    };
+    for (const QString& name : memberKeysInFileOrder(data, index, QStringLiteral("store")))
+        addName(name);
+    for (const auto& [name, value] : source.store)
+        addName(name);
     const QString preferred = source.document.value(QLatin1String("defaultProfile")).toString();
     source.profiles.preselected = std::max(0, int(names.indexOf(preferred)));
     return source;

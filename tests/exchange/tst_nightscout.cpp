@@ -52,6 +52,8 @@ private slots:
     void choice_data();
     void choice();
     void nameLedByByteOrderMark();
+    void manyProfiles_data();
+    void manyProfiles();
     void bolus_data();
     void bolus();
     void datum_data();
@@ -261,6 +263,41 @@ void TestNightscout::nameLedByByteOrderMark()
         QVERIFY2(outcome.profile, qPrintable(outcome.error));
         QCOMPARE(outcome.profile->rates[0], 7);
     }
+}
+
+void TestNightscout::manyProfiles_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("100,000 profiles, distinct") << 100000;
+    QTest::newRow("50,000 profiles, each twice") << -50000;
+}
+
+// The choice list of a file with very many profiles comes in linear time: the
+// window waits for it. A negative count writes each name twice (JSON keeps one).
+void TestNightscout::manyProfiles()
+{
+    QFETCH(int, count);
+    const int names = std::abs(count);
+    QByteArray file = R"({"defaultProfile":"P)" + QByteArray::number(names - 1) + R"(","store":{)";
+    for (int i = 0; i < names * (count < 0 ? 2 : 1); ++i) {
+        file += (i == 0 ? "\"P" : ",\"P") + QByteArray::number(i % names) +
+                R"(":{"basal":[{"time":"00:00","value":)" + QByteArray::number(i % 9 + 1) + "}]}";
+    }
+    file += "}}";
+    QElapsedTimer timer;
+    timer.start();
+    const NightscoutProfiles profiles = nightscoutProfiles(file);
+    const qint64 listed = timer.elapsed();
+    QCOMPARE(profiles.names.size(), names);
+    QCOMPARE(profiles.names.constLast(), QStringLiteral("P%1").arg(names - 1));
+    QCOMPARE(profiles.preselected, names - 1);
+    const ImportOutcome chosen =
+        readNightscout(file, QStringLiteral("P%1").arg(names / 2), german());
+    QVERIFY2(chosen.profile, qPrintable(chosen.error));
+    // Even under the sanitizers; the quadratic reading took 109 s here.
+    QVERIFY2(listed < 10000, qPrintable(QStringLiteral("%1 ms").arg(listed)));
+    qInfo("fault | Nightscout file with %s | profiles listed in %lld ms (%.1f MB) | —",
+          QTest::currentDataTag(), listed, double(file.size()) / 1e6);
 }
 
 void TestNightscout::bolus_data()
