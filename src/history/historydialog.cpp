@@ -16,11 +16,6 @@
 
 namespace fendrimo {
 
-QString versionTimeText(const QDateTime& savedAt)
-{
-    return savedAt.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-}
-
 QString versionName(const StoredVersion& version)
 {
     const QDateTime local = version.savedAt.toLocalTime();
@@ -131,12 +126,13 @@ void HistoryDialog::setVersions(QList<StoredVersion> versions)
             : QStringLiteral("Gespeicherte Fassungen von %1, die neueste zuerst:").arg(where));
     ListeVerlauf->setRowCount(0);
     ListeVerlauf->setRowCount(int(m_versions.size()));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     for (int i = 0; i < m_versions.size(); ++i) {
         const StoredVersion& version = m_versions.at(i);
         const QString change = i + 1 < m_versions.size()
                                    ? describeChanges(m_versions.at(i + 1).content, version.content)
                                    : QStringLiteral("älteste gespeicherte Fassung");
-        const QStringList texts{versionTimeText(version.savedAt),
+        const QStringList texts{versionTimeText(version, now),
                                 ZehntelText(version.content.total()) + QStringLiteral(" IE"),
                                 change};
         for (int column = 0; column < texts.size(); ++column) {

@@ -15,8 +15,6 @@ namespace fendrimo {
 
 class VersionChart;
 
-// "09.12.2026 05:10:03", in local time.
-QString versionTimeText(const QDateTime& savedAt);
 // How a comparison names a version: "Fassung vom 09.12.2026, 05:10 Uhr".
 QString versionName(const StoredVersion& version);
 

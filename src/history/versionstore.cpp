@@ -10,9 +10,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <optional>
 
 namespace fendrimo {
@@ -21,31 +24,23 @@ namespace {
 
 const QString kIndexName = QStringLiteral("verlauf.json");
 constexpr int kLargestCounter = 99;
+// 200 entries take some 50 KB; anything far larger is no index of ours.
+constexpr qint64 kLargestIndex = 4 * 1024 * 1024;
 
-// "20261209T041002.123Z-00.bar": sorting by name sorts by time of saving.
-const QRegularExpression& versionName()
+// "20261209T041002.123Z-00.bar": the real UTC time of saving, and a counter
+// that only keeps two names apart. The order of saving is the index's.
+std::optional<QDateTime> timeOfName(const QString& name)
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{8})T(\\d{6}\\.\\d{3})Z-(\\d{2})\\.bar$"));
-    return pattern;
-}
-
-struct VersionName
-{
-    QDateTime savedAt;
-    int counter = 0;
-};
-
-std::optional<VersionName> parseName(const QString& name)
-{
-    const QRegularExpressionMatch match = versionName().match(name);
+        QStringLiteral("^(\\d{8})T(\\d{6}\\.\\d{3})Z-\\d{2}\\.bar$"));
+    const QRegularExpressionMatch match = pattern.match(name);
     if (!match.hasMatch())
         return std::nullopt;
     const QDate date = QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd"));
     const QTime time = QTime::fromString(match.captured(2), QStringLiteral("HHmmss.zzz"));
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    return VersionName{QDateTime(date, time, Qt::UTC), match.captured(3).toInt()};
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QString nameFor(const QDateTime& savedAt, int counter)
@@ -56,63 +51,147 @@ QString nameFor(const QDateTime& savedAt, int counter)
            QStringLiteral("-%1.bar").arg(counter, 2, 10, QLatin1Char('0'));
 }
 
-// The version files in folder, oldest first.
-QStringList versionFiles(const QString& folder)
+// One version as the index lists it, and what its file holds while it is
+// still that version.
+struct Entry
 {
-    QStringList names;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& entry : entries) {
-        if (parseName(entry))
-            names << entry;
-    }
-    return names;
+    QString file;
+    QDateTime savedAt;
+    QByteArray sha256; // hex; empty for an entry of the previous release not yet adopted
+    double total = 0;  // IE per day
+    std::optional<ProfileContent> content;
+};
+
+QByteArray sha256Of(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-// The name after the newest version's: by the clock, but never before the
-// newest, so that the newest by name is the one saved last even when the
-// clock was set back.
-QString nextName(const QString& folder, const QString& newest, const QDateTime& now)
+std::optional<ProfileContent> profileIn(const QByteArray& bytes)
 {
-    QDateTime at = now.toUTC();
-    int counter = 0;
-    if (const std::optional<VersionName> last = parseName(newest); last && at <= last->savedAt) {
-        at = last->savedAt;
-        counter = last->counter + 1;
-    }
-    // Another run of the program may be saving the same profile just now.
-    while (counter > kLargestCounter || QFileInfo::exists(folder + nameFor(at, counter))) {
-        if (++counter > kLargestCounter) {
-            at = at.addMSecs(1);
-            counter = 0;
-        }
-    }
-    return nameFor(at, counter);
-}
-
-std::optional<ProfileContent> readVersion(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.size() != Profilsatz::Size)
-        return std::nullopt;
     Profilsatz record;
-    if (!readProfileFile(path, record).ok() || !isOpenable(record))
+    if (bytes.size() != Profilsatz::Size || !record.assignBytes(bytes) || !isOpenable(record))
         return std::nullopt;
     return contentOfRecord(record);
 }
 
-QByteArray indexFor(const QString& profilePath, const QList<StoredVersion>& newestFirst)
+// The profile at path when it is the version whose hash is sha256: a regular
+// file, not a link, of a profile's size, openable. An empty sha256 takes the
+// file's own: the previous release wrote no hashes, and its versions are
+// adopted so that users keep their histories.
+std::optional<ProfileContent> readVersion(const QString& path, QByteArray& sha256)
 {
-    QJsonArray versions;
-    for (auto it = newestFirst.crbegin(); it != newestFirst.crend(); ++it) {
-        versions.append(
-            QJsonObject{{QStringLiteral("datei"), QFileInfo(it->file).fileName()},
-                        {QStringLiteral("zeit"), it->savedAt.toString(Qt::ISODateWithMs)},
-                        // IE per day
-                        {QStringLiteral("tagessumme"), double(it->content.total()) / 10.0}});
+    const QFileInfo info(path);
+    QByteArray bytes;
+    if (info.isSymLink() || !info.isFile() ||
+        !readFileStart(path, Profilsatz::Size + 1, bytes).ok())
+        return std::nullopt;
+    const QByteArray actual = sha256Of(bytes);
+    if (!sha256.isEmpty() && actual != sha256)
+        return std::nullopt;
+    std::optional<ProfileContent> content = profileIn(bytes);
+    if (content)
+        sha256 = actual;
+    return content;
+}
+
+// Only a file that still holds the bytes the store wrote may go.
+bool stillOurs(const QString& folder, const Entry& entry)
+{
+    QByteArray sha256 = entry.sha256;
+    return !sha256.isEmpty() && readVersion(folder + entry.file, sha256);
+}
+
+// The index's entries, oldest first; none when it is missing, damaged or a
+// link. An entry without a version's name is dropped: its file is not ours.
+QList<Entry> readIndex(const QString& folder)
+{
+    const QString path = folder + kIndexName;
+    QByteArray bytes;
+    if (QFileInfo(path).isSymLink() || !readFileStart(path, kLargestIndex + 1, bytes).ok() ||
+        bytes.size() > kLargestIndex)
+        return {};
+    const QJsonArray listed =
+        QJsonDocument::fromJson(bytes).object().value(QStringLiteral("fassungen")).toArray();
+    QList<Entry> entries;
+    QSet<QString> seen;
+    for (const QJsonValue& value : listed) {
+        const QJsonObject json = value.toObject();
+        const QString file = json.value(QStringLiteral("datei")).toString();
+        const std::optional<QDateTime> named = timeOfName(file);
+        if (!named || seen.contains(file))
+            continue;
+        seen.insert(file);
+        const QDateTime zeit =
+            QDateTime::fromString(json.value(QStringLiteral("zeit")).toString(), Qt::ISODateWithMs);
+        entries.append(Entry{file, zeit.isValid() ? zeit.toUTC() : *named,
+                             json.value(QStringLiteral("sha256")).toString().toLatin1(),
+                             json.value(QStringLiteral("tagessumme")).toDouble(), std::nullopt});
+    }
+    return entries;
+}
+
+// The listed entries with what their files hold. One whose file is gone or
+// changed stays listed, unshown, until it is the oldest beyond the limit.
+QList<Entry> loadEntries(const QString& folder)
+{
+    QList<Entry> entries = readIndex(folder);
+    for (Entry& entry : entries) {
+        entry.content = readVersion(folder + entry.file, entry.sha256);
+        if (entry.content)
+            entry.total = double(entry.content->total()) / 10.0;
+    }
+    return entries;
+}
+
+QByteArray indexFor(const QString& profilePath, const QList<Entry>& entries)
+{
+    QJsonArray listed;
+    for (const Entry& entry : entries) {
+        QJsonObject json{{QStringLiteral("datei"), entry.file},
+                         {QStringLiteral("zeit"), entry.savedAt.toString(Qt::ISODateWithMs)},
+                         {QStringLiteral("tagessumme"), entry.total}};
+        if (!entry.sha256.isEmpty())
+            json.insert(QStringLiteral("sha256"), QString::fromLatin1(entry.sha256));
+        listed.append(json);
     }
     const QJsonObject index{{QStringLiteral("profil"), profilePath},
-                            {QStringLiteral("fassungen"), versions}};
+                            {QStringLiteral("fassungen"), listed}};
     return QJsonDocument(index).toJson(QJsonDocument::Indented);
+}
+
+// The real time and the smallest counter whose name is free, on disk and in
+// the index; past the last counter, the next millisecond.
+QString nextName(const QString& folder, const QList<Entry>& entries, const QDateTime& now)
+{
+    QSet<QString> listed;
+    for (const Entry& entry : entries)
+        listed.insert(entry.file);
+    QDateTime at = now.toUTC();
+    for (int counter = 0;; ++counter) {
+        if (counter > kLargestCounter) {
+            at = at.addMSecs(1);
+            counter = 0;
+        }
+        const QString name = nameFor(at, counter);
+        const QFileInfo info(folder + name);
+        if (!listed.contains(name) && !info.exists() && !info.isSymLink())
+            return name;
+    }
+}
+
+// Why folder can't hold a history, or nothing. It must be a real folder right
+// inside root, or deleting in it could delete elsewhere; canonical paths, so a
+// root reached through a link is fine.
+QString linkedFolder(const QString& root, const QString& folder)
+{
+    const QFileInfo info(QDir::cleanPath(folder));
+    if (!info.isSymLink() &&
+        (!info.exists() || info.canonicalFilePath() ==
+                               QDir(root).canonicalPath() + QLatin1Char('/') + info.fileName()))
+        return {};
+    return QStringLiteral("Der Ordner %1 ist ein Verweis auf einen anderen Ort")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 QString canonicalPath(const QString& profilePath)
@@ -120,6 +199,41 @@ QString canonicalPath(const QString& profilePath)
     const QFileInfo info(profilePath);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// Lists bytes as the newest version in folder, unless they are the newest
+// already; beyond the limit the oldest listed go.
+KeepOutcome addVersion(const QString& folder, const QString& profilePath, const QByteArray& bytes,
+                       const ProfileContent& content, const QDateTime& now)
+{
+    using Kind = KeepOutcome::Kind;
+    QList<Entry> entries = loadEntries(folder);
+    const QByteArray sha256 = sha256Of(bytes);
+    const auto newest = std::find_if(entries.crbegin(), entries.crend(),
+                                     [](const Entry& entry) { return entry.content.has_value(); });
+    if (newest != entries.crend() && newest->sha256 == sha256)
+        return {Kind::Unchanged, QString()};
+
+    const QString name = nextName(folder, entries, now);
+    if (const FileResult written = writeFileAtomically(folder + name, bytes); !written.ok())
+        return {Kind::Failed, fileErrorText(written.code)};
+    entries.append(Entry{name, now.toUTC(), sha256, double(content.total()) / 10.0, content});
+    const QList<Entry> dropped =
+        entries.mid(0, std::max(qsizetype(0), entries.size() - VersionStore::MaxVersions));
+    entries.remove(0, dropped.size());
+    const FileResult indexed =
+        writeFileAtomically(folder + kIndexName, indexFor(profilePath, entries));
+    if (!indexed.ok()) {
+        // Unlisted, the new file would be foreign from now on.
+        QFile::remove(folder + name);
+        return {Kind::Failed, fileErrorText(indexed.code)};
+    }
+    // Only once the index no longer lists them.
+    for (const Entry& entry : dropped) {
+        if (stillOurs(folder, entry))
+            QFile::remove(folder + entry.file);
+    }
+    return {Kind::Stored, QString()};
 }
 
 } // namespace
@@ -143,33 +257,28 @@ QString VersionStore::folderFor(const QString& profilePath) const
 KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& bytes,
                                const QDateTime& now) const
 {
+    using Kind = KeepOutcome::Kind;
     if (m_root.isEmpty())
-        return {KeepOutcome::Kind::Failed, QStringLiteral("Kein Ordner für persönliche Daten")};
+        return {Kind::Failed, QStringLiteral("Kein Ordner für persönliche Daten")};
     const QString folder = folderFor(profilePath);
+    if (const QString linked = linkedFolder(m_root, folder); !linked.isEmpty())
+        return {Kind::Failed, linked};
     if (!QDir().mkpath(folder)) {
-        return {KeepOutcome::Kind::Failed, QStringLiteral("Der Ordner %1 lässt sich nicht anlegen")
-                                               .arg(QDir::toNativeSeparators(folder))};
+        return {Kind::Failed, QStringLiteral("Der Ordner %1 lässt sich nicht anlegen")
+                                  .arg(QDir::toNativeSeparators(folder))};
     }
-    QStringList names = versionFiles(folder);
-    const QString newest = names.isEmpty() ? QString() : names.constLast();
-    QByteArray newestBytes;
-    if (!newest.isEmpty() &&
-        readFileStart(folder + newest, Profilsatz::Size + 1, newestBytes).ok() &&
-        newestBytes == bytes)
-        return {KeepOutcome::Kind::Unchanged, QString()};
-
-    const QString name = nextName(folder, newest, now);
-    const FileResult written = writeFileAtomically(folder + name, bytes);
-    if (!written.ok())
-        return {KeepOutcome::Kind::Failed, fileErrorText(written.code)};
-    names << name;
-    for (int i = 0; i < names.size() - MaxVersions; ++i)
-        QFile::remove(folder + names.at(i));
-    // A version without its index entry still counts: the index is written
-    // anew from the version files each time, so a failed write heals.
-    writeFileAtomically(folder + kIndexName,
-                        indexFor(canonicalPath(profilePath), versions(profilePath)));
-    return {KeepOutcome::Kind::Stored, QString()};
+    // A file that would never count as a version would lie there for good.
+    const std::optional<ProfileContent> content = profileIn(bytes);
+    if (!content)
+        return {Kind::Failed, QStringLiteral("Die Daten sind keine lesbare Basalraten-Datei")};
+    // Another run of the program may be saving the same profile just now:
+    // without turns, one of the two versions would go unlisted.
+    QLockFile turn(folder + QStringLiteral("verlauf.lock"));
+    if (!turn.tryLock(10000)) {
+        return {Kind::Failed, QStringLiteral("Der Verlauf in %1 ist gerade gesperrt")
+                                  .arg(QDir::toNativeSeparators(folder))};
+    }
+    return addVersion(folder, canonicalPath(profilePath), bytes, *content, now);
 }
 
 QList<StoredVersion> VersionStore::versions(const QString& profilePath) const
@@ -177,37 +286,54 @@ QList<StoredVersion> VersionStore::versions(const QString& profilePath) const
     if (m_root.isEmpty())
         return {};
     const QString folder = folderFor(profilePath);
-    const QStringList names = versionFiles(folder);
+    if (!linkedFolder(m_root, folder).isEmpty())
+        return {};
+    const QList<Entry> entries = loadEntries(folder);
     QList<StoredVersion> found;
-    for (auto it = names.crbegin(); it != names.crend(); ++it) {
-        const QString path = folder + *it;
-        if (const std::optional<ProfileContent> content = readVersion(path))
-            found.append(StoredVersion{path, parseName(*it)->savedAt, *content});
+    for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
+        if (it->content)
+            found.append(StoredVersion{folder + it->file, it->savedAt, *it->content});
     }
     return found;
 }
 
 bool VersionStore::removeAll(const QString& profilePath, QString* error) const
 {
+    const auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
     if (m_root.isEmpty())
         return true;
     const QString folder = folderFor(profilePath);
+    if (const QString linked = linkedFolder(m_root, folder); !linked.isEmpty())
+        return fail(linked);
     QDir dir(folder);
     if (!dir.exists())
         return true;
-    QStringList ours = versionFiles(folder);
-    ours << kIndexName;
-    for (const QString& name : std::as_const(ours)) {
-        if (dir.exists(name) && !dir.remove(name)) {
-            if (error)
-                *error = QStringLiteral("%1 lässt sich nicht löschen")
-                             .arg(QDir::toNativeSeparators(folder + name));
-            return false;
-        }
+    const auto cannot = [&folder](const QString& name) {
+        return QStringLiteral("%1 lässt sich nicht löschen")
+            .arg(QDir::toNativeSeparators(folder + name));
+    };
+    for (const Entry& entry : loadEntries(folder)) {
+        if (entry.content && stillOurs(folder, entry) && !dir.remove(entry.file))
+            return fail(cannot(entry.file));
     }
+    const QFileInfo index(folder + kIndexName);
+    if (index.isFile() && !index.isSymLink() && !dir.remove(kIndexName))
+        return fail(cannot(kIndexName));
     // Anything else in it is not ours and stays, and with it the folder.
     QDir(m_root).rmdir(dir.dirName());
     return true;
+}
+
+QString versionTimeText(const StoredVersion& version, const QDateTime& now)
+{
+    const QString text =
+        version.savedAt.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    // The clock was fast at saving: the time stands as it said, marked.
+    return version.savedAt > now ? text + QStringLiteral(" (in der Zukunft)") : text;
 }
 
 } // namespace fendrimo

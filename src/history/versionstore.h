@@ -26,11 +26,13 @@ struct KeepOutcome
 };
 
 // The history of saved profiles on the user's own machine: one folder per
-// profile file, named by a hash of its canonical path, holding each version
-// as a plain profile file named by its UTC time and a counter, and an index
-// (JSON: the profile's path, and per version its file, time and daily total).
-// Every write is atomic. The version files are what counts: a damaged index
-// or a damaged or foreign file never hides the others.
+// profile file right inside the root (never a link), named by a hash of the
+// file's canonical path. It holds each version as a plain profile file named
+// by its UTC time of saving and a counter, and an index (JSON: the profile's
+// path, and per version in the order of saving its file, time, daily total
+// and SHA-256). The index is the store's record of what it wrote: only a file
+// it lists, unchanged since, counts as a version, and nothing else in the
+// folder is ever shown or deleted. Every write is atomic.
 class VersionStore
 {
 public:
@@ -46,18 +48,23 @@ public:
 
     // Stores bytes (a whole profile file) as the newest version of the profile
     // at profilePath, saved at now; nothing when they equal the newest
-    // version. Beyond MaxVersions the oldest go.
+    // version. Beyond MaxVersions the oldest saved go.
     KeepOutcome keep(const QString& profilePath, const QByteArray& bytes,
                      const QDateTime& now = QDateTime::currentDateTimeUtc()) const;
 
-    // The readable versions, newest first.
+    // The versions, the one saved last first.
     QList<StoredVersion> versions(const QString& profilePath) const;
 
-    // Removes every version and the index; false with a reason when one stays.
+    // Removes every version and the index, and the folder when nothing else is
+    // in it; false with a reason when one stays.
     bool removeAll(const QString& profilePath, QString* error = nullptr) const;
 
 private:
     QString m_root;
 };
+
+// "09.12.2026 05:10:03" in local time, with " (in der Zukunft)" when it lies
+// after now: the clock was fast at saving.
+QString versionTimeText(const StoredVersion& version, const QDateTime& now);
 
 } // namespace fendrimo

@@ -1,10 +1,12 @@
 // The version store on disk: one version per changed save, in the order of
-// saving whatever the clock says, at most 200, an index that always matches
-// the versions, and damaged or foreign files that hide nothing.
+// saving and at its real time whatever the clock says, at most 200, an index
+// that is the store's record of what it wrote, and damaged or foreign files
+// that are never shown and never deleted.
 
 #include "files/profilsatz.h"
 #include "history/versionstore.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -42,6 +44,12 @@ bool writeRaw(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The name a version saved at at gets first.
+QString nameAt(const QDateTime& at)
+{
+    return at.toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z-00.bar'"));
+}
+
 } // namespace
 
 class TestVersionStore : public QObject
@@ -58,6 +66,7 @@ private slots:
     void damagedEntriesAreSkipped_data();
     void damagedEntriesAreSkipped();
     void unwritableFolderIsReported();
+    void linkedFolderIsRefused();
     void oneFolderPerFile();
 
 private:
@@ -82,10 +91,14 @@ void TestVersionStore::keptInTheOrderOfSaving_data()
     QTest::addRow("in one millisecond") << QList<qint64>{0, 0, 0, 0};
     QTest::addRow("clock set back") << QList<qint64>{5000, 0, -3600000};
     QTest::addRow("across midnight") << QList<qint64>{71876000, 71878000};
+    QTest::addRow("2 hours fast then right") << QList<qint64>{7200000, 60000, 120000};
+    const QDateTime in2099(QDate(2099, 3, 1), QTime(12, 0), Qt::UTC);
+    QTest::addRow("one save in 2099") << QList<qint64>{0, kStart.msecsTo(in2099), 1000};
 }
 
-// Every save is a version of its own; the newest comes first even when the
-// clock went back in between.
+// Every save is a version of its own at the clock's time; the one saved last
+// comes first even when the clock was wrong in between, and a time after now
+// is marked.
 void TestVersionStore::keptInTheOrderOfSaving()
 {
     QFETCH(QList<qint64>, offsets);
@@ -98,10 +111,18 @@ void TestVersionStore::keptInTheOrderOfSaving()
     }
     const QList<StoredVersion> versions = m_store->versions(m_profile);
     QCOMPARE(firstRates(versions), saved);
-    for (int i = 1; i < versions.size(); ++i)
-        QVERIFY(versions.at(i - 1).savedAt >= versions.at(i).savedAt);
-    // Each version's time is the clock's, unless the clock was behind the newest.
-    QCOMPARE(versions.constLast().savedAt, kStart.addMSecs(offsets.constFirst()));
+    const QDateTime now = kStart.addMSecs(offsets.constLast());
+    QStringList shown;
+    for (int i = 0; i < versions.size(); ++i) {
+        QCOMPARE(versions.at(i).savedAt, kStart.addMSecs(offsets.at(offsets.size() - 1 - i)));
+        shown << versionTimeText(versions.at(i), now);
+        QCOMPARE(shown.constLast().endsWith(QStringLiteral(" (in der Zukunft)")),
+                 versions.at(i).savedAt > now);
+    }
+    if (QByteArray(QTest::currentDataTag()) == "one save in 2099")
+        qInfo("fault | one save with the clock in 2099 | newest first: %s | 3 versions + "
+              "verlauf.json",
+              qPrintable(shown.join(QStringLiteral(", "))));
 }
 
 void TestVersionStore::unchangedSaveKeepsNothing()
@@ -117,29 +138,49 @@ void TestVersionStore::unchangedSaveKeepsNothing()
     QCOMPARE(firstRates(m_store->versions(m_profile)), (QList<qint32>{8, 9, 8}));
 }
 
+// The oldest saved go; foreign files, even under the names the saves would
+// take, and the first version once replaced by other bytes are never shown
+// and survive pruning and deleting the history.
 void TestVersionStore::keepsAtMostTwoHundred()
 {
+    const QString folder = m_store->folderFor(m_profile);
+    QVERIFY(QDir().mkpath(folder));
+    const int foreign = 2000; // openable profiles and links to a user's file
+    for (int i = 0; i < foreign; ++i) {
+        const QString path = folder + nameAt(kStart.addSecs(i));
+        QVERIFY(i % 2 ? QFile::link(m_profile, path) : writeRaw(path, profileBytes(500 + i)));
+    }
     const int saves = VersionStore::MaxVersions + 3;
     for (int i = 0; i < saves; ++i) {
         QCOMPARE(m_store->keep(m_profile, profileBytes(i + 1), kStart.addSecs(i)).kind,
                  KeepOutcome::Kind::Stored);
+        if (i == 0)
+            QVERIFY(writeRaw(m_store->versions(m_profile).at(0).file, profileBytes(99)));
     }
     const QList<StoredVersion> versions = m_store->versions(m_profile);
-    QCOMPARE(versions.size(), VersionStore::MaxVersions);
-    QCOMPARE(versions.constFirst().content.rates.at(0), saves);
-    // The three oldest went.
-    QCOMPARE(versions.constLast().content.rates.at(0), 4);
-    QCOMPARE(QDir(m_store->folderFor(m_profile)).entryList(QDir::Files).size(),
-             VersionStore::MaxVersions + 1);
+    QList<qint32> newest; // the three oldest went
+    for (int rate = saves; rate > 3; --rate)
+        newest << rate;
+    QCOMPARE(firstRates(versions), newest);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(),
+             foreign + 1 + VersionStore::MaxVersions + 1);
+    QVERIFY(m_store->removeAll(m_profile));
+    const int left = int(QDir(folder).entryList(QDir::Files).size());
+    QCOMPARE(left, foreign + 1);
+    qInfo("fault | history folder with %d foreign files, one a replaced version | 0 shown, %d "
+          "deleted after %d saves and "
+          "removeAll | %d foreign files kept; 200 versions + verlauf.json until removeAll",
+          foreign + 1, foreign + 1 - left, saves, left);
 }
 
-// The index names the profile and lists each version's file, time and
-// total; a damaged index is replaced at the next save.
+// The index names the profile and lists each version's file, time, total
+// and hash; the previous release's index, without hashes, is adopted.
 void TestVersionStore::indexFollowsTheVersions()
 {
     const QString index = m_store->folderFor(m_profile) + QStringLiteral("verlauf.json");
     QCOMPARE(m_store->keep(m_profile, profileBytes(8), kStart).kind, KeepOutcome::Kind::Stored);
-    QVERIFY(writeRaw(index, "{\"profil\": kaputt"));
+    QVERIFY(writeRaw(index, "{\"fassungen\": [{\"datei\": \"" + nameAt(kStart).toUtf8() + "\"}]}"));
+    QCOMPARE(m_store->versions(m_profile).size(), 1);
     QCOMPARE(m_store->keep(m_profile, profileBytes(35), kStart.addSecs(1)).kind,
              KeepOutcome::Kind::Stored);
 
@@ -161,12 +202,21 @@ void TestVersionStore::indexFollowsTheVersions()
         QCOMPARE(QDateTime::fromString(entry.value(QStringLiteral("zeit")).toString(),
                                        Qt::ISODateWithMs),
                  version.savedAt);
+        QCOMPARE(entry.value(QStringLiteral("sha256")).toString().toLatin1(),
+                 QCryptographicHash::hash(profileBytes(version.content.rates.at(0)),
+                                          QCryptographicHash::Sha256)
+                     .toHex());
     }
     // 24 hours: one at 0,8 resp. 3,5 and 23 at 1 IE/h.
     QCOMPARE(entries.at(0).toObject().value(QStringLiteral("tagessumme")).toDouble(), 23.8);
     QCOMPARE(entries.at(1).toObject().value(QStringLiteral("tagessumme")).toDouble(), 26.5);
-    // No temporary file stays behind.
-    QCOMPARE(QDir(m_store->folderFor(m_profile)).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    // A damaged index knows no versions: the next save lists only itself, and
+    // the files it no longer knows stay. No temporary file stays behind.
+    QVERIFY(writeRaw(index, "{\"profil\": kaputt"));
+    QCOMPARE(m_store->keep(m_profile, profileBytes(9), kStart.addSecs(2)).kind,
+             KeepOutcome::Kind::Stored);
+    QCOMPARE(firstRates(m_store->versions(m_profile)), QList<qint32>{9});
+    QCOMPARE(QDir(m_store->folderFor(m_profile)).entryList(QDir::Files | QDir::Hidden).size(), 4);
 }
 
 void TestVersionStore::damagedEntriesAreSkipped_data()
@@ -184,31 +234,37 @@ void TestVersionStore::damagedEntriesAreSkipped_data()
     QTest::addRow("impossible time")
         << QStringLiteral("20261309T041003.000Z-00.bar") << profileBytes(7);
     QTest::addRow("folder with a version's name") << versionLike << QByteArray();
+    QTest::addRow("openable profile not in the index") << versionLike << profileBytes(7);
+    const QByteArray noise = QCryptographicHash::hash("x", QCryptographicHash::Sha256).repeated(21);
+    QTest::addRow("random bytes of a profile's size") << versionLike << noise.left(656);
+    QTest::addRow("link to a user's file") << versionLike << QByteArray();
+    QTest::addRow("listed version replaced") << nameAt(kStart) << profileBytes(7);
 }
 
-// Between two good versions lies a file that is no version; the list shows
-// the two, and deleting the history removes only what the store wrote.
+// Between two saves a file that is no version of the store's appears; the list
+// shows only the store's, and deleting the history leaves the file.
 void TestVersionStore::damagedEntriesAreSkipped()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QCOMPARE(m_store->keep(m_profile, profileBytes(8), kStart).kind, KeepOutcome::Kind::Stored);
     const QString folder = m_store->folderFor(m_profile);
-    if (QByteArray(QTest::currentDataTag()).startsWith("folder"))
+    const QByteArray tag(QTest::currentDataTag());
+    if (tag.startsWith("folder"))
         QVERIFY(QDir().mkpath(folder + name));
+    else if (tag.startsWith("link"))
+        QVERIFY(QFile::link(m_profile, folder + name));
     else
         QVERIFY(writeRaw(folder + name, bytes));
-    QVERIFY(writeRaw(folder + QStringLiteral("verlauf.json"), "\x00\xff"));
     QCOMPARE(m_store->keep(m_profile, profileBytes(9), kStart.addSecs(2)).kind,
              KeepOutcome::Kind::Stored);
-    QCOMPARE(firstRates(m_store->versions(m_profile)), (QList<qint32>{9, 8}));
+    QCOMPARE(firstRates(m_store->versions(m_profile)),
+             tag.startsWith("listed") ? QList<qint32>{9} : (QList<qint32>{9, 8}));
 
     QString error;
     QVERIFY(m_store->removeAll(m_profile, &error));
     QVERIFY(m_store->versions(m_profile).isEmpty());
-    const bool ours = name.startsWith(QStringLiteral("20261209")) &&
-                      !QByteArray(QTest::currentDataTag()).startsWith("folder");
-    QCOMPARE(QFileInfo::exists(folder + name), !ours);
+    QVERIFY(QFileInfo::exists(folder + name));
     QVERIFY(QFileInfo::exists(m_profile));
 }
 
@@ -223,6 +279,36 @@ void TestVersionStore::unwritableFolderIsReported()
     QVERIFY2(outcome.error.contains(QStringLiteral("nicht anlegen")), qPrintable(outcome.error));
     QVERIFY(store.versions(m_profile).isEmpty());
     QVERIFY(store.removeAll(m_profile));
+}
+
+// A profile's folder that links to a user's folder holding what looks like a
+// history: nothing is kept, shown or deleted through it. A root reached
+// through a link is fine.
+void TestVersionStore::linkedFolderIsRefused()
+{
+    QCOMPARE(m_store->keep(m_profile, profileBytes(8), kStart).kind, KeepOutcome::Kind::Stored);
+    const QString folder = QDir::cleanPath(m_store->folderFor(m_profile));
+    const QString own = m_dir->filePath(QStringLiteral("eigene"));
+    QVERIFY(QFile::rename(folder, own) && QFile::link(own, folder));
+    const QStringList before = QDir(own).entryList(QDir::Files);
+
+    const KeepOutcome outcome = m_store->keep(m_profile, profileBytes(9), kStart.addSecs(1));
+    QCOMPARE(outcome.kind, KeepOutcome::Kind::Failed);
+    QVERIFY2(outcome.error.contains(QStringLiteral("ist ein Verweis")), qPrintable(outcome.error));
+    QVERIFY(m_store->versions(m_profile).isEmpty());
+    QString error;
+    QVERIFY(!m_store->removeAll(m_profile, &error));
+    QCOMPARE(error, outcome.error);
+    QCOMPARE(QDir(own).entryList(QDir::Files), before);
+    qInfo("fault | profile folder linked to a user's folder with a history | keep, list and "
+          "delete refused: 0 shown, 0 deleted | the user's %d files kept",
+          int(before.size()));
+
+    const QString viaLink = m_dir->filePath(QStringLiteral("ueber"));
+    QVERIFY(QFile::link(m_dir->filePath(QStringLiteral("verlauf")), viaLink));
+    const KeepOutcome other =
+        VersionStore(viaLink).keep(m_dir->filePath(QStringLiteral("anderes.bar")), profileBytes(8));
+    QCOMPARE(other.kind, KeepOutcome::Kind::Stored);
 }
 
 // A profile is known by its real path: a link or a detour names the same
