@@ -1,8 +1,8 @@
 #include "app/commandline.h"
 
+#include "files/filename.h"
+
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <iterator>
@@ -80,16 +80,18 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        const QString shown = QFile::decodeName(argument);
+        // Kept byte for byte: a name that isn't UTF-8 must still open.
+        const QString shown = decodeFileName(argument);
         if (optionsEnded || !argument.startsWith('-')) {
             if (line.profilePath)
                 return refuse(QStringLiteral("Bitte nur eine Basalraten-Datei angeben."));
             // An empty name would otherwise stand for the current folder.
             if (argument.isEmpty())
                 return refuse(QStringLiteral("Der Dateiname ist leer."));
-            // Made absolute now: the title and the next file dialog show
-            // where the file is, whatever folder the program was started in.
-            line.profilePath = QDir::current().absoluteFilePath(shown);
+            // Made absolute and clean now: the title, the recent list and the
+            // next file dialog show where the file is, whatever folder the
+            // program was started in, without "a/../".
+            line.profilePath = cleanAbsolutePath(shown);
             continue;
         }
         if (argument == "--") {

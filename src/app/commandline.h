@@ -19,7 +19,8 @@ struct CommandLine
     };
 
     Action action = Action::Run;
-    // The profile file to open, made absolute; the user's spelling kept otherwise.
+    // The profile file to open, made absolute and clean ("." and ".." gone);
+    // its bytes kept as decodeFileName() keeps them.
     std::optional<QString> profilePath;
     // Indices into argv of what the application object gets: the program
     // name and Qt's own options with their values, unchanged.

@@ -3,6 +3,7 @@
 
 #include "app/tform1.h"
 
+#include "files/filename.h"
 #include "files/profilefile.h"
 #include "files/profilerecord.h"
 #include "platform/error.h"
@@ -39,7 +40,7 @@ QString folderOf(const QString& path)
 
 QString titleFor(const QString& path)
 {
-    return QStringLiteral("Fendrimo - ") + path;
+    return QStringLiteral("Fendrimo - ") + displayFileName(path);
 }
 
 } // namespace
@@ -53,7 +54,7 @@ void TForm1::Basalratespeichern1Click()
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
         return;
-    const QString path = *chosen;
+    const QString path = cleanAbsolutePath(*chosen);
     m_saveDialogFileName = path;
 
     const FileResult written = writeProfileFile(path, m_record);
@@ -108,15 +109,18 @@ std::optional<Profilsatz> TForm1::readCheckedProfile(const QString& path)
         return loaded;
     platform().exclamation();
     platform().message(this, MessageType::Fehler,
-                       QStringLiteral("Fehler beim Laden der Datei ") + path +
+                       QStringLiteral("Fehler beim Laden der Datei ") + displayFileName(path) +
                            QStringLiteral(" ! Möglicherweise ist die Datei beschädigt oder "
                                           "nicht vorhanden!"),
                        MessageButton::Ok);
     return std::nullopt;
 }
 
-void TForm1::loadFile(const QString& path)
+// Every way of opening ends here: the path is cleaned once for the title,
+// the recent list and the folder.
+void TForm1::loadFile(const QString& given)
 {
+    const QString path = cleanAbsolutePath(given);
     const std::optional<Profilsatz> loaded = readCheckedProfile(path);
     if (!loaded)
         return;

@@ -1,9 +1,10 @@
 #include "files/profilefile.h"
 
+#include "files/filename.h"
 #include "files/profilsatz.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QDir>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -79,20 +80,35 @@ bool nameUsable(const QString& path)
     return !path.isEmpty() && !path.contains(QChar(0));
 }
 
+// The folder of an absolute path, with its trailing "/".
+QString folderPart(const QString& path)
+{
+    return path.left(path.lastIndexOf(u'/') + 1);
+}
+
 // A profile reached through a link is updated where it really lives. QSaveFile
 // follows links itself, but the checks before it must see the real file and
-// folder too.
+// folder too. Read with the system's calls: a name need not be UTF-8.
 QString resolveLinks(const QString& path, int* err)
 {
-    QFileInfo info(path);
-    for (int depth = 0; info.isSymLink(); ++depth) {
+    QString current = path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path;
+    for (int depth = 0;; ++depth) {
+        const QByteArray name = encodeFileName(current);
+        struct stat st;
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
         if (depth == MaxLinkDepth) {
             *err = ELOOP;
             return QString();
         }
-        info.setFile(info.symLinkTarget());
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(name.constData(), target.data(), size_t(target.size()));
+        if (length <= 0)
+            return current;
+        target.truncate(length);
+        const QString next = decodeFileName(target);
+        current = QDir::cleanPath(next.startsWith(u'/') ? next : folderPart(current) + next);
     }
-    return info.absoluteFilePath();
 }
 
 // QSaveFile gives no reliable errno, so the usual causes are decided here
@@ -100,14 +116,11 @@ QString resolveLinks(const QString& path, int* err)
 // folder. errno captured right after a later failing call covers the rest.
 int checkWriteTarget(const QString& target)
 {
-    const QFileInfo info(target);
-    const QByteArray fileName = QFile::encodeName(info.fileName());
-    if (fileName.isEmpty())
-        return InvalidName;
-    if (fileName.size() > NAME_MAX || QFile::encodeName(target).size() >= PATH_MAX)
+    const QByteArray name = encodeFileName(target);
+    const QByteArray fileName = name.mid(name.lastIndexOf('/') + 1);
+    if (fileName.isEmpty() || fileName.size() > NAME_MAX || name.size() >= PATH_MAX)
         return InvalidName;
 
-    const QByteArray name = QFile::encodeName(target);
     struct stat st;
     if (::stat(name.constData(), &st) == 0) {
         // Never swap a folder, pipe or device for a plain file.
@@ -121,7 +134,7 @@ int checkWriteTarget(const QString& target)
         return codeForErrno(errno);
     }
 
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const QByteArray folder = name.left(name.lastIndexOf('/') + 1);
     struct stat folderStat;
     if (::stat(folder.constData(), &folderStat) != 0)
         return codeForErrno(errno);
@@ -146,10 +159,79 @@ int codeAfterFailure(int err, const QString& target)
 // either way, so a failure here is not reported.
 void syncFolder(const QString& target)
 {
-    const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+    const QByteArray folder = encodeFileName(folderPart(target));
     const FdGuard fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0)
         ::fsync(fd.get());
+}
+
+// The whole write through QSaveFile; 0 or the error code. A file replaced
+// keeps its owner, group and mode: a save by root must not take a user's
+// profile from them. Who may not give a file away keeps it as before.
+int writeWithSaveFile(const QString& target, const QByteArray& data, const struct stat* old)
+{
+    QSaveFile file(target);
+    file.setDirectWriteFallback(false);
+    errno = 0;
+    // Unbuffered: a write error shows at write() with its errno, not later in commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return codeAfterFailure(errno, target);
+    if (old) {
+        if (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
+            (void)::fchown(file.handle(), old->st_uid, old->st_gid);
+        // After fchown, which clears set-id bits.
+        ::fchmod(file.handle(), old->st_mode & 07777);
+    }
+
+    errno = 0;
+    const qint64 written = file.write(data);
+    if (written != data.size()) {
+        const int err = errno;
+        // Qt reports ENOSPC as ResourceError; read it before cancelWriting() overwrites it.
+        const bool noSpace = written >= 0 || file.error() == QFileDevice::ResourceError;
+        file.cancelWriting();
+        return noSpace ? DiskFull : codeAfterFailure(err, target);
+    }
+
+    // Space a file system only claims on the way to the disk runs out here.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL) {
+        const int err = errno;
+        file.cancelWriting();
+        return codeForErrno(err);
+    }
+
+    errno = 0;
+    if (!file.commit())
+        return codeAfterFailure(errno, target);
+    return 0;
+}
+
+// Qt's classes can't reach a name whose bytes aren't UTF-8, nor anything in
+// such a folder: a complete stand-in, written through the folder's
+// descriptor (a name Qt can spell), takes the target's place by one rename.
+int writeThroughStandIn(const QString& target, const QByteArray& data, const struct stat* old)
+{
+    const QByteArray name = encodeFileName(target);
+    const qsizetype slash = name.lastIndexOf('/');
+    const FdGuard folder(
+        ::open(name.left(slash + 1).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        return codeForErrno(errno);
+    const QByteArray standIn = QByteArrayLiteral(".fendrimo-") +
+                               QByteArray::number(QRandomGenerator::global()->generate64(), 16) +
+                               QByteArrayLiteral(".tmp");
+    const QString written =
+        QStringLiteral("/proc/self/fd/%1/").arg(folder.get()) + QString::fromLatin1(standIn);
+    if (const int code = writeWithSaveFile(written, data, old))
+        return code;
+    if (::renameat(folder.get(), standIn.constData(), folder.get(),
+                   name.mid(slash + 1).constData()) != 0) {
+        const int err = errno;
+        ::unlinkat(folder.get(), standIn.constData(), 0);
+        return codeForErrno(err);
+    }
+    ::fsync(folder.get());
+    return 0;
 }
 
 } // namespace
@@ -169,34 +251,14 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& data)
         return {codeForErrno(linkError)};
     if (const int code = checkWriteTarget(target))
         return {code};
+    struct stat old;
+    const bool replacing = ::stat(encodeFileName(target).constData(), &old) == 0;
 
-    QSaveFile file(target);
-    file.setDirectWriteFallback(false);
-    errno = 0;
-    // Unbuffered: a write error shows at write() with its errno, not later in commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {codeAfterFailure(errno, target)};
-
-    errno = 0;
-    const qint64 written = file.write(data);
-    if (written != data.size()) {
-        const int err = errno;
-        // Qt reports ENOSPC as ResourceError; read it before cancelWriting() overwrites it.
-        const bool noSpace = written >= 0 || file.error() == QFileDevice::ResourceError;
-        file.cancelWriting();
-        return {noSpace ? DiskFull : codeAfterFailure(err, target)};
-    }
-
-    // Space a file system only claims on the way to the disk runs out here.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL) {
-        const int err = errno;
-        file.cancelWriting();
-        return {codeForErrno(err)};
-    }
-
-    errno = 0;
-    if (!file.commit())
-        return {codeAfterFailure(errno, target)};
+    const struct stat* kept = replacing ? &old : nullptr;
+    if (!qtSpells(target)) // rare: kept apart
+        return {writeThroughStandIn(target, data, kept)};
+    if (const int code = writeWithSaveFile(target, data, kept))
+        return {code};
     syncFolder(target);
     return {};
 }
@@ -217,7 +279,7 @@ FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data)
 {
     if (!nameUsable(path))
         return {InvalidName};
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
 
     // Folders, pipes and devices are refused before opening: a pipe would wait
     // for a writer and a device could deliver without end.

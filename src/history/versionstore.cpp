@@ -1,5 +1,6 @@
 #include "history/versionstore.h"
 
+#include "files/filename.h"
 #include "files/profilefile.h"
 #include "files/profilerecord.h"
 #include "files/profilsatz.h"
@@ -248,8 +249,8 @@ QString VersionStore::defaultRoot()
 
 QString VersionStore::folderFor(const QString& profilePath) const
 {
-    const QByteArray hash =
-        QCryptographicHash::hash(canonicalPath(profilePath).toUtf8(), QCryptographicHash::Sha256);
+    const QByteArray hash = QCryptographicHash::hash(encodeFileName(canonicalPath(profilePath)),
+                                                     QCryptographicHash::Sha256);
     return m_root + QLatin1Char('/') + QString::fromLatin1(hash.toHex().left(32)) +
            QLatin1Char('/');
 }

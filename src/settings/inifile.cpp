@@ -1,12 +1,12 @@
 #include "settings/inifile.h"
 
+#include "files/profilefile.h"
 #include "platform/error.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <utility>
@@ -17,6 +17,22 @@ namespace {
 
 // Callers of the profile functions passed a 1024-character buffer.
 constexpr qsizetype maxValueLength = IniFile::MaxValueLength;
+// Far beyond any settings file; a larger one is not read, nor written blind.
+constexpr qint64 largestFile = 16 * 1024 * 1024;
+constexpr int notFound = 2; // FileResult's code for a missing file
+
+// The file's bytes, or nothing when it can't be read as a regular file (a
+// pipe would block the start for good) or is larger than any settings file.
+std::optional<QByteArray> readSettingsFile(const QString& path, int* code = nullptr)
+{
+    QByteArray bytes;
+    const FileResult read = readFileStart(path, largestFile + 1, bytes);
+    if (code)
+        *code = read.code;
+    if (!read.ok() || bytes.size() > largestFile)
+        return std::nullopt;
+    return bytes;
+}
 
 // One line of the file as it is on disk, so that lines we don't touch are
 // written back byte for byte.
@@ -253,14 +269,46 @@ std::optional<int> parseSettingsInteger(const QString& text)
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
+IniFile::~IniFile() = default;
+
+// A copy is a handle of its own on the same file; the lock stays with the original.
+IniFile::IniFile(const IniFile& other) : m_path(other.m_path) {}
+
+void IniFile::locked(const std::function<void()>& change)
+{
+    if (m_lockDepth > 0) {
+        change();
+        return;
+    }
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        throw writeFailure(m_path);
+    // A lock left by a run that ended without unlocking is taken over.
+    m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
+    if (!m_lock->tryLock(LockWaitMs)) {
+        m_lock.reset();
+        throw writeFailure(m_path);
+    }
+    ++m_lockDepth;
+    const auto release = [this] {
+        --m_lockDepth;
+        m_lock.reset();
+    };
+    try {
+        change();
+    } catch (...) {
+        release();
+        throw;
+    }
+    release();
+}
+
 QString IniFile::readString(const QString& section, const QString& key,
                             const QString& defaultValue) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readSettingsFile(m_path);
+    if (!bytes)
         return limitedLength(defaultValue);
-    const RawLines lines = splitLines(file.readAll());
-    file.close();
+    const RawLines lines = splitLines(*bytes);
 
     const SectionRange range = findSection(lines, section);
     if (range.header < 0)
@@ -290,14 +338,17 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
             throw writeFailure(m_path);
     }
 
-    RawLines lines;
-    {
-        QFile file(m_path);
-        if (file.open(QIODevice::ReadOnly))
-            lines = splitLines(file.readAll());
-        else if (file.exists())
-            throw writeFailure(m_path); // rewriting it blind would lose its contents
-    }
+    locked([&] { replaceEntry(section, key, value); });
+}
+
+void IniFile::replaceEntry(const QString& section, const QString& key, const QString& value)
+{
+    int code = 0;
+    const std::optional<QByteArray> bytes = readSettingsFile(m_path, &code);
+    // Rewriting a file it can't read would lose its contents.
+    if (!bytes && code != notFound)
+        throw writeFailure(m_path);
+    RawLines lines = bytes ? splitLines(*bytes) : RawLines();
 
     const QByteArray ending = !lines.isEmpty() && lines.first().ending == carriageReturnLineFeed()
                                   ? carriageReturnLineFeed()
@@ -327,22 +378,16 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     if (lines.last().ending.isEmpty())
         lines.last().ending = ending;
 
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+    // Atomic: a crash or a full disk can't leave half a file.
+    if (!writeFileAtomically(m_path, joinLines(lines)).ok())
         throw writeFailure(m_path);
-    // The new contents go to a temporary file that replaces the old one only
-    // when complete, so a crash or a full disk can't leave half a file.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeFailure(m_path);
-    const QByteArray bytes = joinLines(lines);
-    // Flush before committing: Qt 6.4's commit() still renames the file when
-    // only the flush inside it fails (e.g. disk full).
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        throw writeFailure(m_path);
-    }
-    if (!file.commit())
-        throw writeFailure(m_path);
+}
+
+bool IniFile::readsBackWhole(const QString& value)
+{
+    return value.size() <= maxValueLength && !value.contains(u'\n') && !value.contains(u'\r') &&
+           value.trimmed() == value && unquoted(value) == value &&
+           QString::fromLocal8Bit(value.toLocal8Bit()) == value;
 }
 
 void IniFile::writeInteger(const QString& section, const QString& key, int value)

@@ -73,6 +73,10 @@ QString Settings::verzeichnis(const QString& whenAbsent) const
 
 void Settings::setVerzeichnis(const QString& folder)
 {
+    // A folder the file can't give back whole would send the next dialog
+    // elsewhere: the last one that can stays.
+    if (!IniFile::readsBackWhole(folder))
+        return;
     m_ini.writeString(settingskeys::einstellungen(), settingskeys::verzeichnis(), folder);
 }
 
@@ -96,23 +100,22 @@ QStringList Settings::recentFiles() const
 
 void Settings::addRecentFile(const QString& path)
 {
-    // A path the file can't give back as it is could never be opened again:
-    // longer than a value read, with a line break the file can't keep (the
-    // write would be refused after the profile was loaded or saved), or with
-    // blanks at an end, which reading trims.
-    if (path.isEmpty() || path.size() > IniFile::MaxValueLength || path.contains(u'\n') ||
-        path.contains(u'\r') || path.trimmed() != path)
+    // A path the file can't give back as it is could never be opened again.
+    if (path.isEmpty() || !IniFile::readsBackWhole(path))
         return;
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    files.prepend(path);
-    // Only keys whose entry changes are written; a list already in order
-    // leaves the file untouched.
-    for (int i = 0; i < RecentCount; ++i) {
-        const QString wanted = i < files.size() ? files.at(i) : QString();
-        if (m_ini.readString(recentSection(), recentKey(i), QString()) != wanted)
-            m_ini.writeString(recentSection(), recentKey(i), wanted);
-    }
+    // Read and written under one lock: another run's entry in between stays.
+    m_ini.locked([&] {
+        QStringList files = recentFiles();
+        files.removeAll(path);
+        files.prepend(path);
+        // Only keys whose entry changes are written; a list already in order
+        // leaves the file untouched.
+        for (int i = 0; i < RecentCount; ++i) {
+            const QString wanted = i < files.size() ? files.at(i) : QString();
+            if (m_ini.readString(recentSection(), recentKey(i), QString()) != wanted)
+                m_ini.writeString(recentSection(), recentKey(i), wanted);
+        }
+    });
 }
 
 } // namespace fendrimo

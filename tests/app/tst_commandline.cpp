@@ -2,6 +2,7 @@
 // answering without a display and opening the file it is given.
 
 #include "app/commandline.h"
+#include "files/filename.h"
 #include "files/profilefile.h"
 #include "files/profilsatz.h"
 
@@ -10,6 +11,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fendrimo;
 using Action = CommandLine::Action;
@@ -47,6 +52,8 @@ class TestCommandLine : public QObject
 private slots:
     void parsing_data();
     void parsing();
+    void fileFromOutside_data();
+    void fileFromOutside();
     void programAnswersWithoutDisplay_data();
     void programAnswersWithoutDisplay();
     void programOpensARelativeName();
@@ -91,6 +98,74 @@ void TestCommandLine::parsing()
         return;
     QCOMPARE(line.profilePath.value_or(QString()), QDir::current().filePath(path));
     QCOMPARE(qtArguments, qt);
+}
+
+void TestCommandLine::fileFromOutside_data()
+{
+    QTest::addColumn<QByteArray>("argument"); // as the file manager passes it
+    QTest::addColumn<QByteArray>("file");     // below the current folder
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Latin-1 name") << QByteArray("M\xfcller.bar") << QByteArray("M\xfcller.bar")
+                                  << QStringLiteral("Müller.bar");
+    QTest::newRow("UTF-8 name") << QByteArray("M\xc3\xbcller.bar")
+                                << QByteArray("M\xc3\xbcller.bar") << QStringLiteral("Müller.bar");
+    QTest::newRow("Latin-1 folder, cut UTF-8 byte") << QByteArray("Gr\xf6\xdf"
+                                                                  "e/a\xc3.bar")
+                                                    << QByteArray("Gr\xf6\xdf"
+                                                                  "e/a\xc3.bar")
+                                                    << QStringLiteral("Größe/aÃ.bar");
+    QTest::newRow("detour") << QByteArray("a/../worked.bar") << QByteArray("worked.bar")
+                            << QStringLiteral("worked.bar");
+    QTest::newRow("dot and doubled slash")
+        << QByteArray("./a//b.bar") << QByteArray("a/b.bar") << QStringLiteral("a/b.bar");
+}
+
+// A file named on the command line opens under its own name: its bytes kept
+// even where they aren't UTF-8, its path clean for the title and the settings.
+void TestCommandLine::fileFromOutside()
+{
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    const QByteArray folder = QFile::encodeName(m_folder.path()) + '/';
+    const QByteArrayList folders{"a", "Gr\xf6\xdf"
+                                      "e"};
+    for (const QByteArray& made : folders)
+        ::mkdir((folder + made).constData(), 0700);
+    // Qt can't see these names, so QTemporaryDir can't remove them.
+    const auto removeNames = qScopeGuard([&] {
+        ::unlink((folder + file).constData());
+        for (const QByteArray& made : folders)
+            ::rmdir((folder + made).constData());
+    });
+    const QByteArray bytes = Profilsatz().toBytes();
+    const int fd = ::open((folder + file).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    ::close(fd);
+
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_folder.path()));
+    const std::vector<const char*> argv{"fendrimo", argument.constData()};
+    const CommandLine line = parseCommandLine(int(argv.size()), argv.data());
+    QDir::setCurrent(before);
+    QCOMPARE(line.action, Action::Run);
+    QVERIFY(line.profilePath);
+    QCOMPARE(encodeFileName(*line.profilePath), folder + file);
+    QCOMPARE(displayFileName(*line.profilePath), m_folder.path() + u'/' + shown);
+    Profilsatz record;
+    QCOMPARE(readProfileFile(*line.profilePath, record).code, 0);
+    // Saved back under the same name, and nowhere else.
+    record.setDatum(QStringLiteral("gespeichert"));
+    const auto listed = [&] {
+        return QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    };
+    const QStringList entries = listed();
+    QCOMPARE(writeProfileFile(*line.profilePath, record).code, 0);
+    QCOMPARE(listed(), entries);
+    Profilsatz saved;
+    QCOMPARE(readProfileFile(*line.profilePath, saved).code, 0);
+    QCOMPARE(saved.datum(), QStringLiteral("gespeichert"));
 }
 
 void TestCommandLine::programAnswersWithoutDisplay_data()

@@ -1,5 +1,6 @@
 #include "files/profilefile.h"
 #include "files/profilsatz.h"
+#include "settings/inifile.h"
 
 #include <QtTest>
 
@@ -87,6 +88,7 @@ private slots:
     void saveRefused();
     void saveThroughSymlink_data();
     void saveThroughSymlink();
+    void saveKeepsPermissions_data();
     void saveKeepsPermissions();
     void saveOnFullDisk();
     void tooManyOpenFiles();
@@ -407,17 +409,41 @@ void TstProfileFile::saveThroughSymlink()
     QCOMPARE(entries(path(QStringLiteral("links"))).size(), viaSecondLink ? 2 : 1);
 }
 
+void TstProfileFile::saveKeepsPermissions_data()
+{
+    QTest::addColumn<bool>("settings"); // written as the settings file is
+    QTest::addColumn<uint>("owner");    // 0: whoever runs the test
+    QTest::newRow("profile, mode 0640") << false << 0u;
+    QTest::newRow("profile of another user, saved by root") << false << 4321u;
+    QTest::newRow("settings of another user, written by root") << true << 4321u;
+}
+
+// A replaced file keeps its mode, and its owner and group where the process
+// may give it away (root): a save must not take a user's profile from them.
 void TstProfileFile::saveKeepsPermissions()
 {
+    QFETCH(bool, settings);
+    QFETCH(uint, owner);
+    if (owner != 0 && !isRoot())
+        QSKIP("giving a file away needs root");
     const QString file = path(QStringLiteral("profil.bas"));
     QVERIFY(writeRaw(file, patternBytes(656, 5)));
     const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(file, mode));
+    if (owner != 0)
+        QCOMPARE(::chown(QFile::encodeName(file).constData(), owner, owner + 1), 0);
 
     const Profilsatz saved = sampleRecord(2);
-    QCOMPARE(writeProfileFile(file, saved).code, 0);
-    QCOMPARE(readRaw(file), saved.toBytes());
+    if (settings)
+        fendrimo::IniFile(file).writeString(QStringLiteral("A"), QStringLiteral("b"), QString());
+    else
+        QCOMPARE(writeProfileFile(file, saved).code, 0);
+    QVERIFY(settings ? readRaw(file).endsWith("[A]\nb=\n") : readRaw(file) == saved.toBytes());
     QCOMPARE(QFileInfo(file).permissions() & ~(QFile::ReadUser | QFile::WriteUser), mode);
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+    QCOMPARE(st.st_uid, owner != 0 ? owner : ::geteuid());
+    QCOMPARE(st.st_gid, owner != 0 ? owner + 1 : ::getegid());
 }
 
 void TstProfileFile::saveOnFullDisk()

@@ -6,6 +6,7 @@
 //   save <profile>          enters a profile with the keys and saves it there
 //   load <profile>          loads it; a rate above the maximum raises and stores it
 //   settings <tag> <rounds> writes Maximum, FarbDruck and Verzeichnis <rounds> times
+//   keys <tag> <count>      writes keys <tag>1 ... <tag><count> of section [Probe]
 //
 // Exit code 0: done; 1: the program showed a failure; 2: wrong arguments.
 
@@ -68,6 +69,19 @@ int writeSettings(const QString& tag, int rounds)
     return 0;
 }
 
+int writeKeys(const QString& tag, int count)
+{
+    IniFile ini(settingsFilePath());
+    try {
+        for (int i = 1; i <= count; ++i)
+            ini.writeInteger(QStringLiteral("Probe"), tag + QString::number(i), i);
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "refused: %s\n", qPrintable(failure.message()));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -76,6 +90,8 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 3 && args[0] == QStringLiteral("settings"))
         return writeSettings(args[1], args[2].toInt());
+    if (args.size() == 3 && args[0] == QStringLiteral("keys"))
+        return writeKeys(args[1], args[2].toInt());
     if (args.size() != 2 ||
         (args[0] != QStringLiteral("save") && args[0] != QStringLiteral("load")))
         return 2;

@@ -4,6 +4,9 @@
 //
 // FENDRIMO_KILL_AT: rename, linkat or fsync (fdatasync counts as fsync).
 // FENDRIMO_KILL_MATCH: text that the file's path must contain.
+//
+// Or it makes the disk slow instead: FENDRIMO_SLOW_FSYNC_MS delays each fsync
+// of a file whose path contains FENDRIMO_SLOW_MATCH.
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -52,8 +55,14 @@ template <typename Function> Function next(const char* name)
 void checkDescriptor(const char* call, int fd)
 {
     char path[PATH_MAX];
-    if (pathOf(fd, path, sizeof path) && armedFor("fsync", path))
+    if (!pathOf(fd, path, sizeof path))
+        return;
+    if (armedFor("fsync", path))
         die("fsync", call, path);
+    const char* slow = std::getenv("FENDRIMO_SLOW_FSYNC_MS");
+    const char* match = std::getenv("FENDRIMO_SLOW_MATCH");
+    if (slow && match && std::strstr(path, match))
+        ::usleep(useconds_t(std::atoi(slow)) * 1000);
 }
 
 } // namespace

@@ -113,6 +113,8 @@ private slots:
     void killedWhileSaving_data();
     void killedWhileSaving();
     void twoRunsWriteSettings();
+    void twoRunsKeepEachOthersSettings_data();
+    void twoRunsKeepEachOthersSettings();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -258,14 +260,19 @@ void TestFaults::settingsRefused()
         w.EditDatum->setText(QStringLiteral("heute"));
         fake.chooseFile(target);
         w.Basalratespeichern1->trigger();
-        QCOMPARE(fake.boxes.size(), 2);
+        // A folder the settings can't hold is not remembered, silently, as
+        // for the recent list: the save itself went well.
+        const bool stored = fault == QLatin1String("line-break");
+        QCOMPARE(fake.boxes.size(), stored ? 1 : 2);
         QCOMPARE(fake.boxes[0].text, QStringLiteral("Basalrate erfolgreich gespeichert!"));
-        QVERIFY(fake.boxes[1].failure);
-        QCOMPARE(fake.boxes[1].text, refusedSettings);
+        QVERIFY(stored || fake.boxes[1].failure);
+        QCOMPARE(fake.boxes.constLast().text, stored ? fake.boxes[0].text : refusedSettings);
         QCOMPARE(QFileInfo(target).size(), qint64(Profilsatz::Size));
         QVERIFY(w.DatenGespeichert());
-        shown << QStringLiteral("save: \"%1\" then \"%2\"")
-                     .arg(fake.boxes[0].text, fake.boxes[1].text);
+        shown << (stored ? QStringLiteral("save: \"%1\" only; the folder is not remembered")
+                               .arg(fake.boxes[0].text)
+                         : QStringLiteral("save: \"%1\" then \"%2\"")
+                               .arg(fake.boxes[0].text, fake.boxes[1].text));
     } else {
         // Loading a higher rate must store the raised maximum first.
         const QString source = m_profiles + QStringLiteral("/hoch.bar");
@@ -364,7 +371,10 @@ void TestFaults::killedWhileSaving()
     QFETCH(QString, file);
     QFETCH(QString, killAt);
     const bool profile = file == QLatin1String("profile");
-    const QByteArray settings = setUpSettings(30);
+    // A comment makes the settings larger than their lock file (a process
+    // id, host and machine names), so that half the file's size stops the
+    // settings write, not the lock.
+    const QByteArray settings = setUpSettings(30) + ';' + QByteArray(600, 'x') + '\n';
     QVERIFY(QDir().mkpath(m_settings));
     QVERIFY(writeFile(m_ini, settings));
     const QString target = m_profiles + QStringLiteral("/profil.bar");
@@ -417,6 +427,8 @@ void TestFaults::killedWhileSaving()
     QStringList strays = entries(folder);
     strays.removeAll(name);
     strays.removeAll(QStringLiteral("hoch.bar"));
+    // The killed run's lock: the next run takes it over.
+    const bool staleLock = strays.removeAll(name + QStringLiteral(".lock")) > 0;
     for (const QString& stray : std::as_const(strays)) {
         QVERIFY2(stray.startsWith(name + u'.'), qPrintable(stray));
         const QString strayPath = folder + u'/' + stray;
@@ -427,11 +439,13 @@ void TestFaults::killedWhileSaving()
                                                     QStringLiteral("Maximum"), -1),
                      50);
     }
-    const QString disk = QStringLiteral("%1 unchanged; %2")
-                             .arg(name)
-                             .arg(strays.isEmpty() ? QStringLiteral("nothing else")
-                                                   : QStringLiteral("stray complete copy %1")
-                                                         .arg(strays.join(QStringLiteral(", "))));
+    const QString disk =
+        QStringLiteral("%1 unchanged; %2%3")
+            .arg(name,
+                 strays.isEmpty()
+                     ? QStringLiteral("nothing else")
+                     : QStringLiteral("stray complete copy %1").arg(strays.join(u", ")),
+                 staleLock ? QStringLiteral("; its lock, taken over by the next run") : QString());
 
     // The next run saves as if nothing had happened.
     QProcess again;
@@ -442,6 +456,7 @@ void TestFaults::killedWhileSaving()
     QVERIFY(again.waitForFinished(60000));
     QVERIFY2(again.exitStatus() == QProcess::NormalExit && again.exitCode() == 0,
              again.readAllStandardError().constData());
+    QVERIFY(!QFileInfo::exists(m_ini + QStringLiteral(".lock")));
     if (profile) {
         QCOMPARE(readAll(target), childProfile());
     } else {
@@ -523,6 +538,57 @@ void TestFaults::twoRunsWriteSettings()
              QStringLiteral("fendr21f.ini with Maximum=%1; settings folder: %2")
                  .arg(ini.readString(section, QStringLiteral("Maximum"), QString()),
                       describeFolder(m_settings)));
+}
+
+void TestFaults::twoRunsKeepEachOthersSettings_data()
+{
+    QTest::addColumn<int>("slowMs"); // each fsync of the first run
+    QTest::newRow("one run's disk slow") << 300;
+    QTest::newRow("both at full speed") << 0;
+}
+
+// Each run's writes read the file anew under the lock: a slow run can't put
+// back a copy that misses the other's changes.
+void TestFaults::twoRunsKeepEachOthersSettings()
+{
+    QFETCH(int, slowMs);
+    // The slow run writes fewer keys, or its back-to-back writes could keep
+    // the other from the lock longer than it waits.
+    const int count = slowMs > 0 ? 8 : 100;
+    const int slowCount = slowMs > 0 ? 3 : count;
+    QVERIFY(QDir().mkpath(m_settings));
+    QVERIFY(writeFile(m_ini, setUpSettings(30)));
+    QProcessEnvironment slow = childEnvironment();
+    slow.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KILLSHIM));
+    slow.insert(QStringLiteral("FENDRIMO_SLOW_FSYNC_MS"), QString::number(slowMs));
+    slow.insert(QStringLiteral("FENDRIMO_SLOW_MATCH"), m_settings + u'/');
+    QProcess* a =
+        startChild({QStringLiteral("keys"), QStringLiteral("a"), QString::number(slowCount)}, slow);
+    QVERIFY(a->waitForStarted());
+    QProcess* b = startChild({QStringLiteral("keys"), QStringLiteral("b"), QString::number(count)},
+                             childEnvironment());
+    for (QProcess* child : {a, b}) {
+        QVERIFY(child->waitForFinished(60000));
+        QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
+                 child->readAllStandardError().constData());
+    }
+    const IniFile ini(m_ini);
+    int kept = 0;
+    for (const char* tag : {"a", "b"}) {
+        for (int i = 1; i <= (*tag == 'a' ? slowCount : count); ++i)
+            kept += ini.readInteger(QStringLiteral("Probe"),
+                                    QLatin1String(tag) + QString::number(i), 0) == i;
+    }
+    QCOMPARE(ini.readInteger(QStringLiteral("Einstellungen"), QStringLiteral("Maximum"), -1), 30);
+    QCOMPARE(kept, slowCount + count);
+    logFault(QStringLiteral("two runs writing different settings, %1").arg(QTest::currentDataTag()),
+             QStringLiteral("%1 + %2 confirmed writes (fsync of the first run delayed %3 ms): "
+                            "%4 kept")
+                 .arg(slowCount)
+                 .arg(count)
+                 .arg(slowMs)
+                 .arg(kept),
+             QStringLiteral("settings folder: %1").arg(describeFolder(m_settings)));
 }
 
 QTEST_MAIN(TestFaults)

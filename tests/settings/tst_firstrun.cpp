@@ -162,9 +162,13 @@ void TestFirstRun::refusedWrite_data()
     QTest::addColumn<QByteArray>("left");
 
     QTest::newRow("folder can't be created") << true << QByteArray();
-    // Room for the three settings but not for the marker after them.
+    // Room for the three settings but not for the marker after them. A
+    // comment stands before them, so that the lock file beside the settings
+    // (a process id and host and machine names) fits under the limit too.
     QTest::newRow("disk full before the marker")
-        << false << QByteArray("[Einstellungen]\nMaximum=30\nFarbDruck=1\nVerzeichnis=\n");
+        << false
+        << QByteArray(";" + QByteArray(199, 'x') +
+                      "\n[Einstellungen]\nMaximum=30\nFarbDruck=1\nVerzeichnis=\n");
 }
 
 void TestFirstRun::refusedWrite()
@@ -178,6 +182,12 @@ void TestFirstRun::refusedWrite()
         QFile file(blocker);
         QVERIFY(file.open(QIODevice::WriteOnly));
         path = blocker + "/fendr21f.ini";
+    }
+    const QByteArray comment = left.left(left.indexOf('\n') + 1);
+    if (!folderIsFile) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(comment), comment.size());
     }
     IniFile ini(path);
     QString message;
@@ -201,7 +211,7 @@ void TestFirstRun::refusedWrite()
     if (!folderIsFile) {
         QVERIFY(run(ini));
         QCOMPARE(m_notices.size(), 2);
-        QCOMPARE(fileBytes(), freshFile);
+        QCOMPARE(fileBytes(), comment + freshFile);
     }
 }
 

@@ -11,6 +11,9 @@
 #include <csignal>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 using fendrimo::Failure;
 using fendrimo::IniFile;
@@ -49,6 +52,8 @@ private slots:
     void settingsFilePathFollowsConfigHome();
     void refusedWrite_data();
     void refusedWrite();
+    void onlyRegularFiles_data();
+    void onlyRegularFiles();
 
 private:
     QString filePath() const { return m_dir->filePath(QStringLiteral("fendr21f.ini")); }
@@ -448,6 +453,54 @@ void TestIniFile::refusedWrite()
     QCOMPARE(fileBytes(guard), old);
     // No temporary file is left behind either.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden), entries);
+}
+
+void TestIniFile::onlyRegularFiles_data()
+{
+    QTest::addColumn<bool>("device"); // else a named pipe
+    QTest::addColumn<bool>("linked"); // the settings path a link to it
+    QTest::newRow("pipe") << false << false;
+    QTest::newRow("link to a pipe") << false << true;
+    QTest::newRow("link to a device node") << true << true;
+}
+
+// A pipe would keep the start waiting for good, and writing must never swap
+// a device for a file: both are read as missing and refused for writing.
+void TestIniFile::onlyRegularFiles()
+{
+    QFETCH(bool, device);
+    QFETCH(bool, linked);
+    if (device && ::geteuid() != 0)
+        QSKIP("making a device node needs root");
+    const QByteArray node = QFile::encodeName(m_dir->filePath(QStringLiteral("knoten")));
+    // A copy of /dev/null: nothing outside the test is at stake.
+    QCOMPARE(device ? ::mknod(node.constData(), S_IFCHR | 0666, makedev(1, 3))
+                    : ::mkfifo(node.constData(), 0666),
+             0);
+    QString path = QFile::decodeName(node);
+    if (linked) {
+        path = filePath();
+        QVERIFY(QFile::link(QFile::decodeName(node), path));
+    }
+    struct stat before;
+    QCOMPARE(::stat(node.constData(), &before), 0);
+
+    IniFile ini(path);
+    QCOMPARE(ini.readString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("keiner")),
+             QStringLiteral("keiner"));
+    QString message;
+    try {
+        ini.writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
+    } catch (const Failure& failure) {
+        message = failure.message();
+    }
+    QCOMPARE(message,
+             QStringLiteral("Kann nicht nach %1 schreiben").arg(QFileInfo(path).fileName()));
+    struct stat after;
+    QCOMPARE(::stat(node.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QVERIFY(!linked || QFileInfo(path).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
