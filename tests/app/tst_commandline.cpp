@@ -166,6 +166,9 @@ void TestCommandLine::fileFromOutside()
     Profilsatz saved;
     QCOMPARE(readProfileFile(*line.profilePath, saved).code, 0);
     QCOMPARE(saved.datum(), QStringLiteral("gespeichert"));
+    qInfo("fault | command line: %s | opened and saved under its bytes, shown as \"%s\" | no "
+          "other file written",
+          QTest::currentDataTag(), qPrintable(shown));
 }
 
 void TestCommandLine::programAnswersWithoutDisplay_data()

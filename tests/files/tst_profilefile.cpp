@@ -444,6 +444,8 @@ void TstProfileFile::saveKeepsPermissions()
     QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
     QCOMPARE(st.st_uid, owner != 0 ? owner : ::geteuid());
     QCOMPARE(st.st_gid, owner != 0 ? owner + 1 : ::getegid());
+    qInfo("fault | %s | owner %u:%u and mode 0640 kept | the replaced file only",
+          QTest::currentDataTag(), st.st_uid, st.st_gid);
 }
 
 void TstProfileFile::saveOnFullDisk()

@@ -501,6 +501,9 @@ void TestIniFile::onlyRegularFiles()
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode, before.st_mode);
     QVERIFY(!linked || QFileInfo(path).isSymLink());
+    qInfo("fault | settings file: %s | read as missing at once, write refused: \"%s.\" | the %s "
+          "untouched (same inode and type)",
+          QTest::currentDataTag(), qPrintable(message), device ? "device node" : "pipe");
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

@@ -157,6 +157,9 @@ void TestSettings::unstorablePathLeftOut()
     settings.setVerzeichnis(path);
     QCOMPARE(readIni(), file);
     QCOMPARE(settings.verzeichnis(QString()), QStringLiteral("/p/"));
+    qInfo("fault | folder and recent path: %s (%lld characters) | not stored, nothing said; "
+          "the folder stays /p/ | fendr21f.ini unchanged",
+          QTest::currentDataTag(), qint64(path.size()));
 }
 
 void TestSettings::handEditedList_data()
