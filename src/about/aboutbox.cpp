@@ -1,7 +1,7 @@
 #include "about/aboutbox.h"
 
-#include "app/artwork.h"
-#include "app/designscale.h"
+#include "widgets/artwork.h"
+#include "widgets/designscale.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 

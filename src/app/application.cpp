@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 #include "platform/error.h"
 #include "platform/platform.h"
 #include "platform/regional.h"

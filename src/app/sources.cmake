@@ -11,9 +11,6 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/tform1_exchange.cpp
   app/tform1_history.cpp
   app/ratecontrols.cpp app/ratecontrols.h
-  app/fieldmenu.cpp app/fieldmenu.h
-  app/designscale.cpp app/designscale.h
-  app/artwork.cpp app/artwork.h
-  app/accessibility.cpp app/accessibility.h)
+  app/fieldmenu.cpp app/fieldmenu.h)
 list(APPEND FENDRIMO_CORE_SOURCES app/clockticker.cpp app/clockticker.h)
 list(APPEND FENDRIMO_CORE_SOURCES app/commandline.cpp app/commandline.h)

@@ -4,7 +4,7 @@
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 #include "settings/firstrun.h"
 #include "settings/settings.h"
 

@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "printing/grafikform.h"
 #include "printing/shownlines.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 #include "profile/zehntel.h"
 #include "settings/settings.h"
 #include "tools/ratetooldialog.h"

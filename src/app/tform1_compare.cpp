@@ -2,7 +2,7 @@
 // as marks on the sliders, framed rate fields where they differ and the
 // other daily total beside this one.
 
-#include "app/accessibility.h"
+#include "widgets/accessibility.h"
 #include "app/ratecontrols.h"
 #include "app/tform1.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/clockticker.h"
 #include "app/fieldmenu.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -59,7 +59,7 @@ FileDialogRequest exchangeDialog(const QString& title, const FormatSpec& spec)
     return request;
 }
 
-QString exportNotice(ExchangeFormat format, const QByteArray& written, const ExchangeRates& rates)
+QString exportNotice(ExchangeFormat format, const QByteArray& written, const HourlyRates& rates)
 {
     switch (format) {
     case ExchangeFormat::Nightscout: {

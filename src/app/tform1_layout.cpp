@@ -1,14 +1,14 @@
 // The window design of the main window, built from tables. All coordinates
 // are design coordinates for a screen 1024 pixels wide; DesignScale maps them.
 
-#include "app/accessibility.h"
-#include "app/artwork.h"
+#include "widgets/accessibility.h"
+#include "widgets/artwork.h"
 #include "app/clockticker.h"
-#include "app/designscale.h"
+#include "widgets/designscale.h"
 #include "app/ratecontrols.h"
 #include "app/tform1.h"
 #include "platform/platform.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 
 #include <QAction>
 #include <QCheckBox>

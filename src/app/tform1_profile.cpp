@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/regional.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 
 #include <QLineEdit>
 

@@ -4,7 +4,7 @@
 
 #include "app/tform1.h"
 
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 #include "profile/zehntel.h"
 
 #include <QAction>

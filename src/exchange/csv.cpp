@@ -135,7 +135,7 @@ QString readLine(const QStringList& fields, int lineNumber, DecimalSyntax syntax
 
 } // namespace
 
-QByteArray writeCsv(const ExchangeRates& rates)
+QByteArray writeCsv(const HourlyRates& rates)
 {
     QString text = QStringLiteral("Uhrzeit;Basalrate (IE/h)\r\n");
     for (int hour = 0; hour < ProfileContent::Hours; ++hour) {

@@ -19,15 +19,13 @@
 
 namespace fendrimo {
 
-using ExchangeRates = std::array<qint32, ProfileContent::Hours>; // tenths of IE/h, hour 0..23
-
 // Files larger than this are refused before they are read.
 constexpr qint64 kLargestExchangeFile = qint64(10) * 1024 * 1024;
 
 // What an import brings, ready to go into the profile being edited.
 struct ImportedProfile
 {
-    ExchangeRates rates{};
+    HourlyRates rates{};
     // Hours whose rate was averaged over several values, rounded to a tenth
     // or raised from below 0,05 to 0,1 IE/h.
     QList<int> adjustedHours;
@@ -76,8 +74,8 @@ struct ExportContext
 };
 
 QByteArray writeNightscout(const ProfileContent& content, const ExportContext& context);
-QByteArray writeOpenAps(const ExchangeRates& rates);
-QByteArray writeCsv(const ExchangeRates& rates);
+QByteArray writeOpenAps(const HourlyRates& rates);
+QByteArray writeCsv(const HourlyRates& rates);
 
 // "Gerundet oder gemittelt: 0 bis 1 Uhr, 22 bis 24 Uhr." (runs of hours by
 // their whole span); empty for no hours.

@@ -50,7 +50,7 @@ QString readEntry(const QJsonValue& value, const QString& where, ScheduleEntry& 
 
 } // namespace
 
-QByteArray writeOpenAps(const ExchangeRates& rates)
+QByteArray writeOpenAps(const HourlyRates& rates)
 {
     QJsonArray entries;
     for (int hour = 0; hour < ProfileContent::Hours; ++hour) {

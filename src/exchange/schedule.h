@@ -27,7 +27,7 @@ QString sortSchedule(QList<ScheduleEntry>& entries);
 
 struct HourlyMeans
 {
-    ExchangeRates rates{};
+    HourlyRates rates{};
     QList<int> adjusted; // hours averaged, rounded or raised to 0,1
 };
 

@@ -170,7 +170,7 @@ void HistoryDialog::showSelection()
         DiagrammVerlauf->setRates(std::nullopt, std::nullopt);
         return;
     }
-    std::optional<VersionChart::Rates> previous;
+    std::optional<HourlyRates> previous;
     if (row + 1 < m_versions.size())
         previous = m_versions.at(row + 1).content.rates;
     DiagrammVerlauf->setRates(m_versions.at(row).content.rates, previous);

@@ -22,7 +22,7 @@ const QColor kSelectedColour(0, 70, 160);
 // As the comparison marks on the main window's sliders.
 const QColor kPreviousColour(150, 0, 120);
 
-qint64 highestOf(const VersionChart::Rates& rates)
+qint64 highestOf(const HourlyRates& rates)
 {
     return *std::max_element(rates.begin(), rates.end());
 }
@@ -37,7 +37,8 @@ VersionChart::VersionChart(QWidget* parent) : QWidget(parent)
     describe();
 }
 
-void VersionChart::setRates(std::optional<Rates> selected, std::optional<Rates> previous)
+void VersionChart::setRates(std::optional<HourlyRates> selected,
+                            std::optional<HourlyRates> previous)
 {
     m_selected = selected;
     m_previous = selected ? previous : std::nullopt;
@@ -64,7 +65,7 @@ qint64 VersionChart::axisTop() const
 qint64 VersionChart::highestShown() const
 {
     qint64 highest = 10;
-    for (const std::optional<Rates>* rates : {&m_selected, &m_previous}) {
+    for (const std::optional<HourlyRates>* rates : {&m_selected, &m_previous}) {
         if (*rates)
             highest = std::max(highest, highestOf(**rates));
     }
@@ -118,7 +119,7 @@ void VersionChart::paintAxes(QPainter& painter) const
     }
 }
 
-void VersionChart::paintSteps(QPainter& painter, const Rates& rates, Qt::PenStyle style,
+void VersionChart::paintSteps(QPainter& painter, const HourlyRates& rates, Qt::PenStyle style,
                               const QColor& colour, qreal width) const
 {
     const QRectF area = plotArea();

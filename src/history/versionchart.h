@@ -13,13 +13,11 @@ namespace fendrimo {
 class VersionChart final : public QWidget
 {
 public:
-    using Rates = std::array<qint32, ProfileContent::Hours>;
-
     explicit VersionChart(QWidget* parent = nullptr);
 
-    void setRates(std::optional<Rates> selected, std::optional<Rates> previous);
-    const std::optional<Rates>& selected() const { return m_selected; }
-    const std::optional<Rates>& previous() const { return m_previous; }
+    void setRates(std::optional<HourlyRates> selected, std::optional<HourlyRates> previous);
+    const std::optional<HourlyRates>& selected() const { return m_selected; }
+    const std::optional<HourlyRates>& previous() const { return m_previous; }
 
     QSize sizeHint() const override { return {340, 230}; }
 
@@ -37,13 +35,13 @@ private:
     qint64 axisStep() const;
     qint64 highestShown() const; // in tenths, at least 1 IE/h
     void paintAxes(QPainter& painter) const;
-    void paintSteps(QPainter& painter, const Rates& rates, Qt::PenStyle style, const QColor& colour,
-                    qreal width) const;
+    void paintSteps(QPainter& painter, const HourlyRates& rates, Qt::PenStyle style,
+                    const QColor& colour, qreal width) const;
     void paintLegend(QPainter& painter) const;
     void describe();
 
-    std::optional<Rates> m_selected;
-    std::optional<Rates> m_previous;
+    std::optional<HourlyRates> m_selected;
+    std::optional<HourlyRates> m_previous;
 };
 
 } // namespace fendrimo

@@ -1,7 +1,7 @@
 #include "options/optionsdialog.h"
 
-#include "app/accessibility.h"
-#include "app/designscale.h"
+#include "widgets/accessibility.h"
+#include "widgets/designscale.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 #include "settings/settings.h"

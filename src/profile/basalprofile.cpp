@@ -5,7 +5,7 @@
 
 namespace fendrimo {
 
-qint64 dailyTotal(const std::array<qint32, ProfileContent::Hours>& rates)
+qint64 dailyTotal(const HourlyRates& rates)
 {
     // 64 bits: a loaded profile can raise the maximum far beyond what 24
     // rates summed in 32 bits could hold.

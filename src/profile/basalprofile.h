@@ -7,6 +7,9 @@
 
 namespace fendrimo {
 
+// The 24 hourly rates in tenths of IE/h, hour 0 (0 to 1 o'clock) first.
+using HourlyRates = std::array<qint32, 24>;
+
 // What a profile holds: the 24 hourly rates in tenths of IE/h, the three bolus
 // factors, the programming date and the notes. Texts are kept as typed; the
 // notes as stored, a line break as CR LF.
@@ -15,7 +18,7 @@ struct ProfileContent
     static constexpr int Hours = 24;
     static constexpr int Boluses = 3; // morgens, mittags, abends
 
-    std::array<qint32, Hours> rates{};
+    HourlyRates rates{};
     std::array<QString, Boluses> bolus;
     QString datum;
     QString notizen;
@@ -32,7 +35,7 @@ struct ProfileContent
 };
 
 // The daily total of 24 rates in tenths of IE, never overflowing.
-qint64 dailyTotal(const std::array<qint32, ProfileContent::Hours>& rates);
+qint64 dailyTotal(const HourlyRates& rates);
 
 // The content together with the one editing switch that an undo restores with
 // it: whether moving a slider moves every following hour too.

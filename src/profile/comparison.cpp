@@ -20,9 +20,8 @@ QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal)
            sign + ZehntelText(difference < 0 ? -difference : difference) + QStringLiteral(" IE)");
 }
 
-std::array<bool, ProfileContent::Hours>
-differingHours(const std::array<qint32, ProfileContent::Hours>& rates,
-               const ProfileReference& reference)
+std::array<bool, ProfileContent::Hours> differingHours(const HourlyRates& rates,
+                                                       const ProfileReference& reference)
 {
     std::array<bool, ProfileContent::Hours> differing{};
     for (size_t h = 0; h < rates.size(); ++h)

@@ -22,7 +22,7 @@ struct ProfileReference
     Source source = Source::File;
     // How the printed legend names it: a file name, "gespeicherte Fassung" or a date.
     QString name;
-    std::array<qint32, ProfileContent::Hours> rates{};
+    HourlyRates rates{};
 
     qint64 total() const { return dailyTotal(rates); }
 };
@@ -35,8 +35,7 @@ QString referenceRateText(qint64 rate);
 QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal);
 
 // Which hours have a rate other than the reference's.
-std::array<bool, ProfileContent::Hours>
-differingHours(const std::array<qint32, ProfileContent::Hours>& rates,
-               const ProfileReference& reference);
+std::array<bool, ProfileContent::Hours> differingHours(const HourlyRates& rates,
+                                                       const ProfileReference& reference);
 
 } // namespace fendrimo

@@ -9,8 +9,6 @@
 
 namespace fendrimo {
 
-using HourlyRates = std::array<qint32, ProfileContent::Hours>;
-
 // All rates changed by a percentage, in whole tenths: rate × percent / 100
 // rounded to the nearest tenth, halves up. A rate of 0 stays 0; a rate above 0
 // never drops to 0 but keeps at least 0,1 IE/h; a result above the maximum is

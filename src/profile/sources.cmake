@@ -5,5 +5,3 @@ list(APPEND FENDRIMO_CORE_SOURCES
   profile/profiletools.cpp profile/profiletools.h
   profile/comparison.cpp profile/comparison.h
   profile/versiondiff.cpp profile/versiondiff.h)
-list(APPEND FENDRIMO_GUI_SOURCES
-  profile/textfields.cpp profile/textfields.h)

@@ -1,4 +1,4 @@
-#include "app/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include "profile/zehntel.h"
 

@@ -1,4 +1,4 @@
-#include "app/designscale.h"
+#include "widgets/designscale.h"
 
 #include "platform/muldiv.h"
 

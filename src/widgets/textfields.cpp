@@ -1,4 +1,4 @@
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 
 #include "files/cp1252.h"
 

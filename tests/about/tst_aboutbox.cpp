@@ -2,7 +2,7 @@
 // closing it, and its size on three screens.
 
 #include "about/aboutbox.h"
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
 

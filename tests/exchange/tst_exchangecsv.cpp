@@ -139,7 +139,7 @@ void TestExchangeCsv::written()
 {
     QFETCH(qint32, rate);
     QFETCH(QString, line);
-    ExchangeRates rates{};
+    HourlyRates rates{};
     rates[6] = rate;
     const QByteArray file = writeCsv(rates);
     QVERIFY(file.startsWith("\xEF\xBB\xBFUhrzeit;Basalrate (IE/h)\r\n00:00;0\r\n"));

@@ -102,7 +102,7 @@ void TestOpenAps::written_data()
 void TestOpenAps::written()
 {
     QFETCH(QList<int>, changes);
-    ExchangeRates rates{};
+    HourlyRates rates{};
     for (int h = 0; h < 24; ++h)
         rates[size_t(h)] = 5 + 7 * int(std::count_if(changes.begin(), changes.end(),
                                                      [h](int c) { return c <= h; }));

@@ -23,7 +23,7 @@ inline void checkOutcome(const fendrimo::ImportOutcome& outcome)
 }
 
 // Rates once read are written and read back unchanged, nothing adjusted.
-inline void checkWrittenBack(const fendrimo::ExchangeRates& rates,
+inline void checkWrittenBack(const fendrimo::HourlyRates& rates,
                              const fendrimo::ImportOutcome& again)
 {
     FUZZ_CHECK(again.profile.has_value());

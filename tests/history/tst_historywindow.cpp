@@ -113,7 +113,7 @@ void TestHistoryWindow::savesKeepVersions()
     save(f, path);
 
     QList<QStringList> rows;
-    std::optional<VersionChart::Rates> selected, previous;
+    std::optional<HourlyRates> selected, previous;
     const auto run = openHistory(w, [&](HistoryDialog* dialog) {
         rows = rowsOf(*dialog);
         selected = dialog->DiagrammVerlauf->selected();

@@ -2,7 +2,7 @@
 // hicolor theme is the picture the window shows, and the AppStream
 // description refers to screenshots that are in docs/.
 
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 // blown up.
 
 #include "about/aboutbox.h"
-#include "app/artwork.h"
+#include "widgets/artwork.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
 #include "support/mainwindowfixture.h"

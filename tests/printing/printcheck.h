@@ -6,7 +6,7 @@
 
 #include "app/tform1.h"
 #include "printing/grafikform.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Bolus, date and notes fields as typed by the user, and the "Neu" command.
 
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAction>

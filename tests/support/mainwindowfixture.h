@@ -9,7 +9,7 @@
 #include "files/profilsatz.h"
 #include "platform/fakeplatform.h"
 #include "platform/regional.h"
-#include "profile/textfields.h"
+#include "widgets/textfields.h"
 #include "profile/zehntel.h"
 
 #include <QApplication>

@@ -1,0 +1,2 @@
+list(APPEND FENDRIMO_CORE_SOURCES
+  document/profiledocument.cpp document/profiledocument.h)
