@@ -1,9 +1,9 @@
 #include "app/application.h"
 
-#include "widgets/artwork.h"
-#include "platform/error.h"
+#include "platform/guarded.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
+#include "widgets/artwork.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -27,19 +27,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const Failure& failure) {
-        showFailure(activeWindow(), failure.message());
-    } catch (const std::exception& failure) {
-        showFailure(activeWindow(), QString::fromStdString(failure.what()));
-    }
-    return false;
-}
-
-void showFailure(QWidget* parent, const QString& message)
-{
-    platform().failure(parent, message + QLatin1Char('.'));
+    bool handled = false;
+    guarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 } // namespace fendrimo

@@ -14,7 +14,4 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Shows the failure box for a failure with the given message.
-void showFailure(QWidget* parent, const QString& message);
-
 } // namespace fendrimo

@@ -1,13 +1,13 @@
 list(APPEND FENDRIMO_GUI_SOURCES
   app/application.cpp app/application.h
   app/tform1.cpp app/tform1.h
+  app/form1ui.h
   app/tform1_layout.cpp
+  app/tform1_menu.cpp
   app/tform1_events.cpp
   app/tform1_view.cpp
-  app/tform1_profile.cpp
   app/tform1_files.cpp
   app/tform1_commands.cpp
-  app/tform1_compare.cpp
   app/tform1_exchange.cpp
   app/tform1_history.cpp
   app/ratecontrols.cpp app/ratecontrols.h

@@ -1,36 +1,91 @@
+// The shell of the main window: start-up, the status panel's clock, closing,
+// help and the program information.
+
 #include "app/tform1.h"
 
+#include "about/aboutbox.h"
 #include "app/clockticker.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
-#include "widgets/textfields.h"
 #include "settings/firstrun.h"
 #include "settings/settings.h"
+#include "widgets/designscale.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 
 namespace fendrimo {
 
-TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent), m_profile(Settings::FallbackMaximum), m_history(m_profile)
+namespace {
+
+// The status panel: its texts are placed inside it.
+void buildStatusPanel(QWidget* client, const DesignScale& scale, Form1Ui& ui)
+{
+    QFrame* panel = makeFrame(client, QFrame::Panel, QFrame::Raised);
+    panel->setObjectName(QStringLiteral("PanelStatus"));
+    panel->setAccessibleName(QStringLiteral("Statusleiste"));
+    panel->setAccessibleDescription(
+        QStringLiteral("Datum, Uhrzeit und ob die Daten gespeichert sind"));
+    scale.place(panel, 22, 488, 849, 29);
+    struct StatusText
+    {
+        const char* name;
+        int x, width;
+        QLabel** label;
+        const char* description;
+    };
+    for (const StatusText& spec :
+         {StatusText{"LabelDate", 8, 205, &ui.LabelDate, "Heutiges Datum"},
+          StatusText{"LabelTime", 232, 225, &ui.LabelTime, "Aktuelle Uhrzeit"},
+          StatusText{"LabelSaved", 472, 365, &ui.LabelSaved,
+                     "Ob die Basalrate seit dem letzten Speichern, Laden oder Neu unverändert "
+                     "ist"}}) {
+        QLabel* label = makeLabel(panel, spec.name, QStringLiteral("-"), scale.font(17));
+        label->setAccessibleDescription(QString::fromUtf8(spec.description));
+        label->setFixedWidth(scale.rect(spec.x, 5, spec.width, 1).width());
+        label->move(scale.value(spec.x), scale.value(5));
+        label->setFixedHeight(label->sizeHint().height());
+        *spec.label = label;
+    }
+    for (const int x : {220, 460}) {
+        QFrame* line = makeFrame(panel, QFrame::VLine, QFrame::Sunken);
+        scale.place(line, x, 3, 2, 23);
+    }
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::FallbackMaximum)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAcceptDrops(true);
-    buildControls();
-    buildMenu();
-    connectHandlers();
+    setAccessibleDescription(QStringLiteral("Basalratenprofil für die Insulinpumpe: 24 "
+                                            "Stundenraten, Bolusfaktoren, Datum und Notizen"));
+    setFont(DesignScale(platform().screenSize().width())
+                .font(17, DesignScale::Regular, QStringLiteral("System")));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+    buildForm1Controls(client, m_ui);
+    buildStatusPanel(client, DesignScale(platform().screenSize().width()), m_ui);
+    m_ui.Timer = new ClockTicker(this);
+    m_ui.Timer->setObjectName(QStringLiteral("Timer"));
+    buildMenus();
+    connectControls();
+    connectDocument();
     // The controls show the empty profile from the start, even when the rest
     // of start-up fails.
     showProfile();
-    setDatenGespeichert(m_datenGespeichert);
-    Timer->start();
+    showSaved(m_document.isSaved());
+    showHistory();
+    showRecentFiles();
+    updateActions();
+    m_ui.Timer->start();
     guarded([this] { FormCreate(); });
     // The panel shows the time at once, not only from the next full second.
     guarded([this] { TimerTimer(); });
@@ -49,12 +104,10 @@ void TForm1::FormCreate()
     runFirstRunCheck(ini, [this](const QString& notice) {
         platform().message(this, MessageType::Information, notice, MessageButton::Ok);
     });
+    setWindowTitle(QStringLiteral("Fendrimo Version 2.1F"));
     // A maximum that is absent, not a number or below 1 can't range the
     // sliders; the run goes on with the first-run default instead.
-    m_profile.setMaximum(Settings().maximum());
-    setWindowTitle(QStringLiteral("Fendrimo Version 2.1F"));
-    m_history.restart();
-    setDatenGespeichert(true);
+    m_document.startUp(Settings().maximum());
 }
 
 bool TForm1::FormCloseQuery()
@@ -79,16 +132,15 @@ void TForm1::TimerTimer()
 {
     const RegionalFormats& formats = RegionalFormats::current();
     const QDateTime now = platform().now();
-    setLabelText(LabelTime, QStringLiteral("Zeit: %1 Uhr").arg(formats.longTime(now.time())));
-    setLabelText(LabelDate, QStringLiteral("Datum: %1").arg(formats.shortDate(now.date())));
-    // "Daten gespeichert" follows the flag at once, in setDatenGespeichert().
+    setLabelText(m_ui.LabelTime, QStringLiteral("Zeit: %1 Uhr").arg(formats.longTime(now.time())));
+    setLabelText(m_ui.LabelDate, QStringLiteral("Datum: %1").arg(formats.shortDate(now.date())));
+    // "Daten gespeichert" follows the document at once, in showSaved().
 }
 
-void TForm1::setDatenGespeichert(bool saved)
+void TForm1::showSaved(bool saved)
 {
-    m_datenGespeichert = saved;
-    setLabelText(LabelSaved, saved ? QStringLiteral("Daten gespeichert: ja")
-                                   : QStringLiteral("Daten gespeichert: nein"));
+    setLabelText(m_ui.LabelSaved, saved ? QStringLiteral("Daten gespeichert: ja")
+                                        : QStringLiteral("Daten gespeichert: nein"));
 }
 
 void TForm1::Beenden1Click()
@@ -117,9 +169,22 @@ void TForm1::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
 }
 
-void TForm1::reportFailure(const std::exception& failure)
+void TForm1::HilfezurFendrimo1Click()
 {
-    platform().failure(this, QString::fromStdString(failure.what()) + QLatin1Char('.'));
+    platform().message(
+        this, MessageType::Information,
+        QStringLiteral("Leider gibt es für dieses Programm keine Hilfedatei! Bitte lesen Sie die "
+                       "mitgelieferte Dokumentation README.TXT. Sollten Sie Fragen oder "
+                       "Schwierigkeiten haben, können Sie mich - den Programmierer - persönlich "
+                       "kontaktieren. Klicken Sie bitte auf OK!"),
+        MessageButton::Ok);
+    Programminfos1Click();
+}
+
+void TForm1::Programminfos1Click()
+{
+    TAboutBox box(this);
+    box.exec();
 }
 
 void TForm1::setFieldText(QLineEdit* field, const QString& text)

@@ -1,103 +1,45 @@
 #pragma once
 
-#include "app/ratecontrols.h"
-#include "files/profilsatz.h"
-#include "profile/basalprofile.h"
-#include "profile/comparison.h"
-#include "profile/profilehistory.h"
+#include "app/form1ui.h"
+#include "document/profiledocument.h"
+#include "platform/guarded.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <optional>
+#include <vector>
 
-class QAction;
-class QCheckBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMenu;
 class QMimeData;
-class QPushButton;
-class QScrollBar;
 
 namespace fendrimo {
 
-class ClockTicker;
 class HistoryDialog;
-struct StoredVersion;
-struct ImportedProfile;
-struct ImportOutcome;
-class NotesEdit;
 struct RateTool;
 struct ReportInput;
+enum class ExchangeFormat;
 
-enum class ExchangeFormat { Nightscout, OpenAps, Csv };
-
-// The main window: a view of the one profile being edited. Its controls show
-// the profile; its handlers turn user actions into steps on the profile, each
-// one undoable. It also carries the run's state: the saved flag, the record
-// of the last file read and the file dialogs' last choices.
-class TForm1 final : public QMainWindow
+// The main window: a view of the profile document. It asks (file dialogs,
+// questions), hands the answers to the document, shows what came of it and
+// redraws when the document changes. Its controls carry the names of the
+// window design as their object names.
+class TForm1 : public QMainWindow
 {
 public:
-    static constexpr int Hours = 24;
+    static constexpr int Hours = Form1Ui::Hours;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
+    const ProfileDocument& document() const { return m_document; }
     // tenths of IE/h; every slider runs 0 .. Maximum
-    qint32 Maximum() const { return m_profile.maximum(); }
+    qint32 Maximum() const { return m_document.maximum(); }
     // The profile on screen is the one last saved, loaded or new.
-    bool DatenGespeichert() const { return m_datenGespeichert; }
-    const BasalProfile& profile() const { return m_profile; }
-    const QUndoStack& history() const { return m_history.stack(); }
+    bool DatenGespeichert() const { return m_document.isSaved(); }
+    const BasalProfile& profile() const { return m_document.profile(); }
+    const QUndoStack& history() const { return m_document.history().stack(); }
     // The rate of hour n-1 in tenths of IE/h.
-    qint32 rate(int n) const { return m_profile.rate(n - 1); }
-    // The profile shown beside this one for comparison, if any.
-    const std::optional<ProfileReference>& reference() const { return m_reference; }
-
-    // Controls, named as in the window design. Slider n and field n are hour n-1.
-    RateSlider* ScrollBar(int n) const { return m_scrollBars.at(size_t(n - 1)); }
-    RateField* Edit(int n) const { return m_edits.at(size_t(n - 1)); }
-    QCheckBox* CheckBox1 = nullptr;
-    QPushButton* ButtonSumme = nullptr;
-    QLabel* LabelSumme = nullptr;
-    QLabel* LabelMax = nullptr;
-    QLabel* LabelMin = nullptr;
-    QLabel* LabelVergleich = nullptr; // the comparison's total, shown while there is one
-    QLineEdit* EditBolus1 = nullptr;
-    QLineEdit* EditBolus4 = nullptr;
-    QLineEdit* EditBolus7 = nullptr;
-    QLineEdit* EditDatum = nullptr;
-    NotesEdit* MemoNotizen = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label32 = nullptr;
-    QFrame* PanelStatus = nullptr;
-    QLabel* LabelDate = nullptr;
-    QLabel* LabelTime = nullptr;
-    QLabel* LabelSaved = nullptr;
-    ClockTicker* Timer = nullptr; // the status panel's clock, once a second
-
-    QAction* Neu1 = nullptr;
-    QAction* Basalrateladen1 = nullptr;
-    QAction* Basalratespeichern1 = nullptr;
-    QAction* BasalrateDrucken1 = nullptr;
-    QMenu* Importieren1 = nullptr;
-    QMenu* Exportieren1 = nullptr;
-    QMenu* ZuletztGeoeffnet1 = nullptr;
-    QAction* Verlauf1 = nullptr;
-    QAction* Beenden1 = nullptr;
-    QAction* Rueckgaengig1 = nullptr;
-    QAction* Wiederholen1 = nullptr;
-    QAction* RatenProzent1 = nullptr;
-    QAction* Verschieben1 = nullptr;
-    QAction* Vergleichen1 = nullptr;
-    QAction* VergleichGespeichert1 = nullptr;
-    QAction* VergleichBeenden1 = nullptr;
-    QAction* Einstellungen = nullptr;
-    QAction* HilfezurFendrimo1 = nullptr;
-    QAction* Programminfos1 = nullptr;
+    qint32 rate(int n) const { return m_document.profile().rate(n - 1); }
+    const std::optional<ProfileReference>& reference() const { return m_document.reference(); }
 
     // Start-up and the shell.
     void FormCreate();
@@ -118,7 +60,7 @@ public:
     void MemoNotizenChange();
     void Neu1Click();
 
-    // Files, options, printing, undo.
+    // Files, options, printing, undo, tools, comparison.
     void Basalrateladen1Click();
     void Basalratespeichern1Click();
     // Opens the profile file at path as "Laden" does after its dialog: the
@@ -138,12 +80,17 @@ public:
     void VergleichenClick();
     void VergleichGespeichertClick();
     void VergleichBeendenClick();
-    // Shows reference beside the profile, or ends the comparison.
-    void setReference(std::optional<ProfileReference> reference);
 
-    // Runs a handler; a failure it doesn't catch is shown in the failure box
-    // and the rest of the handler is skipped.
-    template <typename Handler> void guarded(Handler&& handler);
+    // The enabled rules of the menu table.
+    bool hasCurrentFile() const { return !m_document.currentFile().isEmpty(); }
+    bool hasReference() const { return m_document.reference().has_value(); }
+
+    // Runs a command; a failure it doesn't catch is shown in the failure box
+    // and the rest of the command is skipped.
+    template <typename Handler> void guarded(Handler&& handler)
+    {
+        fendrimo::guarded(this, std::forward<Handler>(handler));
+    }
 
     // Texts from code, raising a change notification only on a real change.
     static void setFieldText(QLineEdit* field, const QString& text);
@@ -158,54 +105,36 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildControls();
-    void buildMenu();
-    void buildEditMenu();
-    void buildExchangeMenus(QMenu* datei);
-    void buildHistoryMenu(QMenu* datei);
-    void connectHandlers();
-    void connectFields();
-    void reportFailure(const std::exception& failure);
+    // The menus from their table; an action's command runs through command().
+    void buildMenus();
+    void addExchangeMenus();
+    void connectControls();
+    void connectDocument();
+    // Runs a menu or button command: merged steps end, a failure is shown.
+    void command(void (TForm1::*handler)());
     bool filterFieldEvent(QObject* watched, QEvent* event);
     bool filterPointerEvent(QObject* watched, QEvent* event);
 
-    // The view: every control shows the profile as it is now.
+    // The view: every control shows the document as it is now.
     void showProfile();
-    void setMaximumLabel();
-    void setDatenGespeichert(bool saved);
+    void showSaved(bool saved);
     void showHistory();
     void showRecentFiles();
     void showReference();
     void showReferenceInHour(int n);
-    // The content last saved, loaded or made new, as a comparison.
-    ProfileReference savedReference() const;
+    void updateActions();
 
     // Asks before the profile on screen is discarded; true to go on.
     bool mayDiscard(const QString& question);
-    // The same before another profile is opened in its place.
     bool mayDiscardForLoading();
-    // Makes content the new document: no history, nothing unsaved.
-    void startDocument(const ProfileState& state, const QString& title);
-    void rememberFile(const QString& path);
-    // The profile file last saved or loaded; empty for a new profile.
-    void setCurrentFile(const QString& path);
-    // Keeps the bytes just saved to path as a version in its history.
-    void keepVersion(const QString& path);
-    void deleteHistory(HistoryDialog& dialog, const QString& path);
-    void restoreVersion(const StoredVersion& version);
     // The open dialog for profile files, starting at the path last chosen in
     // it (remembered, updated with the choice); none when cancelled.
     std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
-    // The record in the profile file at path, checked as "Laden" checks it;
-    // none after the load error was shown.
-    std::optional<Profilsatz> readCheckedProfile(const QString& path);
-    // Raises the maximum to the next whole IE/h above highest, stores it and
-    // says so, as a load does.
-    void raiseMaximumFor(qint32 highest);
-    // The import read from data; none when the user chose no profile.
-    std::optional<ImportOutcome> readImport(ExchangeFormat format, const QByteArray& data);
-    void takeImport(const ImportedProfile& imported, const QString& stepText);
+    void showLoadError(const QString& path);
+    void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);
+    void showSettingsError(const QString& error);
     void applyOptions(qint32 newMaximum, bool colour);
+    void deleteHistory(HistoryDialog& dialog, const QString& path);
     ReportInput reportContent() const;
     // Runs a whole-profile tool's dialog; OK makes its rates one step.
     void runRateTool(const RateTool& tool, const QString& stepText);
@@ -213,38 +142,18 @@ private:
     static QString droppedProfile(const QMimeData* data);
     void openDropped(const QString& path);
 
-    BasalProfile m_profile;
-    ProfileHistory m_history;
-    bool m_datenGespeichert = false;
-    // The record of the last file read: the bytes no field fills go back to
-    // the next file saved.
-    Profilsatz m_record;
+    ProfileDocument m_document;
+    Form1Ui m_ui;
+    // Menu items with an enabled rule, updated when the document changes.
+    std::vector<std::pair<QAction*, bool (TForm1::*)() const>> m_ruledActions;
     // The file dialogs remember the path last chosen in them for the run.
     QString m_saveDialogFileName;
     QString m_openDialogFileName;
     QString m_compareDialogFileName;
-    std::optional<ProfileReference> m_reference;
-    QString m_currentFile;
-    // Why the last version of the profile whose history is in
-    // m_historyNoteFolder could not be kept; empty when it was.
-    QString m_historyNote;
-    QString m_historyNoteFolder;
     // Set while the controls are brought in line with the profile, so their
     // change notifications are not taken for user input.
     bool m_showingProfile = false;
     bool m_startedUp = false;
-
-    std::array<RateSlider*, Hours> m_scrollBars{};
-    std::array<RateField*, Hours> m_edits{};
 };
-
-template <typename Handler> void TForm1::guarded(Handler&& handler)
-{
-    try {
-        handler();
-    } catch (const std::exception& failure) {
-        reportFailure(failure);
-    }
-}
 
 } // namespace fendrimo

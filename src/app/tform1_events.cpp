@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace fendrimo {
 
 namespace {
@@ -38,10 +40,10 @@ bool isDragEvent(QEvent::Type type)
 
 } // namespace
 
-void TForm1::connectHandlers()
+void TForm1::connectControls()
 {
     for (int n = 1; n <= Hours; ++n) {
-        QScrollBar* slider = ScrollBar(n);
+        QScrollBar* slider = m_ui.sliders.at(size_t(n - 1));
         // The scroll handler runs for every user action, before the slider
         // takes its (already clamped) new position; also when it stays put.
         connect(slider, &QScrollBar::actionTriggered, this, [this, n, slider](int) {
@@ -50,81 +52,58 @@ void TForm1::connectHandlers()
         connect(slider, &QScrollBar::valueChanged, this,
                 [this] { guarded([this] { ButtonSummeClick(); }); });
         // A drag of the thumb, from press to release, is one step of its own.
-        connect(slider, &QScrollBar::sliderPressed, this, [this] { m_history.breakMerging(); });
-        connect(slider, &QScrollBar::sliderReleased, this, [this] { m_history.breakMerging(); });
+        connect(slider, &QScrollBar::sliderPressed, this, [this] { m_document.breakMerging(); });
+        connect(slider, &QScrollBar::sliderReleased, this, [this] { m_document.breakMerging(); });
         slider->installEventFilter(this);
     }
-    connect(ButtonSumme, &QPushButton::clicked, this,
-            [this] { guarded([this] { ButtonSummeClick(); }); });
-    CheckBox1->installEventFilter(this);
-    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool linked) {
-        if (m_showingProfile)
-            return;
-        // Not a step of its own: an undo puts the box back with the step it undoes.
-        m_history.breakMerging();
-        m_profile.setLinkedDragging(linked);
+    connect(m_ui.ButtonSumme, &QPushButton::clicked, this,
+            [this] { command(&TForm1::ButtonSummeClick); });
+    m_ui.CheckBox1->installEventFilter(this);
+    connect(m_ui.CheckBox1, &QCheckBox::toggled, this, [this](bool linked) {
+        if (!m_showingProfile)
+            m_document.setLinkedDragging(linked);
     });
-    connectFields();
-    for (QLabel* picture : {Image1, Label32})
-        picture->installEventFilter(this);
-    connect(Timer, &ClockTicker::tick, this, [this] { guarded([this] { TimerTimer(); }); });
-
-    const auto bind = [this](QAction* action, void (TForm1::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] {
-            // A menu command ends every run of merged steps.
-            m_history.breakMerging();
-            guarded([this, handler] { (this->*handler)(); });
-        });
-    };
-    bind(Neu1, &TForm1::Neu1Click);
-    bind(Basalrateladen1, &TForm1::Basalrateladen1Click);
-    bind(Basalratespeichern1, &TForm1::Basalratespeichern1Click);
-    bind(BasalrateDrucken1, &TForm1::DruckenClick);
-    bind(Verlauf1, &TForm1::VerlaufClick);
-    bind(Beenden1, &TForm1::Beenden1Click);
-    bind(Rueckgaengig1, &TForm1::RueckgaengigClick);
-    bind(Wiederholen1, &TForm1::WiederholenClick);
-    bind(RatenProzent1, &TForm1::RatenProzentClick);
-    bind(Verschieben1, &TForm1::VerschiebenClick);
-    bind(Vergleichen1, &TForm1::VergleichenClick);
-    bind(VergleichGespeichert1, &TForm1::VergleichGespeichertClick);
-    bind(VergleichBeenden1, &TForm1::VergleichBeendenClick);
-    bind(Einstellungen, &TForm1::EinstellungenClick);
-    bind(HilfezurFendrimo1, &TForm1::HilfezurFendrimo1Click);
-    bind(Programminfos1, &TForm1::Programminfos1Click);
-    const QUndoStack* stack = &m_history.stack();
-    connect(stack, &QUndoStack::canUndoChanged, this, [this] { showHistory(); });
-    connect(stack, &QUndoStack::canRedoChanged, this, [this] { showHistory(); });
-    connect(stack, &QUndoStack::undoTextChanged, this, [this] { showHistory(); });
-    connect(stack, &QUndoStack::redoTextChanged, this, [this] { showHistory(); });
-    connect(&m_profile, &BasalProfile::changed, this, [this] { showProfile(); });
-}
-
-void TForm1::connectFields()
-{
-    const std::array<QLineEdit*, 3> boluses{EditBolus1, EditBolus4, EditBolus7};
-    for (int i = 0; i < int(boluses.size()); ++i) {
-        connect(boluses.at(size_t(i)), &QLineEdit::textChanged, this,
+    for (int i = 0; i < Form1Ui::Boluses; ++i) {
+        connect(m_ui.boluses.at(size_t(i)), &QLineEdit::textChanged, this,
                 [this, i] { guarded([this, i] { EditBolusChange(i); }); });
     }
-    connect(EditDatum, &QLineEdit::textChanged, this,
+    connect(m_ui.EditDatum, &QLineEdit::textChanged, this,
             [this] { guarded([this] { EditDatumChange(); }); });
-    connect(MemoNotizen, &QPlainTextEdit::textChanged, this,
+    connect(m_ui.MemoNotizen, &QPlainTextEdit::textChanged, this,
             [this] { guarded([this] { MemoNotizenChange(); }); });
-    QList<QWidget*> fields{EditBolus1, EditBolus4, EditBolus7, EditDatum, MemoNotizen};
-    for (QWidget* field : std::as_const(fields)) {
+    for (QWidget* field : m_ui.textFields()) {
         field->installEventFilter(this);
         offerOnlyProfileUndo(field);
     }
     // A text field's drag events reach its viewport, not the field.
-    MemoNotizen->viewport()->installEventFilter(this);
+    m_ui.MemoNotizen->viewport()->installEventFilter(this);
+    for (QLabel* picture : m_ui.pictures)
+        picture->installEventFilter(this);
+    connect(m_ui.Timer, &ClockTicker::tick, this, [this] { guarded([this] { TimerTimer(); }); });
+}
+
+void TForm1::connectDocument()
+{
+    connect(&m_document, &ProfileDocument::contentChanged, this, [this] { showProfile(); });
+    connect(&m_document, &ProfileDocument::savedChanged, this,
+            [this](bool saved) { showSaved(saved); });
+    connect(&m_document, &ProfileDocument::referenceChanged, this, [this] {
+        showReference();
+        updateActions();
+    });
+    connect(&m_document, &ProfileDocument::currentFileChanged, this, [this] { updateActions(); });
+    const QUndoStack* stack = &history();
+    connect(stack, &QUndoStack::canUndoChanged, this, [this] { showHistory(); });
+    connect(stack, &QUndoStack::canRedoChanged, this, [this] { showHistory(); });
+    connect(stack, &QUndoStack::undoTextChanged, this, [this] { showHistory(); });
+    connect(stack, &QUndoStack::redoTextChanged, this, [this] { showHistory(); });
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn)
-        m_history.breakMerging(); // another control: the next step is a step of its own
+        m_document.breakMerging(); // another control: the next step is a step of its own
     if (filterFieldEvent(watched, event) || filterPointerEvent(watched, event))
         return true;
     if (isDragEvent(type) && watched != this) {
@@ -151,7 +130,7 @@ bool TForm1::filterFieldEvent(QObject* watched, QEvent* event)
         return true;
     }
     if (type == QEvent::KeyPress &&
-        (watched == EditBolus1 || watched == EditBolus4 || watched == EditBolus7)) {
+        std::find(m_ui.boluses.begin(), m_ui.boluses.end(), watched) != m_ui.boluses.end()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         // Only typed characters are filtered. Tab moves on as in any dialog; Delete is an editing
@@ -170,27 +149,31 @@ bool TForm1::filterFieldEvent(QObject* watched, QEvent* event)
 
 bool TForm1::filterPointerEvent(QObject* watched, QEvent* event)
 {
+    const auto isPicture = [this](QObject* object) {
+        return object == m_ui.pictures[0] || object == m_ui.pictures[1];
+    };
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         for (int n = 1; n <= Hours; ++n) {
             // Every mouse action on a slider ends with an end-of-scroll action
             // at the position it has reached.
-            if (watched == ScrollBar(n) &&
+            QScrollBar* slider = m_ui.sliders.at(size_t(n - 1));
+            if (watched == slider &&
                 (mouse->button() == Qt::LeftButton || mouse->button() == Qt::MiddleButton)) {
-                guarded([&] { ScrollBarScroll(n, ScrollBar(n)->value()); });
+                guarded([&] { ScrollBarScroll(n, slider->value()); });
             }
         }
-        if (watched == CheckBox1)
+        if (watched == m_ui.CheckBox1)
             guarded([this] { CheckBox1MouseUp(); });
-        if ((watched == Image1 || watched == Label32) && mouse->button() == Qt::LeftButton)
+        if (isPicture(watched) && mouse->button() == Qt::LeftButton)
             guarded([this] { Programminfos1Click(); });
     } else if (type == QEvent::MouseButtonDblClick) {
-        if (watched == EditDatum) {
+        if (watched == m_ui.EditDatum) {
             guarded([this] { EditDatumDblClick(); });
             return true;
         }
-        if (watched == Image1 || watched == Label32) {
+        if (isPicture(watched)) {
             guarded([this] { Programminfos1Click(); });
             return true;
         }

@@ -1,20 +1,20 @@
-// "Speichern", "Laden", the recent profiles and dropped files: the profile
-// to a profile file and back.
+// "Neu", "Speichern", "Laden", the recent profiles, dropped files and the
+// comparison with another file: the window asks, the document does.
 
 #include "app/tform1.h"
 
 #include "files/filename.h"
-#include "files/profilefile.h"
-#include "files/profilerecord.h"
 #include "platform/error.h"
 #include "platform/platform.h"
 #include "profile/zehntel.h"
 #include "settings/settings.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace fendrimo {
@@ -32,12 +32,6 @@ FileDialogRequest profileDialog(const QString& title, const QString& proposed)
     return request;
 }
 
-// The folder of a path, with its trailing separator: /home/a/profil.bar gives /home/a/.
-QString folderOf(const QString& path)
-{
-    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 QString titleFor(const QString& path)
 {
     return QStringLiteral("Fendrimo - ") + displayFileName(path);
@@ -45,9 +39,32 @@ QString titleFor(const QString& path)
 
 } // namespace
 
+bool TForm1::mayDiscard(const QString& question)
+{
+    if (DatenGespeichert())
+        return true;
+    // Only an explicit yes discards the profile; a box closed by its title
+    // bar keeps it.
+    return platform().message(this, MessageType::Warnung, question,
+                              MessageButton::Ja | MessageButton::Nein) == MessageResult::Ja;
+}
+
+bool TForm1::mayDiscardForLoading()
+{
+    return mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
+                                     "Werte laden?"));
+}
+
+void TForm1::Neu1Click()
+{
+    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen?")))
+        return;
+    m_document.makeNew();
+    setWindowTitle(QStringLiteral("Fendrimo"));
+}
+
 void TForm1::Basalratespeichern1Click()
 {
-    storeInRecord(m_profile.content(), m_record);
     FileDialogRequest request =
         profileDialog(QStringLiteral("Basalrate speichern"), m_saveDialogFileName);
     request.confirmOverwrite = true;
@@ -56,28 +73,13 @@ void TForm1::Basalratespeichern1Click()
         return;
     const QString path = cleanAbsolutePath(*chosen);
     m_saveDialogFileName = path;
-
-    const FileResult written = writeProfileFile(path, m_record);
-    if (!written.ok())
-        throw Failure(fileErrorText(written.code));
-    keepVersion(path);
-
+    const SaveOutcome saved = m_document.save(path);
+    if (!saved.written.ok())
+        throw Failure(fileErrorText(saved.written.code));
     platform().message(this, MessageType::Information,
                        QStringLiteral("Basalrate erfolgreich gespeichert!"), MessageButton::Ok);
-    m_history.markSaved();
-    setDatenGespeichert(true);
-    // A comparison with the saved version follows the save.
-    if (m_reference && m_reference->source == ProfileReference::Source::Saved)
-        setReference(savedReference());
     setWindowTitle(titleFor(path));
-    setCurrentFile(path);
-    rememberFile(path);
-}
-
-bool TForm1::mayDiscardForLoading()
-{
-    return mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
-                                     "Werte laden?"));
+    showSettingsError(saved.settingsError);
 }
 
 void TForm1::Basalrateladen1Click()
@@ -100,38 +102,79 @@ std::optional<QString> TForm1::chooseProfileToOpen(const QString& title, QString
     return chosen;
 }
 
-std::optional<Profilsatz> TForm1::readCheckedProfile(const QString& path)
+// Every way of opening ends here: the path is cleaned once for the title,
+// the recent list and the folder.
+void TForm1::loadFile(const QString& given)
 {
-    // Read into a copy: a file that fails to load leaves the record as it was.
-    Profilsatz loaded = m_record;
-    const FileResult read = readProfileFile(path, loaded);
-    if (read.ok() && isOpenable(loaded))
-        return loaded;
+    const QString path = cleanAbsolutePath(given);
+    const OpenOutcome opened = m_document.open(path);
+    if (!opened.opened) {
+        showLoadError(path);
+        return;
+    }
+    showRaisedMaximum(opened.raised);
+    setWindowTitle(titleFor(path));
+    showSettingsError(opened.settingsError);
+}
+
+void TForm1::showLoadError(const QString& path)
+{
     platform().exclamation();
     platform().message(this, MessageType::Fehler,
                        QStringLiteral("Fehler beim Laden der Datei ") + displayFileName(path) +
                            QStringLiteral(" ! Möglicherweise ist die Datei beschädigt oder "
                                           "nicht vorhanden!"),
                        MessageButton::Ok);
-    return std::nullopt;
 }
 
-// Every way of opening ends here: the path is cleaned once for the title,
-// the recent list and the folder.
-void TForm1::loadFile(const QString& given)
+void TForm1::showRaisedMaximum(const std::optional<RaisedMaximum>& raised)
 {
-    const QString path = cleanAbsolutePath(given);
-    const std::optional<Profilsatz> loaded = readCheckedProfile(path);
-    if (!loaded)
+    if (!raised)
         return;
-    m_record = *loaded;
-    const qint32 highest = highestStoredRate(m_record);
-    if (highest > Maximum())
-        raiseMaximumFor(highest);
-    // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
-    startDocument(ProfileState{contentOfRecord(m_record), false}, titleFor(path));
-    setCurrentFile(path);
-    rememberFile(path);
+    platform().message(
+        this, MessageType::Information,
+        QStringLiteral("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten "
+                       "der zu ladenden Basalrate. Das Maximum wurde automatisch auf den für "
+                       "die Rate nötigen Wert ") +
+            ZehntelText(raised->maximum) + QStringLiteral(" IE/h heraufgesetzt. ") +
+            QStringLiteral("Die höchste vorkommende Rate ist ") + ZehntelText(raised->highest) +
+            QStringLiteral(" IE/h."),
+        MessageButton::Ok);
+}
+
+// The profile was saved or loaded; only remembering its file failed.
+void TForm1::showSettingsError(const QString& error)
+{
+    if (!error.isEmpty())
+        platform().failure(this, error + QLatin1Char('.'));
+}
+
+// Filled each time it opens: another run of the program may have changed the list.
+void TForm1::showRecentFiles()
+{
+    QMenu* menu = m_ui.ZuletztGeoeffnet1;
+    menu->clear();
+    const QStringList files = Settings().recentFiles();
+    for (int i = 0; i < int(files.size()); ++i) {
+        const QString path = files.at(i);
+        // The number is the keyboard's way in; "&" in a path is no accelerator.
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QLatin1Char('&'), QLatin1String("&&"))));
+        action->setObjectName(QStringLiteral("ZuletztDatei%1").arg(i + 1));
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] {
+            m_document.breakMerging();
+            guarded([this, path] { ZuletztGeoeffnetClick(path); });
+        });
+    }
+    if (files.isEmpty())
+        menu->addAction(QStringLiteral("Keine zuletzt geöffneten Basalraten"))->setEnabled(false);
+}
+
+void TForm1::ZuletztGeoeffnetClick(const QString& path)
+{
+    if (mayDiscardForLoading())
+        loadFile(path);
 }
 
 // Opens a profile file beside the one being edited; neither it nor the title,
@@ -140,70 +183,56 @@ void TForm1::VergleichenClick()
 {
     const std::optional<QString> chosen = chooseProfileToOpen(
         QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
-    if (!chosen)
+    if (chosen && !m_document.compareWithFile(*chosen))
+        showLoadError(*chosen);
+}
+
+QString TForm1::droppedProfile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return QString();
+    const QString path = urls.front().toLocalFile();
+    if (!path.endsWith(QLatin1String(".bar"), Qt::CaseInsensitive) || QFileInfo(path).isDir())
+        return QString();
+    return path;
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event);
+}
+
+void TForm1::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!droppedProfile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedProfile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
         return;
-    const std::optional<Profilsatz> loaded = readCheckedProfile(*chosen);
-    if (!loaded)
-        return;
-    ProfileReference reference;
-    reference.source = ProfileReference::Source::File;
-    reference.name = QFileInfo(*chosen).fileName();
-    reference.rates = contentOfRecord(*loaded).rates;
-    setReference(reference);
-}
-
-void TForm1::raiseMaximumFor(qint32 highest)
-{
-    const qint32 raised = qint32((qint64(highest) + 9) / 10 * 10);
-    // Store first: if the settings can't be written, nothing has changed yet.
-    Settings().setMaximum(raised);
-    m_profile.setMaximum(raised);
-    platform().message(
-        this, MessageType::Information,
-        QStringLiteral("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten "
-                       "der zu ladenden Basalrate. Das Maximum wurde automatisch auf den für "
-                       "die Rate nötigen Wert ") +
-            ZehntelText(Maximum()) + QStringLiteral(" IE/h heraufgesetzt. ") +
-            QStringLiteral("Die höchste vorkommende Rate ist ") + ZehntelText(highest) +
-            QStringLiteral(" IE/h."),
-        MessageButton::Ok);
-}
-
-void TForm1::rememberFile(const QString& path)
-{
-    Settings settings;
-    settings.setVerzeichnis(folderOf(path));
-    settings.addRecentFile(path);
-}
-
-// Filled each time it opens: another run of the program may have changed the list.
-void TForm1::showRecentFiles()
-{
-    ZuletztGeoeffnet1->clear();
-    const QStringList files = Settings().recentFiles();
-    for (int i = 0; i < int(files.size()); ++i) {
-        const QString path = files.at(i);
-        // The number is the keyboard's way in; "&" in a path is no accelerator.
-        QAction* action = ZuletztGeoeffnet1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(path).replace(QLatin1Char('&'), QLatin1String("&&"))));
-        action->setObjectName(QStringLiteral("ZuletztDatei%1").arg(i + 1));
-        action->setData(path);
-        connect(action, &QAction::triggered, this, [this, path] {
-            m_history.breakMerging();
-            guarded([this, path] { ZuletztGeoeffnetClick(path); });
-        });
     }
-    if (files.isEmpty()) {
-        ZuletztGeoeffnet1->addAction(QStringLiteral("Keine zuletzt geöffneten Basalraten"))
-            ->setEnabled(false);
-    }
+    event->acceptProposedAction();
+    // The question and the loading come after the drop has completed, so the
+    // drag never waits on a modal box.
+    QTimer::singleShot(0, this, [this, path] {
+        m_document.breakMerging();
+        guarded([this, path] { openDropped(path); });
+    });
 }
 
-void TForm1::ZuletztGeoeffnetClick(const QString& path)
+void TForm1::openDropped(const QString& path)
 {
-    if (!mayDiscardForLoading())
-        return;
-    loadFile(path);
+    if (mayDiscardForLoading())
+        loadFile(path);
 }
 
 } // namespace fendrimo

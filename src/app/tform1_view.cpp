@@ -1,18 +1,22 @@
-// The window as a view of the profile: sliders, rate fields, total, maximum,
-// text fields and the linked-dragging box follow the profile; the menu shows
-// the history and the recent profiles.
+// The editing view: sliders, rate fields, total, maximum, text fields, the
+// linked-dragging box and the comparison show the document; the user's
+// edits go to it, each one a step of its history.
 
 #include "app/tform1.h"
 
-#include "widgets/textfields.h"
+#include "platform/platform.h"
+#include "platform/regional.h"
 #include "profile/zehntel.h"
+#include "widgets/accessibility.h"
+#include "widgets/textfields.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
-#include <QScrollBar>
+
+#include <algorithm>
 
 namespace fendrimo {
 
@@ -27,6 +31,13 @@ QString notesForScreen(const QString& stored)
     return shown;
 }
 
+QString notesForFile(const QString& shown)
+{
+    QString stored = shown;
+    stored.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return stored;
+}
+
 void showStepText(QAction* action, const QString& verb, bool enabled, const QString& step)
 {
     action->setEnabled(enabled);
@@ -38,45 +49,119 @@ void showStepText(QAction* action, const QString& verb, bool enabled, const QStr
 void TForm1::showProfile()
 {
     const QScopedValueRollback<bool> showing(m_showingProfile, true);
-    const qint32 maximum = m_profile.maximum();
-    const ProfileContent& content = m_profile.content();
+    const qint32 maximum = Maximum();
+    const ProfileContent& content = m_document.content();
     // Ranges first: a slider clamped by a lower maximum loses nothing, its
     // position is set again from the profile right after.
-    for (QScrollBar* slider : m_scrollBars) {
+    for (QScrollBar* slider : m_ui.sliders) {
         if (slider->maximum() != maximum)
             slider->setMaximum(maximum);
     }
     for (int n = 1; n <= Hours; ++n) {
         // The slider is inverted: its top, position 0, is the highest rate.
-        ScrollBar(n)->setValue(maximum - rate(n));
-        setFieldText(Edit(n), ZehntelText(rate(n)));
+        m_ui.sliders.at(size_t(n - 1))->setValue(maximum - rate(n));
+        setFieldText(m_ui.fields.at(size_t(n - 1)), ZehntelText(rate(n)));
     }
     ButtonSummeClick();
-    setMaximumLabel();
-    setFieldText(EditBolus1, content.bolus.at(0));
-    setFieldText(EditBolus4, content.bolus.at(1));
-    setFieldText(EditBolus7, content.bolus.at(2));
-    setFieldText(EditDatum, content.datum);
-    MemoNotizen->setTextIfChanged(notesForScreen(content.notizen));
-    CheckBox1->setChecked(m_profile.linkedDragging());
+    setLabelText(m_ui.LabelMax, ZehntelText(maximum) + QStringLiteral(" IE/h"));
+    for (int i = 0; i < Form1Ui::Boluses; ++i)
+        setFieldText(m_ui.boluses.at(size_t(i)), content.bolus.at(size_t(i)));
+    setFieldText(m_ui.EditDatum, content.datum);
+    m_ui.MemoNotizen->setTextIfChanged(notesForScreen(content.notizen));
+    m_ui.CheckBox1->setChecked(profile().linkedDragging());
     showReference();
 }
 
 void TForm1::ButtonSummeClick()
 {
-    setLabelText(LabelSumme, ZehntelText(m_profile.total()));
-}
-
-void TForm1::setMaximumLabel()
-{
-    setLabelText(LabelMax, ZehntelText(Maximum()) + QStringLiteral(" IE/h"));
+    setLabelText(m_ui.LabelSumme, ZehntelText(profile().total()));
 }
 
 void TForm1::showHistory()
 {
-    const QUndoStack& stack = m_history.stack();
-    showStepText(Rueckgaengig1, QStringLiteral("Rückgängig"), stack.canUndo(), stack.undoText());
-    showStepText(Wiederholen1, QStringLiteral("Wiederholen"), stack.canRedo(), stack.redoText());
+    const QUndoStack& stack = history();
+    showStepText(m_ui.Rueckgaengig1, QStringLiteral("Rückgängig"), stack.canUndo(),
+                 stack.undoText());
+    showStepText(m_ui.Wiederholen1, QStringLiteral("Wiederholen"), stack.canRedo(),
+                 stack.redoText());
+}
+
+void TForm1::showReference()
+{
+    for (int n = 1; n <= Hours; ++n)
+        showReferenceInHour(n);
+    const std::optional<ProfileReference>& compared = reference();
+    m_ui.LabelVergleich->setVisible(compared.has_value());
+    if (!compared)
+        return;
+    setLabelText(m_ui.LabelVergleich, referenceTotalText(profile().total(), compared->total()));
+    m_ui.LabelVergleich->setToolTip(QStringLiteral("Verglichen wird mit: ") + compared->name);
+}
+
+void TForm1::showReferenceInHour(int n)
+{
+    RateSlider* slider = m_ui.sliders.at(size_t(n - 1));
+    RateField* field = m_ui.fields.at(size_t(n - 1));
+    const QString sliderText = rateSliderDescription(n - 1);
+    const QString fieldText = rateFieldDescription(n - 1);
+    if (!reference()) {
+        slider->setReferencePosition(std::nullopt);
+        slider->setAccessibleDescription(sliderText);
+        slider->setToolTip(QString());
+        field->setFramed(false);
+        field->setAccessibleDescription(fieldText);
+        return;
+    }
+    const qint32 referenceRate = reference()->rates.at(size_t(n - 1));
+    // A rate above the maximum marks the top; its description gives the exact value.
+    slider->setReferencePosition(Maximum() - std::min(referenceRate, Maximum()));
+    const QString compared = referenceRateText(referenceRate);
+    slider->setAccessibleDescription(compared + QStringLiteral(". ") + sliderText);
+    slider->setToolTip(compared);
+    const bool differs = referenceRate != rate(n);
+    field->setFramed(differs);
+    field->setAccessibleDescription(
+        fieldText + QStringLiteral(". ") + compared +
+        (differs ? QStringLiteral(", abweichend") : QStringLiteral(", gleich")));
+}
+
+void TForm1::ScrollBarScroll(int n, int position)
+{
+    // The slider is inverted: its top, position 0, is the highest rate.
+    m_document.setRate(n - 1, Maximum() - position);
+}
+
+void TForm1::CheckBox1MouseUp()
+{
+    platform().beep();
+}
+
+bool TForm1::EditBolusKeyPress(QChar key)
+{
+    return bolusKeyAllowed(key);
+}
+
+void TForm1::EditBolusChange(int index)
+{
+    if (!m_showingProfile)
+        m_document.setBolus(index, m_ui.boluses.at(size_t(index))->text());
+}
+
+void TForm1::EditDatumChange()
+{
+    if (!m_showingProfile)
+        m_document.setDatum(m_ui.EditDatum->text());
+}
+
+void TForm1::MemoNotizenChange()
+{
+    if (!m_showingProfile)
+        m_document.setNotizen(notesForFile(m_ui.MemoNotizen->text()));
+}
+
+void TForm1::EditDatumDblClick()
+{
+    m_document.setDatumToday(RegionalFormats::current().shortDate(platform().now().date()));
 }
 
 } // namespace fendrimo

@@ -6,6 +6,8 @@
 #include "platform/error.h"
 #include "settings/settings.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace fendrimo {
@@ -205,7 +207,8 @@ std::optional<RaisedMaximum> ProfileDocument::restoreVersion(const StoredVersion
     return raised;
 }
 
-MaximumOutcome ProfileDocument::setOptions(qint32 maximum, bool colour)
+MaximumOutcome ProfileDocument::setOptions(qint32 maximum, bool colour,
+                                           const std::function<void(qint32)>& refused)
 {
     const qint32 before = m_profile.maximum();
     Settings settings;
@@ -214,6 +217,8 @@ MaximumOutcome ProfileDocument::setOptions(qint32 maximum, bool colour)
     settings.markComplete();
     const qint32 highest = m_profile.highestRate();
     if (highest > maximum) {
+        if (refused)
+            refused(highest);
         settings.setMaximum(before);
         return {highest};
     }
@@ -228,6 +233,19 @@ void ProfileDocument::setReference(std::optional<ProfileReference> reference)
 {
     m_reference = std::move(reference);
     emit referenceChanged();
+}
+
+bool ProfileDocument::compareWithFile(const QString& path)
+{
+    Profilsatz record;
+    if (!readProfileFile(path, record).ok() || !isOpenable(record))
+        return false;
+    ProfileReference reference;
+    reference.source = ProfileReference::Source::File;
+    reference.name = QFileInfo(path).fileName();
+    reference.rates = contentOfRecord(record).rates;
+    setReference(reference);
+    return true;
 }
 
 ProfileReference ProfileDocument::savedReference() const

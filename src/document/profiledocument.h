@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 
 namespace fendrimo {
@@ -97,9 +98,15 @@ public:
     // The version's content as one step; saved only where it equals the file.
     std::optional<RaisedMaximum> restoreVersion(const StoredVersion& version,
                                                 const QString& stepText);
-    MaximumOutcome setOptions(qint32 maximum, bool colour);
+    // The options' maximum and print method. A maximum below a rate is
+    // refused: refused hears of it before the old maximum is stored again.
+    MaximumOutcome setOptions(qint32 maximum, bool colour,
+                              const std::function<void(qint32 highest)>& refused = {});
 
     void setReference(std::optional<ProfileReference> reference);
+    // The profile in the file at path as the comparison, named by its file;
+    // false when it can't be read as opening reads it.
+    bool compareWithFile(const QString& path);
     // The content last saved, loaded or made new, as a comparison.
     ProfileReference savedReference() const;
 

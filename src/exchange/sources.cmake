@@ -1,5 +1,6 @@
 list(APPEND FENDRIMO_CORE_SOURCES
   exchange/exchange.cpp exchange/exchange.h
+  exchange/formats.cpp exchange/formats.h
   exchange/exactdecimal.cpp exchange/exactdecimal.h
   exchange/schedule.cpp exchange/schedule.h
   exchange/exchangejson.cpp exchange/exchangejson.h

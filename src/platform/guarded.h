@@ -1,22 +1,28 @@
 #pragma once
 
-#include "platform/platform.h"
-
-#include <QString>
-#include <QWidget>
+#include <QtGlobal>
 
 #include <exception>
+#include <utility>
+
+class QWidget;
 
 namespace fendrimo {
 
-// Runs a handler; a failure it doesn't catch is shown in the failure box over
-// parent and the rest of the handler is skipped.
-template <typename Handler> void runGuarded(QWidget* parent, Handler&& handler)
+// The one way a failure no handler caught reaches the user: the failure box
+// ("Fendrimo", stop icon) over parent with its message and a full stop.
+void reportFailure(QWidget* parent, const std::exception& failure);
+
+// Runs a handler; a failure it doesn't catch is reported over parent and the
+// rest of the handler is skipped. False when it failed.
+template <typename Handler> bool guarded(QWidget* parent, Handler&& handler)
 {
     try {
-        handler();
+        std::forward<Handler>(handler)();
+        return true;
     } catch (const std::exception& failure) {
-        platform().failure(parent, QString::fromStdString(failure.what()) + QLatin1Char('.'));
+        reportFailure(parent, failure);
+        return false;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "platform/error.h"
+#include "platform/guarded.h"
 #include "platform/qtplatform.h"
 
 namespace fendrimo {
@@ -19,6 +21,13 @@ Platform& platform()
 void setPlatform(Platform* replacement)
 {
     g_replacement = replacement;
+}
+
+void reportFailure(QWidget* parent, const std::exception& failure)
+{
+    const auto* ours = dynamic_cast<const Failure*>(&failure);
+    const QString message = ours ? ours->message() : QString::fromStdString(failure.what());
+    platform().failure(parent, message + QLatin1Char('.'));
 }
 
 QString messageCaption(MessageType type)

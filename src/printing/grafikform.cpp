@@ -144,19 +144,19 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
     connect(BitBtnDruckSetup, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { ButtonDruckSetupClick(); }); });
+            [this] { guarded(this, [this] { ButtonDruckSetupClick(); }); });
     connect(BitBtnDruck, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { ButtonDruckenClick(); }); });
+            [this] { guarded(this, [this] { ButtonDruckenClick(); }); });
     connect(BitBtnCancel, &QPushButton::clicked, this, [this] { ButtonAbbrechenClick(); });
     connect(BitBtnVorschau, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { ButtonVorschauClick(); }); });
+            [this] { guarded(this, [this] { ButtonVorschauClick(); }); });
     connect(BitBtnPdf, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { ButtonPdfClick(); }); });
+            [this] { guarded(this, [this] { ButtonPdfClick(); }); });
 
-    runGuarded(this, [this] { FormCreate(); });
+    guarded(this, [this] { FormCreate(); });
     // Written when the user toggles it, not when it is shown.
     connect(CheckBoxTabelle, &QCheckBox::toggled, this,
-            [this](bool table) { runGuarded(this, [table] { Settings().setTabelle(table); }); });
+            [this](bool table) { guarded(this, [table] { Settings().setTabelle(table); }); });
     BitBtnDruck->setFocus();
 }
 

@@ -64,7 +64,7 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
     connect(ButtonGroesser, &QPushButton::clicked, Vorschau, [this] { Vorschau->zoomIn(); });
     connect(ButtonGanzeSeite, &QPushButton::clicked, Vorschau, &QPrintPreviewWidget::fitInView);
     connect(ButtonDrucken, &QPushButton::clicked, this, [this] {
-        runGuarded(this, [this] {
+        guarded(this, [this] {
             if (m_print())
                 accept();
         });

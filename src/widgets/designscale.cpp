@@ -2,6 +2,7 @@
 
 #include "platform/muldiv.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace fendrimo {
@@ -25,6 +26,33 @@ QRect DesignScale::rect(int left, int top, int width, int height) const
 void DesignScale::place(QWidget* widget, int left, int top, int width, int height) const
 {
     widget->setGeometry(rect(left, top, width, height));
+}
+
+QFont DesignScale::font(int designPixels, int style, const QString& family) const
+{
+    QFont font(family);
+    font.setPixelSize(fontPixels(designPixels));
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    return label;
+}
+
+QFrame* makeFrame(QWidget* parent, QFrame::Shape shape, QFrame::Shadow shadow)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(shadow);
+    frame->setLineWidth(1);
+    frame->setMidLineWidth(0);
+    return frame;
 }
 
 void DesignScale::placeAt(QWidget* widget, int left, int top) const

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QFrame>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 namespace fendrimo {
@@ -17,6 +20,10 @@ public:
     int value(int design) const;
     QRect rect(int left, int top, int width, int height) const;
     int fontPixels(int designPixels) const { return value(designPixels); }
+    // A font of the design: Arial (Liberation Sans) unless told otherwise.
+    enum Style { Regular = 0, Bold = 1, Italic = 2 };
+    QFont font(int designPixels, int style = Regular,
+               const QString& family = QStringLiteral("Arial")) const;
 
     void place(QWidget* widget, int left, int top, int width, int height) const;
     // Labels size themselves to their text; only their corner is placed.
@@ -25,5 +32,10 @@ public:
 private:
     int m_width;
 };
+
+// A label of the window design, named, with its font; placed by the caller.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font);
+// A frame of the design: a bevel, a divider or a line.
+QFrame* makeFrame(QWidget* parent, QFrame::Shape shape, QFrame::Shadow shadow);
 
 } // namespace fendrimo

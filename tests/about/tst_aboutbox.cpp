@@ -66,7 +66,7 @@ void TestAboutBox::opensFromTheMainWindow()
     QFETCH(int, how);
     QFETCH(int, closing);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QWidget* target = (how == 1 || how == 3) ? static_cast<QWidget*>(w.Image1) : w.Label32;
     const QPoint centre = target->rect().center();
     const auto open = [&] {

@@ -36,7 +36,7 @@ QString writeProfile(const QString& path, const QList<qint32>& rates)
     return path;
 }
 
-void step(TForm1& w, int n, QAbstractSlider::SliderAction action, int times = 1)
+void step(Form1UnderTest& w, int n, QAbstractSlider::SliderAction action, int times = 1)
 {
     for (int i = 0; i < times; ++i)
         w.ScrollBar(n)->triggerAction(action);
@@ -45,7 +45,7 @@ void step(TForm1& w, int n, QAbstractSlider::SliderAction action, int times = 1)
 // Every hour shows the reference: the mark where the slider would stand for
 // it (at the top for a rate above the maximum), the exact value in the
 // description, the field framed exactly where the rates differ.
-void verifyShows(TForm1& w, const QList<qint32>& reference)
+void verifyShows(Form1UnderTest& w, const QList<qint32>& reference)
 {
     for (int n = 1; n <= 24; ++n) {
         const qint32 other = reference.at(n - 1);
@@ -62,7 +62,7 @@ void verifyShows(TForm1& w, const QList<qint32>& reference)
     QVERIFY(w.VergleichBeenden1->isEnabled());
 }
 
-void verifyShowsNone(TForm1& w)
+void verifyShowsNone(Form1UnderTest& w)
 {
     QVERIFY(!w.reference());
     for (int n = 1; n <= 24; ++n) {
@@ -93,7 +93,7 @@ private slots:
 void TestComparison::compareWithAFile()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(kProfile, QStringLiteral("profil.bar"));
     const QString other =
         writeProfile(f.home.path() + QStringLiteral("/andere/vorher.bar"), kOther);
@@ -130,7 +130,7 @@ void TestComparison::compareWithAFile()
 void TestComparison::badFileKeepsTheComparison()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(kProfile);
     f.fake.chooseFile(writeProfile(f.home.path() + QStringLiteral("/vorher.bar"), kOther));
     w.Vergleichen1->trigger();
@@ -173,7 +173,7 @@ void TestComparison::comparisonOverTime()
     QFETCH(bool, kept);
     QFETCH(QString, total);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(kProfile);
     f.fake.chooseFile(writeProfile(f.home.path() + QStringLiteral("/vorher.bar"), kOther));
     w.Vergleichen1->trigger();
@@ -218,7 +218,7 @@ void TestComparison::comparisonOverTime()
 void TestComparison::savedVersionFollowsSaves()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(kProfile);
     step(w, 1, QAbstractSlider::SliderSingleStepSub); // unsaved: 0,9 from 0 to 1 Uhr
     w.VergleichGespeichert1->trigger();
@@ -251,7 +251,7 @@ void TestComparison::markStandsWhereTheThumbWould()
 {
     QFETCH(int, n);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(kProfile);
     f.fake.chooseFile(writeProfile(f.home.path() + QStringLiteral("/vorher.bar"), kOther));
     w.Vergleichen1->trigger();

@@ -40,7 +40,7 @@ QString writeFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
-QAction* menuAction(TForm1& w, const char* name)
+QAction* menuAction(Form1UnderTest& w, const char* name)
 {
     return w.findChild<QAction*>(QLatin1String(name));
 }
@@ -92,7 +92,7 @@ void TestExchangeCommands::submenus()
 void TestExchangeCommands::importChangesOnlyTheContent()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(QList<qint32>(24, 8), QStringLiteral("profil.bar"));
     w.VergleichGespeichert1->trigger();
     const QString path = writeFile(f.home.path() + QStringLiteral("/raten.csv"),
@@ -137,7 +137,7 @@ void TestExchangeCommands::noticesComeFirst()
     QFETCH(int, answer);
     QFETCH(qint32, rate);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(QList<qint32>(24, 8));
     QStringList rates = repeated(QStringLiteral("0,8"));
     rates[0] = QStringLiteral("0,85");
@@ -155,7 +155,7 @@ void TestExchangeCommands::noticesComeFirst()
 void TestExchangeCommands::importRaisesTheMaximum()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QStringList rates = repeated(QStringLiteral("1"));
     rates[7] = QStringLiteral("4,2");
     f.fake.chooseFile(writeFile(f.home.path() + QStringLiteral("/hoch.csv"), csvOf(rates)));
@@ -187,7 +187,7 @@ void TestExchangeCommands::nightscoutProfileChoice()
     QFETCH(qint32, morning);
     QFETCH(QString, bolus);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.fake.chooseFile(writeFile(f.home.path() + QStringLiteral("/profile.json"), kTwoProfiles));
     f.fake.chooseIndex(choice < 0 ? std::nullopt : std::optional<int>(choice));
     f.fake.answer(MessageResult::Ok); // a notice, should the factors need one
@@ -228,7 +228,7 @@ void TestExchangeCommands::refusedFiles()
     QFETCH(QString, action);
     QFETCH(QByteArray, content);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(QList<qint32>(24, 8));
     const QString path = writeFile(f.home.path() + QStringLiteral("/datei"), content);
     f.fake.chooseFile(path);
@@ -263,7 +263,7 @@ void TestExchangeCommands::exportChangesNothing()
     QFETCH(QString, action);
     QFETCH(QString, proposed);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QList<qint32> rates(24, 8);
     rates[6] = 12;
     f.loadRates(rates, QStringLiteral("profil.bar"));
@@ -298,7 +298,7 @@ void TestExchangeCommands::exportChangesNothing()
 void TestExchangeCommands::exportFailureIsReported()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = f.home.path() + QStringLiteral("/fehlt/basalrate.csv");
     f.fake.chooseFile(path);
     menuAction(w, "ExportCsv")->trigger();

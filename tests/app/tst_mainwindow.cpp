@@ -45,7 +45,7 @@ private slots:
 void TestMainWindow::startupShowsEmptyProfile()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo Version 2.1F"));
     QCOMPARE(w.Maximum(), 30);
     for (int n = 1; n <= 24; ++n) {
@@ -80,7 +80,7 @@ void TestMainWindow::firstRunCreatesSettingsOnce()
             windowVisibleAtNotice = std::any_of(windows.cbegin(), windows.cend(),
                                                 [](QWidget* w) { return w->isVisible(); });
         };
-        TForm1 window;
+        Form1UnderTest window;
         QCOMPARE(fake.boxes.size(), 1);
         QCOMPARE(fake.boxes[0].caption, QStringLiteral("Information"));
         QCOMPARE(fake.boxes[0].text,
@@ -96,7 +96,7 @@ void TestMainWindow::firstRunCreatesSettingsOnce()
         QVERIFY(window.DatenGespeichert());
     }
     FakePlatform fake;
-    TForm1 again;
+    Form1UnderTest again;
     QVERIFY(fake.boxes.isEmpty());
 }
 
@@ -190,7 +190,7 @@ void TestMainWindow::geometry()
     home.write(setUpSettings(30));
     FakePlatform fake;
     fake.screen = screen;
-    TForm1 w;
+    Form1UnderTest w;
     QCOMPARE(w.size(), window);
     QCOMPARE(w.ScrollBar(1)->geometry(), slider1);
     QCOMPARE(w.ScrollBar(24)->geometry(), slider24);
@@ -235,7 +235,7 @@ void TestMainWindow::closing()
     QFETCH(int, answer);
     QFETCH(bool, closes);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     if (changed) {
         w.ScrollBar(1)->setFocus();
         QTest::keyClick(w.ScrollBar(1), Qt::Key_Up);
@@ -313,7 +313,7 @@ void TestMainWindow::menu()
 void TestMainWindow::tabOrderAndFirstFocus()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ScrollBar(1)));
     QStringList visited;
@@ -344,7 +344,7 @@ void TestMainWindow::failureBoxAtStartup()
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("blocker/config")).toLocal8Bit());
     useGermanFormats();
     FakePlatform fake;
-    TForm1 w;
+    Form1UnderTest w;
     QCOMPARE(fake.boxes.size(), 2);
     QCOMPARE(fake.boxes[0].caption, QStringLiteral("Information")); // the first-run notice
     QCOMPARE(fake.boxes[1].caption, QStringLiteral("Fendrimo"));
@@ -359,7 +359,7 @@ void TestMainWindow::failureBoxAtStartup()
 void TestMainWindow::helpShowsNoticeBeforeInformationBox()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     bool boxOpenAtNotice = true;
     f.fake.onBox = [&](const FakePlatform::Box&) {
         boxOpenAtNotice = !w.findChildren<TAboutBox*>().isEmpty();

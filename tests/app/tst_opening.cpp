@@ -52,7 +52,7 @@ void TestOpening::openByArgument()
     QFETCH(bool, loads);
     QFETCH(qint32, maximum);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString folder = f.home.path() + QStringLiteral("/Profile");
     const QString path = folder + QStringLiteral("/profil.bar");
     QVERIFY(QDir().mkpath(folder));
@@ -134,7 +134,7 @@ void TestOpening::dropLoadsAfterTheDrop()
     QFETCH(int, answer);
     QFETCH(bool, loads);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = f.home.path() + QStringLiteral("/abgelegt.bar");
     writeRates(path, 20);
     w.EditDatum->setText(QStringLiteral("ungespeichert"));
@@ -164,7 +164,7 @@ void TestOpening::openedFileHeadsRecentList()
 {
     QFETCH(QString, way);
     MainWindowFixture f(setUpSettings(30) + "[Zuletzt]\nDatei1=/p/alt.bar\n", true);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = f.home.path() + QStringLiteral("/neu.bar");
     if (way == QLatin1String("Laden")) {
         f.loadRates(QList<qint32>(24, 10), QStringLiteral("neu.bar"));
@@ -198,7 +198,7 @@ void TestOpening::chooseRecentEntry()
     QFETCH(int, answer);
     QFETCH(bool, loads);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = f.home.path() + QStringLiteral("/alt.bar");
     writeRates(path, 25);
     f.home.write(setUpSettings(30) + "[Zuletzt]\nDatei1=" + QFile::encodeName(path) + "\n");

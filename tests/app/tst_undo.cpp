@@ -21,7 +21,7 @@ using namespace fendrimo::testing;
 
 namespace {
 
-QList<qint32> ratesOf(const TForm1& w)
+QList<qint32> ratesOf(const Form1UnderTest& w)
 {
     QList<qint32> rates;
     for (int n = 1; n <= 24; ++n)
@@ -29,7 +29,7 @@ QList<qint32> ratesOf(const TForm1& w)
     return rates;
 }
 
-void pressKeys(TForm1& w, int n, Qt::Key key, int times)
+void pressKeys(Form1UnderTest& w, int n, Qt::Key key, int times)
 {
     w.ScrollBar(n)->setFocus();
     for (int i = 0; i < times; ++i)
@@ -37,7 +37,7 @@ void pressKeys(TForm1& w, int n, Qt::Key key, int times)
 }
 
 // Drags the thumb of slider n to the top with small moves, as a hand would.
-void dragToTop(TForm1& w, int n)
+void dragToTop(Form1UnderTest& w, int n)
 {
     QScrollBar* slider = w.ScrollBar(n);
     const QPoint start = sliderPart(slider, QStyle::SC_ScrollBarSlider).center();
@@ -82,7 +82,7 @@ private slots:
 void TestUndo::linkedDragIsOneStep()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QVERIFY(w.CheckBox1->isChecked());
     QVERIFY(!w.Rueckgaengig1->isEnabled());
     QCOMPARE(w.Rueckgaengig1->text(), QStringLiteral("Rückgängig"));
@@ -126,7 +126,7 @@ void TestUndo::sliderSteps()
     QFETCH(QString, between);
     QFETCH(int, steps);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(false);
     pressKeys(w, 3, Qt::Key_Up, 3);
     if (between == QLatin1String("save")) {
@@ -174,7 +174,7 @@ void TestUndo::keysInTextFields()
     // on a slider, not the field's own typing.
     QFETCH(QString, field);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     auto* target = w.findChild<QWidget*>(field);
     QVERIFY(target);
     target->setFocus();
@@ -204,7 +204,7 @@ void TestUndo::keysInTextFields()
 void TestUndo::typingRunsAreSteps()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.EditBolus1->setFocus();
     QTest::keyClicks(w.EditBolus1, QStringLiteral("1,5"));
     w.EditDatum->setFocus();
@@ -232,7 +232,7 @@ void TestUndo::newDocumentClearsHistory()
 {
     QFETCH(QString, command);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     pressKeys(w, 2, Qt::Key_Up, 2);
     w.EditBolus1->setText(QStringLiteral("2"));
     QVERIFY(w.history().canUndo());
@@ -255,7 +255,7 @@ void TestUndo::newDocumentClearsHistory()
 void TestUndo::savedStateAfterUndo()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates({4, 4, 4});
     pressKeys(w, 1, Qt::Key_Up, 1);
     QVERIFY(!w.DatenGespeichert());
@@ -277,7 +277,7 @@ void TestUndo::savedStateAfterUndo()
 void TestUndo::undoRestoresLinkingButNotMaximumOrTitle()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates({1, 2, 3}, QStringLiteral("profil.bar")); // linking off after a load
     const QString title = w.windowTitle();
     const QByteArray settings = f.home.read();
@@ -306,7 +306,7 @@ void TestUndo::loweredMaximumClearsHistory()
     QFETCH(int, item);
     QFETCH(bool, kept);
     MainWindowFixture f(40);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     pressKeys(w, 8, Qt::Key_Up, 5);
     const auto run = withModal<TFormOptionen>(
         &w, [&w] { w.Einstellungen->trigger(); },

@@ -77,7 +77,7 @@ QList<qint32> workedRates()
 }
 
 // Puts the worked example on screen the way a user would.
-void enterWorkedExample(TForm1& w)
+void enterWorkedExample(Form1UnderTest& w)
 {
     const QList<qint32> rates = workedRates();
     w.CheckBox1->setChecked(false);
@@ -94,7 +94,7 @@ void enterWorkedExample(TForm1& w)
     w.EditBolus7->setText(QStringLiteral("1,2"));
 }
 
-QStringList rateTexts(TForm1& w)
+QStringList rateTexts(Form1UnderTest& w)
 {
     QStringList texts;
     for (int n = 1; n <= 24; ++n)
@@ -159,7 +159,7 @@ void TestFileCommands::saveUntouchedProfileIsAllZero()
 void TestFileCommands::saveSucceeds()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.ScrollBar(1)->setFocus();
     QTest::keyClick(w.ScrollBar(1), Qt::Key_Up);
     QDir().mkpath(path(QStringLiteral("Daten")));
@@ -192,7 +192,7 @@ void TestFileCommands::saveSucceeds()
 void TestFileCommands::saveCancelled()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.EditDatum->setText(QStringLiteral("x"));
     f.fake.chooseFile(std::nullopt);
     w.Basalratespeichern1->trigger();
@@ -232,7 +232,7 @@ void TestFileCommands::saveFailures()
     QFETCH(QString, kind);
     QFETCH(QString, message);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QString target = path(kind + QStringLiteral(".bar"));
     const QByteArray old = profileBytes({1, 2, 3}, "alt");
     if (kind == QLatin1String("readonly")) {
@@ -301,7 +301,7 @@ void TestFileCommands::saveOnFullDiskKeepsOldFile()
 void TestFileCommands::loadSucceeds()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("laden.bar"));
     QList<qint32> rates = workedRates();
     rates[3] = -7; // shows as 0
@@ -347,7 +347,7 @@ void TestFileCommands::loadQuestion()
     QFETCH(int, answer);
     QFETCH(bool, loads);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("frage.bar"));
     writeFile(source, profileBytes(QList<qint32>(24, 10)));
     w.EditDatum->setText(QStringLiteral("ungespeichert"));
@@ -369,7 +369,7 @@ void TestFileCommands::loadQuestion()
 void TestFileCommands::loadCancelledAfterYes()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.EditBolus4->setText(QStringLiteral("3"));
     f.fake.answer(MessageResult::Ja);
     f.fake.chooseFile(std::nullopt);
@@ -392,7 +392,7 @@ void TestFileCommands::loadFailures()
 {
     QFETCH(QString, kind);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString source = path(kind + QStringLiteral(".bar"));
     if (kind == QLatin1String("short"))
         writeFile(source, profileBytes(QList<qint32>(24, 20)).left(655));
@@ -442,7 +442,7 @@ void TestFileCommands::loadRaisesMaximum()
     QFETCH(int, raised);
     QFETCH(QString, label);
     MainWindowFixture f(maximum);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("hoch.bar"));
     QList<qint32> rates(24, 10);
     rates[9] = highest;
@@ -481,7 +481,7 @@ void TestFileCommands::loadRaisesMaximum()
 void TestFileCommands::loadRejectsRateBeyondAnyMaximum()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("riesig.bar"));
     QList<qint32> rates(24, 0);
     rates[0] = 2147483641; // the next multiple of ten is beyond 32 bits
@@ -505,7 +505,7 @@ void TestFileCommands::loadRejectsRateBeyondAnyMaximum()
 void TestFileCommands::reservedSlotsSurviveLoadAndSave()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("reserviert.bar"));
     QByteArray bytes = profileBytes({1, 2}, "lang lang lang", {}, {"1", "R2", "R3", "4"});
     bytes[654] = '\x7F'; // padding

@@ -45,7 +45,7 @@ void save(MainWindowFixture& f, const QString& path)
 }
 
 // Raises hours from..to-1 by a tenth each (the slider's top is the highest rate).
-void raise(TForm1& w, int from, int to)
+void raise(Form1UnderTest& w, int from, int to)
 {
     for (int hour = from; hour < to; ++hour)
         w.ScrollBar(hour + 1)->triggerAction(QAbstractSlider::SliderSingleStepSub);
@@ -63,7 +63,7 @@ QList<QStringList> rowsOf(const HistoryDialog& dialog)
     return rows;
 }
 
-std::shared_ptr<ModalRun> openHistory(TForm1& w, const std::function<void(HistoryDialog*)>& drive)
+std::shared_ptr<ModalRun> openHistory(Form1UnderTest& w, const std::function<void(HistoryDialog*)>& drive)
 {
     return withModal<HistoryDialog>(
         &w, [&w] { w.Verlauf1->trigger(); }, drive);
@@ -102,7 +102,7 @@ void TestHistoryWindow::init()
 void TestHistoryWindow::savesKeepVersions()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QVERIFY(!w.Verlauf1->isEnabled());
     const QString path = loadProfile(f);
     QVERIFY(w.Verlauf1->isEnabled());
@@ -151,7 +151,7 @@ void TestHistoryWindow::choosingAVersion()
     QFETCH(bool, restore);
     QFETCH(bool, older);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = loadProfile(f);
     save(f, path);
     raise(w, 0, 2);
@@ -200,7 +200,7 @@ void TestHistoryWindow::choosingAVersion()
 void TestHistoryWindow::restoreRaisesTheMaximum()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = loadProfile(f);
     QList<qint32> high = kProfile;
     high[4] = 45;
@@ -225,7 +225,7 @@ void TestHistoryWindow::restoreRaisesTheMaximum()
 void TestHistoryWindow::keepingSwitch()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = loadProfile(f);
     const QByteArray before = f.home.read();
     bool shownOn = false;
@@ -260,7 +260,7 @@ void TestHistoryWindow::unwritableHistoryLeavesTheSave()
     file.close();
     qputenv("XDG_DATA_HOME", QFile::encodeName(blocker + QStringLiteral("/daten")));
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = f.home.path() + QStringLiteral("/neu.bar");
     raise(w, 0, 1);
     save(f, path);
@@ -289,7 +289,7 @@ void TestHistoryWindow::unwritableHistoryLeavesTheSave()
 void TestHistoryWindow::twoHundredOneSaves()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = f.home.path() + QStringLiteral("/oft.bar");
     for (int i = 0; i < VersionStore::MaxVersions + 1; ++i) {
         w.ScrollBar(1)->triggerAction(i % 2 ? QAbstractSlider::SliderSingleStepAdd
@@ -304,7 +304,7 @@ void TestHistoryWindow::twoHundredOneSaves()
 void TestHistoryWindow::deleteAfterTheQuestion()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QString path = loadProfile(f);
     save(f, path);
     raise(w, 0, 1);

@@ -41,7 +41,7 @@ QString accessibleValue(QObject* object)
 }
 
 // The user sets slider n to a rate with the Up key from the bottom.
-void keyRate(TForm1& w, int n, int tenths)
+void keyRate(Form1UnderTest& w, int n, int tenths)
 {
     w.ScrollBar(n)->setFocus();
     QTest::keyClick(w.ScrollBar(n), Qt::Key_End);
@@ -121,7 +121,7 @@ void TestAccessibility::sliderReadsRate()
     QFETCH(QString, name);
     QFETCH(QString, value);
     MainWindowFixture f(maximum);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(false);
     keyRate(w, slider, tenths);
 
@@ -161,7 +161,7 @@ void TestAccessibility::sliderValueFollowsCommands()
     QFETCH(QString, value);
     QFETCH(double, maximum);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     keyRate(w, 1, 12); // linked: every hour at 1,2
     QCOMPARE(accessibleValue(w.ScrollBar(1)), QStringLiteral("1,2 IE/h"));
 
@@ -224,7 +224,7 @@ void TestAccessibility::settingValueActsLikeTheUser()
     QFETCH(QString, follower);
     QFETCH(QString, total);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(linked);
     QVERIFY(w.DatenGespeichert());
 
@@ -258,7 +258,7 @@ void TestAccessibility::stepActions()
     QFETCH(QString, action);
     QFETCH(QString, value);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(false);
     keyRate(w, 10, start);
     f.saveProfile();
@@ -290,7 +290,7 @@ void TestAccessibility::valueLabels()
     QFETCH(int, maximum);
     QFETCH(QString, name);
     MainWindowFixture f(maximum);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     keyRate(w, 1, 12);
     QAccessibleInterface* iface = accessible(w.findChild<QLabel*>(label));
     QCOMPARE(iface->text(QAccessible::Name), name);
@@ -314,7 +314,7 @@ void TestAccessibility::everyControlNamedAndDescribed()
     QFETCH(QString, window);
     QFETCH(int, atLeast);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     std::unique_ptr<QWidget> dialog;
     QWidget* top = &w;
     if (window == QLatin1String("options"))

@@ -113,7 +113,7 @@ void TestHighDpi::windowsRenderAtTwiceTheirSize()
 void TestHighDpi::layoutStaysInLogicalUnits()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     // Design coordinates on a screen 1024 wide, in logical pixels: the same
     // proportions as at a ratio of 1.
     QCOMPARE(w.ScrollBar(1)->geometry(), QRect(38, 76, 33, 201));
@@ -126,7 +126,7 @@ void TestHighDpi::layoutStaysInLogicalUnits()
 void TestHighDpi::pumpPictureIsSharp()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const QSize logical = w.Image1->size();
     // Drawn with one pixel of its own for every device pixel.
     QCOMPARE(w.Image1->pixmap().size(), logical * 2);

@@ -49,7 +49,7 @@ QByteArray ini(const QByteArray& maximum, const QByteArray& farbDruck = "1",
 }
 
 // The user sets each rate with the Up key on its slider, linked dragging off.
-void enterRates(TForm1& w, const Rates& wanted)
+void enterRates(Form1UnderTest& w, const Rates& wanted)
 {
     w.CheckBox1->setChecked(false);
     for (int n = 1; n <= 24; ++n) {
@@ -68,7 +68,7 @@ struct Screen
     QList<int> ranges;
 };
 
-Screen screenOf(TForm1& w)
+Screen screenOf(Form1UnderTest& w)
 {
     Screen s;
     for (int n = 1; n <= 24; ++n) {
@@ -82,7 +82,7 @@ Screen screenOf(TForm1& w)
 }
 
 // Opens "Einstellungen" and runs drive on the dialog.
-std::shared_ptr<ModalRun> openOptions(TForm1& w, std::function<void(TFormOptionen*)> drive)
+std::shared_ptr<ModalRun> openOptions(Form1UnderTest& w, std::function<void(TFormOptionen*)> drive)
 {
     return withModal<TFormOptionen>(
         &w, [&w] { w.Einstellungen->trigger(); }, std::move(drive));
@@ -247,7 +247,7 @@ void TestOptions::acceptedMaximum()
     QFETCH(int, newMaximum);
     QFETCH(QString, label);
     MainWindowFixture f(stored);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     enterRates(w, profile);
     const bool saved = w.DatenGespeichert();
     const Screen before = screenOf(w);
@@ -308,7 +308,7 @@ void TestOptions::refusedMaximum()
     QFETCH(QString, highest);
     QFETCH(int, storedItem);
     MainWindowFixture f(stored);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     enterRates(w, profile);
     const Screen before = screenOf(w);
     bool dialogOpenAtMessage = false;
@@ -368,7 +368,7 @@ void TestOptions::noItemSelectedKeepsMaximum()
     QFETCH(QByteArray, storedText);
     QFETCH(int, inForce);
     MainWindowFixture f(ini(storedText), true);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QCOMPARE(w.Maximum(), inForce);
     enterRates(w, rates({{4, inForce}}));
     const Screen before = screenOf(w);
@@ -404,7 +404,7 @@ void TestOptions::cancelWritesNothing()
 {
     QFETCH(int, how);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const Rates profile = rates({{2, 17}, {9, 30}});
     enterRates(w, profile);
     const Screen before = screenOf(w);
@@ -451,7 +451,7 @@ void TestOptions::refusedWrite()
     QFETCH(int, stored);
     QFETCH(int, item);
     MainWindowFixture f(stored);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     enterRates(w, rates({{5, 25}}));
     const Screen before = screenOf(w);
     if (atRefusal) {
@@ -501,7 +501,7 @@ void TestOptions::unusableMaximumReadBack()
     // The file changed between the dialog's write and the read-back.
     QFETCH(QByteArray, storedText);
     MainWindowFixture f(40);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     enterRates(w, rates({{1, 12}}));
     const Screen before = screenOf(w);
     // The file changes while the dialog is open; OK with no new choice keeps

@@ -4,7 +4,7 @@
 // modal dialog, putting a known profile on screen, and reading the PDF that
 // comes out with the poppler tools (pdfinfo, pdftotext, pdftoppm).
 
-#include "app/tform1.h"
+#include "support/form1undertest.h"
 #include "printing/grafikform.h"
 #include "widgets/textfields.h"
 
@@ -34,7 +34,7 @@ inline std::array<int, 24> workedRates()
     return rates;
 }
 
-inline void enterProfile(TForm1& w, const std::array<int, 24>& rates)
+inline void enterProfile(Form1UnderTest& w, const std::array<int, 24>& rates)
 {
     // Hour by hour with the arrow keys, unlinked, as a user would.
     const bool linked = w.CheckBox1->isChecked();
@@ -64,7 +64,7 @@ struct DialogRun
 
 // Runs "Basalrate Drucken" from the menu; `whileOpen` acts on the print
 // dialog while it is on screen. A dialog still open afterwards is cancelled.
-inline DialogRun runPrintDialog(TForm1& w, const std::function<void(TGrafikForm&)>& whileOpen)
+inline DialogRun runPrintDialog(Form1UnderTest& w, const std::function<void(TGrafikForm&)>& whileOpen)
 {
     DialogRun run;
     QTimer::singleShot(0, &w, [&] {

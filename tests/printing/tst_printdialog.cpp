@@ -207,7 +207,7 @@ void TestPrintDialog::handOver()
     QFETCH(QString, storedBolus);
     QFETCH(QString, storedNotes);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     enterProfile(w, workedRates());
     w.EditDatum->setText(datum);
     w.EditBolus4->setText(bolus);
@@ -430,7 +430,7 @@ void TestPrintDialog::printsOnePage()
     MainWindowFixture f(QByteArray("[Einstellungen]\nMaximum=30\nFarbDruck=") +
                             (colour ? "1" : "0") + QByteArray("\n[Teststring]\nDatei=Vorhanden\n"),
                         true);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     enterProfile(w, workedRates());
     f.fake.printerOutput = m_dir.filePath(QStringLiteral("page-%1.pdf").arg(colour));
     QFile::remove(f.fake.printerOutput);
@@ -634,7 +634,7 @@ void TestPrintDialog::hugeMaximumPrintsLikeAnOrdinaryProfile()
 {
     // A loaded profile can raise the maximum to about two thousand million tenths.
     MainWindowFixture f(2000000000);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     std::array<int, 24> rates{};
     rates[0] = w.Maximum();
     enterProfile(w, rates);

@@ -59,7 +59,7 @@ void TestFields::bolusFilter()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     for (QLineEdit* field : {w.EditBolus1, w.EditBolus4, w.EditBolus7}) {
         field->setFocus();
         for (const QChar ch : typed) {
@@ -82,7 +82,7 @@ void TestFields::bolusFilter()
 void TestFields::dateDoubleClick()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.EditDatum->setText(QStringLiteral("irgendwann"));
     f.saveProfile();
     QTest::mouseDClick(w.EditDatum, Qt::LeftButton);
@@ -99,7 +99,7 @@ void TestFields::dateDoubleClick()
 void TestFields::dateRefusesWhatAFileCantHold()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.EditDatum->setFocus();
     for (const QChar ch : QStringLiteral("8. Mai ŁŻ €"))
         QTest::sendKeyEvent(QTest::Click, w.EditDatum, Qt::Key_unknown, QString(ch),
@@ -112,7 +112,7 @@ void TestFields::dateRefusesWhatAFileCantHold()
 void TestFields::notesMarkUnsaved()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.MemoNotizen->setFocus();
     QTest::keyClicks(w.MemoNotizen, QStringLiteral("S"));
     QCOMPARE(w.MemoNotizen->toPlainText(), QStringLiteral("S"));
@@ -147,7 +147,7 @@ void TestFields::notesLimit()
     QFETCH(QString, text);
     QFETCH(bool, taken);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.MemoNotizen->setPlainText(before);
     w.MemoNotizen->setFocus();
     w.MemoNotizen->moveCursor(QTextCursor::End);
@@ -160,7 +160,7 @@ void TestFields::notesLimit()
 void TestFields::notesPasteIsCutToFit()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.MemoNotizen->setPlainText(QString(250, QLatin1Char('a')));
     w.MemoNotizen->moveCursor(QTextCursor::End);
     QApplication::clipboard()->setText(QStringLiteral("Ł1\r\n23456789"));
@@ -188,7 +188,7 @@ void TestFields::neu()
     QFETCH(int, answer);
     QFETCH(bool, resets);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.ScrollBar(5)->setFocus();
     for (int i = 0; i < 7; ++i)
         QTest::keyClick(w.ScrollBar(5), Qt::Key_Up);
@@ -245,7 +245,7 @@ void TestFields::neu()
 void TestFields::neuKeepsMaximum()
 {
     MainWindowFixture f(25);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.Neu1->trigger();
     QCOMPARE(w.Maximum(), 25);
     QCOMPARE(w.ScrollBar(1)->maximum(), 25);

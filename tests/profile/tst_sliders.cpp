@@ -33,13 +33,13 @@ private slots:
     void codeMovesRunNoScrollHandler();
 
 private:
-    static void pressKey(TForm1& w, int n, Qt::Key key, int times = 1)
+    static void pressKey(Form1UnderTest& w, int n, Qt::Key key, int times = 1)
     {
         w.ScrollBar(n)->setFocus();
         for (int i = 0; i < times; ++i)
             QTest::keyClick(w.ScrollBar(n), key);
     }
-    static QStringList fieldTexts(TForm1& w)
+    static QStringList fieldTexts(Form1UnderTest& w)
     {
         QStringList texts;
         for (int n = 1; n <= 24; ++n)
@@ -63,7 +63,7 @@ void TestSliders::rateScale()
     QFETCH(int, position);
     QFETCH(QString, text);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(false);
     // Walk there by keys from the bottom: Home is the top, each Down one tenth less.
     pressKey(w, 7, Qt::Key_Home);
@@ -92,7 +92,7 @@ void TestSliders::linkedKeys()
     QFETCH(int, ups);
     QFETCH(QString, total);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(linked);
     pressKey(w, slider, Qt::Key_Up, ups);
     const QString rateText = w.Edit(slider)->text();
@@ -108,7 +108,7 @@ void TestSliders::linkedKeys()
 void TestSliders::linkedArrowAtEndOfRange()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     // Unlinked, give hours 6..24 some rate; hour 5 stays at 0.
     w.CheckBox1->setChecked(false);
     for (int n = 6; n <= 24; ++n)
@@ -144,7 +144,7 @@ void TestSliders::arrowAndTroughClicks()
     QFETCH(int, clicks);
     QFETCH(int, position);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     for (int i = 0; i < clicks; ++i)
         clickPart(w.ScrollBar(2), QStyle::SubControl(part));
     QCOMPARE(w.ScrollBar(2)->value(), position);
@@ -157,7 +157,7 @@ void TestSliders::arrowAndTroughClicks()
 void TestSliders::thumbDragMovesFollowersOnEveryStep()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QScrollBar* slider = w.ScrollBar(3);
     const QRect thumb = sliderPart(slider, QStyle::SC_ScrollBarSlider);
     const QRect groove = sliderPart(slider, QStyle::SC_ScrollBarGroove);
@@ -188,7 +188,7 @@ void TestSliders::thumbDragMovesFollowersOnEveryStep()
 void TestSliders::pressAndReleaseOnThumbForcesFollowers()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.CheckBox1->setChecked(false);
     pressKey(w, 20, Qt::Key_Up, 9);
     pressKey(w, 10, Qt::Key_Up, 4);
@@ -225,7 +225,7 @@ void TestSliders::total()
     QFETCH(QList<int>, rates);
     QFETCH(QString, total);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     // Rates set from code (a profile loaded) show their total too.
     f.loadRates(rates);
     QCOMPARE(w.LabelSumme->text(), total);
@@ -235,7 +235,7 @@ void TestSliders::total()
 void TestSliders::totalOfHugeMaximumDoesNotOverflow()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     const qint32 huge = 2000000000;
     f.loadRates(QList<qint32>(24, huge));
     QCOMPARE(w.Maximum(), huge);
@@ -255,7 +255,7 @@ void TestSliders::checkBoxClicks()
     QFETCH(int, button);
     QFETCH(bool, ticked);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QTest::mouseClick(w.CheckBox1, Qt::MouseButton(button), Qt::NoModifier,
                       QPoint(8, w.CheckBox1->height() / 2));
     QCOMPARE(w.CheckBox1->isChecked(), ticked);
@@ -273,7 +273,7 @@ void TestSliders::checkBoxClicks()
 void TestSliders::codeMovesRunNoScrollHandler()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.ScrollBar(4)->setValue(10);
     // No handler ran: the field and the followers are untouched, the profile still saved.
     QCOMPARE(w.Edit(4)->text(), QStringLiteral("0"));

@@ -10,7 +10,7 @@
 //
 // Exit code 0: done; 1: the program showed a failure; 2: wrong arguments.
 
-#include "app/tform1.h"
+#include "support/form1undertest.h"
 #include "platform/error.h"
 #include "platform/fakeplatform.h"
 #include "platform/regional.h"
@@ -31,10 +31,10 @@ using namespace fendrimo;
 namespace {
 
 // The rates "save" enters: hour h gets h % 7 + 1 tenths.
-void enterProfile(TForm1& w)
+void enterProfile(Form1UnderTest& w)
 {
     w.CheckBox1->setChecked(false);
-    for (int n = 1; n <= TForm1::Hours; ++n) {
+    for (int n = 1; n <= Form1UnderTest::Hours; ++n) {
         w.ScrollBar(n)->setFocus();
         for (int i = 0; i <= (n - 1) % 7; ++i)
             QTest::keyClick(w.ScrollBar(n), Qt::Key_Up);
@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     RegionalFormats::setCurrent(
         RegionalFormats::fromLocale(QLocale(QLocale::German, QLocale::Germany)));
     FakePlatform fake;
-    TForm1 w;
+    Form1UnderTest w;
     w.show();
     if (args[0] == QStringLiteral("save")) {
         enterProfile(w);

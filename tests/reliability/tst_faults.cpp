@@ -233,7 +233,7 @@ void TestFaults::settingsRefused()
     const QStringList before = entries(m_settings);
 
     FakePlatform fake;
-    TForm1 w;
+    Form1UnderTest w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QStringList shown;
@@ -318,7 +318,7 @@ void TestFaults::settingsRefused()
         QCOMPARE(entries(m_settings), before);
         // The next start finds its settings intact.
         FakePlatform nextFake;
-        TForm1 next;
+        Form1UnderTest next;
         QVERIFY(nextFake.boxes.isEmpty());
         QCOMPARE(next.Maximum(), 30);
     }

@@ -62,7 +62,7 @@ struct Screen
     bool operator!=(const Screen& o) const { return !(*this == o); }
 };
 
-Screen screenOf(const TForm1& w)
+Screen screenOf(const Form1UnderTest& w)
 {
     Screen s;
     for (int n = 1; n <= 24; ++n) {
@@ -188,7 +188,7 @@ private:
     QString newBoxes(int since) const;
 
     MainWindowFixture& f;
-    TForm1& w;
+    Form1UnderTest& w;
     std::mt19937 m_random;
     QString m_folder;
     QStringList m_savedFiles;

@@ -53,7 +53,7 @@ void TestReproducers::typedIntoNotes()
 {
     QFETCH(QString, typed);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     w.MemoNotizen->setFocus();
     QTest::keyClicks(w.MemoNotizen, QStringLiteral("ab"));
     QTest::sendKeyEvent(QTest::Click, w.MemoNotizen, Qt::Key_unknown, typed, Qt::NoModifier);
@@ -76,7 +76,7 @@ void TestReproducers::pastedIntoBolus()
     QFETCH(QString, pasted);
     QFETCH(QString, shown);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     QApplication::clipboard()->setText(pasted);
     w.EditBolus4->setFocus();
     w.EditBolus4->paste();
@@ -93,7 +93,7 @@ void TestReproducers::pastedIntoBolus()
 void TestReproducers::loadedNotesKeepNoBreakSpace()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     Profilsatz record;
     record.setNotizen(QStringLiteral("10\u00A0IE vor dem Sport"));
     const QString source = m_dir.filePath(QStringLiteral("nbsp.bar"));

@@ -4,13 +4,13 @@
 // settings folder, the platform fake, German regional formats, and real
 // mouse and key events on the sliders.
 
-#include "app/tform1.h"
 #include "files/profilefile.h"
 #include "files/profilsatz.h"
 #include "platform/fakeplatform.h"
 #include "platform/regional.h"
-#include "widgets/textfields.h"
 #include "profile/zehntel.h"
+#include "support/form1undertest.h"
+#include "widgets/textfields.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,7 +69,7 @@ struct MainWindowFixture
 {
     SettingsHome home;
     FakePlatform fake;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<Form1UnderTest> window;
 
     explicit MainWindowFixture(int maximum = 30, bool show = true)
     {
@@ -91,14 +91,14 @@ struct MainWindowFixture
     }
     void start(bool show)
     {
-        window = std::make_unique<TForm1>();
+        window = std::make_unique<Form1UnderTest>();
         if (show) {
             window->show();
             QApplication::setActiveWindow(window.get());
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         }
     }
-    TForm1& w() { return *window; }
+    Form1UnderTest& w() { return *window; }
 
     // Saves the profile on screen with "Speichern" to a file in the test's own
     // folder, so the window holds a saved profile as a user would make it.

@@ -43,7 +43,7 @@ inline void writeRates(const QString& path, qint32 sixth)
 }
 
 // The arguments parsed, then the named file loaded, as main() does it.
-inline void startWith(TForm1& w, const QString& argument)
+inline void startWith(Form1UnderTest& w, const QString& argument)
 {
     const QByteArray name = QFile::encodeName(argument);
     const std::vector<const char*> argv{"fendrimo", name.constData(), nullptr};
@@ -86,7 +86,7 @@ inline bool dropOn(QWidget* target, const QMimeData* data)
 }
 
 // "Datei" -> "Zuletzt geöffnet" as filled when it opens.
-inline QList<QAction*> recentEntries(TForm1& w)
+inline QList<QAction*> recentEntries(Form1UnderTest& w)
 {
     QMetaObject::invokeMethod(w.ZuletztGeoeffnet1, "aboutToShow");
     QList<QAction*> entries = w.ZuletztGeoeffnet1->actions();
@@ -94,7 +94,7 @@ inline QList<QAction*> recentEntries(TForm1& w)
     return entries;
 }
 
-inline QStringList recentPaths(TForm1& w)
+inline QStringList recentPaths(Form1UnderTest& w)
 {
     QStringList paths;
     const QList<QAction*> entries = recentEntries(w);

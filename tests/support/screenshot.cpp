@@ -80,7 +80,7 @@ int main(int argc, char** argv)
         return 2;
     }
     fendrimo::testing::MainWindowFixture f(30);
-    fendrimo::TForm1& w = f.w();
+    fendrimo::Form1UnderTest& w = f.w();
     f.loadRates(
         {8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10, 10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9});
     w.EditDatum->setText(QStringLiteral("08.12.2026"));

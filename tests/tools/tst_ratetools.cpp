@@ -34,7 +34,7 @@ struct ToolRun
     bool found = false;
 };
 
-ToolRun runTool(TForm1& w, QAction* command, int value, bool ok)
+ToolRun runTool(Form1UnderTest& w, QAction* command, int value, bool ok)
 {
     ToolRun seen;
     const auto run = withModal<RateToolDialog>(
@@ -92,7 +92,7 @@ void TestRateTools::percent()
     QFETCH(QString, notices);
     QFETCH(qint32, hour6);
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(workedRates());
     const ToolRun seen = runTool(w, w.RatenProzent1, percent, ok);
     QVERIFY(seen.found);
@@ -112,7 +112,7 @@ void TestRateTools::percent()
 void TestRateTools::shiftAndUndo()
 {
     MainWindowFixture f(30);
-    TForm1& w = f.w();
+    Form1UnderTest& w = f.w();
     f.loadRates(workedRates());
     const ToolRun seen = runTool(w, w.Verschieben1, -2, true);
     QVERIFY(seen.found);
