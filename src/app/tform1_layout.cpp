@@ -6,6 +6,7 @@
 #include "app/form1ui.h"
 #include "files/profilsatz.h"
 #include "platform/platform.h"
+#include "profile/basalprofile.h"
 #include "widgets/accessibility.h"
 #include "widgets/artwork.h"
 #include "widgets/designscale.h"
@@ -88,7 +89,7 @@ void buildHourColumns(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         edit->setAlignment(Qt::AlignCenter);
         edit->setTextMargins(0, 0, 0, 0);
         edit->setToolTip(QStringLiteral("Ratenfeld"));
-        edit->setAccessibleName(QStringLiteral("Rate %1 bis %2 Uhr").arg(n - 1).arg(n));
+        edit->setAccessibleName(QStringLiteral("Rate ") + hourSpanText(n - 1, n - 1));
         edit->setAccessibleDescription(rateFieldDescription(n - 1));
         scale.place(edit, x, 48, 33, 26);
         ui.fields.at(size_t(n - 1)) = edit;

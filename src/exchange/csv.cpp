@@ -91,19 +91,13 @@ int fullHour(const QString& field)
 
 QString missingHours(const std::array<int, ProfileContent::Hours>& lineOfHour)
 {
-    QStringList runs;
-    for (int first = 0; first < ProfileContent::Hours; ++first) {
-        if (lineOfHour.at(size_t(first)) != 0)
-            continue;
-        int last = first;
-        while (last + 1 < ProfileContent::Hours && lineOfHour.at(size_t(last + 1)) == 0)
-            ++last;
-        runs << hourSpanText(first, last);
-        first = last;
+    QList<int> missing;
+    for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
+        if (lineOfHour.at(size_t(hour)) == 0)
+            missing << hour;
     }
-    return runs.isEmpty()
-               ? QString()
-               : QStringLiteral("Es fehlen Stunden: %1.").arg(runs.join(QStringLiteral(", ")));
+    return missing.isEmpty() ? QString()
+                             : QStringLiteral("Es fehlen Stunden: %1.").arg(hourRunsText(missing));
 }
 
 // One line of data; lineOfHour tells where each hour came before.

@@ -1,5 +1,6 @@
 #include "printing/reportpage.h"
 
+#include "profile/basalprofile.h"
 #include "profile/zehntel.h"
 
 #include <algorithm>
@@ -243,7 +244,7 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
     for (int h = 0; h < kHours; ++h) {
         const qint64 y = top - row * (h + 1) - 8;
         total += input.rates[h];
-        page.text(170, y, QStringLiteral("%1 bis %2 Uhr").arg(h).arg(h + 1), 45, black);
+        page.text(170, y, hourSpanText(h, h), 45, black);
         page.text(770, y, ZehntelText(input.rates[h], separator), 45, accent);
     }
     page.text(150, bottom - 50, QStringLiteral("Tagessumme der Basalrate: "), 50, black);

@@ -79,7 +79,33 @@ QString changedHoursText(const ProfileContent& before, const ProfileContent& aft
     }
     if (first < 0)
         return QString();
-    return QStringLiteral("Basalrate %1 bis %2 Uhr").arg(first).arg(last + 1);
+    return QStringLiteral("Basalrate ") + hourSpanText(first, last);
+}
+
+QString hourSpanText(int firstHour, int lastHour)
+{
+    return QStringLiteral("%1 bis %2 Uhr").arg(firstHour).arg(lastHour + 1);
+}
+
+QList<std::pair<int, int>> hourRuns(QList<int> hours)
+{
+    std::sort(hours.begin(), hours.end());
+    QList<std::pair<int, int>> runs;
+    for (const int hour : std::as_const(hours)) {
+        if (!runs.isEmpty() && runs.last().second + 1 >= hour)
+            runs.last().second = hour;
+        else
+            runs.append({hour, hour});
+    }
+    return runs;
+}
+
+QString hourRunsText(const QList<int>& hours)
+{
+    QStringList runs;
+    for (const auto& [first, last] : hourRuns(hours))
+        runs << hourSpanText(first, last);
+    return runs.join(QStringLiteral(", "));
 }
 
 } // namespace fendrimo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -88,6 +89,15 @@ private:
     ProfileState m_state;
     qint32 m_maximum;
 };
+
+// "6 bis 7 Uhr", "6 bis 9 Uhr": a run of hours (0..23) by its whole span,
+// as the sliders name their hours. Every text naming hours says it so.
+QString hourSpanText(int firstHour, int lastHour);
+// The runs of consecutive hours among hours (any order, repeats allowed),
+// as (first, last), earliest first.
+QList<std::pair<int, int>> hourRuns(QList<int> hours);
+// "0 bis 1 Uhr, 22 bis 24 Uhr": the runs of hours by their spans; empty for none.
+QString hourRunsText(const QList<int>& hours);
 
 // "Basalrate 6 bis 7 Uhr", "Basalrate 6 bis 24 Uhr": the span of hours whose
 // rates differ between the two contents; empty when none does.

@@ -6,23 +6,6 @@
 
 namespace fendrimo {
 
-namespace {
-
-// Consecutive hours of a sorted list, as (first, last) pairs.
-QList<std::pair<int, int>> runsOf(const QList<int>& hours)
-{
-    QList<std::pair<int, int>> runs;
-    for (const int hour : hours) {
-        if (!runs.isEmpty() && runs.last().second + 1 == hour)
-            runs.last().second = hour;
-        else
-            runs.append({hour, hour});
-    }
-    return runs;
-}
-
-} // namespace
-
 ScaledRates scaleRates(const HourlyRates& rates, int percent, qint32 maximum)
 {
     ScaledRates scaled;
@@ -47,12 +30,12 @@ ScaledRates scaleRates(const HourlyRates& rates, int percent, qint32 maximum)
 QStringList scaleNotices(const ScaledRates& scaled, qint32 maximum)
 {
     QStringList notices;
-    for (const auto& [first, last] : runsOf(scaled.heldAtMaximum)) {
+    for (const auto& [first, last] : hourRuns(scaled.heldAtMaximum)) {
         notices << hourSpanText(first, last) +
                        QStringLiteral(": auf die höchste einstellbare Rate von %1 IE/h begrenzt.")
                            .arg(ZehntelText(maximum));
     }
-    for (const auto& [first, last] : runsOf(scaled.raisedToFloor)) {
+    for (const auto& [first, last] : hourRuns(scaled.raisedToFloor)) {
         notices << hourSpanText(first, last) +
                        QStringLiteral(": auf %1 IE/h angehoben.").arg(ZehntelText(1));
     }
@@ -67,11 +50,6 @@ HourlyRates shiftRates(const HourlyRates& rates, int hours)
     for (int h = 0; h < day; ++h)
         shifted.at(size_t((h + offset) % day)) = rates.at(size_t(h));
     return shifted;
-}
-
-QString hourSpanText(int firstHour, int lastHour)
-{
-    return QStringLiteral("%1 bis %2 Uhr").arg(firstHour).arg(lastHour + 1);
 }
 
 } // namespace fendrimo

@@ -32,7 +32,4 @@ QStringList scaleNotices(const ScaledRates& scaled, qint32 maximum);
 // midnight: at +2 the rate of 6 to 7 Uhr becomes the rate of 8 to 9 Uhr.
 HourlyRates shiftRates(const HourlyRates& rates, int hours);
 
-// "6 bis 7 Uhr" for one hour, "6 bis 9 Uhr" for hours 6, 7 and 8.
-QString hourSpanText(int firstHour, int lastHour);
-
 } // namespace fendrimo

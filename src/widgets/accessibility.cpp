@@ -1,5 +1,6 @@
 #include "widgets/accessibility.h"
 
+#include "profile/basalprofile.h"
 #include "profile/zehntel.h"
 
 #include <QAccessible>
@@ -138,21 +139,20 @@ void makeRateSliderAccessible(QScrollBar* slider, int hour)
     QAccessible::installFactory(accessibleFactory); // once; repeated calls are ignored
     slider->setProperty(kRateSlider, true);
     replaceCachedInterface<RateSliderAccessible>(slider);
-    slider->setAccessibleName(QStringLiteral("Basalrate %1 bis %2 Uhr").arg(hour).arg(hour + 1));
+    slider->setAccessibleName(QStringLiteral("Basalrate ") + hourSpanText(hour, hour));
     slider->setAccessibleDescription(rateSliderDescription(hour));
 }
 
 QString rateSliderDescription(int hour)
 {
-    return QStringLiteral("Stellt die Basalrate von %1 bis %2 Uhr in Schritten von 0,1 IE/h ein: "
-                          "nach oben mehr, nach unten weniger")
-        .arg(hour)
-        .arg(hour + 1);
+    return QStringLiteral("Stellt die Basalrate von %1 in Schritten von 0,1 IE/h ein: nach oben "
+                          "mehr, nach unten weniger")
+        .arg(hourSpanText(hour, hour));
 }
 
 QString rateFieldDescription(int hour)
 {
-    return QStringLiteral("Zeigt die Basalrate von %1 bis %2 Uhr in IE/h").arg(hour).arg(hour + 1);
+    return QStringLiteral("Zeigt die Basalrate von %1 in IE/h").arg(hourSpanText(hour, hour));
 }
 
 void makeValueLabelAccessible(QLabel* label, const QString& name, const QString& unit,

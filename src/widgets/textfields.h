@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/profilsatz.h"
+
 #include <QPlainTextEdit>
 #include <QValidator>
 
@@ -27,7 +29,7 @@ int storedLength(const QString& text);
 class NotesEdit final : public QPlainTextEdit
 {
 public:
-    static constexpr int MaxLength = 255;
+    static constexpr int MaxLength = Profilsatz::TextCapacity;
 
     explicit NotesEdit(QWidget* parent = nullptr);
 
