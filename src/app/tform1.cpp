@@ -12,10 +12,12 @@
 #include "settings/settings.h"
 #include "widgets/designscale.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSessionManager>
 
 namespace fendrimo {
 
@@ -85,6 +87,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::Fall
     showHistory();
     showRecentFiles();
     updateActions();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        bool mayEnd = false;
+        guarded([&] { mayEnd = mayEndSession(manager.allowsInteraction()); });
+        if (manager.allowsInteraction())
+            manager.release();
+        if (!mayEnd)
+            manager.cancel();
+    });
     m_ui.Timer->start();
     guarded([this] { FormCreate(); });
     // The panel shows the time at once, not only from the next full second.
@@ -126,6 +136,13 @@ bool TForm1::FormCloseQuery()
                                       "umzuprogrammieren!"),
                        MessageButton::Ok);
     return true;
+}
+
+bool TForm1::mayEndSession(bool canAsk)
+{
+    if (DatenGespeichert())
+        return true;
+    return canAsk && FormCloseQuery();
 }
 
 void TForm1::TimerTimer()

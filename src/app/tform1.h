@@ -44,6 +44,10 @@ public:
     // Start-up and the shell.
     void FormCreate();
     bool FormCloseQuery();
+    // The desktop session is ending (logging out): with unsaved changes it
+    // asks as closing does; where it may not ask, the logout is stopped
+    // rather than the profile lost. False stops it.
+    bool mayEndSession(bool canAsk);
     void TimerTimer();
     void Beenden1Click();
     void HilfezurFendrimo1Click();

@@ -36,6 +36,8 @@ private slots:
     void closing_data();
     void closing();
     void beendenAsksLikeTheCloseBox();
+    void loggingOutAsksLikeClosing_data();
+    void loggingOutAsksLikeClosing();
     void menu();
     void tabOrderAndFirstFocus();
     void failureBoxAtStartup();
@@ -274,6 +276,40 @@ void TestMainWindow::beendenAsksLikeTheCloseBox()
     f.w().Beenden1->trigger();
     QVERIFY(!f.w().isVisible());
     QCOMPARE(f.fake.beeps, 1);
+}
+
+void TestMainWindow::loggingOutAsksLikeClosing_data()
+{
+    QTest::addColumn<bool>("unsaved");
+    QTest::addColumn<bool>("canAsk");
+    QTest::addColumn<QList<MessageResult>>("answers");
+    QTest::addColumn<bool>("mayEnd");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("saved: nothing to ask") << false << true << QList<MessageResult>{} << true << 0;
+    QTest::newRow("unsaved, discarded")
+        << true << true << QList<MessageResult>{MessageResult::Ja} << true << 2;
+    QTest::newRow("unsaved, kept")
+        << true << true << QList<MessageResult>{MessageResult::Nein} << false << 1;
+    QTest::newRow("unsaved, no chance to ask")
+        << true << false << QList<MessageResult>{} << false << 0;
+}
+
+// The session manager's question at logout: never a profile lost unasked.
+void TestMainWindow::loggingOutAsksLikeClosing()
+{
+    QFETCH(bool, unsaved);
+    QFETCH(bool, canAsk);
+    QFETCH(QList<MessageResult>, answers);
+    QFETCH(bool, mayEnd);
+    QFETCH(int, boxes);
+    MainWindowFixture f(30);
+    if (unsaved)
+        f.w().EditDatum->setText(QStringLiteral("heute"));
+    for (const MessageResult answer : answers)
+        f.fake.answer(answer);
+    QCOMPARE(f.w().mayEndSession(canAsk), mayEnd);
+    QCOMPARE(f.fake.boxes.size(), boxes);
+    QCOMPARE(f.w().DatenGespeichert(), !unsaved);
 }
 
 void TestMainWindow::menu()
