@@ -124,7 +124,7 @@ void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrim
         {QStringLiteral("Creating the sliders (sliders)"),
          QStringLiteral("QScrollBar::QScrollBar(Qt::Orientation, QWidget*)"), QString(), true},
         {QStringLiteral("Building the menu bar and menus"),
-         QStringLiteral("fendrimo::TForm1::buildMenu()"), QString()},
+         QStringLiteral("fendrimo::TForm1::buildMenus()"), QString()},
         {QStringLiteral("Painting the window the first time"), firstPaint, firstPaint},
     };
 

@@ -12,7 +12,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=setup.sh
 source "$root/scripts/setup.sh"
-fendrimo_install_packages valgrind
+fendrimo_install_packages
 
 runs="${FENDRIMO_BENCH_RUNS:-5}"
 idle="${FENDRIMO_BENCH_IDLE_SECONDS:-10}"
@@ -22,12 +22,8 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFE
 cmake --build "$build" -j"$(nproc)" --target \
   fendrimo_microbench fendrimo_startprobe fendrimo_baseprobe fendrimo_benchreport
 bin="$build/bench"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=probes.sh
+source "$root/scripts/probes.sh"
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "== Micro-benchmarks"
@@ -36,18 +32,6 @@ echo "== Micro-benchmarks"
   --benchmark_out="$work/micro.json" --benchmark_out_format=json
 
 echo "== Start-up and idle: $runs runs each, ${idle} s idle"
-# Fendrimo's first start in a new settings folder is a first run; a second
-# start in the same folder only reads the settings file.
-probe_round() { # idle seconds, result file
-  local config result size limit=$(($1 + 60))
-  config="$(mktemp -d "$work/config.XXXXXX")"
-  result="$(XDG_CONFIG_HOME="$config" timeout "$limit" "$bin/fendrimo_startprobe" --idle-seconds "$1")"
-  echo "$result" >>"$2"
-  XDG_CONFIG_HOME="$config" timeout 60 "$bin/fendrimo_startprobe" --later-start --idle-seconds 0 >>"$2"
-  # The baseline window gets the main window's size.
-  size="$(echo "$result" | sed -n 's/.*"window":"\([0-9]*x[0-9]*\)".*/\1/p')"
-  timeout "$limit" "$bin/fendrimo_baseprobe" --idle-seconds "$1" --size "$size" >>"$2"
-}
 # One round first, not counted: every probe starts from a warm page cache.
 probe_round 0 "$work/warm-up.jsonl"
 : >"$work/probes.jsonl"
@@ -58,17 +42,6 @@ done
 cat "$work/probes.jsonl"
 
 echo "== Start-up in instructions: one start of each under callgrind"
-# The probes skip their restart when the start clock is already set
-# (valgrind can't follow it); their own time figures are not used here.
-count_instructions() { # name, probe and its options
-  local name="$1"
-  shift
-  XDG_CONFIG_HOME="$(mktemp -d "$work/config.XXXXXX")" FENDRIMO_BENCH_START="0 0" \
-    timeout 300 valgrind --tool=callgrind --callgrind-out-file="$work/$name.callgrind" \
-    "$@" --idle-seconds 0 >/dev/null 2>"$work/$name.valgrind.log"
-  callgrind_annotate --inclusive=yes --threshold=100 "$work/$name.callgrind" >"$work/$name.inclusive"
-  callgrind_annotate --tree=caller --threshold=100 "$work/$name.callgrind" >"$work/$name.callers"
-}
 count_instructions fendrimo "$bin/fendrimo_startprobe"
 window_size="$(sed -n 's/.*"program":"fendrimo".*"window":"\([0-9]*x[0-9]*\)".*/\1/p' \
   "$work/probes.jsonl" | head -n 1)"

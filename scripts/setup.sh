@@ -8,7 +8,7 @@ FENDRIMO_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation qt6-translations-l10n
   qt6-svg-dev desktop-file-utils shared-mime-info appstream dpkg-dev
-  libbenchmark-dev
+  libbenchmark-dev valgrind
   cups printer-driver-cups-pdf poppler-utils libcups2-dev
   clang libclang-rt-14-dev llvm-14
 )

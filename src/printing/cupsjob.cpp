@@ -1,33 +1,88 @@
 #include "printing/cupsjob.h"
 
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPrintEngine>
 #include <QPrinter>
 
 #include <cups/cups.h>
 
+#include <optional>
+
 namespace fendrimo {
 
 namespace {
+
+// libcups is loaded for a job, not linked: linked, it brings some twenty
+// libraries (TLS, Kerberos, Avahi …) into every start, and printing is rare.
+// Each function keeps the type <cups/cups.h> gives it; the list names each
+// once, so a name and its type can't part.
+// clang-format off
+#define FENDRIMO_CUPS_FUNCTIONS(F) \
+    F(cupsAddOption) F(cupsFreeOptions) F(pwgMediaForSize) F(cupsLastErrorString) \
+    F(ippErrorString) F(cupsLastError) F(httpAssembleURIf) F(ippPort) F(ippNewRequest) \
+    F(ippAddString) F(ippDelete) F(cupsDoRequest) F(cupsServer) F(cupsStartDocument) \
+    F(cupsWriteRequestData) F(cupsFinishDocument) F(cupsGetNamedDest) F(cupsGetOption) \
+    F(cupsFreeDests) F(cupsCreateJob) F(cupsCancelJob2)
+// clang-format on
+
+struct Cups
+{
+#define FENDRIMO_CUPS_POINTER(name) decltype(&::name) name = nullptr;
+    FENDRIMO_CUPS_FUNCTIONS(FENDRIMO_CUPS_POINTER)
+#undef FENDRIMO_CUPS_POINTER
+};
+
+QString withoutFullStop(QString text)
+{
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// The library stays loaded for the rest of the run (QLibrary doesn't unload
+// it), so the next job finds it at once.
+std::optional<Cups> loadCups(const QString& fileName, QString* error)
+{
+    const QString cantLoad = QStringLiteral("der Druckdienst (libcups) lässt sich nicht laden: ");
+    QLibrary library(fileName);
+    if (!library.load()) {
+        *error = cantLoad + withoutFullStop(library.errorString());
+        return std::nullopt;
+    }
+    Cups cups;
+    QString missing;
+#define FENDRIMO_CUPS_RESOLVE(name)                                                                \
+    cups.name = reinterpret_cast<decltype(cups.name)>(library.resolve(#name));                     \
+    if (!cups.name && missing.isEmpty())                                                           \
+        missing = QStringLiteral(#name);
+    FENDRIMO_CUPS_FUNCTIONS(FENDRIMO_CUPS_RESOLVE)
+#undef FENDRIMO_CUPS_RESOLVE
+    if (missing.isEmpty())
+        return cups;
+    *error = cantLoad + QStringLiteral("%1 hat keine Funktion %2").arg(fileName, missing);
+    return std::nullopt;
+}
 
 // The options in libcups' own list, freed with it.
 class OptionList
 {
 public:
-    OptionList() = default;
-    ~OptionList() { cupsFreeOptions(m_count, m_options); }
+    explicit OptionList(const Cups& cups) : m_cups(cups) {}
+    ~OptionList() { m_cups.cupsFreeOptions(m_count, m_options); }
     OptionList(const OptionList&) = delete;
     OptionList& operator=(const OptionList&) = delete;
 
     void add(const char* name, const QString& value)
     {
         if (!value.isEmpty())
-            m_count = cupsAddOption(name, value.toUtf8().constData(), m_count, &m_options);
+            m_count = m_cups.cupsAddOption(name, value.toUtf8().constData(), m_count, &m_options);
     }
     int count() const { return m_count; }
     cups_option_t* options() const { return m_options; }
 
 private:
+    const Cups& m_cups;
     int m_count = 0;
     cups_option_t* m_options = nullptr;
 };
@@ -50,15 +105,22 @@ QString sidesFor(const QPrinter& printer)
     return QString();
 }
 
-// The PWG name of the paper: the service knows it whatever the queue's
-// driver calls the size, and an odd size gets a "custom_" name of its own.
-QString mediaFor(const QPrinter& printer)
+QSize paperFor(const QPrinter& printer)
 {
     const QPageSize size = printer.pageLayout().pageSize();
     if (!size.isValid())
-        return QString();
+        return QSize();
     const QSizeF mm = size.size(QPageSize::Millimeter);
-    const pwg_media_t* media = pwgMediaForSize(qRound(mm.width() * 100), qRound(mm.height() * 100));
+    return QSize(qRound(mm.width() * 100), qRound(mm.height() * 100));
+}
+
+// The PWG name of the paper: the service knows it whatever the queue's
+// driver calls the size, and an odd size gets a "custom_" name of its own.
+QString mediaFor(const Cups& cups, QSize paper)
+{
+    if (paper.isEmpty())
+        return QString();
+    const pwg_media_t* media = cups.pwgMediaForSize(paper.width(), paper.height());
     return media && media->pwg ? QString::fromUtf8(media->pwg) : QString();
 }
 
@@ -75,13 +137,12 @@ QStringList propertiesDialogOptions(const QPrinter& printer)
     return options;
 }
 
-QString lastRefusal()
+QString lastRefusal(const Cups& cups)
 {
-    QString text = QString::fromUtf8(cupsLastErrorString()).trimmed();
+    QString text = QString::fromUtf8(cups.cupsLastErrorString()).trimmed();
     if (text.isEmpty())
-        text = QString::fromUtf8(ippErrorString(cupsLastError()));
-    while (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
+        text = QString::fromUtf8(cups.ippErrorString(cups.cupsLastError()));
+    text = withoutFullStop(text);
     return text.isEmpty() ? QStringLiteral("unbekannter Fehler des Druckdienstes") : text;
 }
 
@@ -91,57 +152,58 @@ bool accepted(ipp_status_t status)
 }
 
 // Asks the service about the queue; cupsLastError() then holds its answer.
-void lookUpQueue(const char* queue)
+void lookUpQueue(const Cups& cups, const char* queue)
 {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
-                     "/printers/%s", queue);
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-state");
-    ippDelete(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    cups.httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost",
+                          cups.ippPort(), "/printers/%s", queue);
+    ipp_t* request = cups.ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                      "printer-state");
+    cups.ippDelete(cups.cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
 }
 
 // cupsCreateJob looks the queue up first and, when that fails, tells only
 // "No such file or directory"; a look-up of our own says why: no such queue,
 // or no service to ask (whose errno text would only mislead).
-QString whyNoJob(const char* queue)
+QString whyNoJob(const Cups& cups, const char* queue)
 {
-    QString refusal = lastRefusal();
-    if (cupsLastError() == IPP_STATUS_ERROR_INTERNAL) {
-        lookUpQueue(queue);
-        if (!accepted(cupsLastError()))
-            refusal = lastRefusal();
+    QString refusal = lastRefusal(cups);
+    if (cups.cupsLastError() == IPP_STATUS_ERROR_INTERNAL) {
+        lookUpQueue(cups, queue);
+        if (!accepted(cups.cupsLastError()))
+            refusal = lastRefusal(cups);
     }
-    if (cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+    if (cups.cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
         return QStringLiteral("der Druckdienst %1 ist nicht erreichbar")
-            .arg(QString::fromUtf8(cupsServer()));
+            .arg(QString::fromUtf8(cups.cupsServer()));
     return refusal;
 }
 
 // The document of a created job; false when the service did not take it.
-bool sendDocument(const char* queue, int job, const QByteArray& pdf, const char* title)
+bool sendDocument(const Cups& cups, const char* queue, int job, const QByteArray& pdf,
+                  const char* title)
 {
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, queue, job, title, CUPS_FORMAT_PDF, 1) !=
+    if (cups.cupsStartDocument(CUPS_HTTP_DEFAULT, queue, job, title, CUPS_FORMAT_PDF, 1) !=
         HTTP_STATUS_CONTINUE)
         return false;
-    const bool written = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
-                                              size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+    const bool written = cups.cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
+                                                   size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
     // Finished in any case: the connection must not stay in the middle of a request.
-    const ipp_status_t status = cupsFinishDocument(CUPS_HTTP_DEFAULT, queue);
+    const ipp_status_t status = cups.cupsFinishDocument(CUPS_HTTP_DEFAULT, queue);
     return written && accepted(status);
 }
 
 // A stopped queue takes jobs and keeps them until it is started again.
-bool queueStopped(const char* queue, const char* instance)
+bool queueStopped(const Cups& cups, const char* queue, const char* instance)
 {
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue, instance);
+    cups_dest_t* dest = cups.cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue, instance);
     if (!dest)
         return false;
-    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    const char* state = cups.cupsGetOption("printer-state", dest->num_options, dest->options);
     const bool stopped = state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED;
-    cupsFreeDests(1, dest);
+    cups.cupsFreeDests(1, dest);
     return stopped;
 }
 
@@ -151,7 +213,7 @@ CupsJobOptions cupsJobOptions(const QPrinter& printer, bool colour)
 {
     CupsJobOptions options;
     options.copies = qMax(1, printer.copyCount());
-    options.media = mediaFor(printer);
+    options.paper = paperFor(printer);
     options.colour = colour && printer.colorMode() == QPrinter::Color;
     options.sides = sidesFor(printer);
     options.title = printer.docName().isEmpty() ? QStringLiteral("Basalrate") : printer.docName();
@@ -161,37 +223,47 @@ CupsJobOptions cupsJobOptions(const QPrinter& printer, bool colour)
 
 CupsSubmission submitPdf(const QString& queue, const QByteArray& pdf, const CupsJobOptions& options)
 {
+    return submitPdfThrough(QStringLiteral("libcups.so.2"), queue, pdf, options);
+}
+
+CupsSubmission submitPdfThrough(const QString& library, const QString& queue, const QByteArray& pdf,
+                                const CupsJobOptions& options)
+{
+    CupsSubmission submission;
+    const std::optional<Cups> cups = loadCups(library, &submission.refusal);
+    if (!cups)
+        return submission;
+
     // The service knows the queue; an instance only names saved options.
     const qsizetype slash = queue.indexOf(QLatin1Char('/'));
     const QByteArray name = queue.left(slash).toUtf8();
     const QByteArray instance = slash < 0 ? QByteArray() : queue.mid(slash + 1).toUtf8();
     const QByteArray title = options.title.toUtf8();
 
-    OptionList list;
+    OptionList list(*cups);
     for (qsizetype i = 0; i + 1 < options.more.size(); i += 2)
         list.add(options.more.at(i).toUtf8().constData(), options.more.at(i + 1));
     list.add("copies", QString::number(qMax(1, options.copies)));
-    list.add("media", options.media);
+    list.add("media", mediaFor(*cups, options.paper));
     list.add("print-color-mode",
              options.colour ? QStringLiteral("color") : QStringLiteral("monochrome"));
     list.add("sides", options.sides);
 
-    CupsSubmission submission;
-    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(),
-                                  list.count(), list.options());
+    const int job = cups->cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(),
+                                        list.count(), list.options());
     if (job <= 0) {
-        submission.refusal = whyNoJob(name.constData());
+        submission.refusal = whyNoJob(*cups, name.constData());
         return submission;
     }
-    if (!sendDocument(name.constData(), job, pdf, title.constData())) {
-        submission.refusal = lastRefusal();
+    if (!sendDocument(*cups, name.constData(), job, pdf, title.constData())) {
+        submission.refusal = lastRefusal(*cups);
         // A job without its document would wait in the queue for ever.
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
+        cups->cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
         return submission;
     }
     submission.jobId = job;
     submission.held =
-        queueStopped(name.constData(), instance.isEmpty() ? nullptr : instance.constData());
+        queueStopped(*cups, name.constData(), instance.isEmpty() ? nullptr : instance.constData());
     return submission;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +16,7 @@ namespace fendrimo {
 struct CupsJobOptions
 {
     int copies = 1;
-    QString media;      // PWG name, "iso_a4_210x297mm"; empty: the queue's default
+    QSize paper;        // in hundredths of a millimetre; empty: the queue's default
     bool colour = true; // print-color-mode "color", else "monochrome"
     QString sides;      // "one-sided", "two-sided-long-edge", "two-sided-short-edge"
     QString title;      // the job's name in the queue
@@ -39,8 +40,13 @@ struct CupsSubmission
 
 // Sends pdf as one job to queue ("name" or "name/instance") on the print
 // server in force (CUPS_SERVER and the user's client settings). Blocks until
-// the service has answered.
+// the service has answered. The print service's library (libcups) is loaded
+// for it; when it can't be, the job is refused with the reason.
 CupsSubmission submitPdf(const QString& queue, const QByteArray& pdf,
                          const CupsJobOptions& options);
+
+// submitPdf through the library of that name, as dlopen takes it.
+CupsSubmission submitPdfThrough(const QString& library, const QString& queue, const QByteArray& pdf,
+                                const CupsJobOptions& options);
 
 } // namespace fendrimo

@@ -1,0 +1,111 @@
+#include "budgets.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fendrimo::bench {
+
+namespace {
+
+QString millions(double instructions)
+{
+    return fixed(instructions / 1e6, 1) + QStringLiteral(" M");
+}
+
+} // namespace
+
+void fail(const QString& message)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(message));
+    std::exit(2);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1").arg(path));
+    return file.readAll();
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
+}
+
+QMap<QString, QList<ProbeRun>> readProbes(const QString& path)
+{
+    QMap<QString, QList<ProbeRun>> runs;
+    for (const QByteArray& line : readFile(path).split('\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        if (o.isEmpty())
+            fail(QStringLiteral("%1: not a probe result: %2").arg(path, QString::fromUtf8(line)));
+        ProbeRun run;
+        run.startupMs = o.value(QStringLiteral("startup_ms")).toDouble();
+        run.startupCpuMs = o.value(QStringLiteral("startup_cpu_ms")).toDouble();
+        run.peakRssMiB = o.value(QStringLiteral("peak_rss_kib")).toDouble() / 1024;
+        run.idleS = o.value(QStringLiteral("idle_s")).toDouble();
+        run.idleCpuMs = o.value(QStringLiteral("idle_cpu_ms")).toDouble();
+        run.idleCpuPercent = o.value(QStringLiteral("idle_cpu_percent")).toDouble();
+        run.idleWakeups = o.value(QStringLiteral("idle_wakeups")).toDouble();
+        run.idleWakeupsPerSecond = o.value(QStringLiteral("idle_wakeups_per_s")).toDouble();
+        run.window = o.value(QStringLiteral("window")).toString();
+        runs[o.value(QStringLiteral("program")).toString()].append(run);
+    }
+    return runs;
+}
+
+qint64 startupInstructionLimit()
+{
+    return qRound64(kStartupReferenceBeforeProfileModel * (1 + kStartupGrowth) / 1e5) * 100000;
+}
+
+QList<Budget> footprintBudgets(qint64 instructions, const QList<ProbeRun>& fendrimo,
+                               const QList<ProbeRun>& baseline)
+{
+    const qint64 limit = startupInstructionLimit();
+    const double rssRatio =
+        medianOf(fendrimo, &ProbeRun::peakRssMiB) / medianOf(baseline, &ProbeRun::peakRssMiB);
+    const QString x = QStringLiteral(" ×");
+    return {
+        {QStringLiteral("Start-up in instructions ≤ %1, %2 % above %3 before the profile model")
+             .arg(millions(double(limit)))
+             .arg(kStartupGrowth * 100)
+             .arg(millions(kStartupReferenceBeforeProfileModel)),
+         millions(double(instructions)), millions(double(limit)), instructions <= limit},
+        {QStringLiteral("Peak resident memory ≤ %1 × baseline").arg(kRssRatio),
+         fixed(rssRatio, 3) + x, fixed(kRssRatio, 2) + x, rssRatio <= kRssRatio},
+    };
+}
+
+qsizetype printBudgets(const QList<Budget>& budgets)
+{
+    qsizetype broken = 0;
+    for (const Budget& budget : budgets) {
+        std::printf("%-8s %s: %s (limit %s)\n", budget.met ? "met" : "BROKEN",
+                    qPrintable(budget.what), qPrintable(budget.measured), qPrintable(budget.limit));
+        broken += budget.met ? 0 : 1;
+    }
+    std::fflush(stdout);
+    return broken;
+}
+
+} // namespace fendrimo::bench
