@@ -1,71 +1,55 @@
-// The print service's library, loaded for a job only: the program starts
-// without it, and a job whose library can't be had is refused with the reason.
+// The print service's library is loaded for a job, not at the start, and a
+// job whose library can't be had is refused with the reason.
 
 #include "printing/cupsjob.h"
 
 #include <QFile>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace fendrimo;
 
-namespace {
-
-const QByteArray kPdf("%PDF-1.4");
-
-bool libcupsMapped()
+static bool libcupsMapped()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcups.so");
 }
-
-} // namespace
 
 class TestCupsJob : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void loadsLibcupsForAJobOnly();
-    void libraryThatCantBeLoaded_data();
-    void libraryThatCantBeLoaded();
+    void submission_data();
+    void submission();
 };
 
-void TestCupsJob::loadsLibcupsForAJobOnly()
+void TestCupsJob::submission_data()
 {
-    QVERIFY(!libcupsMapped());
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    qputenv("CUPS_SERVER", folder.filePath(QStringLiteral("no-print-service.sock")).toUtf8());
-    const CupsSubmission submission = submitPdf(QStringLiteral("AnyQueue"), kPdf, {});
-    // The service's own answer: the library was there to ask it.
-    QVERIFY2(submission.refusal.contains(QStringLiteral("ist nicht erreichbar")),
-             qPrintable(submission.refusal));
-    QVERIFY(libcupsMapped());
-}
-
-void TestCupsJob::libraryThatCantBeLoaded_data()
-{
+    const QString cantLoad =
+        QStringLiteral("^der Druckdienst \\(libcups\\) lässt sich nicht laden: ");
     QTest::addColumn<QString>("library");
-    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("refusal"); // a pattern
     QTest::newRow("missing") << "libfendrimo-missing.so.0"
-                             << "libfendrimo-missing.so.0";
-    QTest::newRow("without the print functions") << "libQt6Core.so.6"
-                                                 << "cupsAddOption";
+                             << cantLoad + ".*libfendrimo-missing\\.so\\.0.*[^.]$";
+    QTest::newRow("without the print functions")
+        << "libQt6Core.so.6" << cantLoad + "libQt6Core\\.so\\.6 hat keine Funktion cupsAddOption$";
+    // Last, as it stays loaded. No print service at CUPS_SERVER: only libcups can tell.
+    QTest::newRow("libcups") << "libcups.so.2"
+                             << "^der Druckdienst \\S+ ist nicht erreichbar$";
 }
 
-void TestCupsJob::libraryThatCantBeLoaded()
+void TestCupsJob::submission()
 {
     QFETCH(QString, library);
-    QFETCH(QString, named);
+    QFETCH(QString, refusal);
+    QVERIFY(!libcupsMapped());
     const CupsSubmission submission =
-        submitPdfThrough(library, QStringLiteral("AnyQueue"), kPdf, {});
+        submitPdfThrough(library, QStringLiteral("AnyQueue"), QByteArray("%PDF-1.4"), {});
     QVERIFY(!submission.ok());
-    QVERIFY2(submission.refusal.startsWith(
-                 QStringLiteral("der Druckdienst (libcups) lässt sich nicht laden: ")),
+    QVERIFY2(QRegularExpression(refusal).match(submission.refusal).hasMatch(),
              qPrintable(submission.refusal));
-    QVERIFY2(submission.refusal.contains(named), qPrintable(submission.refusal));
-    QVERIFY(!submission.refusal.endsWith(QLatin1Char('.')));
+    QCOMPARE(libcupsMapped(), library == QLatin1String("libcups.so.2"));
 }
 
 QTEST_MAIN(TestCupsJob)
