@@ -44,7 +44,21 @@ QPushButton* HistoryDialog::addButton(const char* name, const QString& text)
     return button;
 }
 
+// Created in the order Tab visits them.
 void HistoryDialog::buildControls(bool keeping, const QString& note)
+{
+    buildVersionViews();
+    buildKeepingControls(keeping, note);
+    ButtonVergleichen = addButton("ButtonVergleichen", QStringLiteral("&Vergleichen"));
+    ButtonWiederherstellen =
+        addButton("ButtonWiederherstellen", QStringLiteral("&Wiederherstellen"));
+    ButtonSchliessen = addButton("ButtonSchliessen", QStringLiteral("&Schließen"));
+    arrangeControls();
+    connectControls();
+}
+
+// The heading, the list of versions and the chart of the chosen one.
+void HistoryDialog::buildVersionViews()
 {
     LabelProfil = new QLabel(this);
     LabelProfil->setObjectName(QStringLiteral("LabelProfil"));
@@ -71,7 +85,11 @@ void HistoryDialog::buildControls(bool keeping, const QString& note)
             &QTableWidget::resizeRowsToContents);
     LabelProfil->setBuddy(ListeVerlauf);
     DiagrammVerlauf = new VersionChart(this);
+}
 
+// The note on the last version, whether a history is kept and its deletion.
+void HistoryDialog::buildKeepingControls(bool keeping, const QString& note)
+{
     LabelHinweis = new QLabel(note, this);
     LabelHinweis->setObjectName(QStringLiteral("LabelHinweis"));
     LabelHinweis->setWordWrap(true);
@@ -83,11 +101,10 @@ void HistoryDialog::buildControls(bool keeping, const QString& note)
     CheckBoxVerlauf->setAccessibleDescription(
         QStringLiteral("Jedes Speichern legt eine Fassung im Verlauf ab"));
     ButtonLoeschen = addButton("ButtonLoeschen", QStringLiteral("Verlauf dieses Profils &löschen"));
-    ButtonVergleichen = addButton("ButtonVergleichen", QStringLiteral("&Vergleichen"));
-    ButtonWiederherstellen =
-        addButton("ButtonWiederherstellen", QStringLiteral("&Wiederherstellen"));
-    ButtonSchliessen = addButton("ButtonSchliessen", QStringLiteral("&Schließen"));
+}
 
+void HistoryDialog::arrangeControls()
+{
     auto* views = new QHBoxLayout;
     views->addWidget(ListeVerlauf, 1);
     views->addWidget(DiagrammVerlauf);
@@ -105,7 +122,10 @@ void HistoryDialog::buildControls(bool keeping, const QString& note)
     layout->addWidget(LabelHinweis);
     layout->addLayout(keepRow);
     layout->addLayout(buttons);
+}
 
+void HistoryDialog::connectControls()
+{
     connect(ListeVerlauf, &QTableWidget::currentCellChanged, this, [this] { showSelection(); });
     connect(CheckBoxVerlauf, &QCheckBox::toggled, this, &HistoryDialog::keepingToggled);
     connect(ButtonLoeschen, &QPushButton::clicked, this, &HistoryDialog::deleteRequested);

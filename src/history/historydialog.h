@@ -58,6 +58,10 @@ protected:
 
 private:
     void buildControls(bool keeping, const QString& note);
+    void buildVersionViews();
+    void buildKeepingControls(bool keeping, const QString& note);
+    void arrangeControls();
+    void connectControls();
     QPushButton* addButton(const char* name, const QString& text);
     void showSelection();
     void finishWith(Choice choice);

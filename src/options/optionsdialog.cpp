@@ -1,10 +1,10 @@
 #include "options/optionsdialog.h"
 
-#include "widgets/accessibility.h"
-#include "widgets/designscale.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "widgets/accessibility.h"
+#include "widgets/designscale.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -121,6 +121,7 @@ TFormOptionen::TFormOptionen(QWidget* parent, qint32 maximumInForce)
     BitBtnAbbr->setFocus();
 }
 
+// Created in the order Tab visits them; placed at the design size scaled to the screen.
 void TFormOptionen::buildControls(const DesignScale& scale)
 {
     setFont(arial(scale));
@@ -129,6 +130,14 @@ void TFormOptionen::buildControls(const DesignScale& scale)
     black.setColor(QPalette::ButtonText, Qt::black);
     setPalette(black);
 
+    buildChoiceGroups(scale);
+    buildFolderGroup(scale);
+    buildButtons(scale);
+}
+
+// The maximum and the print method, each a group of radio items.
+void TFormOptionen::buildChoiceGroups(const DesignScale& scale)
+{
     RadioGroupMax = new RadioGroup(QStringLiteral("Maximal einstellbare Basalrate pro Stunde:"),
                                    {QStringLiteral("2,0 IE/h"), QStringLiteral("3,0 IE/h"),
                                     QStringLiteral("4,0 IE/h"), QStringLiteral("5,0 IE/h"),
@@ -159,7 +168,11 @@ void TFormOptionen::buildControls(const DesignScale& scale)
         QStringLiteral("Tagessumme, Stufenlinie und Werte blau drucken"));
     RadioGroupPrint->item(1)->setAccessibleDescription(
         QStringLiteral("Den ganzen Bericht schwarz drucken"));
+}
 
+// The stored folder, shown only: it is changed by saving and loading.
+void TFormOptionen::buildFolderGroup(const DesignScale& scale)
+{
     GroupBoxVerzeichnis =
         new QGroupBox(QStringLiteral("Verzeichnis zur Speicherung von Basalraten:"), this);
     GroupBoxVerzeichnis->setObjectName(QStringLiteral("GroupBoxVerzeichnis"));
@@ -180,7 +193,10 @@ void TFormOptionen::buildControls(const DesignScale& scale)
     LabelVerzeichnis->setToolTip(QStringLiteral("Verzeichnis, das zum Speichern bzw. Laden der "
                                                 "nächsten Datei automatisch geöffnet wird"));
     scale.place(LabelVerzeichnis, 24, 32, 353, 22);
+}
 
+void TFormOptionen::buildButtons(const DesignScale& scale)
+{
     const QSize glyph(scale.value(kGlyphSide), scale.value(kGlyphSide));
 
     BitBtnOK = new QPushButton(QStringLiteral("OK und speichern"), this);

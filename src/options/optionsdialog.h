@@ -68,6 +68,9 @@ signals:
 
 private:
     void buildControls(const DesignScale& scale);
+    void buildChoiceGroups(const DesignScale& scale);
+    void buildFolderGroup(const DesignScale& scale);
+    void buildButtons(const DesignScale& scale);
 
     qint32 m_maximumInForce;
 };

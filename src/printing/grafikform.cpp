@@ -73,6 +73,21 @@ QIcon printerGlyph()
     return QIcon(pixmap);
 }
 
+// The dialog keeps its design size, so its font keeps the design pixels too.
+QFont arial()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(17);
+    return font;
+}
+
+QFont arialItalic()
+{
+    QFont font = arial();
+    font.setItalic(true);
+    return font;
+}
+
 QFrame* bevel(const QString& name, QWidget* parent)
 {
     auto* frame = new QFrame(parent);
@@ -162,9 +177,7 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
 
 void TGrafikForm::buildControls()
 {
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(17);
-    setFont(arial);
+    setFont(arial());
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     black.setColor(QPalette::ButtonText, Qt::black);
@@ -178,6 +191,23 @@ void TGrafikForm::buildControls()
     Bevel2 = bevel(QStringLiteral("Bevel2"), this);
     Bevel2->setGeometry(18, 348, 441, 85);
 
+    buildPrinterGroup();
+    buildPrintMethodGroup();
+    buildPrintButtons();
+    buildPageBand();
+    describeControls();
+
+    // Tab runs over the buttons and the box; the printer name is shown, not edited.
+    setTabOrder(BitBtnDruckSetup, CheckBoxTabelle);
+    setTabOrder(CheckBoxTabelle, BitBtnVorschau);
+    setTabOrder(BitBtnVorschau, BitBtnPdf);
+    setTabOrder(BitBtnPdf, BitBtnDruck);
+    setTabOrder(BitBtnDruck, BitBtnCancel);
+}
+
+// The active printer's name and the button that changes it.
+void TGrafikForm::buildPrinterGroup()
+{
     GroupBoxAktDrucker = new QGroupBox(QStringLiteral("Aktiver Drucker:"), this);
     GroupBoxAktDrucker->setObjectName(QStringLiteral("GroupBoxAktDrucker"));
     GroupBoxAktDrucker->setGeometry(32, 36, 413, 101);
@@ -186,9 +216,7 @@ void TGrafikForm::buildControls()
     EditPrinter->setObjectName(QStringLiteral("EditPrinter"));
     EditPrinter->setReadOnly(true);
     EditPrinter->setFocusPolicy(Qt::ClickFocus);
-    QFont italic = arial;
-    italic.setItalic(true);
-    EditPrinter->setFont(italic);
+    EditPrinter->setFont(arialItalic());
     EditPrinter->setGeometry(44, 60, 385, 28);
 
     BitBtnDruckSetup = new QPushButton(QStringLiteral("Drucker auswählen und einrichten"), this);
@@ -196,7 +224,11 @@ void TGrafikForm::buildControls()
     BitBtnDruckSetup->setIcon(toolsGlyph());
     BitBtnDruckSetup->setIconSize(QSize(kGlyphSide, kGlyphSide));
     BitBtnDruckSetup->setGeometry(48, 96, 381, 33);
+}
 
+// The print method in force, shown only: the options dialog sets it.
+void TGrafikForm::buildPrintMethodGroup()
+{
     GroupBoxPrintMethod =
         new QGroupBox(QStringLiteral("Druckmethode (bei \"Optionen\" einzustellen):"), this);
     GroupBoxPrintMethod->setObjectName(QStringLiteral("GroupBoxPrintMethod"));
@@ -205,11 +237,14 @@ void TGrafikForm::buildControls()
     LabelPrintMethod = new QLabel(GroupBoxPrintMethod);
     LabelPrintMethod->setObjectName(QStringLiteral("LabelPrintMethod"));
     LabelPrintMethod->setTextFormat(Qt::PlainText);
-    QFont boldItalic = italic;
+    QFont boldItalic = arialItalic();
     boldItalic.setBold(true);
     LabelPrintMethod->setFont(boldItalic);
     LabelPrintMethod->setGeometry(20, 24, 381, 19);
+}
 
+void TGrafikForm::buildPrintButtons()
+{
     BitBtnDruck = new QPushButton(QStringLiteral("Drucken"), this);
     BitBtnDruck->setObjectName(QStringLiteral("BitBtnDruck"));
     BitBtnDruck->setIcon(printerGlyph());
@@ -221,8 +256,12 @@ void TGrafikForm::buildControls()
     BitBtnCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtnCancel->setIconSize(QSize(kGlyphSide, kGlyphSide));
     BitBtnCancel->setGeometry(256, 368, 161, 37);
-    buildPageBand();
+}
 
+// What a screen reader says of the dialog and of the controls built here
+// (the page band describes its own).
+void TGrafikForm::describeControls()
+{
     setAccessibleName(QStringLiteral("Fendrimo - Drucken"));
     setAccessibleDescription(QStringLiteral("Druckt die Basalrate als eine Seite auf dem aktiven "
                                             "Drucker oder in eine PDF-Datei"));
@@ -240,13 +279,6 @@ void TGrafikForm::buildControls()
     BitBtnDruck->setAccessibleDescription(
         QStringLiteral("Druckt die Basalrate und schließt das Fenster"));
     BitBtnCancel->setAccessibleDescription(QStringLiteral("Schließt das Fenster, ohne zu drucken"));
-
-    // Tab runs over the buttons and the box; the printer name is shown, not edited.
-    setTabOrder(BitBtnDruckSetup, CheckBoxTabelle);
-    setTabOrder(CheckBoxTabelle, BitBtnVorschau);
-    setTabOrder(BitBtnVorschau, BitBtnPdf);
-    setTabOrder(BitBtnPdf, BitBtnDruck);
-    setTabOrder(BitBtnDruck, BitBtnCancel);
 }
 
 void TGrafikForm::FormCreate()

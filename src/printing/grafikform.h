@@ -65,7 +65,11 @@ public:
 
 private:
     void buildControls();
+    void buildPrinterGroup();
+    void buildPrintMethodGroup();
+    void buildPrintButtons();
     void buildPageBand();
+    void describeControls();
     // The content as printed now: print method, date of printing, table page.
     ReportInput printedContent() const;
     // Hands the pages to the active printer; true when the job was taken.

@@ -23,6 +23,19 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
         QStringLiteral("Die Seiten so, wie sie gedruckt werden, mit Zoom und Drucken"));
     setModal(true);
 
+    buildPreview(printer);
+    QHBoxLayout* buttons = buildButtons();
+    connectButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Vorschau, 1);
+    layout->addLayout(buttons);
+    resize(640, 800);
+    Vorschau->fitInView();
+}
+
+void PreviewDialog::buildPreview(QPrinter& printer)
+{
     Vorschau = new QPrintPreviewWidget(&printer, this);
     Vorschau->setObjectName(QStringLiteral("Vorschau"));
     Vorschau->setAccessibleName(QStringLiteral("Seitenvorschau"));
@@ -33,7 +46,12 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
         QPainter painter(target);
         paintPages(painter, *target, m_content);
     });
+}
 
+// The row of buttons, zoom on the left and the job on the right; the caller
+// puts the row into the dialog's layout.
+QHBoxLayout* PreviewDialog::buildButtons()
+{
     struct ButtonSpec
     {
         QPushButton** button;
@@ -59,6 +77,11 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
         *spec.button = button;
     }
     buttons->insertStretch(3);
+    return buttons;
+}
+
+void PreviewDialog::connectButtons()
+{
     // Lambdas: clicked(bool) would reach the zoom factor parameter.
     connect(ButtonKleiner, &QPushButton::clicked, Vorschau, [this] { Vorschau->zoomOut(); });
     connect(ButtonGroesser, &QPushButton::clicked, Vorschau, [this] { Vorschau->zoomIn(); });
@@ -70,12 +93,6 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
         });
     });
     connect(ButtonSchliessen, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Vorschau, 1);
-    layout->addLayout(buttons);
-    resize(640, 800);
-    Vorschau->fitInView();
 }
 
 int PreviewDialog::pagesShown() const

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QPrinter;
 class QPrintPreviewWidget;
 class QPushButton;
@@ -35,6 +36,10 @@ public:
     int pagesShown() const;
 
 private:
+    void buildPreview(QPrinter& printer);
+    QHBoxLayout* buildButtons();
+    void connectButtons();
+
     ReportInput m_content;
     std::function<bool()> m_print;
 };

@@ -18,6 +18,8 @@ constexpr qint64 kAxisTop = -500;
 constexpr qint64 kHourWidth = 70;
 constexpr qint64 kTenthHeight = 20;
 
+using HourRates = std::array<qint64, kHours>;
+
 // Cut lines this far below the page: wide pens and their round ends stay
 // off the page just as they would uncut.
 constexpr qint64 kBelowPage = 20;
@@ -90,67 +92,27 @@ QString bolusText(const QString& bolus)
     return bolus.isEmpty() ? QStringLiteral("k. A.") : bolus + QStringLiteral(":1");
 }
 
-// The comparison profile: a legend line under the heading block and a grey
-// dashed step line, thinner than the report's own so that where both agree
-// the dashes run inside it. A rate above the chart runs along its top edge
-// with its value written above.
-void describeReference(PageBuilder& page, const ReportReference& reference, qint64 maximum,
-                       QChar separator)
+// The colour of the profile's own values: blue only when printing in colour.
+QColor accentOf(const ReportInput& input)
 {
-    const QColor grey = kReportGrey;
-    qint64 total = 0;
-    for (const qint64 rate : reference.rates)
-        total += rate;
-    page.line(150, -465, 250, -465, 6, grey, true);
-    page.text(270, -445,
-              QStringLiteral("Vergleich: ") + reference.name + QStringLiteral(", Tagessumme ") +
-                  ZehntelText(total, separator) + QStringLiteral(" IE"),
-              40, grey);
-
-    const qint64 base = kChartTop - kTenthHeight * maximum;
-    const auto shownY = [&](int hour) {
-        return base + kTenthHeight * std::clamp<qint64>(reference.rates[hour], 0, maximum);
-    };
-    page.line(kChartLeft, shownY(0), hourLeft(1), shownY(0), 6, grey, true);
-    for (int h = 1; h < kHours; ++h) {
-        page.line(hourLeft(h), shownY(h - 1), hourLeft(h), shownY(h), 6, grey, true);
-        page.line(hourLeft(h), shownY(h), hourLeft(h + 1), shownY(h), 6, grey, true);
-    }
-    for (int h = 0; h < kHours; ++h) {
-        const qint64 rate = reference.rates[h];
-        if (rate > maximum && (h == 0 || rate != reference.rates[h - 1]))
-            page.text(hourLeft(h) + 10, kChartTop + 80, ZehntelText(rate, separator), 30, grey);
-    }
+    return input.colour ? kReportBlue : kReportBlack;
 }
 
-} // namespace
-
-QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
+// The y of a zero rate: the chart hangs from its top by the maximum's height.
+qint64 chartBase(qint64 maximum)
 {
-    PageBuilder page(pageDepth);
+    return kChartTop - kTenthHeight * maximum;
+}
+
+qint64 rateY(qint64 base, qint64 rate)
+{
+    return base + kTenthHeight * rate;
+}
+
+// Title, dates, the daily total and the three bolus slots.
+void describeHeading(PageBuilder& page, const ReportInput& input, qint64 total)
+{
     const QColor black = kReportBlack;
-    const QColor accent = input.colour ? kReportBlue : kReportBlack;
-    const QChar separator = input.decimalSeparator;
-    const qint64 maximum = input.maximum;
-
-    // 64 bits throughout: a loaded profile can raise the maximum to about
-    // two thousand million tenths, twenty times that overflows 32 bits.
-    std::array<qint64, kHours> rates{};
-    qint64 total = 0;
-    for (int h = 0; h < kHours; ++h) {
-        rates[h] = input.rates[h];
-        total += rates[h];
-    }
-    const qint64 base = -700 - kTenthHeight * maximum;
-    const auto rateY = [&](int hour) { return base + kTenthHeight * rates[hour]; };
-
-    // Fixed texts and lines, one line and two labels per tenth on the page,
-    // the step line and its labels, the notes.
-    const qint64 firstTenthLine = page.firstVisibleTenth(base, false);
-    page.reserve(150 + (input.reference ? 100 : 0) +
-                 3 * std::max<qint64>(0, maximum + 1 - firstTenthLine) + input.notes.size());
-
-    // Heading block.
     page.text(150, -150, QStringLiteral("Basalrate"), 100, black);
     page.line(150, -260, 1950, -260, 1, black);
     page.text(150, -290, QStringLiteral("Programmiert am:"), 50, black);
@@ -158,15 +120,22 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     page.text(150, -340, QStringLiteral("Gedruckt am: "), 50, black);
     page.text(750, -340, input.today, 50, black);
     page.text(150, -390, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
-    page.text(750, -390, ZehntelText(total, separator) + QStringLiteral(" IE"), 50, accent);
+    page.text(750, -390, ZehntelText(total, input.decimalSeparator) + QStringLiteral(" IE"), 50,
+              accentOf(input));
     page.text(1200, -290, QStringLiteral("Bolus morgens:"), 50, black);
     page.text(1600, -290, bolusText(input.bolusMorgens), 50, black);
     page.text(1200, -340, QStringLiteral("Bolus mittags:"), 50, black);
     page.text(1600, -340, bolusText(input.bolusMittags), 50, black);
     page.text(1200, -390, QStringLiteral("Bolus abends:"), 50, black);
     page.text(1600, -390, bolusText(input.bolusAbends), 50, black);
+}
 
-    // Grid: one line per hour, the two outer ones are the axes and reach higher.
+// The grid's lines, then the hours along the bottom and the tenths on both sides.
+void describeGrid(PageBuilder& page, qint64 base, qint64 maximum, qint64 firstTenthLine,
+                  QChar separator)
+{
+    const QColor black = kReportBlack;
+    // One line per hour, the two outer ones are the axes and reach higher.
     for (int i = 0; i <= kHours; ++i) {
         const bool axis = i == 0 || i == kHours;
         page.line(hourLeft(i), base, hourLeft(i), axis ? kAxisTop : kChartTop, 1, black);
@@ -191,28 +160,102 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
         page.text(120, y, value, 15, black);
         page.text(1840, y, std::move(value), 15, black);
     }
+}
 
-    // Step line: a horizontal stretch per hour, joined at the hour boundaries.
-    page.line(kChartLeft, rateY(0), hourLeft(1), rateY(0), 10, accent);
+// A horizontal stretch per hour at yOf(hour), joined at the hour boundaries.
+template <typename YOf>
+void describeStepLine(PageBuilder& page, YOf yOf, int width, const QColor& colour, bool dashed)
+{
+    page.line(kChartLeft, yOf(0), hourLeft(1), yOf(0), width, colour, dashed);
     for (int h = 1; h < kHours; ++h) {
-        page.line(hourLeft(h), rateY(h - 1), hourLeft(h), rateY(h), 10, accent);
-        page.line(hourLeft(h), rateY(h), hourLeft(h + 1), rateY(h), 10, accent);
+        page.line(hourLeft(h), yOf(h - 1), hourLeft(h), yOf(h), width, colour, dashed);
+        page.line(hourLeft(h), yOf(h), hourLeft(h + 1), yOf(h), width, colour, dashed);
     }
+}
 
+// The comparison profile: a legend line under the heading block and a grey
+// dashed step line, thinner than the report's own so that where both agree
+// the dashes run inside it. A rate above the chart runs along its top edge
+// with its value written above.
+void describeReference(PageBuilder& page, const ReportReference& reference, qint64 maximum,
+                       QChar separator)
+{
+    const QColor grey = kReportGrey;
+    qint64 total = 0;
+    for (const qint64 rate : reference.rates)
+        total += rate;
+    page.line(150, -465, 250, -465, 6, grey, true);
+    page.text(270, -445,
+              QStringLiteral("Vergleich: ") + reference.name + QStringLiteral(", Tagessumme ") +
+                  ZehntelText(total, separator) + QStringLiteral(" IE"),
+              40, grey);
+
+    const qint64 base = chartBase(maximum);
+    const auto shownY = [&](int hour) {
+        return rateY(base, std::clamp<qint64>(reference.rates[hour], 0, maximum));
+    };
+    describeStepLine(page, shownY, 6, grey, true);
+    for (int h = 0; h < kHours; ++h) {
+        const qint64 rate = reference.rates[h];
+        if (rate > maximum && (h == 0 || rate != reference.rates[h - 1]))
+            page.text(hourLeft(h) + 10, kChartTop + 80, ZehntelText(rate, separator), 30, grey);
+    }
+}
+
+// A run of equal rates is labelled once, at its first hour.
+void describeRateLabels(PageBuilder& page, const HourRates& rates, qint64 base, QChar separator,
+                        const QColor& accent)
+{
+    for (int h = 0; h < kHours; ++h) {
+        const qint64 y = rateY(base, rates[h]) + 37;
+        if ((h == 0 || rates[h] != rates[h - 1]) && page.textShows(y))
+            page.text(hourLeft(h) + 10, y, ZehntelText(rates[h], separator), 30, accent);
+    }
+}
+
+// The notes sit below the chart, one line of the field per printed line.
+void describeNotes(PageBuilder& page, const QStringList& notes, qint64 base)
+{
+    page.text(150, base - 200, QStringLiteral("Notizen / Bemerkungen:"), 50, kReportBlack);
+    for (int i = 0; i < notes.size(); ++i)
+        page.text(150, base - 300 - 50 * qint64(i), notes.at(i), 45, kReportBlack);
+}
+
+} // namespace
+
+QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
+{
+    PageBuilder page(pageDepth);
+    const QColor accent = accentOf(input);
+    const QChar separator = input.decimalSeparator;
+    const qint64 maximum = input.maximum;
+
+    // 64 bits throughout: a loaded profile can raise the maximum to about
+    // two thousand million tenths, twenty times that overflows 32 bits.
+    HourRates rates{};
+    qint64 total = 0;
+    for (int h = 0; h < kHours; ++h) {
+        rates[h] = input.rates[h];
+        total += rates[h];
+    }
+    const qint64 base = chartBase(maximum);
+
+    // Fixed texts and lines, one line and two labels per tenth on the page,
+    // the step line and its labels, the notes.
+    const qint64 firstTenthLine = page.firstVisibleTenth(base, false);
+    page.reserve(150 + (input.reference ? 100 : 0) +
+                 3 * std::max<qint64>(0, maximum + 1 - firstTenthLine) + input.notes.size());
+
+    // Later steps cover earlier ones: the comparison lies over the grid and
+    // the report's own step line, under the rate labels.
+    describeHeading(page, input, total);
+    describeGrid(page, base, maximum, firstTenthLine, separator);
+    describeStepLine(
+        page, [&](int hour) { return rateY(base, rates[hour]); }, 10, accent, false);
     if (input.reference)
         describeReference(page, *input.reference, maximum, separator);
-
-    // A run of equal rates is labelled once, at its first hour.
-    for (int h = 0; h < kHours; ++h) {
-        if ((h == 0 || rates[h] != rates[h - 1]) && page.textShows(rateY(h) + 37))
-            page.text(hourLeft(h) + 10, rateY(h) + 37, ZehntelText(rates[h], separator), 30,
-                      accent);
-    }
-
-    page.text(150, base - 200, QStringLiteral("Notizen / Bemerkungen:"), 50, black);
-    for (int i = 0; i < input.notes.size(); ++i)
-        page.text(150, base - 300 - 50 * qint64(i), input.notes.at(i), 45, black);
-
+    describeRateLabels(page, rates, base, separator, accent);
+    describeNotes(page, input.notes, base);
     return page.take();
 }
 
@@ -221,7 +264,7 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
     PageBuilder page(pageDepth);
     page.reserve(150);
     const QColor black = kReportBlack;
-    const QColor accent = input.colour ? kReportBlue : kReportBlack;
+    const QColor accent = accentOf(input);
     const QChar separator = input.decimalSeparator;
 
     page.text(150, -150, QStringLiteral("Basalrate \u2013 Stundenwerte"), 100, black);
