@@ -108,11 +108,6 @@ void ProfileDocument::makeNew()
     setCurrentFile(QString());
 }
 
-void ProfileDocument::touch()
-{
-    setSaved(false);
-}
-
 void ProfileDocument::setRate(int hour, qint32 rate)
 {
     setSaved(false);

@@ -78,10 +78,9 @@ public:
     SaveOutcome save(const QString& path);
     void makeNew();
 
-    // A user action on the profile, even one that moves nothing.
-    void touch();
     // The next step is a step of its own.
     void breakMerging() { m_history.breakMerging(); }
+    // A slider's action: unsaved even when it moves nothing.
     void setRate(int hour, qint32 rate);
     void setBolus(int index, const QString& text); // 0 morgens, 1 mittags, 2 abends
     void setDatum(const QString& text);
