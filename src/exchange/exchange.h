@@ -40,6 +40,12 @@ struct ImportedProfile
     // Further notices for the user, whole German sentences (rounded or empty
     // bolus factors and why).
     QStringList notices;
+    // How a comparison names the source: "Nightscout-Profil \"Default\"",
+    // "OpenAPS-Basalprofil", "Autotune", "Tidepool \"Standard\"", or empty
+    // for the file's name.
+    QString sourceName;
+    // Autotune: per hour, the days on which it could not tune that hour.
+    std::array<int, ProfileContent::Hours> untunedDays{};
 };
 
 struct ImportOutcome
