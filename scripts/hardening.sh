@@ -65,7 +65,7 @@ echo "sanitizer reports in the suite: $reports"
 begin "fuzzing, $runs runs per target"
 fuzz_status=0
 pids=()
-targets=(fuzz_profilsatz fuzz_inifile fuzz_nightscout fuzz_openaps fuzz_csv)
+targets=(fuzz_profilsatz fuzz_inifile fuzz_nightscout fuzz_openaps fuzz_csv fuzz_tidepool)
 for target in "${targets[@]}"; do
   work="$build/fuzz/$target"
   mkdir -p "$work/corpus"

@@ -165,6 +165,8 @@ void TForm1::addExchangeMenus()
             m_document.breakMerging();
             guarded([this, format] { ImportierenClick(format); });
         });
+        if (!info.exportable)
+            continue;
         QAction* export_ = exports->addAction(item);
         export_->setObjectName(QStringLiteral("Export%1").arg(QLatin1String(info.objectName)));
         connect(export_, &QAction::triggered, this, [this, format] {

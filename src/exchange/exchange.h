@@ -1,7 +1,8 @@
 #pragma once
 
 // Exchange of the basal rate with other diabetes software: Nightscout profile
-// documents, OpenAPS basal profiles and spreadsheet tables (CSV). Readers
+// documents, OpenAPS basal profiles and autotune results, Tidepool pump
+// settings and spreadsheet tables (CSV). Readers
 // return a result or a German error text naming the problem; writers return
 // the file's bytes. Widget-free: the window asks, shows and saves.
 
@@ -29,7 +30,8 @@ struct ImportedProfile
     // Hours whose rate was averaged over several values, rounded to a tenth
     // or raised from below 0,05 to 0,1 IE/h.
     QList<int> adjustedHours;
-    // Nightscout with "carbratio": the three texts replace the bolus fields
+    // Nightscout with "carbratio", Tidepool and autotune with carb ratios in
+    // grams: the three texts replace the bolus fields
     // (morgens, mittags, abends); an empty text leaves that field empty.
     bool hasBolus = false;
     std::array<QString, ProfileContent::Boluses> bolus;
@@ -38,7 +40,8 @@ struct ImportedProfile
     // Nightscout: the name of the profile read from the document's store.
     QString profileName;
     // Further notices for the user, whole German sentences (rounded or empty
-    // bolus factors and why).
+    // bolus factors and why, hours taken from the day's last entry, a date
+    // the file doesn't give).
     QStringList notices;
     // How a comparison names the source: "Nightscout-Profil \"Default\"",
     // "OpenAPS-Basalprofil", "Autotune", "Tidepool \"Standard\"", or empty
@@ -54,30 +57,46 @@ struct ImportOutcome
     QString error; // German, set exactly when there is no profile
 };
 
-// The named profiles of a Nightscout document (or of the newest document of
-// an array), in the store's order, with "defaultProfile" preselected.
-struct NightscoutProfiles
+// What a file offers to choose from, in the file's order: the named profiles
+// of a Nightscout document (or of the newest document of an array) with
+// "defaultProfile" preselected, or the basal schedules of Tidepool pump
+// settings with "activeSchedule" preselected.
+struct NamedProfiles
 {
     QStringList names;
     int preselected = 0;
-    QString error; // set when the file can't be read as Nightscout profiles at all
+    QString error; // set when the file can't be read as such at all
 };
 
-NightscoutProfiles nightscoutProfiles(const QByteArray& data);
+NamedProfiles nightscoutProfiles(const QByteArray& data);
 // The preselected profile, or the one of that name ("" is a name like any other).
 ImportOutcome readNightscout(const QByteArray& data, const RegionalFormats& formats);
 ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
                              const RegionalFormats& formats);
-ImportOutcome readOpenAps(const QByteArray& data);
+// A basal_profile.json list, or autotune's profile.json object.
+ImportOutcome readOpenAps(const QByteArray& data, const RegionalFormats& formats);
+// One "pumpSettings" datum, or the newest of an array of Tidepool data; its
+// schedules without entries are not offered.
+NamedProfiles tidepoolSchedules(const QByteArray& data);
+ImportOutcome readTidepool(const QByteArray& data, const RegionalFormats& formats);
+ImportOutcome readTidepool(const QByteArray& data, const QString& scheduleName,
+                           const RegionalFormats& formats);
 ImportOutcome readCsv(const QByteArray& data);
 
 // What an export needs besides the profile.
 struct ExportContext
 {
     QDateTime now;           // "created_at", and "startDate" when the date field is no date
-    QString timeZone;        // IANA name of the system's zone, e.g. "Europe/Berlin"
+    QString timeZone;        // IANA name of the system's zone, e.g. "Europe/Berlin"; may be empty
     RegionalFormats formats; // to read the date field
 };
+
+// The IANA name of the system's time zone, as Nightscout needs it: empty when
+// none is found (a POSIX rule such as "CET-1CEST,M3.5.0,M10.5.0/3" in TZ is
+// none, but /etc/localtime may still name the zone).
+QString systemTimeZoneName();
+// The same from the id Qt reports for the zone and the target of /etc/localtime.
+QString ianaTimeZoneName(const QByteArray& zoneId, const QString& localtimeTarget);
 
 QByteArray writeNightscout(const ProfileContent& content, const ExportContext& context);
 QByteArray writeOpenAps(const HourlyRates& rates);

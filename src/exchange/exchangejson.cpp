@@ -2,7 +2,9 @@
 
 #include "exchange/exchange.h"
 
+#include <QHash>
 #include <QJsonArray>
+#include <QSet>
 
 namespace fendrimo::exchange {
 
@@ -157,6 +159,40 @@ QStringList memberKeysInFileOrder(const QByteArray& data, int arrayIndex, const 
         return keys;
     }
     return {};
+}
+
+QList<std::pair<QString, QJsonValue>> membersInOrder(const QJsonObject& object,
+                                                     const QStringList& fileOrder)
+{
+    // Hashes, not lists: a file may hold a hundred thousand profiles, and the
+    // window waits for this.
+    QHash<QString, QJsonValue> listed;
+    QStringList iterated;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!listed.contains(it.key())) {
+            listed.insert(it.key(), it.value());
+            iterated.append(it.key());
+        }
+    }
+    QList<std::pair<QString, QJsonValue>> members;
+    QSet<QString> named;
+    for (const QStringList& names : {fileOrder, iterated}) { // shared, not copied
+        for (const QString& name : names) {
+            if (listed.contains(name) && !named.contains(name)) {
+                named.insert(name);
+                members.append({name, listed.value(name)});
+            }
+        }
+    }
+    return members;
+}
+
+QDateTime isoDateTime(const QJsonValue& value)
+{
+    if (!value.isString())
+        return {};
+    const QDateTime time = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
+    return time.isValid() ? time : QDateTime::fromString(value.toString(), Qt::ISODate);
 }
 
 } // namespace fendrimo::exchange

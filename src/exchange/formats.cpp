@@ -1,12 +1,35 @@
 #include "exchange/formats.h"
 
+#include "exchange/exchangejson.h"
 #include "files/profilefile.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <algorithm>
 
 namespace fendrimo {
 
+using namespace exchange;
+
 namespace {
+
+// Asks for one of several profiles or schedules, then reads it.
+template <typename Read>
+std::optional<ImportOutcome> chosenImport(const NamedProfiles& offered,
+                                          const ProfileChooser& choose, const Read& read)
+{
+    if (!offered.error.isEmpty())
+        return ImportOutcome{std::nullopt, offered.error};
+    int index = offered.preselected;
+    if (offered.names.size() > 1) {
+        const std::optional<int> chosen = choose(offered.names, offered.preselected);
+        if (!chosen)
+            return std::nullopt;
+        index = *chosen;
+    }
+    return read(offered.names.value(index));
+}
 
 std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray& data,
                                         const ProfileChooser& choose,
@@ -14,37 +37,59 @@ std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray&
 {
     switch (format) {
     case ExchangeFormat::OpenAps:
-        return readOpenAps(data);
+        return readOpenAps(data, formats);
     case ExchangeFormat::Csv:
         return readCsv(data);
+    case ExchangeFormat::Tidepool:
+        return chosenImport(tidepoolSchedules(data), choose,
+                            [&](const QString& name) { return readTidepool(data, name, formats); });
     case ExchangeFormat::Nightscout:
         break;
     }
-    const NightscoutProfiles profiles = nightscoutProfiles(data);
-    if (!profiles.error.isEmpty())
-        return ImportOutcome{std::nullopt, profiles.error};
-    int index = profiles.preselected;
-    if (profiles.names.size() > 1) {
-        const std::optional<int> chosen = choose(profiles.names, profiles.preselected);
-        if (!chosen)
-            return std::nullopt;
-        index = *chosen;
-    }
-    return readNightscout(data, profiles.names.value(index), formats);
+    return chosenImport(nightscoutProfiles(data), choose,
+                        [&](const QString& name) { return readNightscout(data, name, formats); });
+}
+
+// The file's bytes, or the error an import reports.
+QString readExchangeFile(const QString& path, QByteArray& data)
+{
+    const FileResult read = readFileStart(path, kLargestExchangeFile + 1, data);
+    if (!read.ok())
+        return fileErrorText(read.code) + QLatin1Char('.');
+    if (data.size() > kLargestExchangeFile)
+        return QStringLiteral("Die Datei ist größer als 10 MB.");
+    return QString();
+}
+
+bool isNightscoutDocument(const QJsonValue& value)
+{
+    const QJsonObject document = value.toObject();
+    return document.value(QLatin1String("store")).isObject() ||
+           document.value(QLatin1String("basal")).isArray() ||
+           document.contains(QLatin1String("defaultProfile"));
+}
+
+bool isPumpSettings(const QJsonValue& value)
+{
+    return value.toObject().value(QLatin1String("type")).toString() ==
+           QLatin1String("pumpSettings");
 }
 
 } // namespace
 
-const std::array<ExchangeFormatInfo, 3>& exchangeFormats()
+const std::array<ExchangeFormatInfo, 4>& exchangeFormats()
 {
-    static const std::array<ExchangeFormatInfo, 3> formats{{
+    static const std::array<ExchangeFormatInfo, 4> formats{{
         {ExchangeFormat::Nightscout, "Nightscout", "&Nightscout-Profil (JSON)…",
-         "Nightscout-Profile (*.json)", "json", "profil.json", "Import aus Nightscout-Profil"},
+         "Nightscout-Profile (*.json)", "json", "profil.json", "Import aus Nightscout-Profil",
+         true},
         {ExchangeFormat::OpenAps, "OpenAps", "&OpenAPS-Basalprofil (JSON)…",
          "OpenAPS-Basalprofile (*.json)", "json", "basal_profile.json",
-         "Import aus OpenAPS-Basalprofil"},
+         "Import aus OpenAPS-Basalprofil", true},
         {ExchangeFormat::Csv, "Csv", "&Tabelle (CSV)…", "Tabellen (*.csv)", "csv", "basalrate.csv",
-         "Import aus Tabelle"},
+         "Import aus Tabelle", true},
+        {ExchangeFormat::Tidepool, "Tidepool", "&Tidepool-Pumpeneinstellungen (JSON)…",
+         "Tidepool-Daten (*.json)", "json", "", "Import aus Tidepool-Pumpeneinstellungen", false},
     }};
     return formats;
 }
@@ -62,12 +107,60 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
                                         const RegionalFormats& formats)
 {
     QByteArray data;
-    const FileResult read = readFileStart(path, kLargestExchangeFile + 1, data);
-    if (!read.ok())
-        return ImportOutcome{std::nullopt, fileErrorText(read.code) + QLatin1Char('.')};
-    if (data.size() > kLargestExchangeFile)
-        return ImportOutcome{std::nullopt, QStringLiteral("Die Datei ist größer als 10 MB.")};
+    const QString error = readExchangeFile(path, data);
+    if (!error.isEmpty())
+        return ImportOutcome{std::nullopt, error};
     return importData(format, data, choose, formats);
+}
+
+std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data)
+{
+    QJsonDocument json;
+    if (!parseJsonFile(data, json).isEmpty())
+        return ExchangeFormat::Csv;
+    const QJsonObject object = json.object();
+    const QJsonArray array = json.array();
+    const auto any = [&array](bool (*shape)(const QJsonValue&)) {
+        return std::any_of(array.begin(), array.end(), shape);
+    };
+    if (isPumpSettings(object) || any(isPumpSettings))
+        return ExchangeFormat::Tidepool;
+    if (object.contains(QLatin1String("basalprofile")) ||
+        array.at(0).toObject().contains(QLatin1String("minutes")))
+        return ExchangeFormat::OpenAps;
+    if (isNightscoutDocument(object) || any(isNightscoutDocument))
+        return ExchangeFormat::Nightscout;
+    return std::nullopt;
+}
+
+std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChooser& choose,
+                                       const RegionalFormats& formats)
+{
+    const QString tooLarge = fileSizeProblem(data);
+    if (!tooLarge.isEmpty())
+        return ImportOutcome{std::nullopt, tooLarge};
+    const std::optional<ExchangeFormat> format = recogniseFormat(data);
+    if (format && *format != ExchangeFormat::Csv)
+        return importData(*format, data, choose, formats);
+    const ImportOutcome table = format ? readCsv(data) : ImportOutcome{};
+    if (table.profile)
+        return table;
+    return ImportOutcome{
+        std::nullopt,
+        QStringLiteral("Die Datei ist weder ein Nightscout-Profil noch ein OpenAPS-Basalprofil, "
+                       "ein Autotune-Ergebnis, Tidepool-Pumpeneinstellungen oder eine Tabelle: %1")
+            .arg(format ? table.error
+                        : QStringLiteral("Sie enthält JSON, aber in keiner dieser Formen."))};
+}
+
+std::optional<ImportOutcome> importAnyFile(const QString& path, const ProfileChooser& choose,
+                                           const RegionalFormats& formats)
+{
+    QByteArray data;
+    const QString error = readExchangeFile(path, data);
+    if (!error.isEmpty())
+        return ImportOutcome{std::nullopt, error};
+    return importAny(data, choose, formats);
 }
 
 ExportBytes exportBytes(ExchangeFormat format, const ProfileContent& content,
@@ -78,6 +171,7 @@ ExportBytes exportBytes(ExchangeFormat format, const ProfileContent& content,
     case ExchangeFormat::Nightscout:
         written.bytes = writeNightscout(content, context);
         written.carbRatiosLeftOut = !written.bytes.contains("\"carbratio\"");
+        written.timeZoneLeftOut = context.timeZone.isEmpty();
         break;
     case ExchangeFormat::OpenAps:
         written.bytes = writeOpenAps(content.rates);
@@ -87,6 +181,8 @@ ExportBytes exportBytes(ExchangeFormat format, const ProfileContent& content,
     case ExchangeFormat::Csv:
         written.bytes = writeCsv(content.rates);
         break;
+    case ExchangeFormat::Tidepool:
+        break; // not offered
     }
     return written;
 }

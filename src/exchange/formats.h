@@ -9,7 +9,7 @@
 
 namespace fendrimo {
 
-enum class ExchangeFormat { Nightscout, OpenAps, Csv };
+enum class ExchangeFormat { Nightscout, OpenAps, Csv, Tidepool };
 
 struct ExchangeFormatInfo
 {
@@ -20,9 +20,10 @@ struct ExchangeFormatInfo
     const char* suffix;       // default suffix of a written file
     const char* proposedName; // of an exported file
     const char* step;         // the undo step of an import
+    bool exportable;          // Tidepool is only read
 };
 
-const std::array<ExchangeFormatInfo, 3>& exchangeFormats();
+const std::array<ExchangeFormatInfo, 4>& exchangeFormats();
 const ExchangeFormatInfo& formatInfo(ExchangeFormat format);
 
 // Asked when a file holds several profiles: the chosen index, none to cancel.
@@ -34,12 +35,28 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
                                         const ProfileChooser& choose,
                                         const RegionalFormats& formats);
 
+// The format of data by its content, not its name: JSON by its shape (a
+// Nightscout document or API answer, an OpenAPS basal profile or autotune
+// result, Tidepool pump settings or data holding them), anything else a table;
+// none for JSON of no such shape.
+std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data);
+
+// The profile data holds in the format it is recognised as; none when the
+// user chose none. A recognised file its reader refuses gets that reader's
+// error; one that none takes, an error naming all it is not.
+std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChooser& choose,
+                                       const RegionalFormats& formats);
+// The same for the file at path, read as importFile reads it.
+std::optional<ImportOutcome> importAnyFile(const QString& path, const ProfileChooser& choose,
+                                           const RegionalFormats& formats);
+
 // What an export wrote, and what the receiving system must know of it.
 struct ExportBytes
 {
     QByteArray bytes;
     bool carbRatiosLeftOut = false; // Nightscout: not every bolus field a number above 0
     bool zeroRate = false;          // OpenAPS takes no basal rate of 0
+    bool timeZoneLeftOut = false;   // Nightscout: no IANA name for the zone, it uses UTC
 };
 
 ExportBytes exportBytes(ExchangeFormat format, const ProfileContent& content,

@@ -2,14 +2,13 @@
 // named profiles, the basal schedule as 24 hourly rates, the carb ratios as
 // the three bolus factors and the start date as the programming date.
 
+#include "exchange/bolusfactors.h"
 #include "exchange/exchange.h"
 #include "exchange/exchangejson.h"
 #include "exchange/schedule.h"
-#include "profile/zehntel.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QSet>
 
 #include <cmath>
 #include <limits>
@@ -22,26 +21,9 @@ namespace {
 
 const QString kNoProfile = QStringLiteral("Die Datei enthält kein Nightscout-Profil.");
 
-// The three bolus fields take the factor in force at these times.
-struct MealTime
-{
-    const char* name;
-    int second;
-};
-constexpr MealTime kMeals[ProfileContent::Boluses] = {
-    {"morgens", 7 * 3600}, {"mittags", 12 * 3600}, {"abends", 18 * 3600}};
-
 ImportOutcome refused(const QString& error)
 {
     return {std::nullopt, error};
-}
-
-QDateTime isoDateTime(const QJsonValue& value)
-{
-    if (!value.isString())
-        return {};
-    const QDateTime time = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
-    return time.isValid() ? time : QDateTime::fromString(value.toString(), Qt::ISODate);
 }
 
 qint64 documentTime(const QJsonObject& document)
@@ -81,12 +63,9 @@ int newestDocument(const QJsonArray& documents)
 struct Source
 {
     QJsonObject document;
-    // The store's profiles as its iterator gives them: Qt drops a leading
-    // U+FEFF from a key it hands out but not from one it looks up, so a
-    // profile is found by the name it was listed under, never by value(name).
-    QList<std::pair<QString, QJsonValue>> store;
-    bool legacy = false; // no "store": the document is its own profile
-    NightscoutProfiles profiles;
+    QList<std::pair<QString, QJsonValue>> store; // in the file's order
+    bool legacy = false;                         // no "store": the document is its own profile
+    NamedProfiles profiles;
 };
 
 Source readSource(const QByteArray& data)
@@ -111,30 +90,12 @@ Source readSource(const QByteArray& data)
         source.profiles.names = QStringList{QStringLiteral("Default")};
         return source;
     }
-    // Sets, not lists: a file may hold a hundred thousand profiles, and the
-    // window waits for this.
-    const QJsonObject members = store.toObject();
-    QSet<QString> listed;
-    for (auto it = members.begin(); it != members.end(); ++it) {
-        if (!listed.contains(it.key())) {
-            listed.insert(it.key());
-            source.store.append({it.key(), it.value()});
-        }
-    }
-    QStringList& names = source.profiles.names;
-    QSet<QString> named;
-    const auto addName = [&](const QString& name) {
-        if (listed.contains(name) && !named.contains(name)) {
-            named.insert(name);
-            names.append(name);
-        }
-    };
-    for (const QString& name : memberKeysInFileOrder(data, index, QStringLiteral("store")))
-        addName(name);
-    for (const auto& [name, value] : source.store)
-        addName(name);
+    source.store = membersInOrder(store.toObject(),
+                                  memberKeysInFileOrder(data, index, QStringLiteral("store")));
+    for (const auto& member : std::as_const(source.store))
+        source.profiles.names.append(member.first);
     const QString preferred = source.document.value(QLatin1String("defaultProfile")).toString();
-    source.profiles.preselected = std::max(0, int(names.indexOf(preferred)));
+    source.profiles.preselected = std::max(0, int(source.profiles.names.indexOf(preferred)));
     return source;
 }
 
@@ -186,44 +147,6 @@ QString readSchedule(const QJsonArray& list, const QString& listName, const QStr
     return sortSchedule(entries);
 }
 
-// 12 g per BE divided by the grams per IE, to tenths, halves up; empty with
-// a notice when it would not fit the field, a notice when it was rounded.
-QString bolusFactor(Int128 ratio, const QString& meal, QChar separator, QStringList& notices)
-{
-    const QString ratioText = decimalText(ratio, separator);
-    const QString left = QStringLiteral("Bolus %1 bleibt leer: ").arg(meal);
-    if (ratio <= 0) {
-        notices << left + QStringLiteral("Kohlenhydratfaktor %1 g je IE ist nicht größer als 0.")
-                              .arg(ratioText);
-        return QString();
-    }
-    const Int128 grams = 12 * kUnit;
-    const Int128 tenths = (20 * grams + ratio) / (2 * ratio);
-    if (tenths < 1 || tenths > 999) {
-        notices << left + QStringLiteral("12 g / %1 g je IE ergibt %2 als %3 IE/BE.")
-                              .arg(ratioText,
-                                   tenths < 1 ? QStringLiteral("weniger") : QStringLiteral("mehr"),
-                                   ZehntelText(tenths < 1 ? 1 : 999, separator));
-        return QString();
-    }
-    const QString factor = QStringLiteral("%1%2%3").arg(
-        QString::number(qint64(tenths / 10)), separator, QString::number(qint64(tenths % 10)));
-    // A ratio written as 12 / factor by a program holding doubles (this one
-    // included) can't be exact: within 10^-12 of the tenth is that, not rounding.
-    const Int128 off = 10 * grams - tenths * ratio; // (12 / ratio - tenths / 10) · 10 · ratio
-    if ((off < 0 ? -off : off) > 10 * ratio / powerOfTen(12)) {
-        const Int128 hundredths = 100 * grams / ratio;
-        const QString exact =
-            QStringLiteral("%1%2%3%4")
-                .arg(QString::number(qint64(hundredths / 100)), separator,
-                     QStringLiteral("%1").arg(qint64(hundredths % 100), 2, 10, QLatin1Char('0')),
-                     (100 * grams) % ratio != 0 ? QStringLiteral("…") : QString());
-        notices << QStringLiteral("Bolus %1: 12 g / %2 g je IE = %3 IE/BE, auf %4 gerundet.")
-                       .arg(meal, ratioText, exact, factor);
-    }
-    return factor;
-}
-
 QString readRates(const QJsonObject& profile, const QString& name, ImportedProfile& imported)
 {
     const QJsonArray basal = profile.value(QLatin1String("basal")).toArray();
@@ -237,9 +160,7 @@ QString readRates(const QJsonObject& profile, const QString& name, ImportedProfi
         readSchedule(basal, QStringLiteral("basal"), QStringLiteral("Rate"), entries);
     if (!error.isEmpty())
         return error;
-    HourlyMeans hourly = hourlyRates(entries);
-    imported.rates = hourly.rates;
-    imported.adjustedHours = hourly.adjusted;
+    takeHourlyRates(entries, imported);
     return QString();
 }
 
@@ -260,23 +181,23 @@ QString readBolus(const QJsonObject& profile, const QString& name, QChar separat
                                        QStringLiteral("Kohlenhydratfaktor"), ratios);
     if (!error.isEmpty())
         return error;
-    imported.hasBolus = true;
-    for (int i = 0; i < ProfileContent::Boluses; ++i) {
-        const MealTime& meal = kMeals[i];
-        imported.bolus.at(size_t(i)) = bolusFactor(
-            valueAt(ratios, meal.second), QLatin1String(meal.name), separator, imported.notices);
-    }
+    takeBolusFactors(ratios, separator, imported);
     return QString();
 }
 
-// The profile's start date, else the document's, as the local date.
+// The document's start date, else the profile's, as the local date. Nightscout's
+// editor, Loop and AndroidAPS put the epoch into each profile as a placeholder:
+// that is no date.
 QString datumOf(const QJsonObject& profile, const QJsonObject& document,
-                const RegionalFormats& formats)
+                const RegionalFormats& formats, QStringList& notices)
 {
-    QDateTime start = isoDateTime(profile.value(QLatin1String("startDate")));
-    if (!start.isValid())
-        start = isoDateTime(document.value(QLatin1String("startDate")));
-    return start.isValid() ? formats.shortDate(start.toLocalTime().date()) : QString();
+    for (const QJsonObject* dated : {&document, &profile}) {
+        const QDateTime start = isoDateTime(dated->value(QLatin1String("startDate")));
+        if (start.isValid() && start.toMSecsSinceEpoch() != 0)
+            return formats.shortDate(start.toLocalTime().date());
+    }
+    notices << QStringLiteral("Das Datum bleibt, wie es ist: Die Datei nennt keines.");
+    return QString();
 }
 
 // The named profile of the chosen document.
@@ -298,14 +219,15 @@ ImportOutcome readProfile(const Source& source, const QString& name, const Regio
         error = readBolus(profile, name, formats.decimalSeparator, imported);
     if (!error.isEmpty())
         return refused(error);
-    imported.datum = datumOf(profile, source.document, formats);
+    imported.datum = datumOf(profile, source.document, formats, imported.notices);
     imported.profileName = name;
+    imported.sourceName = QStringLiteral("Nightscout-Profil \"%1\"").arg(name);
     return {imported, QString()};
 }
 
 } // namespace
 
-NightscoutProfiles nightscoutProfiles(const QByteArray& data)
+NamedProfiles nightscoutProfiles(const QByteArray& data)
 {
     return readSource(data).profiles;
 }

@@ -1,13 +1,17 @@
 // Writing a Nightscout profile document with one profile, "Default": what
 // Fendrimo holds and nothing more. Sensitivity, targets and insulin action
-// are left out rather than invented; a receiving system asks for them.
+// are left out rather than invented; a receiving system asks for them. The
+// time zone only as an IANA name: Nightscout reads any other as UTC.
 
 #include "exchange/exactdecimal.h"
 #include "exchange/exchange.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QTimeZone>
 
 namespace fendrimo {
 
@@ -55,7 +59,40 @@ QString startDate(const QString& datum, const ExportContext& context)
     return isoUtc(QDateTime(day, QTime(0, 0)));
 }
 
+// A name of the tz database that Qt knows ("Europe/Berlin", "Etc/GMT+8"), not a
+// POSIX rule ("CET-1CEST,M3.5.0,M10.5.0/3") nor an offset Qt makes up
+// ("UTC+01:00"): a rule always holds a digit, a name none but a few old ones.
+// Qt's own list of ids is no help: it lacks names such as "Etc/UTC".
+bool isTzDatabaseName(const QString& name)
+{
+    static const QRegularExpression shape(
+        QStringLiteral("^[A-Za-z_][A-Za-z_.-]*(/[A-Za-z_][A-Za-z_.-]*)*$|"
+                       "^(Etc/)?GMT([+-][0-9]{1,2}|[+-]?0)$|^[CEMP]ST[5-8][CEMP]DT$"));
+    return shape.match(name).hasMatch() && QTimeZone(name.toLatin1()).isValid();
+}
+
 } // namespace
+
+QString ianaTimeZoneName(const QByteArray& zoneId, const QString& localtimeTarget)
+{
+    const QString id = QString::fromLatin1(zoneId);
+    if (isTzDatabaseName(id))
+        return id;
+    const QLatin1String zoneinfo("/zoneinfo/");
+    const qsizetype at = localtimeTarget.indexOf(zoneinfo);
+    QString linked = at < 0 ? QString() : localtimeTarget.mid(at + zoneinfo.size());
+    for (const QLatin1String variant : {QLatin1String("posix/"), QLatin1String("right/")}) {
+        if (linked.startsWith(variant))
+            linked.remove(0, variant.size());
+    }
+    return isTzDatabaseName(linked) ? linked : QString();
+}
+
+QString systemTimeZoneName()
+{
+    return ianaTimeZoneName(QTimeZone::systemTimeZoneId(),
+                            QFile::symLinkTarget(QStringLiteral("/etc/localtime")));
+}
 
 QByteArray writeNightscout(const ProfileContent& content, const ExportContext& context)
 {

@@ -1,12 +1,17 @@
 // OpenAPS basal_profile.json: one entry per change of rate, "minutes" from
-// midnight. Only rates: no bolus factors, no date, no profile name.
+// midnight. Only rates: no bolus factors, no date, no profile name. And
+// autotune's profile.json, whose "basalprofile" is such a list with the days
+// each entry went untuned, and whose "carb_ratio" holds for the whole day.
 
+#include "exchange/bolusfactors.h"
 #include "exchange/exchange.h"
 #include "exchange/exchangejson.h"
 #include "exchange/schedule.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <limits>
 
 namespace fendrimo {
 
@@ -48,6 +53,79 @@ QString readEntry(const QJsonValue& value, const QString& where, ScheduleEntry& 
     return QString();
 }
 
+// Autotune's "untuned" of an entry; absent is 0.
+QString readUntuned(const QJsonValue& value, const QString& where, ScheduleEntry& untuned)
+{
+    const QJsonValue days = value.toObject().value(QLatin1String("untuned"));
+    const std::optional<qint64> count =
+        days.isUndefined() ? 0 : wholeNumber(decimalOfJson(days), std::numeric_limits<int>::max());
+    if (!count) {
+        return QStringLiteral("%1: \"untuned\" \"%2\" ist keine Anzahl von Tagen.")
+            .arg(where, writtenText(days));
+    }
+    untuned.value = *count;
+    return QString();
+}
+
+// Per hour, the most untuned days of the entries covering any of it.
+std::array<int, ProfileContent::Hours> untunedPerHour(const QList<ScheduleEntry>& sorted)
+{
+    std::array<int, ProfileContent::Hours> days{};
+    const auto cover = [&days](int from, int until, Int128 count) {
+        for (int hour = from / 3600; hour * 3600 < until; ++hour)
+            days.at(size_t(hour)) = std::max(days.at(size_t(hour)), int(count));
+    };
+    for (qsizetype i = 0; i < sorted.size(); ++i) {
+        cover(sorted[i].second, i + 1 < sorted.size() ? sorted[i + 1].second : kSecondsPerDay,
+              sorted[i].value);
+    }
+    cover(0, sorted.first().second, sorted.last().value); // the day repeats
+    return days;
+}
+
+// The entries, named "Eintrag 3" and what follows, as rates and untuned days.
+QString readBasal(const QJsonArray& list, const QString& ofList, ImportedProfile& imported)
+{
+    QList<ScheduleEntry> entries;
+    QList<ScheduleEntry> untuned; // value: days
+    QString error;
+    for (qsizetype i = 0; error.isEmpty() && i < list.size(); ++i) {
+        ScheduleEntry entry;
+        const QString where = QStringLiteral("Eintrag %1").arg(i + 1) + ofList;
+        error = readEntry(list.at(i), where, entry);
+        ScheduleEntry days{entry.second, 0, where};
+        if (error.isEmpty())
+            error = readUntuned(list.at(i), where, days);
+        entries.append(entry);
+        untuned.append(days);
+    }
+    if (error.isEmpty())
+        error = sortSchedule(entries);
+    if (!error.isEmpty())
+        return error;
+    sortSchedule(untuned); // the same starts, checked just now
+    takeHourlyRates(entries, imported);
+    imported.untunedDays = untunedPerHour(untuned);
+    return QString();
+}
+
+// Autotune's one carb ratio for the day, in grams per IE; without it the
+// bolus fields stay.
+QString readCarbRatio(const QJsonObject& result, QChar separator, ImportedProfile& imported)
+{
+    const QJsonValue ratio = result.value(QLatin1String("carb_ratio"));
+    if (ratio.isUndefined() || ratio.isNull())
+        return QString();
+    const ExactDecimal decimal = decimalOfJson(ratio);
+    if (!decimal.ok()) {
+        return decimalProblem(QStringLiteral("\"carb_ratio\""),
+                              QStringLiteral("Kohlenhydratfaktor"), writtenText(ratio),
+                              decimal.status);
+    }
+    takeBolusFactors({{0, decimal.scaled, QString()}}, separator, imported);
+    return QString();
+}
+
 } // namespace
 
 QByteArray writeOpenAps(const HourlyRates& rates)
@@ -66,26 +144,31 @@ QByteArray writeOpenAps(const HourlyRates& rates)
     return QJsonDocument(entries).toJson(QJsonDocument::Indented);
 }
 
-ImportOutcome readOpenAps(const QByteArray& data)
+ImportOutcome readOpenAps(const QByteArray& data, const RegionalFormats& formats)
 {
     QJsonDocument json;
     QString error = parseJsonFile(data, json);
-    if (error.isEmpty() && (!json.isArray() || json.array().isEmpty())) {
-        error = QStringLiteral("Die Datei ist keine OpenAPS-Basalrate: erwartet wird eine "
-                               "Liste von Einträgen mit \"minutes\" und \"rate\".");
+    const bool autotune = json.isObject() && json.object().contains(QLatin1String("basalprofile"));
+    const QJsonArray list =
+        autotune ? json.object().value(QLatin1String("basalprofile")).toArray() : json.array();
+    if (error.isEmpty() && list.isEmpty()) {
+        error = autotune ? QStringLiteral("Das Autotune-Ergebnis enthält keine Basalrate "
+                                          "(\"basalprofile\" ist leer oder keine Liste).")
+                         : QStringLiteral("Die Datei ist keine OpenAPS-Basalrate: erwartet wird "
+                                          "eine Liste von Einträgen mit \"minutes\" und \"rate\" "
+                                          "oder ein Autotune-Ergebnis mit \"basalprofile\".");
     }
-    const QJsonArray list = json.array();
-    QList<ScheduleEntry> entries;
-    for (qsizetype i = 0; error.isEmpty() && i < list.size(); ++i) {
-        ScheduleEntry entry;
-        error = readEntry(list.at(i), QStringLiteral("Eintrag %1").arg(i + 1), entry);
-        entries.append(entry);
-    }
+    ImportedProfile imported;
     if (error.isEmpty())
-        error = sortSchedule(entries);
+        error = readBasal(list, autotune ? QStringLiteral(" von \"basalprofile\"") : QString(),
+                          imported);
+    if (error.isEmpty() && autotune)
+        error = readCarbRatio(json.object(), formats.decimalSeparator, imported);
     if (!error.isEmpty())
         return {std::nullopt, error};
-    return ratesOnlyImport(entries);
+    imported.sourceName =
+        autotune ? QStringLiteral("Autotune") : QStringLiteral("OpenAPS-Basalprofil");
+    return {imported, QString()};
 }
 
 } // namespace fendrimo

@@ -1,5 +1,7 @@
 #include "exchange/schedule.h"
 
+#include "profile/basalprofile.h"
+
 #include <algorithm>
 
 namespace fendrimo::exchange {
@@ -57,21 +59,26 @@ QString sortSchedule(QList<ScheduleEntry>& entries)
 HourlyMeans hourlyRates(const QList<ScheduleEntry>& sorted)
 {
     HourlyMeans result;
+    result.firstStart = sorted.first().second;
+    QList<ScheduleEntry> day = sorted;
+    if (result.firstStart > 0)
+        day.prepend({0, sorted.last().value, sorted.last().where});
     qsizetype current = 0; // the entry in force at t
     for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
         const int end = (hour + 1) * 3600;
         int t = hour * 3600;
+        if (t < result.firstStart)
+            result.fromLastEntry.append(hour);
         Int128 sum = 0;
         bool mixed = false;
-        const Int128 first = sorted[current].value;
+        const Int128 first = day[current].value;
         while (t < end) {
-            const int next =
-                current + 1 < sorted.size() ? sorted[current + 1].second : kSecondsPerDay;
+            const int next = current + 1 < day.size() ? day[current + 1].second : kSecondsPerDay;
             const int until = std::min(next, end);
-            sum += sorted[current].value * (until - t);
-            mixed = mixed || sorted[current].value != first;
+            sum += day[current].value * (until - t);
+            mixed = mixed || day[current].value != first;
             t = until;
-            if (until == next && current + 1 < sorted.size())
+            if (until == next && current + 1 < day.size())
                 ++current;
         }
         qint32 tenths = roundedTenths(sum);
@@ -85,18 +92,32 @@ HourlyMeans hourlyRates(const QList<ScheduleEntry>& sorted)
     return result;
 }
 
-ImportOutcome ratesOnlyImport(const QList<ScheduleEntry>& sorted)
+void takeHourlyRates(const QList<ScheduleEntry>& sorted, ImportedProfile& imported)
 {
     const HourlyMeans hourly = hourlyRates(sorted);
-    ImportedProfile imported;
     imported.rates = hourly.rates;
     imported.adjustedHours = hourly.adjusted;
+    if (hourly.fromLastEntry.isEmpty())
+        return;
+    const QString hours = hourRunsText(hourly.fromLastEntry);
+    // A first entry within an hour leaves that hour a mean of both.
+    imported.notices
+        << (hourly.firstStart % 3600 == 0
+                ? QStringLiteral("%1: vom letzten Eintrag des Tages übernommen.").arg(hours)
+                : QStringLiteral("%1: bis %2 vom letzten Eintrag des Tages übernommen.")
+                      .arg(hours, clockText(hourly.firstStart)));
+}
+
+ImportOutcome ratesOnlyImport(const QList<ScheduleEntry>& sorted)
+{
+    ImportedProfile imported;
+    takeHourlyRates(sorted, imported);
     return {imported, QString()};
 }
 
 Int128 valueAt(const QList<ScheduleEntry>& sorted, int second)
 {
-    Int128 value = sorted.first().value;
+    Int128 value = sorted.last().value; // until the first entry, the day's last
     for (const ScheduleEntry& entry : sorted) {
         if (entry.second > second)
             break;

@@ -1,7 +1,9 @@
 #pragma once
 
 // A day's schedule of values, each holding from its start until the next
-// one starts, turned into 24 hourly rates in tenths.
+// one starts, turned into 24 hourly rates in tenths. The schedule repeats
+// every day, so until its first entry the last one still holds (as oref0 and
+// the pumps read it).
 
 #include "exchange/exactdecimal.h"
 #include "exchange/exchange.h"
@@ -28,13 +30,19 @@ QString sortSchedule(QList<ScheduleEntry>& entries);
 struct HourlyMeans
 {
     HourlyRates rates{};
-    QList<int> adjusted; // hours averaged, rounded or raised to 0,1
+    QList<int> adjusted;      // hours averaged, rounded or raised to 0,1
+    QList<int> fromLastEntry; // hours wholly or partly before the first entry
+    int firstStart = 0;       // the second the first entry starts
 };
 
 // Each hour's time-weighted mean, to the nearest tenth, halves up; a mean
-// above 0 keeps at least 0,1. The first entry holds from 00:00. The entries
-// must be sorted, with distinct starts, and not empty.
+// above 0 keeps at least 0,1. The entries must be sorted, with distinct
+// starts, and not empty.
 HourlyMeans hourlyRates(const QList<ScheduleEntry>& sorted);
+
+// The rates of the sorted schedule into imported, with their adjusted hours
+// and a notice naming the hours taken from the day's last entry.
+void takeHourlyRates(const QList<ScheduleEntry>& sorted, ImportedProfile& imported);
 
 // An import that brings only rates: those of the sorted schedule.
 ImportOutcome ratesOnlyImport(const QList<ScheduleEntry>& sorted);

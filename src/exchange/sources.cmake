@@ -3,7 +3,9 @@ list(APPEND FENDRIMO_CORE_SOURCES
   exchange/formats.cpp exchange/formats.h
   exchange/exactdecimal.cpp exchange/exactdecimal.h
   exchange/schedule.cpp exchange/schedule.h
+  exchange/bolusfactors.cpp exchange/bolusfactors.h
   exchange/exchangejson.cpp exchange/exchangejson.h
   exchange/nightscoutread.cpp exchange/nightscoutwrite.cpp
   exchange/openaps.cpp
+  exchange/tidepool.cpp
   exchange/csv.cpp)

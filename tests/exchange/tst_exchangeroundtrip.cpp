@@ -1,8 +1,12 @@
 // What Fendrimo writes it reads back unchanged, in every format: random
 // profiles, small and huge rates, one-decimal bolus factors and the date.
+// Any source by its content: each shape recognised and read under its name,
+// the one error for a file no reader takes. The time zone a Nightscout
+// export names, or leaves out.
 
-#include "exchange/exchange.h"
+#include "exchange/formats.h"
 #include "profile/zehntel.h"
+#include "seeds.h"
 
 #include <QtTest>
 
@@ -10,6 +14,9 @@
 #include <ctime>
 
 using namespace fendrimo;
+
+using Format = std::optional<ExchangeFormat>;
+Q_DECLARE_METATYPE(Format)
 
 namespace {
 
@@ -46,6 +53,10 @@ private slots:
     }
     void roundTrip_data();
     void roundTrip();
+    void recognised_data();
+    void recognised();
+    void timeZone_data();
+    void timeZone();
 };
 
 void TestExchangeRoundTrip::roundTrip_data()
@@ -61,9 +72,9 @@ void TestExchangeRoundTrip::roundTrip()
     const ProfileContent content = randomProfile(seed);
     const RegionalFormats formats = RegionalFormats::fromLocale(QLocale(QLocale::German));
     const ExportContext context{QDateTime(QDate(2026, 12, 8), QTime(12, 0)), "UTC", formats};
-    const ImportOutcome outcomes[] = {
-        readCsv(writeCsv(content.rates)), readOpenAps(writeOpenAps(content.rates)),
-        readNightscout(writeNightscout(content, context), formats)};
+    const ImportOutcome outcomes[] = {readCsv(writeCsv(content.rates)),
+                                      readOpenAps(writeOpenAps(content.rates), formats),
+                                      readNightscout(writeNightscout(content, context), formats)};
     for (const ImportOutcome& outcome : outcomes) {
         QVERIFY2(outcome.profile, qPrintable(outcome.error));
         QCOMPARE(outcome.profile->rates, content.rates);
@@ -80,6 +91,86 @@ void TestExchangeRoundTrip::roundTrip()
         QCOMPARE(nightscout.bolus[i], oneDecimal);
     }
     QCOMPARE(nightscout.datum, content.datum);
+}
+
+void TestExchangeRoundTrip::recognised_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Format>("format");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QString>("read"); // the source's name, else the error
+    const QString none = "Die Datei ist weder ein Nightscout-Profil noch ein OpenAPS-Basalprofil, "
+                         "ein Autotune-Ergebnis, Tidepool-Pumpeneinstellungen oder eine Tabelle: ";
+    QTest::newRow("Nightscout document")
+        << fuzzSeed("fuzz_nightscout/fendrimo-export.json") << Format(ExchangeFormat::Nightscout)
+        << true << R"(Nightscout-Profil "Default")";
+    QTest::newRow("Nightscout API answer, the second of two chosen")
+        << fuzzSeed("fuzz_nightscout/web-editor-array.json") << Format(ExchangeFormat::Nightscout)
+        << true << R"(Nightscout-Profil "Sport")";
+    QTest::newRow("Nightscout, refused by its reader")
+        << fuzzSeed("fuzz_nightscout/refused-negative.json") << Format(ExchangeFormat::Nightscout)
+        << false << R"(Eintrag 2 von "basal": "24:00" ist keine Uhrzeit)";
+    QTest::newRow("OpenAPS basal profile")
+        << fuzzSeed("fuzz_openaps/basal_profile.json") << Format(ExchangeFormat::OpenAps) << true
+        << "OpenAPS-Basalprofil";
+    QTest::newRow("autotune result") << fuzzSeed("fuzz_openaps/autotune-profile.json")
+                                     << Format(ExchangeFormat::OpenAps) << true << "Autotune";
+    QTest::newRow("Tidepool pump settings, the second of two chosen")
+        << fuzzSeed("fuzz_tidepool/medtronic-multirate.json") << Format(ExchangeFormat::Tidepool)
+        << true << R"(Tidepool "pattern a")";
+    QTest::newRow("Tidepool data")
+        << fuzzSeed("fuzz_tidepool/export-array.json") << Format(ExchangeFormat::Tidepool) << true
+        << R"(Tidepool "pattern a")";
+    QTest::newRow("table, named by the caller") << fuzzSeed("fuzz_csv/fendrimo-export.csv")
+                                                << Format(ExchangeFormat::Csv) << true << QString();
+    QTest::newRow("text") << QByteArray("Basalrate 0,8") << Format(ExchangeFormat::Csv) << false
+                          << none + "Die Tabelle enthält keine Basalraten.";
+    QTest::newRow("JSON of no such shape")
+        << QByteArray(R"({"rates":[1,2]})") << Format() << false
+        << none + "Sie enthält JSON, aber in keiner dieser Formen.";
+}
+
+void TestExchangeRoundTrip::recognised()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Format, format);
+    QFETCH(bool, taken);
+    QFETCH(QString, read);
+    QCOMPARE(recogniseFormat(file), format);
+    const auto second = [](const QStringList&, int) { return 1; };
+    const std::optional<ImportOutcome> outcome = importAny(file, second, RegionalFormats());
+    QVERIFY(outcome && outcome->profile.has_value() == taken);
+    QCOMPARE(outcome->profile ? outcome->profile->sourceName : outcome->error.left(read.size()),
+             read);
+}
+
+void TestExchangeRoundTrip::timeZone_data()
+{
+    QTest::addColumn<QByteArray>("zoneId");
+    QTest::addColumn<QString>("localtime");
+    QTest::addColumn<QString>("name"); // what the export writes
+    const QByteArray posix = "CET-1CEST,M3.5.0,M10.5.0/3";
+    const QString target = "/usr/share/zoneinfo/posix/America/Sao_Paulo";
+    QTest::newRow("IANA id") << QByteArray("Europe/Berlin") << target << "Europe/Berlin";
+    QTest::newRow("IANA id Qt doesn't list") << QByteArray("Etc/GMT+8") << QString() << "Etc/GMT+8";
+    QTest::newRow("POSIX rule, localtime names the zone") << posix << target << "America/Sao_Paulo";
+    QTest::newRow("POSIX rule, no link") << posix << QString() << QString();
+    QTest::newRow("Qt's offset") << QByteArray("UTC+01:00") << QString() << QString();
+}
+
+// Without an IANA name Nightscout would take UTC: the zone is left out.
+void TestExchangeRoundTrip::timeZone()
+{
+    QFETCH(QByteArray, zoneId);
+    QFETCH(QString, localtime);
+    QFETCH(QString, name);
+    const ExportBytes written =
+        exportBytes(ExchangeFormat::Nightscout, ProfileContent(),
+                    {QDateTime::currentDateTime(), ianaTimeZoneName(zoneId, localtime), {}});
+    const QJsonObject profile =
+        QJsonDocument::fromJson(written.bytes)["store"]["Default"].toObject();
+    QCOMPARE(profile.value("timezone"), name.isEmpty() ? QJsonValue::Undefined : QJsonValue(name));
+    QCOMPARE(written.timeZoneLeftOut, name.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestExchangeRoundTrip)

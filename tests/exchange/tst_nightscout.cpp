@@ -19,10 +19,12 @@ RegionalFormats german()
     return RegionalFormats::fromLocale(QLocale(QLocale::German, QLocale::Germany));
 }
 
-// A document with profile "A" holding the basal list and further members.
+// A dated document with profile "A" holding the basal list and further members.
 QByteArray document(const QByteArray& basal, const QByteArray& more = {})
 {
-    return R"({"defaultProfile": "A", "store": {"A": {"basal": )" + basal + more + "}}}";
+    return R"({"defaultProfile": "A", "startDate": "2026-12-08T10:00:00Z",)"
+           R"( "store": {"A": {"basal": )" +
+           basal + more + "}}}";
 }
 
 QList<int> allHours()
@@ -73,8 +75,8 @@ void TestNightscout::schedule_data()
     QTest::addColumn<QList<int>>("adjusted");
     QTest::newRow("one entry holds the day")
         << QByteArray(R"([{"time":"00:00","value":0.8}])") << 23 << 8 << QList<int>{};
-    QTest::newRow("first entry at 06:00 holds from midnight")
-        << QByteArray(R"([{"time":"06:00","value":1.2},{"time":"12:00","value":0.5}])") << 0 << 12
+    QTest::newRow("before the first entry at 06:00 the last holds")
+        << QByteArray(R"([{"time":"06:00","value":1.2},{"time":"12:00","value":0.5}])") << 0 << 5
         << QList<int>{};
     QTest::newRow("entries out of order")
         << QByteArray(R"([{"time":"12:00","value":0.5},{"time":"00:00","value":1.2}])") << 12 << 5
@@ -234,7 +236,7 @@ void TestNightscout::choice()
     QFETCH(QStringList, names);
     QFETCH(int, preselected);
     QFETCH(qint32, rate);
-    const NightscoutProfiles profiles = nightscoutProfiles(file);
+    const NamedProfiles profiles = nightscoutProfiles(file);
     QCOMPARE(profiles.error, QString());
     QCOMPARE(profiles.names, names);
     QCOMPARE(profiles.preselected, preselected);
@@ -255,7 +257,7 @@ void TestNightscout::nameLedByByteOrderMark()
 {
     const QByteArray file = "{\"store\":{\"\xEF\xBB\xBFNacht\":"
                             "{\"basal\":[{\"time\":\"00:00\",\"value\":0.7}]}}}";
-    const NightscoutProfiles profiles = nightscoutProfiles(file);
+    const NamedProfiles profiles = nightscoutProfiles(file);
     QCOMPARE(profiles.error, QString());
     QCOMPARE(profiles.names.size(), 1);
     for (const ImportOutcome& outcome :
@@ -286,7 +288,7 @@ void TestNightscout::manyProfiles()
     file += "}}";
     QElapsedTimer timer;
     timer.start();
-    const NightscoutProfiles profiles = nightscoutProfiles(file);
+    const NamedProfiles profiles = nightscoutProfiles(file);
     const qint64 listed = timer.elapsed();
     QCOMPARE(profiles.names.size(), names);
     QCOMPARE(profiles.names.constLast(), QStringLiteral("P%1").arg(names - 1));
@@ -326,6 +328,9 @@ void TestNightscout::bolus_data()
         << QStringList{"1,5", "1,5", ""}
         << QStringList{"Bolus abends bleibt leer: Kohlenhydratfaktor 0 g je IE ist nicht "
                        "größer als 0."};
+    QTest::newRow("before the first ratio at 08:00 the last holds")
+        << QByteArray(R"([{"time":"08:00","value":10},{"time":"20:00","value":6}])")
+        << QStringList{"2,0", "1,2", "1,2"} << QStringList{};
     QTest::newRow("factors beyond the field")
         << QByteArray(R"([{"time":"00:00","value":0.12},{"time":"12:00","value":250},)"
                       R"({"time":"18:00","value":0.1201}])")
@@ -360,9 +365,12 @@ void TestNightscout::datum_data()
         << QByteArray() << QByteArray(R"(,"startDate":"2026-12-07T23:30:00.000Z")") << "08.12.2026";
     QTest::newRow("document's, without milliseconds")
         << QByteArray(R"("startDate":"2026-12-08T10:00:00Z",)") << QByteArray() << "08.12.2026";
-    QTest::newRow("profile's before document's")
+    QTest::newRow("document's before profile's")
         << QByteArray(R"("startDate":"2026-12-08T10:00:00Z",)")
-        << QByteArray(R"(,"startDate":"2025-03-01T10:00:00Z")") << "01.03.2025";
+        << QByteArray(R"(,"startDate":"2025-03-01T10:00:00Z")") << "08.12.2026";
+    QTest::newRow("the epoch is no date")
+        << QByteArray(R"("startDate":"1970-01-01T00:00:00Z",)")
+        << QByteArray(R"(,"startDate":"1970-01-01T00:00:00.000Z")") << "";
     QTest::newRow("unreadable") << QByteArray(R"("startDate":"gestern",)") << QByteArray() << "";
 }
 
@@ -376,14 +384,19 @@ void TestNightscout::datum()
     const ImportOutcome outcome = readNightscout(file, german());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QCOMPARE(outcome.profile->datum, datum);
+    QCOMPARE(outcome.profile->notices,
+             datum.isEmpty() ? QStringList{"Das Datum bleibt, wie es ist: Die Datei nennt keines."}
+                             : QStringList());
 }
 
 // As Nightscout's own profile editor stores a profile: half-hour entries,
-// numbers as strings, further schedules Fendrimo doesn't read.
+// numbers as strings, further schedules Fendrimo doesn't read, the epoch as
+// the profile's start date.
 void TestNightscout::webEditorDocument()
 {
     const QByteArray file = R"([{"_id":"6571","defaultProfile":"Alltag","store":{"Alltag":{
         "dia":"3","carbs_hr":"20","delay":"20","timezone":"UTC","units":"mg/dl",
+        "startDate":"1970-01-01T00:00:00.000Z",
         "carbratio":[{"time":"00:00","value":"10","timeAsSeconds":"0"}],
         "sens":[{"time":"00:00","value":"40","timeAsSeconds":"0"}],
         "basal":[{"time":"00:00","value":"0.8","timeAsSeconds":"0"},
@@ -406,6 +419,7 @@ void TestNightscout::webEditorDocument()
              QStringLiteral("Gerundet oder gemittelt: 5 bis 6 Uhr, 21 bis 24 Uhr."));
     QCOMPARE(p.bolus[1], QStringLiteral("1,2"));
     QCOMPARE(p.profileName, QStringLiteral("Alltag"));
+    QCOMPARE(p.sourceName, QStringLiteral("Nightscout-Profil \"Alltag\""));
     QCOMPARE(p.datum, QStringLiteral("01.12.2026"));
 }
 

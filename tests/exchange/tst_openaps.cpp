@@ -1,8 +1,9 @@
 // OpenAPS basal_profile.json: entries at any minute, "minutes" as the time
-// with "start" only checked against it, the refusals, and the written list
-// with one entry per change of rate.
+// with "start" only checked against it, the hours before the first entry,
+// autotune's result, the refusals, and the written list per change of rate.
 
 #include "exchange/exchange.h"
+#include "seeds.h"
 
 #include <QtTest>
 
@@ -15,6 +16,8 @@ class TestOpenAps : public QObject
 private slots:
     void read_data();
     void read();
+    void autotune_data();
+    void autotune();
     void refused_data();
     void refused();
     void written_data();
@@ -27,19 +30,25 @@ void TestOpenAps::read_data()
     QTest::addColumn<int>("hour");
     QTest::addColumn<qint32>("rate");
     QTest::addColumn<QList<int>>("adjusted");
+    QTest::addColumn<QStringList>("notices");
     QTest::newRow("oref0 example")
         << QByteArray(R"([{"i":0,"start":"00:00:00","minutes":0,"rate":0.8},
         {"i":1,"start":"06:00:00","minutes":360,"rate":1.2}])")
-        << 6 << 12 << QList<int>{};
+        << 6 << 12 << QList<int>{} << QStringList{};
     QTest::newRow("half hour, minutes as text, no start")
         << QByteArray(R"([{"minutes":"0","rate":0.8},{"minutes":"390","rate":"0.9"}])") << 6 << 9
-        << QList<int>{6};
-    QTest::newRow("out of order, i ignored, first at 02:00")
+        << QList<int>{6} << QStringList{};
+    QTest::newRow("out of order, i ignored, first at 02:00: before it the last")
         << QByteArray(R"([{"i":0,"minutes":600,"rate":1},{"i":0,"minutes":120,"rate":2}])") << 0
-        << 20 << QList<int>{};
+        << 10 << QList<int>{}
+        << QStringList{"0 bis 2 Uhr: vom letzten Eintrag des Tages übernommen."};
+    QTest::newRow("first at 02:30: the hour 2 to 3 half the last, half the first")
+        << QByteArray(R"([{"minutes":150,"rate":1},{"minutes":1200,"rate":0.6}])") << 2 << 8
+        << QList<int>{2}
+        << QStringList{"0 bis 3 Uhr: bis 02:30 vom letzten Eintrag des Tages übernommen."};
     QTest::newRow("0,04 raised in the last minute's hour")
         << QByteArray(R"([{"minutes":0,"rate":0},{"minutes":1439,"rate":2.4}])") << 23 << 1
-        << QList<int>{23};
+        << QList<int>{23} << QStringList{};
 }
 
 void TestOpenAps::read()
@@ -48,12 +57,43 @@ void TestOpenAps::read()
     QFETCH(int, hour);
     QFETCH(qint32, rate);
     QFETCH(QList<int>, adjusted);
-    const ImportOutcome outcome = readOpenAps(file);
+    QFETCH(QStringList, notices);
+    const ImportOutcome outcome = readOpenAps(file, RegionalFormats());
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QCOMPARE(outcome.profile->rates.at(size_t(hour)), rate);
     QCOMPARE(outcome.profile->adjustedHours, adjusted);
+    QCOMPARE(outcome.profile->notices, notices);
     QVERIFY(!outcome.profile->hasBolus);
     QVERIFY(outcome.profile->datum.isEmpty() && outcome.profile->profileName.isEmpty());
+}
+
+void TestOpenAps::autotune_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<qint32>>("rates"); // at 0, 1, 4 and 23 to 24 Uhr
+    QTest::addColumn<QList<int>>("untuned");  // the same hours
+    QTest::addColumn<QStringList>("bolus");   // none: the fields stay
+    QTest::newRow("oref0, 24 rates of three decimals, carb ratio 11.4")
+        << fuzzSeed("fuzz_openaps/autotune-profile.json") << QList<qint32>{8, 9, 1, 9}
+        << QList<int>{0, 1, 1, 2} << QStringList{"1.1", "1.1", "1.1"};
+    QTest::newRow("AndroidAPS, no i, each entry's untuned for the hours it covers")
+        << fuzzSeed("fuzz_openaps/autotune-two-entries-no-i.json") << QList<qint32>{10, 10, 8, 10}
+        << QList<int>{0, 0, 2, 0} << QStringList{};
+}
+
+void TestOpenAps::autotune()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<qint32>, rates);
+    QFETCH(QList<int>, untuned);
+    QFETCH(QStringList, bolus);
+    const ImportOutcome outcome = readOpenAps(file, RegionalFormats());
+    QVERIFY2(outcome.profile, qPrintable(outcome.error));
+    const ImportedProfile& p = *outcome.profile;
+    QCOMPARE((QList<qint32>{p.rates[0], p.rates[1], p.rates[4], p.rates[23]}), rates);
+    QCOMPARE((QList<int>{p.untunedDays[0], p.untunedDays[1], p.untunedDays[4], p.untunedDays[23]}),
+             untuned);
+    QCOMPARE((p.hasBolus ? QStringList{p.bolus[0], p.bolus[1], p.bolus[2]} : QStringList()), bolus);
 }
 
 void TestOpenAps::refused_data()
@@ -79,13 +119,19 @@ void TestOpenAps::refused_data()
     QTest::newRow("an object, not a list")
         << QByteArray(R"({"minutes":0,"rate":1})") << "Die Datei ist keine OpenAPS-Basalrate";
     QTest::newRow("empty list") << QByteArray("[]") << "Die Datei ist keine OpenAPS-Basalrate";
+    QTest::newRow("autotune, untuned -1")
+        << QByteArray(R"({"basalprofile":[{"minutes":0,"rate":1,"untuned":-1}]})")
+        << R"(Eintrag 1 von "basalprofile": "untuned" "-1" ist keine Anzahl von Tagen.)";
+    QTest::newRow("autotune, carb ratio as text")
+        << QByteArray(R"({"basalprofile":[{"minutes":0,"rate":1}],"carb_ratio":"zehn"})")
+        << R"("carb_ratio": Kohlenhydratfaktor "zehn" ist keine Zahl.)";
 }
 
 void TestOpenAps::refused()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, message);
-    const ImportOutcome outcome = readOpenAps(file);
+    const ImportOutcome outcome = readOpenAps(file, RegionalFormats());
     QVERIFY(!outcome.profile);
     QVERIFY2(outcome.error.contains(message), qPrintable(outcome.error));
 }

@@ -1,5 +1,5 @@
-// The OpenAPS basal profile reader fed any bytes: a clean profile or error,
-// and the rates read come back through the writer.
+// The OpenAPS reader fed any bytes, as a basal profile or an autotune result:
+// a clean profile or error, and the rates read come back through the writer.
 
 #include "exchangecheck.h"
 
@@ -10,11 +10,12 @@ using namespace fendrimo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const ImportOutcome outcome = readOpenAps(fuzzInput(data, size));
+    const ImportOutcome outcome = readOpenAps(fuzzInput(data, size), RegionalFormats());
     checkOutcome(outcome);
     if (outcome.profile) {
-        FUZZ_CHECK(!outcome.profile->hasBolus && outcome.profile->profileName.isEmpty());
-        checkWrittenBack(outcome.profile->rates, readOpenAps(writeOpenAps(outcome.profile->rates)));
+        FUZZ_CHECK(outcome.profile->profileName.isEmpty());
+        checkWrittenBack(outcome.profile->rates,
+                         readOpenAps(writeOpenAps(outcome.profile->rates), RegionalFormats()));
     }
     return 0;
 }

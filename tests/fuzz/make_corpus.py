@@ -143,6 +143,40 @@ OPENAPS = {
     "empty.json": "[]",
 }
 
+# Real shapes, which the readers' tests read too.
+TUNED = [0.812, 0.85, 0.849, 0.9, 0.046, 1.0, 1.143, 1.227, 1.305, 1.266, 1.198, 1.05,
+         0.975, 0.95, 0.932, 0.917, 0.949, 1.012, 1.103, 1.15, 1.088, 0.993, 0.906, 0.871]
+OPENAPS.update({
+    "autotune-profile.json": json.dumps({"basalprofile": [
+        {"i": h, "start": "%02d:00:00" % h, "minutes": 60 * h, "rate": r, "untuned": h % 3}
+        for h, r in enumerate(TUNED)], "carb_ratio": 11.4, "min_5m_carbimpact": 8}),
+    "autotune-two-entries-no-i.json": json.dumps({"basalprofile": [
+        {"minutes": 120, "rate": 0.8, "untuned": 2}, {"minutes": 600, "rate": 1.0}]}),
+})
+
+
+def segments(key, pairs):
+    return [{"start": start, key: value} for start, value in pairs]
+
+
+MEDTRONIC = {"type": "pumpSettings", "activeSchedule": "standard", "basalSchedules": {
+    "standard": segments("rate", [(0, 0.75), (9000000, 0.85), (21600000, 0.9), (63000000, 0.85)]),
+    "pattern a": segments("rate", [(0, 0)]), "pattern b": []},
+    "units": {"carbs": "grams", "bg": "mmol/L"}, "time": "2016-07-14T23:31:43.009Z",
+    "carbRatio": segments("amount", [(0, 24), (9000000, 22), (21600000, 17), (63000000, 6)])}
+LOOP = {"type": "pumpSettings", "activeSchedule": "Default", "basalSchedules": {"Default": segments(
+    "rate", [(0, 1), (28800000, 1.125), (36000000, 1.25), (43200000, 1.5), (64800000, 1.25)])},
+    "carbRatios": {"Default": segments("amount", [(0, 10), (28800000, 12), (64800000, 8)])},
+    "units": {"bg": "mmol/L", "carb": "grams"}, "time": "2024-04-26T20:49:46.837Z"}
+TIDEPOOL = {
+    "medtronic-multirate.json": json.dumps(MEDTRONIC),
+    "loop-multirate.json": json.dumps(LOOP),
+    "export-array.json": json.dumps([{"type": "cbg", "value": 7.2}, LOOP,
+                                     dict(MEDTRONIC, time="2024-07-14T23:31:43.009Z")]),
+    "refused-half-second.json": json.dumps(dict(LOOP, basalSchedules={"A": segments(
+        "rate", [(0, 1), (500, 2)])})),
+}
+
 FENDRIMO_TABLE = "Uhrzeit;Basalrate (IE/h)\r\n" + "".join(
     "%02d:00;%s\r\n" % (h, "0,8" if h < 6 else "1,2") for h in range(24))
 TABLES = {
@@ -158,3 +192,4 @@ TABLES = {
 write("fuzz_nightscout", {k: v.encode("utf-8") for k, v in NIGHTSCOUT.items()})
 write("fuzz_openaps", {k: v.encode("utf-8") for k, v in OPENAPS.items()})
 write("fuzz_csv", TABLES)
+write("fuzz_tidepool", {k: v.encode("utf-8") for k, v in TIDEPOOL.items()})
