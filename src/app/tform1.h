@@ -84,10 +84,13 @@ public:
     void VergleichenClick();
     void VergleichGespeichertClick();
     void VergleichBeendenClick();
+    // "Aus Vergleich übernehmen…": chosen hours from the comparison as one step.
+    void AusVergleichUebernehmenClick();
 
     // The enabled rules of the menu table.
     bool hasCurrentFile() const { return !m_document.currentFile().isEmpty(); }
     bool hasReference() const { return m_document.reference().has_value(); }
+    bool referenceDiffers() const;
 
     // Runs a command; a failure it doesn't catch is shown in the failure box
     // and the rest of the command is skipped.
@@ -135,6 +138,8 @@ private:
     // it (remembered, updated with the choice); none when cancelled.
     std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
     void showLoadError(const QString& path);
+    // The comparison with a file that isn't a profile file: any readable source.
+    void compareWithSource(const QString& path);
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);
     void showSettingsError(const QString& error);
     void applyOptions(qint32 newMaximum, bool colour);

@@ -10,6 +10,7 @@
 #include "printing/shownlines.h"
 #include "profile/zehntel.h"
 #include "tools/ratetooldialog.h"
+#include "tools/takehoursdialog.h"
 #include "widgets/textfields.h"
 
 namespace fendrimo {
@@ -105,6 +106,20 @@ void TForm1::VergleichGespeichertClick()
 void TForm1::VergleichBeendenClick()
 {
     m_document.setReference(std::nullopt);
+}
+
+bool TForm1::referenceDiffers() const
+{
+    return reference() && !differingRuns(m_document.content().rates, *reference()).isEmpty();
+}
+
+void TForm1::AusVergleichUebernehmenClick()
+{
+    if (!referenceDiffers())
+        return;
+    TakeHoursDialog dialog(this, m_document.content().rates, *reference());
+    if (dialog.exec() == QDialog::Accepted)
+        showRaisedMaximum(m_document.takeFromReference(dialog.chosenHours()));
 }
 
 } // namespace fendrimo

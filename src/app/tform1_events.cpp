@@ -84,7 +84,10 @@ void TForm1::connectControls()
 
 void TForm1::connectDocument()
 {
-    connect(&m_document, &ProfileDocument::contentChanged, this, [this] { showProfile(); });
+    connect(&m_document, &ProfileDocument::contentChanged, this, [this] {
+        showProfile();
+        updateActions();
+    });
     connect(&m_document, &ProfileDocument::savedChanged, this,
             [this](bool saved) { showSaved(saved); });
     connect(&m_document, &ProfileDocument::referenceChanged, this, [this] {

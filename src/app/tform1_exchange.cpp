@@ -9,8 +9,6 @@
 #include "platform/platform.h"
 #include "settings/settings.h"
 
-#include <QTimeZone>
-
 namespace fendrimo {
 
 namespace {
@@ -38,6 +36,11 @@ QString exportNotice(ExchangeFormat format, const ExportBytes& written)
         if (written.carbRatiosLeftOut)
             notice += QStringLiteral(" Ebenso die Kohlenhydratfaktoren: Nicht alle drei "
                                      "Bolusfelder enthalten eine Zahl über 0.");
+        if (written.timeZoneLeftOut)
+            notice += QStringLiteral(" Die Zeitzone dieses Rechners hat keinen Namen, den "
+                                     "Nightscout kennt; sie fehlt in der Datei und muss in "
+                                     "Nightscout eingestellt werden, sonst verschieben sich die "
+                                     "Raten.");
         return notice;
     }
     case ExchangeFormat::OpenAps: {
@@ -48,6 +51,7 @@ QString exportNotice(ExchangeFormat format, const ExportBytes& written)
         return notice;
     }
     case ExchangeFormat::Csv:
+    case ExchangeFormat::Tidepool: // read only: never exported
         break;
     }
     return QStringLiteral("Die Basalrate wurde als Tabelle exportiert.");
@@ -63,11 +67,15 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     const std::optional<QString> chosen = platform().openFileName(this, request);
     if (!chosen)
         return;
-    const auto choose = [this](const QStringList& names, int preselected) {
+    const bool tidepool = format == ExchangeFormat::Tidepool;
+    const auto choose = [this, tidepool](const QStringList& names, int preselected) {
         return platform().chooseItem(
-            this, {QStringLiteral("Nightscout-Profil wählen"),
-                   QStringLiteral("Die Datei enthält mehrere Profile. Welches soll importiert "
-                                  "werden?"),
+            this, {tidepool ? QStringLiteral("Basalplan wählen")
+                            : QStringLiteral("Nightscout-Profil wählen"),
+                   tidepool ? QStringLiteral("Die Datei enthält mehrere Basalpläne. Welcher soll "
+                                             "importiert werden?")
+                            : QStringLiteral("Die Datei enthält mehrere Profile. Welches soll "
+                                             "importiert werden?"),
                    names, preselected});
     };
     const std::optional<ImportOutcome> outcome =
@@ -83,7 +91,7 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     }
     // What was averaged, rounded or left out is shown before anything changes.
     const ImportedProfile& imported = *outcome->profile;
-    QStringList notices = imported.notices;
+    QStringList notices = imported.rateNotices + imported.notices;
     const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
     if (!adjusted.isEmpty())
         notices.prepend(adjusted);
@@ -109,8 +117,7 @@ void TForm1::ExportierenClick(ExchangeFormat format)
         return;
     const ExportBytes written =
         exportBytes(format, m_document.content(),
-                    {platform().now(), QString::fromUtf8(QTimeZone::systemTimeZoneId()),
-                     RegionalFormats::current()});
+                    {platform().now(), systemTimeZoneName(), RegionalFormats::current()});
     const FileResult result = writeFileAtomically(*chosen, written.bytes);
     if (!result.ok()) {
         platform().message(this, MessageType::Fehler,

@@ -3,9 +3,11 @@
 
 #include "app/tform1.h"
 
+#include "exchange/formats.h"
 #include "files/filename.h"
 #include "platform/error.h"
 #include "platform/platform.h"
+#include "platform/regional.h"
 #include "profile/zehntel.h"
 #include "settings/settings.h"
 
@@ -177,14 +179,67 @@ void TForm1::ZuletztGeoeffnetClick(const QString& path)
         loadFile(path);
 }
 
-// Opens a profile file beside the one being edited; neither it nor the title,
-// the recent list or the folder setting changes.
+// Opens another profile beside the one being edited: a profile file or any
+// source the import reads. Neither it nor the title, the recent list or the
+// folder setting changes.
 void TForm1::VergleichenClick()
 {
-    const std::optional<QString> chosen = chooseProfileToOpen(
-        QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
-    if (chosen && !m_document.compareWithFile(*chosen))
-        showLoadError(*chosen);
+    FileDialogRequest request =
+        profileDialog(QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
+    request.fileMustExist = true;
+    QStringList filters{QStringLiteral("Alle lesbaren Dateien (*.bar *.json *.csv *.txt)"),
+                        request.filter};
+    for (const ExchangeFormatInfo& info : exchangeFormats())
+        filters << QString::fromUtf8(info.filter);
+    request.filter = filters.join(QStringLiteral(";;"));
+    const std::optional<QString> chosen = platform().openFileName(this, request);
+    if (!chosen)
+        return;
+    m_compareDialogFileName = *chosen;
+    compareWithSource(*chosen);
+}
+
+void TForm1::compareWithSource(const QString& path)
+{
+    const auto choose = [this](const QStringList& names, int preselected) {
+        return platform().chooseItem(this, {QStringLiteral("Profil wählen"),
+                                            QStringLiteral("Die Datei enthält mehrere Profile. "
+                                                           "Mit welchem soll verglichen werden?"),
+                                            names, preselected});
+    };
+    const std::optional<ImportOutcome> outcome =
+        importAnyFile(path, choose, RegionalFormats::current());
+    if (!outcome)
+        return; // no profile chosen
+    if (!outcome->profile) {
+        // Not a source the import reads: a profile file, as opening reads it.
+        if (!m_document.compareWithFile(path)) {
+            platform().exclamation();
+            platform().message(
+                this, MessageType::Fehler,
+                QStringLiteral("Fehler beim Laden der Datei ") + displayFileName(path) +
+                    QStringLiteral(" ! Sie ist keine Basalraten-Datei. ") + outcome->error,
+                MessageButton::Ok);
+        }
+        return;
+    }
+    const ImportedProfile& imported = *outcome->profile;
+    QString name = imported.sourceName.isEmpty() ? QFileInfo(path).fileName() : imported.sourceName;
+    // What rounding or averaging made of the rates is said once, before it shows.
+    QStringList notices = imported.rateNotices;
+    const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
+    if (!adjusted.isEmpty()) {
+        notices.prepend(adjusted);
+        name += QStringLiteral(" (gerundet)");
+    }
+    if (!notices.isEmpty()) {
+        platform().message(
+            this, MessageType::Information,
+            QStringLiteral("Im Vergleich mit %1 stehen die Raten in Zehntel IE/h:\n\n").arg(name) +
+                notices.join(QLatin1Char('\n')),
+            MessageButton::Ok);
+    }
+    m_document.compareWith(imported, name);
 }
 
 QString TForm1::droppedProfile(const QMimeData* data)

@@ -243,6 +243,31 @@ bool ProfileDocument::compareWithFile(const QString& path)
     return true;
 }
 
+void ProfileDocument::compareWith(const ImportedProfile& imported, const QString& name)
+{
+    ProfileReference reference;
+    reference.source = ProfileReference::Source::File;
+    reference.name = name;
+    reference.rates = imported.rates;
+    reference.untunedDays = imported.untunedDays;
+    setReference(reference);
+}
+
+std::optional<RaisedMaximum> ProfileDocument::takeFromReference(const QList<int>& hours)
+{
+    if (!m_reference || hours.isEmpty())
+        return std::nullopt;
+    ProfileContent after = m_profile.content();
+    after.rates = takenRates(after.rates, *m_reference, hours);
+    if (after == m_profile.content())
+        return std::nullopt;
+    const std::optional<RaisedMaximum> raised = raiseMaximumFor(after.highestRate());
+    m_history.breakMerging();
+    record(QStringLiteral("Aus Vergleich übernommen: ") + hourRunsText(hours), after,
+           ProfileHistory::NoMerge);
+    return raised;
+}
+
 ProfileReference ProfileDocument::savedReference() const
 {
     ProfileReference reference;

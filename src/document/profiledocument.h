@@ -106,6 +106,12 @@ public:
     // The profile in the file at path as the comparison, named by its file;
     // false when it can't be read as opening reads it.
     bool compareWithFile(const QString& path);
+    // A profile read from another source (an import's rates) as the
+    // comparison, named name; it changes nothing, not even the maximum.
+    void compareWith(const ImportedProfile& imported, const QString& name);
+    // The rates of the given hours from the comparison, as one step; the
+    // comparison stays, so they show as equal.
+    std::optional<RaisedMaximum> takeFromReference(const QList<int>& hours);
     // The content last saved, loaded or made new, as a comparison.
     ProfileReference savedReference() const;
 

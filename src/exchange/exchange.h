@@ -43,6 +43,9 @@ struct ImportedProfile
     // bolus factors and why, hours taken from the day's last entry, a date
     // the file doesn't give).
     QStringList notices;
+    // Notices on the rates alone (hours taken from the day's last entry, the
+    // schedule read), which a comparison shows too; bolus and date never matter there.
+    QStringList rateNotices;
     // How a comparison names the source: "Nightscout-Profil \"Default\"",
     // "OpenAPS-Basalprofil", "Autotune", "Tidepool \"Standard\"", or empty
     // for the file's name.

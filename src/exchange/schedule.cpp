@@ -101,7 +101,7 @@ void takeHourlyRates(const QList<ScheduleEntry>& sorted, ImportedProfile& import
         return;
     const QString hours = hourRunsText(hourly.fromLastEntry);
     // A first entry within an hour leaves that hour a mean of both.
-    imported.notices
+    imported.rateNotices
         << (hourly.firstStart % 3600 == 0
                 ? QStringLiteral("%1: vom letzten Eintrag des Tages übernommen.").arg(hours)
                 : QStringLiteral("%1: bis %2 vom letzten Eintrag des Tages übernommen.")

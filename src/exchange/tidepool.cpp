@@ -181,9 +181,9 @@ ImportOutcome readSchedule(const Settings& settings, const QString& name,
         return {std::nullopt, error};
     const QString active = settings.object.value(QLatin1String("activeSchedule")).toString();
     if (!active.isEmpty() && !settings.offered.names.contains(active)) {
-        imported.notices << QStringLiteral("Der aktive Basalplan \"%1\" fehlt oder hat keine "
-                                           "Einträge; gelesen wurde \"%2\".")
-                                .arg(active, name);
+        imported.rateNotices << QStringLiteral("Der aktive Basalplan \"%1\" fehlt oder hat keine "
+                                               "Einträge; gelesen wurde \"%2\".")
+                                    .arg(active, name);
     }
     imported.sourceName = QStringLiteral("Tidepool \"%1\"").arg(name);
     return {imported, QString()};

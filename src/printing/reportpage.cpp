@@ -221,6 +221,21 @@ void describeNotes(PageBuilder& page, const QStringList& notes, qint64 base)
         page.text(150, base - 300 - 50 * qint64(i), notes.at(i), 45, kReportBlack);
 }
 
+// The comparison's rate of one hour and what programming it would change
+// (its rate minus the profile's, empty where equal); a bar at the left
+// marks a row that differs.
+void describeTableChange(PageBuilder& page, qint64 rate, qint64 compared, qint64 y, QChar separator)
+{
+    page.text(1170, y, ZehntelText(compared, separator), 45, kReportGrey);
+    if (compared == rate)
+        return;
+    const qint64 change = compared - rate;
+    const QString sign = change > 0 ? QStringLiteral("+") : QStringLiteral("\u2212");
+    page.text(1570, y, sign + ZehntelText(change > 0 ? change : -change, separator), 45,
+              kReportBlack);
+    page.line(120, y + 8, 120, y - 44, 10, kReportBlack);
+}
+
 } // namespace
 
 QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
@@ -262,36 +277,54 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
 QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
 {
     PageBuilder page(pageDepth);
-    page.reserve(150);
+    page.reserve(250);
     const QColor black = kReportBlack;
     const QColor accent = accentOf(input);
     const QChar separator = input.decimalSeparator;
+    const std::optional<ReportReference>& reference = input.reference;
 
     page.text(150, -150, QStringLiteral("Basalrate \u2013 Stundenwerte"), 100, black);
     page.line(150, -260, 1950, -260, 1, black);
     page.text(150, -290, QStringLiteral("Programmiert am:"), 50, black);
     page.text(750, -290, input.datum, 50, black);
+    if (reference) {
+        page.text(150, -340, QStringLiteral("Vergleich:"), 50, black);
+        page.text(750, -340, reference->name, 50, black);
+    }
 
-    // Two columns, a header row and a row per hour, 6 mm each.
+    // Two columns (four with a comparison), a header row and a row per hour, 6 mm each.
     constexpr qint64 top = -410;
     constexpr qint64 row = 60;
-    constexpr qint64 columns[] = {150, 750, 1150};
+    const QList<qint64> columns =
+        reference ? QList<qint64>{150, 750, 1150, 1550, 1950} : QList<qint64>{150, 750, 1150};
     const qint64 bottom = top - row * (kHours + 1);
     for (const qint64 x : columns)
         page.line(x, top, x, bottom, 1, black);
     for (int r = 0; r <= kHours + 1; ++r)
-        page.line(columns[0], top - row * r, columns[2], top - row * r, 1, black);
+        page.line(columns.first(), top - row * r, columns.last(), top - row * r, 1, black);
     page.text(170, top - 8, QStringLiteral("Uhrzeit"), 45, black);
     page.text(770, top - 8, QStringLiteral("IE/h"), 45, black);
+    if (reference) {
+        page.text(1170, top - 8, QStringLiteral("Vergleich"), 45, black);
+        page.text(1570, top - 8, QStringLiteral("Änderung"), 45, black);
+    }
     qint64 total = 0;
     for (int h = 0; h < kHours; ++h) {
         const qint64 y = top - row * (h + 1) - 8;
         total += input.rates[h];
         page.text(170, y, hourSpanText(h, h), 45, black);
         page.text(770, y, ZehntelText(input.rates[h], separator), 45, accent);
+        if (reference)
+            describeTableChange(page, input.rates[h], reference->rates[h], y, separator);
     }
     page.text(150, bottom - 50, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
     page.text(750, bottom - 50, ZehntelText(total, separator) + QStringLiteral(" IE"), 50, accent);
+    if (reference) {
+        page.text(150, bottom - 110,
+                  QStringLiteral("Änderung: die Rate des Vergleichs minus die der Basalrate; ein "
+                                 "Strich links markiert jede abweichende Stunde."),
+                  35, black);
+    }
     return page.take();
 }
 

@@ -2,6 +2,8 @@
 
 #include "profile/zehntel.h"
 
+#include <algorithm>
+
 namespace fendrimo {
 
 QString referenceRateText(qint64 rate)
@@ -27,6 +29,55 @@ std::array<bool, ProfileContent::Hours> differingHours(const HourlyRates& rates,
     for (size_t h = 0; h < rates.size(); ++h)
         differing[h] = rates[h] != reference.rates[h];
     return differing;
+}
+
+QList<int> DifferingRun::hours() const
+{
+    QList<int> hours;
+    for (int h = first; h <= last; ++h)
+        hours << h;
+    return hours;
+}
+
+QList<DifferingRun> differingRuns(const HourlyRates& rates, const ProfileReference& reference)
+{
+    QList<DifferingRun> runs;
+    for (int h = 0; h < ProfileContent::Hours; ++h) {
+        const qint32 current = rates.at(size_t(h));
+        const qint32 compared = reference.rates.at(size_t(h));
+        if (current == compared)
+            continue;
+        const int untuned = reference.untunedDays.at(size_t(h));
+        if (!runs.isEmpty() && runs.last().last == h - 1 && runs.last().current == current &&
+            runs.last().reference == compared) {
+            runs.last().last = h;
+            runs.last().untunedDays = std::max(runs.last().untunedDays, untuned);
+        } else {
+            runs.append({h, h, current, compared, untuned});
+        }
+    }
+    return runs;
+}
+
+QString differingRunText(const DifferingRun& run)
+{
+    QString text = QStringLiteral("%1: %2 \u2192 %3 IE/h")
+                       .arg(hourSpanText(run.first, run.last), ZehntelText(run.current),
+                            ZehntelText(run.reference));
+    if (run.untunedDays > 0) {
+        text += run.untunedDays == 1
+                    ? QStringLiteral("; autotune: 1 Tag ohne Daten")
+                    : QStringLiteral("; autotune: %1 Tage ohne Daten").arg(run.untunedDays);
+    }
+    return text;
+}
+
+HourlyRates takenRates(HourlyRates rates, const ProfileReference& reference,
+                       const QList<int>& hours)
+{
+    for (const int hour : hours)
+        rates.at(size_t(hour)) = reference.rates.at(size_t(hour));
+    return rates;
 }
 
 } // namespace fendrimo

@@ -2,6 +2,7 @@
 
 #include "profile/basalprofile.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -23,7 +24,8 @@ struct ProfileReference
     // How the printed legend names it: a file name, "gespeicherte Fassung" or a date.
     QString name;
     HourlyRates rates{};
-
+    // Autotune: per hour, the days it could not tune that hour.
+    std::array<int, ProfileContent::Hours> untunedDays{};
     qint64 total() const { return dailyTotal(rates); }
 };
 
@@ -37,5 +39,27 @@ QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal);
 // Which hours have a rate other than the reference's.
 std::array<bool, ProfileContent::Hours> differingHours(const HourlyRates& rates,
                                                        const ProfileReference& reference);
+
+// A run of consecutive hours that differ from the reference, with the same
+// two rates throughout, as the user takes them over.
+struct DifferingRun
+{
+    int first = 0; // hours 0..23
+    int last = 0;
+    qint32 current = 0;
+    qint32 reference = 0;
+    int untunedDays = 0; // the most days autotune left any of its hours untuned
+    QList<int> hours() const;
+};
+
+QList<DifferingRun> differingRuns(const HourlyRates& rates, const ProfileReference& reference);
+
+// "6 bis 9 Uhr: 1,2 → 1,3 IE/h", with "; autotune: 3 Tage ohne Daten" where
+// autotune could not tune those hours on some days.
+QString differingRunText(const DifferingRun& run);
+
+// The rates with the given hours taken from the reference.
+HourlyRates takenRates(HourlyRates rates, const ProfileReference& reference,
+                       const QList<int>& hours);
 
 } // namespace fendrimo

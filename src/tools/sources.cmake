@@ -1,2 +1,3 @@
 list(APPEND FENDRIMO_GUI_SOURCES
-  tools/ratetooldialog.cpp tools/ratetooldialog.h)
+  tools/ratetooldialog.cpp tools/ratetooldialog.h
+  tools/takehoursdialog.cpp tools/takehoursdialog.h)

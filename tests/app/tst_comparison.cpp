@@ -7,6 +7,10 @@
 
 #include "options/optionsdialog.h"
 #include "tools/ratetooldialog.h"
+#include "tools/takehoursdialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
 
 #include <QAction>
 #include <QLabel>
@@ -88,6 +92,7 @@ private slots:
     void savedVersionFollowsSaves();
     void markStandsWhereTheThumbWould_data();
     void markStandsWhereTheThumbWould();
+    void takeHoursFromANightscoutProfile();
 };
 
 void TestComparison::compareWithAFile()
@@ -107,7 +112,9 @@ void TestComparison::compareWithAFile()
     QCOMPARE(f.fake.fileDialogs.size(), 1);
     const FileDialogRequest& dialog = f.fake.fileDialogs.constFirst();
     QCOMPARE(dialog.title, QStringLiteral("Basalrate zum Vergleich laden"));
-    QCOMPARE(dialog.filter, QStringLiteral("Basalraten-Dateien (*.bar)"));
+    QVERIFY2(dialog.filter.startsWith(QStringLiteral(
+                 "Alle lesbaren Dateien (*.bar *.json *.csv *.txt);;Basalraten-Dateien (*.bar);;")),
+             qPrintable(dialog.filter));
     QCOMPARE(dialog.startFolder, f.home.path() + QLatin1Char('/'));
     QVERIFY(dialog.fileMustExist);
     // Neither the folder, the recent list, the title nor the profile change.
@@ -270,6 +277,59 @@ void TestComparison::markStandsWhereTheThumbWould()
     QCOMPARE(slider->referenceMarkRect(), mark);
     const QRect thumb = sliderPart(slider, QStyle::SC_ScrollBarSlider);
     QVERIFY(qAbs(thumb.center().y() - mark.center().y()) <= 1);
+}
+
+// The loop's profile beside the pump's, from a Nightscout file through the
+// menus: two of its three differing runs taken over as one step, then undone.
+void TestComparison::takeHoursFromANightscoutProfile()
+{
+    MainWindowFixture f(30);
+    Form1UnderTest& w = f.w();
+    f.loadRates(kProfile, QStringLiteral("profil.bar"));
+    // 0,7 to 6 Uhr, 1,1 from 10 to 12 and 1 from 20 Uhr differ from the profile.
+    const QString loop = f.home.path() + QStringLiteral("/loop.json");
+    QFile file(loop);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"defaultProfile":"Default","store":{"Default":{"basal":[
+        {"time":"00:00","value":0.7},{"time":"06:00","value":1.2},{"time":"10:00","value":1.1},
+        {"time":"12:00","value":1.0},{"time":"18:00","value":0.9},{"time":"20:00","value":1.0}]}}})");
+    file.close();
+    QVERIFY(!w.findChild<QAction*>(QStringLiteral("AusVergleichUebernehmen1"))->isEnabled());
+    f.fake.chooseFile(loop);
+    w.Vergleichen1->trigger();
+    QVERIFY(f.fake.boxes.isEmpty());
+    QVERIFY(w.reference());
+    QCOMPARE(w.LabelVergleich->text(), QStringLiteral("Vergleich: 23 IE (±0 IE)"));
+
+    auto* take = w.findChild<QAction*>(QStringLiteral("AusVergleichUebernehmen1"));
+    QVERIFY(take->isEnabled());
+    QStringList rows;
+    const auto run = withModal<TakeHoursDialog>(
+        &w, [&] { take->trigger(); },
+        [&](TakeHoursDialog* dialog) {
+            for (QCheckBox* box : dialog->runBoxes)
+                rows << box->text();
+            dialog->runBoxes.at(1)->setChecked(false);
+            QCOMPARE(dialog->LabelSumme->text(), QStringLiteral("Tagessumme: 23 IE → 22,8 IE"));
+            dialog->Buttons->button(QDialogButtonBox::Ok)->click();
+        });
+    QVERIFY(run->found);
+    QCOMPARE(rows, (QStringList{"0 bis 6 Uhr: 0,8 → 0,7 IE/h", "10 bis 12 Uhr: 1 → 1,1 IE/h",
+                                "20 bis 24 Uhr: 0,9 → 1 IE/h"}));
+    QCOMPARE(w.rate(1), 7);
+    QCOMPARE(w.rate(11), 10);
+    QCOMPARE(w.rate(24), 10);
+    QVERIFY(!w.DatenGespeichert());
+    QCOMPARE(w.Rueckgaengig1->text(),
+             QStringLiteral("Rückgängig: Aus Vergleich übernommen: 0 bis 6 Uhr, 20 bis 24 Uhr"));
+    QVERIFY(!w.Edit(1)->isFramed());
+    QVERIFY(w.Edit(11)->isFramed());
+
+    w.Rueckgaengig1->trigger();
+    QCOMPARE(w.rate(1), 8);
+    QCOMPARE(w.rate(24), 9);
+    QVERIFY(w.DatenGespeichert());
+    QVERIFY(w.Edit(1)->isFramed());
 }
 
 QTEST_MAIN(TestComparison)

@@ -80,12 +80,16 @@ private slots:
 void TestExchangeCommands::submenus()
 {
     MainWindowFixture f(30, false);
+    const QStringList exports{"Nightscout-Profil (JSON)…", "OpenAPS-Basalprofil (JSON)…",
+                              "Tabelle (CSV)…"};
+    // Tidepool is read, never written.
     for (QMenu* menu : {f.w().Importieren1, f.w().Exportieren1}) {
         QStringList items;
         for (QAction* action : menu->actions())
             items << action->text().remove(QLatin1Char('&'));
-        QCOMPARE(items, (QStringList{"Nightscout-Profil (JSON)…", "OpenAPS-Basalprofil (JSON)…",
-                                     "Tabelle (CSV)…"}));
+        QCOMPARE(items, menu == f.w().Importieren1
+                            ? exports + QStringList{"Tidepool-Pumpeneinstellungen (JSON)…"}
+                            : exports);
     }
 }
 

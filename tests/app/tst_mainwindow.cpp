@@ -341,7 +341,7 @@ void TestMainWindow::menu()
     QCOMPARE(items(1), (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y Ctrl+Shift+Z", "-",
                                     "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…", "-",
                                     "&Vergleichen mit…", "Mit &gespeicherter Fassung vergleichen",
-                                    "Vergleich &beenden"}));
+                                    "Vergleich &beenden", "Aus Vergleich &übernehmen…"}));
     QCOMPARE(items(2), QStringList{"Einstellungen"});
     QCOMPARE(items(3), (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos"}));
 }

@@ -120,6 +120,16 @@ void TestProfileDocument::script_data()
     QTest::newRow("opening ends the comparison")
         << QStringList{"compare saved", "open r8.bar", "reference"}
         << QStringList{"saved 0 30", "saved 8 30 opened", "saved 8 30 reference none"};
+    QTest::newRow("taking hours from the comparison is one step")
+        << QStringList{"compare file r8.bar", "take 0 1", "hour 2", "undo", "reference"}
+        << QStringList{"saved 0 30", "unsaved 8 30", "unsaved 8 30 hour 2: 0", "saved 0 30",
+                       "saved 0 30 reference 8"};
+    QTest::newRow("a taken rate above the maximum raises it")
+        << QStringList{"compare file r45.bar", "take 5", "stored"}
+        << QStringList{"saved 0 30", "unsaved 0 50 raised 50", "unsaved 0 50 Maximum 50"};
+    QTest::newRow("taking hours that already agree is no step")
+        << QStringList{"compare saved", "take 3", "undo"}
+        << QStringList{"saved 0 30", "saved 0 30", "saved 0 30"};
     QTest::newRow("new ends it too, and the file")
         << QStringList{"open r8.bar", "compare saved", "new", "reference"}
         << QStringList{"saved 8 30 opened", "saved 8 30", "saved 0 30",
@@ -174,7 +184,19 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         m_outcome =
             outcome.refusedBy ? QStringLiteral("refused by %1").arg(*outcome.refusedBy) : QString();
     } else if (verb == u"compare") {
+        if (word.value(1) == u"file")
+            return document.compareWithFile(path(word.value(2)));
         document.setReference(document.savedReference());
+    } else if (verb == u"take") {
+        QList<int> hours;
+        for (int i = 1; i < word.size(); ++i)
+            hours << number(i);
+        const auto raised = document.takeFromReference(hours);
+        m_outcome = raised ? QStringLiteral("raised %1").arg(raised->maximum) : QString();
+    } else if (verb == u"hour") {
+        m_outcome = QStringLiteral("hour %1: %2")
+                        .arg(word.at(1))
+                        .arg(document.content().rates.at(size_t(number(1))));
     } else if (verb == u"reference") {
         m_outcome = document.reference()
                         ? QStringLiteral("reference %1").arg(document.reference()->rates.at(0))

@@ -62,7 +62,7 @@ void TestOpenAps::read()
     QVERIFY2(outcome.profile, qPrintable(outcome.error));
     QCOMPARE(outcome.profile->rates.at(size_t(hour)), rate);
     QCOMPARE(outcome.profile->adjustedHours, adjusted);
-    QCOMPARE(outcome.profile->notices, notices);
+    QCOMPARE(outcome.profile->rateNotices, notices);
     QVERIFY(!outcome.profile->hasBolus);
     QVERIFY(outcome.profile->datum.isEmpty() && outcome.profile->profileName.isEmpty());
 }

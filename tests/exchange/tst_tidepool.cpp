@@ -67,7 +67,8 @@ void TestTidepool::read()
     const ImportedProfile& p = *outcome.profile;
     QCOMPARE((QList<qint32>{p.rates[0], p.rates[2], p.rates[8], p.rates[17]}), rates);
     QCOMPARE((p.hasBolus ? QStringList{p.bolus[0], p.bolus[1], p.bolus[2]} : QStringList()), bolus);
-    QCOMPARE(p.notices.isEmpty() ? QString() : p.notices.constLast(), notice);
+    const QStringList notices = p.notices + p.rateNotices;
+    QCOMPARE(notices.isEmpty() ? QString() : notices.constLast(), notice);
 }
 
 void TestTidepool::refused_data()

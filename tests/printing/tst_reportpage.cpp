@@ -129,6 +129,8 @@ private slots:
     void hugeMaximumIsBoundedByThePage();
     void comparisonProfile_data();
     void comparisonProfile();
+    void tableWithComparison_data();
+    void tableWithComparison();
 };
 
 void TestReportPage::headingBlockInOrder_data()
@@ -671,6 +673,47 @@ void TestReportPage::comparisonProfile()
     const ReportStep* text = findText(steps, legend);
     QVERIFY(text);
     QCOMPARE(text->y, -445);
+}
+
+void TestReportPage::tableWithComparison_data()
+{
+    QTest::addColumn<bool>("compared");
+    QTest::addColumn<qint64>("reference"); // at 6 to 7 Uhr, where the profile has 1,2
+    QTest::addColumn<QString>("change");
+    QTest::newRow("no comparison: the table as before") << false << qint64(0) << QString();
+    QTest::newRow("equal: no change, no mark") << true << qint64(12) << QString();
+    QTest::newRow("higher") << true << qint64(13) << "+0,1";
+    QTest::newRow("lower") << true << qint64(10) << "\u22120,2";
+}
+
+// The sheet to program the pump from: with a comparison the table gains its
+// rate and the change per hour, differing rows marked, the comparison named.
+void TestReportPage::tableWithComparison()
+{
+    QFETCH(bool, compared);
+    QFETCH(qint64, reference);
+    QFETCH(QString, change);
+    ReportInput in = input(30, workedRates());
+    if (compared) {
+        ReportReference other;
+        std::copy(in.rates.begin(), in.rates.end(), other.rates.begin());
+        other.rates[6] = reference;
+        other.name = QStringLiteral("Autotune (gerundet)");
+        in.reference = other;
+    }
+    const QList<ReportStep> steps = describeTablePage(in, kA4Depth);
+    constexpr qint64 row6 = -410 - 60 * 7 - 8;
+    QStringList changes;
+    for (const ReportStep& step : steps) {
+        if (step.kind == Kind::Text && step.x == 1570 && step.y != -418)
+            changes << QStringLiteral("%1:%2").arg((-418 - step.y) / 60).arg(step.text);
+    }
+    QCOMPARE(changes, change.isEmpty() ? QStringList() : QStringList{"7:" + change});
+    QCOMPARE(linesOfWidth(steps, 10).size(), change.isEmpty() ? 0 : 1);
+    QCOMPARE(verticalGrid(steps).size(), compared ? 5 : 3);
+    QCOMPARE(findText(steps, QStringLiteral("Autotune (gerundet)")) != nullptr, compared);
+    const ReportStep* comparedRate = findText(steps, QStringLiteral("1,3"));
+    QCOMPARE(comparedRate && comparedRate->y == row6, reference == 13);
 }
 
 QTEST_APPLESS_MAIN(TestReportPage)

@@ -1,0 +1,71 @@
+#include "tools/takehoursdialog.h"
+
+#include "profile/zehntel.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace fendrimo {
+
+TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
+                                 const ProfileReference& reference)
+    : QDialog(parent), m_current(current), m_reference(reference),
+      m_runs(differingRuns(current, reference))
+{
+    setObjectName(QStringLiteral("FormUebernehmen"));
+    setWindowTitle(QStringLiteral("Fendrimo - Aus Vergleich übernehmen"));
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(
+        QStringLiteral("Stunden, deren Rate vom Vergleich (%1) abweicht; die angekreuzten "
+                       "übernehmen die Rate des Vergleichs:")
+            .arg(reference.name),
+        this);
+    heading->setObjectName(QStringLiteral("LabelVergleich"));
+    heading->setTextFormat(Qt::PlainText);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    for (int i = 0; i < int(m_runs.size()); ++i) {
+        auto* box = new QCheckBox(differingRunText(m_runs.at(i)), this);
+        box->setObjectName(QStringLiteral("Lauf%1").arg(i + 1));
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, [this] { showTotal(); });
+        layout->addWidget(box);
+        runBoxes << box;
+    }
+    LabelSumme = new QLabel(this);
+    LabelSumme->setObjectName(QStringLiteral("LabelSumme"));
+    LabelSumme->setAccessibleName(QStringLiteral("Tagessumme jetzt und danach"));
+    LabelSumme->setTextFormat(Qt::PlainText);
+    layout->addWidget(LabelSumme);
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(Buttons);
+    showTotal();
+}
+
+QList<int> TakeHoursDialog::chosenHours() const
+{
+    QList<int> hours;
+    for (int i = 0; i < int(m_runs.size()); ++i) {
+        if (runBoxes.at(i)->isChecked())
+            hours << m_runs.at(i).hours();
+    }
+    return hours;
+}
+
+void TakeHoursDialog::showTotal()
+{
+    const HourlyRates taken = takenRates(m_current, m_reference, chosenHours());
+    LabelSumme->setText(
+        QStringLiteral("Tagessumme: %1 IE → %2 IE")
+            .arg(ZehntelText(dailyTotal(m_current)), ZehntelText(dailyTotal(taken))));
+    Buttons->button(QDialogButtonBox::Ok)->setEnabled(!chosenHours().isEmpty());
+}
+
+} // namespace fendrimo
