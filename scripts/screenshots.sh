@@ -8,13 +8,16 @@ fendrimo_install_packages
 build="$root/build-tests"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
 cmake --build "$build" -j"$(nproc)" --target fendrimo_screenshot tst_printpdf
+samples="$(mktemp -d)"
 "$build/tests/fendrimo_screenshot" "$root/docs/hauptfenster.png" "$root/docs/vergleich.png" \
-  "$root/docs/druckvorschau.png" "$root/docs/druckdialog.png" "$root/docs/verlauf.png"
-echo "written: docs/hauptfenster.png, docs/vergleich.png, docs/druckvorschau.png, docs/druckdialog.png, docs/verlauf.png"
+  "$root/docs/druckvorschau.png" "$root/docs/druckdialog.png" "$root/docs/verlauf.png" \
+  "$root/docs/uebernehmen.png" "$samples/tabelle-vergleich.pdf"
+pdftoppm -r 100 -png -singlefile -f 2 -l 2 "$samples/tabelle-vergleich.pdf" \
+  "$root/docs/report-tabelle-vergleich"
+echo "written: docs/hauptfenster.png, docs/vergleich.png, docs/druckvorschau.png, docs/druckdialog.png, docs/verlauf.png, docs/uebernehmen.png, docs/report-tabelle-vergleich.png"
 
 # Report pages printed to PDF through the built-in PDF printer, as pictures:
 # the plain report, one with a comparison profile and the table page.
-samples="$(mktemp -d)"
 CUPS_SERVER=/nonexistent QT_QPA_PLATFORM=offscreen FENDRIMO_REPORT_SAMPLE="$samples/sample.pdf" \
   FENDRIMO_COMPARISON_SAMPLE="$samples/vergleich.pdf" FENDRIMO_TABLE_SAMPLE="$samples/tabelle.pdf" \
   "$build/tests/printing/tst_printpdf" >/dev/null

@@ -4,6 +4,7 @@
 #include "profile/zehntel.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace fendrimo {
@@ -320,6 +321,13 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
     page.text(150, bottom - 50, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
     page.text(750, bottom - 50, ZehntelText(total, separator) + QStringLiteral(" IE"), 50, accent);
     if (reference) {
+        page.text(1170, bottom - 50,
+                  QStringLiteral("Vergleich: ") +
+                      ZehntelText(std::accumulate(reference->rates.begin(), reference->rates.end(),
+                                                  qint64(0)),
+                                  separator) +
+                      QStringLiteral(" IE"),
+                  50, kReportGrey);
         page.text(150, bottom - 110,
                   QStringLiteral("Änderung: die Rate des Vergleichs minus die der Basalrate; ein "
                                  "Strich links markiert jede abweichende Stunde."),

@@ -19,8 +19,8 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
     setWindowTitle(QStringLiteral("Fendrimo - Aus Vergleich übernehmen"));
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(
-        QStringLiteral("Stunden, deren Rate vom Vergleich (%1) abweicht; die angekreuzten "
-                       "übernehmen die Rate des Vergleichs:")
+        QStringLiteral("Vergleich: %1\nStunden mit anderer Rate; die angekreuzten übernehmen "
+                       "die Rate des Vergleichs:")
             .arg(reference.name),
         this);
     heading->setObjectName(QStringLiteral("LabelVergleich"));

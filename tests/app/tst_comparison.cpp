@@ -5,6 +5,9 @@
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
 
+#include "printing/printcheck.h"
+#include "settings/settings.h"
+
 #include "options/optionsdialog.h"
 #include "tools/ratetooldialog.h"
 #include "tools/takehoursdialog.h"
@@ -330,6 +333,17 @@ void TestComparison::takeHoursFromANightscoutProfile()
     QCOMPARE(w.rate(24), 9);
     QVERIFY(w.DatenGespeichert());
     QVERIFY(w.Edit(1)->isFramed());
+
+    // The sheet: the table page with the comparison's rates and the changes.
+    Settings().setTabelle(true);
+    const QString pdf = f.home.path() + QStringLiteral("/blatt.pdf");
+    f.fake.chooseFile(pdf);
+    runPrintDialog(w, [](TGrafikForm& form) { form.BitBtnPdf->click(); });
+    const QString text = pdfText(pdf);
+    for (const QString& part :
+         {QStringLiteral("Vergleich"), QStringLiteral("Änderung"), QStringLiteral("\u22120,1"),
+          QStringLiteral("+0,1"), QStringLiteral("Nightscout-Profil \"Default\"")})
+        QVERIFY2(text.contains(part), qPrintable(part));
 }
 
 QTEST_MAIN(TestComparison)

@@ -1,11 +1,13 @@
 // Takes the picture of the main window for the documentation: a 1024 x 768
 // screen, a typical profile, grabbed offscreen.
 // Usage: fendrimo_screenshot <output.png> [<comparison.png> [<preview.png> [<dialog.png>
-//        [<history.png>]]]]
+//        [<history.png> [<take.png> <table.pdf>]]]]]
 // The second picture shows the same profile compared with its saved version
 // after the morning hours were raised; the third the print preview of it,
 // the fourth the print dialog, the fifth the history window of a profile
-// saved four times over a season.
+// saved four times over a season; the sixth the hours to take from an
+// autotune result compared with the profile, the seventh (a PDF) the printed
+// table beside it.
 
 #include "app/application.h"
 #include "support/mainwindowfixture.h"
@@ -15,9 +17,12 @@
 #include "history/versionstore.h"
 #include "printing/grafikform.h"
 #include "printing/previewdialog.h"
+#include "settings/settings.h"
+#include "tools/takehoursdialog.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -64,6 +69,66 @@ bool historyPicture(const QString& output)
     dialog.show();
     QApplication::processEvents();
     return dialog.versions().size() == 4 && dialog.grab().save(output);
+}
+
+// An autotune result for the pictures' profile: mostly the same rates to the
+// tenth, four hours otherwise, some untuned on a few days.
+QByteArray autotuneResult()
+{
+    const double rates[24] = {0.812, 0.808, 0.795, 0.803, 0.861, 0.874, 1.205, 1.247,
+                              1.262, 1.188, 1.004, 0.998, 1.012, 0.981, 0.997, 1.003,
+                              1.049, 1.062, 0.903, 0.896, 0.902, 0.889, 0.846, 0.911};
+    const int untuned[24] = {0, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0,
+                             0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0};
+    QByteArray json = R"({"carb_ratio": 10, "basalprofile": [)";
+    for (int h = 0; h < 24; ++h) {
+        json += QStringLiteral(
+                    R"(%1{"i": %2, "start": "%3:00:00", "minutes": %4, "rate": %5, "untuned": %6})")
+                    .arg(h == 0 ? "" : ", ")
+                    .arg(h)
+                    .arg(h, 2, 10, QLatin1Char('0'))
+                    .arg(h * 60)
+                    .arg(rates[h], 0, 'f', 3)
+                    .arg(untuned[h])
+                    .toUtf8();
+    }
+    return json + "]}";
+}
+
+// The take dialog over the window compared with an autotune result, and the
+// printed table with the comparison as a PDF.
+bool takePictures(fendrimo::testing::MainWindowFixture& f, const QString& take,
+                  const QString& table)
+{
+    fendrimo::Form1UnderTest& w = f.w();
+    const QString source = f.home.path() + QStringLiteral("/autotune-profile.json");
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly) || file.write(autotuneResult()) < 0)
+        return false;
+    file.close();
+    f.fake.chooseFile(source);
+    w.Vergleichen1->trigger();
+    bool saved = false;
+    QTimer::singleShot(0, &w, [&] {
+        if (auto* dialog =
+                qobject_cast<fendrimo::TakeHoursDialog*>(QApplication::activeModalWidget())) {
+            dialog->runBoxes.at(3)->setChecked(false);
+            QApplication::processEvents();
+            saved = dialog->grab().save(take);
+            dialog->reject();
+        }
+    });
+    w.findChild<QAction*>(QStringLiteral("AusVergleichUebernehmen1"))->trigger();
+    fendrimo::Settings().setTabelle(true);
+    f.fake.chooseFile(table);
+    QTimer::singleShot(0, &w, [&] {
+        if (auto* form = qobject_cast<fendrimo::TGrafikForm*>(QApplication::activeModalWidget())) {
+            form->BitBtnPdf->click();
+            form->reject();
+        }
+    });
+    w.BasalrateDrucken1->trigger();
+    return saved && QFileInfo::exists(table);
 }
 
 } // namespace
@@ -137,5 +202,15 @@ int main(int argc, char** argv)
         return 1;
     if (argc < 6)
         return 0;
-    return historyPicture(QString::fromLocal8Bit(argv[5])) ? 0 : 1;
+    if (!historyPicture(QString::fromLocal8Bit(argv[5])))
+        return 1;
+    if (argc < 8)
+        return 0;
+    // Back to the saved profile, without the comparison.
+    w.VergleichBeenden1->trigger();
+    f.fake.answer(fendrimo::MessageResult::Ja);
+    f.fake.chooseFile(f.home.path() + QStringLiteral("/gespeichert.bar"));
+    w.Basalrateladen1->trigger();
+    return takePictures(f, QString::fromLocal8Bit(argv[6]), QString::fromLocal8Bit(argv[7])) ? 0
+                                                                                             : 1;
 }
