@@ -6,6 +6,7 @@ set -euo pipefail
 FENDRIMO_PACKAGES=(
   cmake g++ make ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   fonts-liberation qt6-translations-l10n
   qt6-svg-dev desktop-file-utils shared-mime-info appstream dpkg-dev
   libbenchmark-dev valgrind

@@ -1,12 +1,10 @@
 #include "app/application.h"
 
+#include "app/translation.h"
 #include "platform/guarded.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
 #include "widgets/artwork.h"
-
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace fendrimo {
 
@@ -16,13 +14,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // Lets the desktop match the window to its launcher and icon.
     setDesktopFileName(QStringLiteral("fendrimo"));
     setWindowIcon(programIcon());
+    // Numbers and dates follow the regional settings whatever the language.
     RegionalFormats::setCurrent(RegionalFormats::fromLocale(QLocale::system()));
-    // The program speaks German, so Qt's own dialogs (file dialogs, printer
-    // setup) should too, whatever the system language.
-    auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(translator);
+    useInterfaceLanguage();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

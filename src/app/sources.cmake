@@ -1,5 +1,6 @@
 list(APPEND FENDRIMO_GUI_SOURCES
   app/application.cpp app/application.h
+  app/translation.cpp app/translation.h
   app/tform1.cpp app/tform1.h
   app/form1ui.h
   app/tform1_layout.cpp

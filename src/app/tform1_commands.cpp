@@ -9,6 +9,7 @@
 #include "printing/grafikform.h"
 #include "printing/shownlines.h"
 #include "profile/zehntel.h"
+#include "settings/settings.h"
 #include "tools/ratetooldialog.h"
 #include "tools/takehoursdialog.h"
 #include "widgets/textfields.h"
@@ -19,8 +20,13 @@ void TForm1::EinstellungenClick()
 {
     TFormOptionen dialog(this, Maximum());
     // Applied while the dialog is still open, so a refusal shows over it.
-    connect(&dialog, &TFormOptionen::chosen, this, [this](qint32 maximum, bool colour) {
+    connect(&dialog, &TFormOptionen::chosen, this, [this, &dialog](qint32 maximum, bool colour) {
         guarded([&] { applyOptions(maximum, colour); });
+        // Written only when it changes: absent, the desktop decides.
+        guarded([&] {
+            if (dialog.chosenLanguage() != Settings().sprache())
+                Settings().setSprache(dialog.chosenLanguage());
+        });
     });
     dialog.exec();
 }

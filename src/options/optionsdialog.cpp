@@ -6,6 +6,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/designscale.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include <algorithm>
 #include <iterator>
 
 namespace fendrimo {
@@ -26,6 +28,8 @@ constexpr int kGlyphSide = 16;
 
 // The stored "Maximum" of each item of RadioGroupMax.
 constexpr qint32 kMaximumChoices[] = {20, 30, 40, 50, 60};
+// The stored "Sprache" of each item of ComboSprache: the desktop's, German, English.
+const char* const kLanguageChoices[] = {"", "de", "en"};
 
 QFont arial(const DesignScale& scale, const QString& family = QStringLiteral("Arial"))
 {
@@ -133,6 +137,7 @@ void TFormOptionen::buildControls(const DesignScale& scale)
     buildChoiceGroups(scale);
     buildFolderGroup(scale);
     buildButtons(scale);
+    buildLanguageRow(scale);
 }
 
 // The maximum and the print method, each a group of radio items.
@@ -168,6 +173,29 @@ void TFormOptionen::buildChoiceGroups(const DesignScale& scale)
         QStringLiteral("Tagessumme, Stufenlinie und Werte blau drucken"));
     RadioGroupPrint->item(1)->setAccessibleDescription(
         QStringLiteral("Den ganzen Bericht schwarz drucken"));
+}
+
+// Below the buttons, so that every other control keeps its place. A
+// language takes effect at the next start: the window's texts are made once.
+void TFormOptionen::buildLanguageRow(const DesignScale& scale)
+{
+    auto* caption = new QLabel(QStringLiteral("Sprache:"), this);
+    caption->setObjectName(QStringLiteral("LabelSpracheTitel"));
+    scale.place(caption, 17, 378, 72, 22);
+    ComboSprache = new QComboBox(this);
+    ComboSprache->setObjectName(QStringLiteral("ComboSprache"));
+    ComboSprache->addItems(
+        {QStringLiteral("Systemsprache"), QStringLiteral("Deutsch"), QStringLiteral("English")});
+    ComboSprache->setAccessibleName(QStringLiteral("Sprache"));
+    ComboSprache->setAccessibleDescription(
+        QStringLiteral("Die Sprache des Programms ab dem nächsten Start; Systemsprache folgt "
+                       "der Einstellung des Desktops"));
+    caption->setBuddy(ComboSprache);
+    scale.place(ComboSprache, 92, 375, 150, 27);
+    LabelSprache = new QLabel(QStringLiteral("ab dem nächsten Start"), this);
+    LabelSprache->setObjectName(QStringLiteral("LabelSprache"));
+    LabelSprache->setFont(scale.font(14));
+    scale.place(LabelSprache, 250, 380, 176, 22);
 }
 
 // The stored folder, shown only: it is changed by saving and loading.
@@ -231,6 +259,11 @@ void TFormOptionen::FormCreate()
             RadioGroupMax->setItemIndex(i);
     }
     RadioGroupPrint->setItemIndex(settings.farbDruck() ? 0 : 1);
+    const QString language = settings.sprache();
+    for (int i = 0; i < int(std::size(kLanguageChoices)); ++i) {
+        if (language == QLatin1String(kLanguageChoices[i]))
+            ComboSprache->setCurrentIndex(i);
+    }
     LabelVerzeichnis->setText(settings.verzeichnis(QStringLiteral("ERROR")));
 }
 
@@ -244,6 +277,11 @@ qint32 TFormOptionen::chosenMaximum() const
 bool TFormOptionen::colourPrint() const
 {
     return RadioGroupPrint->itemIndex() == 0;
+}
+
+QString TFormOptionen::chosenLanguage() const
+{
+    return QLatin1String(kLanguageChoices[std::max(0, ComboSprache->currentIndex())]);
 }
 
 void TFormOptionen::BitBtnOKClick()

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -35,7 +36,8 @@ private:
     int m_columns;
 };
 
-// "Fendrimo - Einstellungen": maximum rate, print method and the stored folder.
+// "Fendrimo - Einstellungen": maximum rate, print method, language and the
+// stored folder.
 // Shows the stored settings; OK hands back the chosen maximum and print method
 // through chosen(), which the caller stores and applies.
 class TFormOptionen final : public QDialog
@@ -47,6 +49,8 @@ public:
 
     RadioGroup* RadioGroupMax = nullptr;
     RadioGroup* RadioGroupPrint = nullptr;
+    QComboBox* ComboSprache = nullptr; // Systemsprache, Deutsch, English
+    QLabel* LabelSprache = nullptr;
     QGroupBox* GroupBoxVerzeichnis = nullptr;
     QLabel* LabelVerzeichnis = nullptr;
     QPushButton* BitBtnOK = nullptr;
@@ -60,6 +64,8 @@ public:
     // The maximum chosen, or the one in force when no item is selected.
     qint32 chosenMaximum() const;
     bool colourPrint() const;
+    // "de", "en", or empty to follow the desktop; as stored in "Sprache".
+    QString chosenLanguage() const;
 
 signals:
     // "OK und speichern" was pressed; the dialog closes right after the
@@ -69,6 +75,7 @@ signals:
 private:
     void buildControls(const DesignScale& scale);
     void buildChoiceGroups(const DesignScale& scale);
+    void buildLanguageRow(const DesignScale& scale);
     void buildFolderGroup(const DesignScale& scale);
     void buildButtons(const DesignScale& scale);
 

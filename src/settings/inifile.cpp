@@ -395,6 +395,24 @@ void IniFile::writeInteger(const QString& section, const QString& key, int value
     writeString(section, key, QString::number(value));
 }
 
+void IniFile::removeEntry(const QString& section, const QString& key)
+{
+    locked([&] {
+        int code = 0;
+        const std::optional<QByteArray> bytes = readSettingsFile(m_path, &code);
+        if (!bytes)
+            return; // nothing to remove from a file that isn't there
+        RawLines lines = splitLines(*bytes);
+        const SectionRange range = findSection(lines, section);
+        const qsizetype found = range.header < 0 ? -1 : findEntry(lines, range, key);
+        if (found < 0)
+            return;
+        lines.removeAt(found);
+        if (!writeFileAtomically(m_path, joinLines(lines)).ok())
+            throw writeFailure(m_path);
+    });
+}
+
 void IniFile::writeBool(const QString& section, const QString& key, bool value)
 {
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));

@@ -60,6 +60,9 @@ public:
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value); // "1" / "0"
+    // Removes the key's first entry in the section, if there is one; the
+    // file is not touched when there is none. Throws as the writes do.
+    void removeEntry(const QString& section, const QString& key);
 
     // Whether a value reads back exactly as written: at most MaxValueLength
     // characters, no line break, no blank at an end (reading trims), not in

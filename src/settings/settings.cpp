@@ -66,6 +66,21 @@ void Settings::setVerlauf(bool keep)
     m_ini.writeBool(settingskeys::einstellungen(), settingskeys::verlauf(), keep);
 }
 
+QString Settings::sprache() const
+{
+    const QString stored =
+        m_ini.readString(settingskeys::einstellungen(), settingskeys::sprache(), QString());
+    return stored == u"de" || stored == u"en" ? stored : QString();
+}
+
+void Settings::setSprache(const QString& language)
+{
+    if (language.isEmpty())
+        m_ini.removeEntry(settingskeys::einstellungen(), settingskeys::sprache());
+    else
+        m_ini.writeString(settingskeys::einstellungen(), settingskeys::sprache(), language);
+}
+
 QString Settings::verzeichnis(const QString& whenAbsent) const
 {
     return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), whenAbsent);

@@ -34,6 +34,11 @@ public:
     bool verlauf() const;
     void setVerlauf(bool keep);
 
+    // The language chosen in the options: "de", "en", or empty to follow the
+    // desktop (absent or anything else). Empty removes the key.
+    QString sprache() const;
+    void setSprache(const QString& language);
+
     // The folder of the last profile saved or loaded, with its trailing "/".
     QString verzeichnis(const QString& whenAbsent) const;
     void setVerzeichnis(const QString& folder);

@@ -25,6 +25,10 @@ inline QString verlauf()
 {
     return QStringLiteral("Verlauf");
 }
+inline QString sprache()
+{
+    return QStringLiteral("Sprache");
+}
 inline QString verzeichnis()
 {
     return QStringLiteral("Verzeichnis");

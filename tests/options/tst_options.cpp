@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,6 +155,8 @@ class TestOptions : public QObject
     Q_OBJECT
 
 private slots:
+    void languageWrittenOnlyWhenChanged_data();
+    void languageWrittenOnlyWhenChanged();
     void fillsFromSettings_data();
     void fillsFromSettings();
     void acceptedMaximum_data();
@@ -606,6 +609,39 @@ void TestOptions::geometry()
         }
     });
     QVERIFY(run->found);
+}
+
+void TestOptions::languageWrittenOnlyWhenChanged_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // the line in [Einstellungen], if any
+    QTest::addColumn<int>("shown");         // the item the dialog starts with
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("the desktop's, kept: nothing written") << QByteArray() << 0 << 0 << QByteArray();
+    QTest::newRow("English chosen") << QByteArray() << 0 << 2 << QByteArray("Sprache=en\n");
+    QTest::newRow("German kept") << QByteArray("Sprache=de\n") << 1 << 1
+                                 << QByteArray("Sprache=de\n");
+    QTest::newRow("back to the desktop's: the key goes")
+        << QByteArray("Sprache=en\n") << 2 << 0 << QByteArray();
+}
+
+// The language is one more setting with a default: written only when the
+// user changes it, and gone again for the desktop's language.
+void TestOptions::languageWrittenOnlyWhenChanged()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, shown);
+    QFETCH(int, chosen);
+    QFETCH(QByteArray, after);
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\n" + stored),
+                        true);
+    auto run = openOptions(f.w(), [&](TFormOptionen* dialog) {
+        QCOMPARE(dialog->ComboSprache->currentIndex(), shown);
+        dialog->ComboSprache->setCurrentIndex(chosen);
+        clickOk(dialog);
+    });
+    QVERIFY(run->found);
+    QCOMPARE(f.home.read(), setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\n" + after));
 }
 
 QTEST_MAIN(TestOptions)

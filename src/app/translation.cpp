@@ -1,0 +1,46 @@
+#include "app/translation.h"
+
+#include "settings/language.h"
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace fendrimo {
+
+namespace {
+
+QString g_language = QStringLiteral("de");
+std::unique_ptr<QTranslator> g_translator;
+
+} // namespace
+
+void useInterfaceLanguage(const QString& language)
+{
+    g_language = language.isEmpty()
+                     ? interfaceLanguage(Settings().sprache(), QLocale::system().uiLanguages())
+                     : language;
+    if (g_translator)
+        QCoreApplication::removeTranslator(g_translator.get());
+    g_translator = std::make_unique<QTranslator>();
+    // English texts are the program's own translation; Qt's dialogs need none.
+    const bool loaded =
+        g_language == u"en"
+            ? g_translator->load(QStringLiteral(":/i18n/fendrimo_en.qm"))
+            : g_translator->load(QLocale(QLocale::German, QLocale::Germany),
+                                 QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        QCoreApplication::installTranslator(g_translator.get());
+}
+
+QString interfaceLanguageInUse()
+{
+    return g_language;
+}
+
+} // namespace fendrimo
