@@ -1,9 +1,9 @@
 #include "about/aboutbox.h"
 
-#include "widgets/artwork.h"
-#include "widgets/designscale.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
+#include "widgets/artwork.h"
+#include "widgets/designscale.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -40,8 +40,8 @@ TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("Fendrimo - Programm-Informationen"));
-    setAccessibleDescription(QStringLiteral("Name, Plattform und Version des Programms"));
+    setWindowTitle(tr("Fendrimo - Programm-Informationen"));
+    setAccessibleDescription(tr("Name, Plattform und Version des Programms"));
     const DesignScale scale(platform().screenSize().width());
     const QColor navy(0, 0, 128);
     const QString arial = QStringLiteral("Arial");
@@ -53,15 +53,15 @@ TAboutBox::TAboutBox(QWidget* owner)
     Panel1->setFrameShadow(QFrame::Sunken);
     Panel1->setLineWidth(1);
     Panel1->setMidLineWidth(0);
-    Panel1->setAccessibleName(QStringLiteral("Programm"));
-    Panel1->setAccessibleDescription(QStringLiteral("Programmsymbol, Name, Plattform und Version"));
+    Panel1->setAccessibleName(tr("Programm"));
+    Panel1->setAccessibleDescription(tr("Programmsymbol, Name, Plattform und Version"));
     scale.place(Panel1, 12, 14, 395, 201);
 
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setAccessibleName(QStringLiteral("Programmsymbol"));
-    Image1->setAccessibleDescription(QStringLiteral("Eine Insulinpumpe mit einem Tropfen"));
+    Image1->setAccessibleName(tr("Programmsymbol"));
+    Image1->setAccessibleDescription(tr("Eine Insulinpumpe mit einem Tropfen"));
     const int iconSide = scale.value(32);
     Image1->setPixmap(programIcon().pixmap(QSize(iconSide, iconSide)));
     scale.place(Image1, 16, 20, 53, 53);
@@ -69,26 +69,26 @@ TAboutBox::TAboutBox(QWidget* owner)
     ProductName =
         makeLabel(Panel1, QStringLiteral("ProductName"), designFont(scale, arial, 25, true), navy);
     ProductName->setText(QStringLiteral("Fendrimo"));
-    ProductName->setAccessibleDescription(QStringLiteral("Name des Programms"));
+    ProductName->setAccessibleDescription(tr("Name des Programms"));
     scale.place(ProductName, 72, 16, 270, 30);
 
     Label1 = makeLabel(Panel1, QStringLiteral("Label1"), designFont(scale, arial, 18, true), navy);
-    Label1->setText(QStringLiteral("für Windows 95"));
-    Label1->setAccessibleDescription(QStringLiteral("Plattform, für die das Programm entstand"));
+    Label1->setText(tr("für Windows 95"));
+    Label1->setAccessibleDescription(tr("Plattform, für die das Programm entstand"));
     scale.place(Label1, 72, 40, 134, 21);
 
     Version =
         makeLabel(Panel1, QStringLiteral("Version"), designFont(scale, arial, 15, true), Qt::black);
-    Version->setAccessibleDescription(QStringLiteral("Version des Programms"));
+    Version->setAccessibleDescription(tr("Version des Programms"));
     scale.place(Version, 78, 66, 283, 18);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(buttonText(MessageButton::Ok), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setFont(designFont(scale, QStringLiteral("MS Sans Serif"), 17, false));
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setIconSize(QSize(scale.value(16), scale.value(16)));
     OKButton->setDefault(true);
-    OKButton->setAccessibleDescription(QStringLiteral("Schließt die Programm-Informationen"));
+    OKButton->setAccessibleDescription(tr("Schließt die Programm-Informationen"));
     scale.place(OKButton, 161, 451, 96, 33);
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 
@@ -101,7 +101,7 @@ void TAboutBox::FormCreate()
     const QSize screen = platform().screenSize();
     setFixedSize(MulDiv(427, screen.width(), 1024), MulDiv(526, screen.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
-    Version->setText(QStringLiteral("Version 2.1F"));
+    Version->setText(tr("Version %1").arg(QStringLiteral("2.1F")));
 }
 
 void TAboutBox::OKButtonClick()

@@ -3,6 +3,7 @@
 #include "files/filename.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <iterator>
@@ -36,9 +37,12 @@ QtOption qtOption(const QByteArray& argument)
     return QtOption::None;
 }
 
+// Asked before the application object exists: German until a translator is
+// installed, which is all --help and a refusal can have.
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Aufruf: fendrimo [Optionen] [Basalraten-Datei.bar]\n"
         "\n"
         "Startet Fendrimo; ist eine Basalraten-Datei angegeben, lädt es sie gleich.\n"
@@ -62,7 +66,7 @@ CommandLine answer(CommandLine::Action action, const QString& output)
 CommandLine refuse(const QString& reason)
 {
     return answer(CommandLine::Action::Refuse,
-                  QStringLiteral("fendrimo: ") + reason + QStringLiteral("\n\n") + usageText());
+                  QStringLiteral("fendrimo: %1\n\n%2").arg(reason, usageText()));
 }
 
 } // namespace
@@ -84,10 +88,12 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         const QString shown = decodeFileName(argument);
         if (optionsEnded || !argument.startsWith('-')) {
             if (line.profilePath)
-                return refuse(QStringLiteral("Bitte nur eine Basalraten-Datei angeben."));
+                return refuse(QCoreApplication::translate(
+                    "CommandLine", "Bitte nur eine Basalraten-Datei angeben."));
             // An empty name would otherwise stand for the current folder.
             if (argument.isEmpty())
-                return refuse(QStringLiteral("Der Dateiname ist leer."));
+                return refuse(
+                    QCoreApplication::translate("CommandLine", "Der Dateiname ist leer."));
             // Made absolute and clean now: the title, the recent list and the
             // next file dialog show where the file is, whatever folder the
             // program was started in, without "a/../".
@@ -108,14 +114,17 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
             continue;
         case QtOption::WithValue:
             if (i + 1 == argc)
-                return refuse(QStringLiteral("Die Option %1 braucht einen Wert.").arg(shown));
+                return refuse(
+                    QCoreApplication::translate("CommandLine", "Die Option %1 braucht einen Wert.")
+                        .arg(shown));
             line.qtArguments.push_back(i);
             line.qtArguments.push_back(++i);
             continue;
         case QtOption::None:
             break;
         }
-        return refuse(QStringLiteral("Unbekannte Option %1").arg(shown));
+        return refuse(
+            QCoreApplication::translate("CommandLine", "Unbekannte Option %1").arg(shown));
     }
     return line;
 }

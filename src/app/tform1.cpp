@@ -28,9 +28,8 @@ void buildStatusPanel(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 {
     QFrame* panel = makeFrame(client, QFrame::Panel, QFrame::Raised);
     panel->setObjectName(QStringLiteral("PanelStatus"));
-    panel->setAccessibleName(QStringLiteral("Statusleiste"));
-    panel->setAccessibleDescription(
-        QStringLiteral("Datum, Uhrzeit und ob die Daten gespeichert sind"));
+    panel->setAccessibleName(TForm1::tr("Statusleiste"));
+    panel->setAccessibleDescription(TForm1::tr("Datum, Uhrzeit und ob die Daten gespeichert sind"));
     scale.place(panel, 22, 488, 849, 29);
     struct StatusText
     {
@@ -40,13 +39,16 @@ void buildStatusPanel(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         const char* description;
     };
     for (const StatusText& spec :
-         {StatusText{"LabelDate", 8, 205, &ui.LabelDate, "Heutiges Datum"},
-          StatusText{"LabelTime", 232, 225, &ui.LabelTime, "Aktuelle Uhrzeit"},
+         {StatusText{"LabelDate", 8, 205, &ui.LabelDate,
+                     QT_TRANSLATE_NOOP("fendrimo::TForm1", "Heutiges Datum")},
+          StatusText{"LabelTime", 232, 225, &ui.LabelTime,
+                     QT_TRANSLATE_NOOP("fendrimo::TForm1", "Aktuelle Uhrzeit")},
           StatusText{"LabelSaved", 472, 365, &ui.LabelSaved,
-                     "Ob die Basalrate seit dem letzten Speichern, Laden oder Neu unverändert "
-                     "ist"}}) {
+                     QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                                       "Ob die Basalrate seit dem letzten Speichern, Laden oder "
+                                       "Neu unverändert ist")}}) {
         QLabel* label = makeLabel(panel, spec.name, QStringLiteral("-"), scale.font(17));
-        label->setAccessibleDescription(QString::fromUtf8(spec.description));
+        label->setAccessibleDescription(TForm1::tr(spec.description));
         label->setFixedWidth(scale.rect(spec.x, 5, spec.width, 1).width());
         label->move(scale.value(spec.x), scale.value(5));
         label->setFixedHeight(label->sizeHint().height());
@@ -66,8 +68,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::Fall
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAcceptDrops(true);
-    setAccessibleDescription(QStringLiteral("Basalratenprofil für die Insulinpumpe: 24 "
-                                            "Stundenraten, Bolusfaktoren, Datum und Notizen"));
+    setAccessibleDescription(tr("Basalratenprofil für die Insulinpumpe: 24 Stundenraten, "
+                                "Bolusfaktoren, Datum und Notizen"));
     setFont(DesignScale(platform().screenSize().width())
                 .font(17, DesignScale::Regular, QStringLiteral("System")));
     auto* client = new QWidget(this);
@@ -114,7 +116,7 @@ void TForm1::FormCreate()
     runFirstRunCheck(ini, [this](const QString& notice) {
         platform().message(this, MessageType::Information, notice, MessageButton::Ok);
     });
-    setWindowTitle(QStringLiteral("Fendrimo Version 2.1F"));
+    setWindowTitle(tr("Fendrimo Version %1").arg(QStringLiteral("2.1F")));
     // A maximum that is absent, not a number or below 1 can't range the
     // sliders; the run goes on with the first-run default instead.
     m_document.startUp(Settings().maximum());
@@ -124,16 +126,14 @@ bool TForm1::FormCloseQuery()
 {
     if (!DatenGespeichert()) {
         const MessageResult answer = platform().message(
-            this, MessageType::Warnung,
-            QStringLiteral("Aktuelle Werte nicht gespeichert. Trotzdem beenden?"),
+            this, MessageType::Warnung, tr("Aktuelle Werte nicht gespeichert. Trotzdem beenden?"),
             MessageButton::Ja | MessageButton::Nein);
         if (answer != MessageResult::Ja)
             return false;
     }
     platform().beep();
     platform().message(this, MessageType::Information,
-                       QStringLiteral("Vergessen Sie nicht, ggf. Ihre Insulinpumpe "
-                                      "umzuprogrammieren!"),
+                       tr("Vergessen Sie nicht, ggf. Ihre Insulinpumpe umzuprogrammieren!"),
                        MessageButton::Ok);
     return true;
 }
@@ -149,15 +149,15 @@ void TForm1::TimerTimer()
 {
     const RegionalFormats& formats = RegionalFormats::current();
     const QDateTime now = platform().now();
-    setLabelText(m_ui.LabelTime, QStringLiteral("Zeit: %1 Uhr").arg(formats.longTime(now.time())));
-    setLabelText(m_ui.LabelDate, QStringLiteral("Datum: %1").arg(formats.shortDate(now.date())));
+    setLabelText(m_ui.LabelTime, tr("Zeit: %1 Uhr").arg(formats.longTime(now.time())));
+    setLabelText(m_ui.LabelDate, tr("Datum: %1").arg(formats.shortDate(now.date())));
     // "Daten gespeichert" follows the document at once, in showSaved().
 }
 
 void TForm1::showSaved(bool saved)
 {
-    setLabelText(m_ui.LabelSaved, saved ? QStringLiteral("Daten gespeichert: ja")
-                                        : QStringLiteral("Daten gespeichert: nein"));
+    setLabelText(m_ui.LabelSaved,
+                 saved ? tr("Daten gespeichert: ja") : tr("Daten gespeichert: nein"));
 }
 
 void TForm1::Beenden1Click()
@@ -190,10 +190,10 @@ void TForm1::HilfezurFendrimo1Click()
 {
     platform().message(
         this, MessageType::Information,
-        QStringLiteral("Leider gibt es für dieses Programm keine Hilfedatei! Bitte lesen Sie die "
-                       "mitgelieferte Dokumentation README.TXT. Sollten Sie Fragen oder "
-                       "Schwierigkeiten haben, können Sie mich - den Programmierer - persönlich "
-                       "kontaktieren. Klicken Sie bitte auf OK!"),
+        tr("Leider gibt es für dieses Programm keine Hilfedatei! Bitte lesen Sie die "
+           "mitgelieferte Dokumentation README.TXT. Sollten Sie Fragen oder Schwierigkeiten "
+           "haben, können Sie mich - den Programmierer - persönlich kontaktieren. Klicken Sie "
+           "bitte auf OK!"),
         MessageButton::Ok);
     Programminfos1Click();
 }

@@ -24,6 +24,8 @@ enum class ExchangeFormat;
 // window design as their object names.
 class TForm1 : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     static constexpr int Hours = Form1Ui::Hours;
 

@@ -36,12 +36,10 @@ void TForm1::applyOptions(qint32 newMaximum, bool colour)
     m_document.setOptions(newMaximum, colour, [this](qint32 highest) {
         platform().message(
             this, MessageType::Fehler,
-            QStringLiteral("Mindestens eine aktuelle Stundenrate ist größer als das neue "
-                           "Maximum, welches Sie einstellen wollten! Die höchste Stundenrate, die "
-                           "gerade eingestellt ist, ist ") +
-                ZehntelText(highest) +
-                QStringLiteral(" IE/h! Ändern Sie das Maximum auf diesen oder den nächsthöheren "
-                               "Wert!"),
+            tr("Mindestens eine aktuelle Stundenrate ist größer als das neue Maximum, welches "
+               "Sie einstellen wollten! Die höchste Stundenrate, die gerade eingestellt ist, ist "
+               "%1 IE/h! Ändern Sie das Maximum auf diesen oder den nächsthöheren Wert!")
+                .arg(ZehntelText(highest)),
             MessageButton::Ok);
     });
 }
@@ -94,14 +92,12 @@ void TForm1::runRateTool(const RateTool& tool, const QString& stepText)
 
 void TForm1::RatenProzentClick()
 {
-    runRateTool(percentTool(m_document.content().rates, Maximum()),
-                QStringLiteral("Alle Raten auf %1 %"));
+    runRateTool(percentTool(m_document.content().rates, Maximum()), tr("Alle Raten auf %1 %"));
 }
 
 void TForm1::VerschiebenClick()
 {
-    runRateTool(shiftTool(m_document.content().rates),
-                QStringLiteral("Raten um %1 Stunden verschoben"));
+    runRateTool(shiftTool(m_document.content().rates), tr("Raten um %1 Stunden verschoben"));
 }
 
 void TForm1::VergleichGespeichertClick()

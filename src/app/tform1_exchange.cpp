@@ -19,50 +19,49 @@ FileDialogRequest exchangeDialog(const QString& title, const ExchangeFormatInfo&
 {
     FileDialogRequest request;
     request.title = title;
-    request.filter = QString::fromUtf8(info.filter);
+    request.filter = info.filterText();
     request.defaultSuffix = QLatin1String(info.suffix);
     request.startFolder = Settings().verzeichnis(QString());
     return request;
 }
 
+// The sentences of a notice follow one another, a blank between them.
 QString exportNotice(ExchangeFormat format, const ExportBytes& written)
 {
+    QStringList notice;
     switch (format) {
-    case ExchangeFormat::Nightscout: {
-        QString notice = QStringLiteral(
-            "Die Basalrate wurde als Nightscout-Profil exportiert.\n\nWirkdauer des Insulins, "
-            "Korrekturfaktoren und Zielbereich kennt Fendrimo nicht; sie fehlen in der Datei und "
-            "müssen im empfangenden System ergänzt werden, bevor es das Profil verwendet.");
+    case ExchangeFormat::Nightscout:
+        notice << TForm1::tr("Die Basalrate wurde als Nightscout-Profil exportiert.\n\nWirkdauer "
+                             "des Insulins, Korrekturfaktoren und Zielbereich kennt Fendrimo "
+                             "nicht; sie fehlen in der Datei und müssen im empfangenden System "
+                             "ergänzt werden, bevor es das Profil verwendet.");
         if (written.carbRatiosLeftOut)
-            notice += QStringLiteral(" Ebenso die Kohlenhydratfaktoren: Nicht alle drei "
-                                     "Bolusfelder enthalten eine Zahl über 0.");
+            notice << TForm1::tr("Ebenso die Kohlenhydratfaktoren: Nicht alle drei Bolusfelder "
+                                 "enthalten eine Zahl über 0.");
         if (written.timeZoneLeftOut)
-            notice += QStringLiteral(" Die Zeitzone dieses Rechners hat keinen Namen, den "
-                                     "Nightscout kennt; sie fehlt in der Datei und muss in "
-                                     "Nightscout eingestellt werden, sonst verschieben sich die "
-                                     "Raten.");
-        return notice;
-    }
-    case ExchangeFormat::OpenAps: {
-        QString notice = QStringLiteral("Die Basalrate wurde als OpenAPS-Basalprofil exportiert.");
+            notice << TForm1::tr("Die Zeitzone dieses Rechners hat keinen Namen, den Nightscout "
+                                 "kennt; sie fehlt in der Datei und muss in Nightscout eingestellt "
+                                 "werden, sonst verschieben sich die Raten.");
+        break;
+    case ExchangeFormat::OpenAps:
+        notice << TForm1::tr("Die Basalrate wurde als OpenAPS-Basalprofil exportiert.");
         if (written.zeroRate)
-            notice += QStringLiteral(" Achtung: Mindestens eine Stunde hat die Rate 0; OpenAPS "
-                                     "nimmt eine Basalrate von 0 nicht an.");
-        return notice;
-    }
+            notice << TForm1::tr("Achtung: Mindestens eine Stunde hat die Rate 0; OpenAPS nimmt "
+                                 "eine Basalrate von 0 nicht an.");
+        break;
     case ExchangeFormat::Csv:
     case ExchangeFormat::Tidepool: // read only: never exported
+        notice << TForm1::tr("Die Basalrate wurde als Tabelle exportiert.");
         break;
     }
-    return QStringLiteral("Die Basalrate wurde als Tabelle exportiert.");
+    return notice.join(QLatin1Char(' '));
 }
 
 } // namespace
 
 void TForm1::ImportierenClick(ExchangeFormat format)
 {
-    FileDialogRequest request =
-        exchangeDialog(QStringLiteral("Basalrate importieren"), formatInfo(format));
+    FileDialogRequest request = exchangeDialog(tr("Basalrate importieren"), formatInfo(format));
     request.fileMustExist = true;
     const std::optional<QString> chosen = platform().openFileName(this, request);
     if (!chosen)
@@ -70,12 +69,11 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     const bool tidepool = format == ExchangeFormat::Tidepool;
     const auto choose = [this, tidepool](const QStringList& names, int preselected) {
         return platform().chooseItem(
-            this, {tidepool ? QStringLiteral("Basalplan wählen")
-                            : QStringLiteral("Nightscout-Profil wählen"),
-                   tidepool ? QStringLiteral("Die Datei enthält mehrere Basalpläne. Welcher soll "
-                                             "importiert werden?")
-                            : QStringLiteral("Die Datei enthält mehrere Profile. Welches soll "
-                                             "importiert werden?"),
+            this, {tidepool ? tr("Basalplan wählen") : tr("Nightscout-Profil wählen"),
+                   tidepool ? tr("Die Datei enthält mehrere Basalpläne. Welcher soll importiert "
+                                 "werden?")
+                            : tr("Die Datei enthält mehrere Profile. Welches soll importiert "
+                                 "werden?"),
                    names, preselected});
     };
     const std::optional<ImportOutcome> outcome =
@@ -83,10 +81,10 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
-        platform().message(this, MessageType::Fehler,
-                           QStringLiteral("Die Datei ") + *chosen +
-                               QStringLiteral(" kann nicht importiert werden. ") + outcome->error,
-                           MessageButton::Ok);
+        platform().message(
+            this, MessageType::Fehler,
+            tr("Die Datei %1 kann nicht importiert werden. %2").arg(*chosen, outcome->error),
+            MessageButton::Ok);
         return;
     }
     // What was averaged, rounded or left out is shown before anything changes.
@@ -97,18 +95,18 @@ void TForm1::ImportierenClick(ExchangeFormat format)
         notices.prepend(adjusted);
     if (!notices.isEmpty() &&
         platform().message(this, MessageType::Bestaetigen,
-                           QStringLiteral("Beim Import wurden Werte angepasst:\n\n") +
-                               notices.join(QLatin1Char('\n')) +
-                               QStringLiteral("\n\nSollen die Werte so übernommen werden?"),
+                           tr("Beim Import wurden Werte angepasst:\n\n%1\n\nSollen die Werte so "
+                              "übernommen werden?")
+                               .arg(notices.join(QLatin1Char('\n'))),
                            MessageButton::Ok | MessageButton::Abbrechen) != MessageResult::Ok)
         return;
-    showRaisedMaximum(m_document.applyImport(imported, QString::fromUtf8(formatInfo(format).step)));
+    showRaisedMaximum(m_document.applyImport(imported, formatInfo(format).stepText()));
 }
 
 void TForm1::ExportierenClick(ExchangeFormat format)
 {
     const ExchangeFormatInfo& info = formatInfo(format);
-    FileDialogRequest request = exchangeDialog(QStringLiteral("Basalrate exportieren"), info);
+    FileDialogRequest request = exchangeDialog(tr("Basalrate exportieren"), info);
     request.confirmOverwrite = true;
     if (!request.startFolder.isEmpty())
         request.proposedFile = request.startFolder + QLatin1String(info.proposedName);
@@ -121,8 +119,8 @@ void TForm1::ExportierenClick(ExchangeFormat format)
     const FileResult result = writeFileAtomically(*chosen, written.bytes);
     if (!result.ok()) {
         platform().message(this, MessageType::Fehler,
-                           QStringLiteral("Die Basalrate konnte nicht nach ") + *chosen +
-                               QStringLiteral(" exportiert werden: ") + fileErrorText(result.code),
+                           tr("Die Basalrate konnte nicht nach %1 exportiert werden: %2")
+                               .arg(*chosen, fileErrorText(result.code)),
                            MessageButton::Ok);
         return;
     }

@@ -27,7 +27,7 @@ FileDialogRequest profileDialog(const QString& title, const QString& proposed)
 {
     FileDialogRequest request;
     request.title = title;
-    request.filter = QStringLiteral("Basalraten-Dateien (*.bar)");
+    request.filter = TForm1::tr("Basalraten-Dateien (*.bar)");
     request.defaultSuffix = QStringLiteral("bar");
     request.startFolder = Settings().verzeichnis(QStringLiteral("ERROR"));
     request.proposedFile = proposed;
@@ -53,13 +53,13 @@ bool TForm1::mayDiscard(const QString& question)
 
 bool TForm1::mayDiscardForLoading()
 {
-    return mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue "
-                                     "Werte laden?"));
+    return mayDiscard(
+        tr("Aktuelle Werte nicht gespeichert. Werte verwerfen und neue Werte laden?"));
 }
 
 void TForm1::Neu1Click()
 {
-    if (!mayDiscard(QStringLiteral("Aktuelle Werte nicht gespeichert. Werte verwerfen?")))
+    if (!mayDiscard(tr("Aktuelle Werte nicht gespeichert. Werte verwerfen?")))
         return;
     m_document.makeNew();
     setWindowTitle(QStringLiteral("Fendrimo"));
@@ -67,8 +67,7 @@ void TForm1::Neu1Click()
 
 void TForm1::Basalratespeichern1Click()
 {
-    FileDialogRequest request =
-        profileDialog(QStringLiteral("Basalrate speichern"), m_saveDialogFileName);
+    FileDialogRequest request = profileDialog(tr("Basalrate speichern"), m_saveDialogFileName);
     request.confirmOverwrite = true;
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
@@ -78,8 +77,8 @@ void TForm1::Basalratespeichern1Click()
     const SaveOutcome saved = m_document.save(path);
     if (!saved.written.ok())
         throw Failure(fileErrorText(saved.written.code));
-    platform().message(this, MessageType::Information,
-                       QStringLiteral("Basalrate erfolgreich gespeichert!"), MessageButton::Ok);
+    platform().message(this, MessageType::Information, tr("Basalrate erfolgreich gespeichert!"),
+                       MessageButton::Ok);
     setWindowTitle(titleFor(path));
     showSettingsError(saved.settingsError);
 }
@@ -89,7 +88,7 @@ void TForm1::Basalrateladen1Click()
     if (!mayDiscardForLoading())
         return;
     const std::optional<QString> chosen =
-        chooseProfileToOpen(QStringLiteral("Basalrate laden"), m_openDialogFileName);
+        chooseProfileToOpen(tr("Basalrate laden"), m_openDialogFileName);
     if (chosen)
         loadFile(*chosen);
 }
@@ -123,9 +122,9 @@ void TForm1::showLoadError(const QString& path)
 {
     platform().exclamation();
     platform().message(this, MessageType::Fehler,
-                       QStringLiteral("Fehler beim Laden der Datei ") + displayFileName(path) +
-                           QStringLiteral(" ! Möglicherweise ist die Datei beschädigt oder "
-                                          "nicht vorhanden!"),
+                       tr("Fehler beim Laden der Datei %1 ! Möglicherweise ist die Datei "
+                          "beschädigt oder nicht vorhanden!")
+                           .arg(displayFileName(path)),
                        MessageButton::Ok);
 }
 
@@ -135,12 +134,10 @@ void TForm1::showRaisedMaximum(const std::optional<RaisedMaximum>& raised)
         return;
     platform().message(
         this, MessageType::Information,
-        QStringLiteral("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten "
-                       "der zu ladenden Basalrate. Das Maximum wurde automatisch auf den für "
-                       "die Rate nötigen Wert ") +
-            ZehntelText(raised->maximum) + QStringLiteral(" IE/h heraufgesetzt. ") +
-            QStringLiteral("Die höchste vorkommende Rate ist ") + ZehntelText(raised->highest) +
-            QStringLiteral(" IE/h."),
+        tr("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten der zu ladenden "
+           "Basalrate. Das Maximum wurde automatisch auf den für die Rate nötigen Wert %1 IE/h "
+           "heraufgesetzt. Die höchste vorkommende Rate ist %2 IE/h.")
+            .arg(ZehntelText(raised->maximum), ZehntelText(raised->highest)),
         MessageButton::Ok);
 }
 
@@ -170,7 +167,7 @@ void TForm1::showRecentFiles()
         });
     }
     if (files.isEmpty())
-        menu->addAction(QStringLiteral("Keine zuletzt geöffneten Basalraten"))->setEnabled(false);
+        menu->addAction(tr("Keine zuletzt geöffneten Basalraten"))->setEnabled(false);
 }
 
 void TForm1::ZuletztGeoeffnetClick(const QString& path)
@@ -185,12 +182,11 @@ void TForm1::ZuletztGeoeffnetClick(const QString& path)
 void TForm1::VergleichenClick()
 {
     FileDialogRequest request =
-        profileDialog(QStringLiteral("Basalrate zum Vergleich laden"), m_compareDialogFileName);
+        profileDialog(tr("Basalrate zum Vergleich laden"), m_compareDialogFileName);
     request.fileMustExist = true;
-    QStringList filters{QStringLiteral("Alle lesbaren Dateien (*.bar *.json *.csv *.txt)"),
-                        request.filter};
+    QStringList filters{tr("Alle lesbaren Dateien (*.bar *.json *.csv *.txt)"), request.filter};
     for (const ExchangeFormatInfo& info : exchangeFormats())
-        filters << QString::fromUtf8(info.filter);
+        filters << info.filterText();
     request.filter = filters.join(QStringLiteral(";;"));
     const std::optional<QString> chosen = platform().openFileName(this, request);
     if (!chosen)
@@ -202,10 +198,10 @@ void TForm1::VergleichenClick()
 void TForm1::compareWithSource(const QString& path)
 {
     const auto choose = [this](const QStringList& names, int preselected) {
-        return platform().chooseItem(this, {QStringLiteral("Profil wählen"),
-                                            QStringLiteral("Die Datei enthält mehrere Profile. "
-                                                           "Mit welchem soll verglichen werden?"),
-                                            names, preselected});
+        return platform().chooseItem(
+            this, {tr("Profil wählen"),
+                   tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen werden?"),
+                   names, preselected});
     };
     const std::optional<ImportOutcome> outcome =
         importAnyFile(path, choose, RegionalFormats::current());
@@ -217,8 +213,8 @@ void TForm1::compareWithSource(const QString& path)
             platform().exclamation();
             platform().message(
                 this, MessageType::Fehler,
-                QStringLiteral("Fehler beim Laden der Datei ") + displayFileName(path) +
-                    QStringLiteral(" ! Sie ist keine Basalraten-Datei. ") + outcome->error,
+                tr("Fehler beim Laden der Datei %1 ! Sie ist keine Basalraten-Datei. %2")
+                    .arg(displayFileName(path), outcome->error),
                 MessageButton::Ok);
         }
         return;
@@ -230,14 +226,13 @@ void TForm1::compareWithSource(const QString& path)
     const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
     if (!adjusted.isEmpty()) {
         notices.prepend(adjusted);
-        name += QStringLiteral(" (gerundet)");
+        name = tr("%1 (gerundet)").arg(name);
     }
     if (!notices.isEmpty()) {
-        platform().message(
-            this, MessageType::Information,
-            QStringLiteral("Im Vergleich mit %1 stehen die Raten in Zehntel IE/h:\n\n").arg(name) +
-                notices.join(QLatin1Char('\n')),
-            MessageButton::Ok);
+        platform().message(this, MessageType::Information,
+                           tr("Im Vergleich mit %1 stehen die Raten in Zehntel IE/h:\n\n%2")
+                               .arg(name, notices.join(QLatin1Char('\n'))),
+                           MessageButton::Ok);
     }
     m_document.compareWith(imported, name);
 }

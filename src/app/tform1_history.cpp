@@ -36,7 +36,7 @@ void TForm1::VerlaufClick()
         m_document.setReference(reference);
     } else {
         showRaisedMaximum(m_document.restoreVersion(
-            *chosen, versionName(*chosen) + QStringLiteral(" wiederhergestellt")));
+            *chosen, tr("%1 wiederhergestellt").arg(versionName(*chosen))));
     }
 }
 
@@ -44,8 +44,8 @@ void TForm1::deleteHistory(HistoryDialog& dialog, const QString& path)
 {
     const MessageResult answer = platform().message(
         &dialog, MessageType::Bestaetigen,
-        QStringLiteral("Alle gespeicherten Fassungen von %1 aus dem Verlauf löschen? Die "
-                       "Profildatei selbst bleibt, wie sie ist.")
+        tr("Alle gespeicherten Fassungen von %1 aus dem Verlauf löschen? Die Profildatei selbst "
+           "bleibt, wie sie ist.")
             .arg(path),
         MessageButton::Ja | MessageButton::Nein);
     if (answer != MessageResult::Ja)
@@ -55,7 +55,7 @@ void TForm1::deleteHistory(HistoryDialog& dialog, const QString& path)
     const bool removed = store.removeAll(path, &error);
     dialog.setVersions(store.versions(path));
     if (!removed)
-        throw Failure(QStringLiteral("Der Verlauf ließ sich nicht ganz löschen: ") + error);
+        throw Failure(tr("Der Verlauf ließ sich nicht ganz löschen: %1").arg(error));
 }
 
 } // namespace fendrimo

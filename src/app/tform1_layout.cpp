@@ -1,9 +1,10 @@
 // The window design of the main window's controls, built from tables. All
 // coordinates are design coordinates for a screen 1024 pixels wide;
-// DesignScale maps them.
+// DesignScale maps them. The texts are the main window's (TForm1::tr).
 
 #include "app/clockticker.h"
 #include "app/form1ui.h"
+#include "app/tform1.h"
 #include "files/profilsatz.h"
 #include "platform/platform.h"
 #include "profile/basalprofile.h"
@@ -41,16 +42,22 @@ void buildFrames(QWidget* client, const DesignScale& scale)
         const char* description;
     };
     for (const FrameSpec& spec :
-         {FrameSpec{"BevelProfil", 22, 20, 849, 297, "Basalraten",
-                    "Die 24 Stundenraten mit Schiebereglern und die Tagessumme"},
-          FrameSpec{"BevelDetails", 22, 324, 665, 157, "Bolus, Datum und Notizen",
-                    "Bolusfaktoren, Programmierdatum und Notizen"},
-          FrameSpec{"BevelBild", 694, 324, 177, 157, "Bild",
-                    "Bild einer Insulinpumpe und Hinweis auf den Programmierer"}}) {
+         {FrameSpec{"BevelProfil", 22, 20, 849, 297,
+                    QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basalraten"),
+                    QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                                      "Die 24 Stundenraten mit Schiebereglern und die Tagessumme")},
+          FrameSpec{
+              "BevelDetails", 22, 324, 665, 157,
+              QT_TRANSLATE_NOOP("fendrimo::TForm1", "Bolus, Datum und Notizen"),
+              QT_TRANSLATE_NOOP("fendrimo::TForm1", "Bolusfaktoren, Programmierdatum und Notizen")},
+          FrameSpec{
+              "BevelBild", 694, 324, 177, 157, QT_TRANSLATE_NOOP("fendrimo::TForm1", "Bild"),
+              QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                                "Bild einer Insulinpumpe und Hinweis auf den Programmierer")}}) {
         QFrame* frame = makeFrame(client, QFrame::Panel, QFrame::Raised);
         frame->setObjectName(QLatin1String(spec.name));
-        frame->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        frame->setAccessibleDescription(QString::fromUtf8(spec.description));
+        frame->setAccessibleName(TForm1::tr(spec.accessibleName));
+        frame->setAccessibleDescription(TForm1::tr(spec.description));
         scale.place(frame, spec.x, spec.y, spec.w, spec.h);
     }
     QFrame* divider = makeFrame(client, QFrame::Panel, QFrame::Sunken);
@@ -68,10 +75,11 @@ void buildHourColumns(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         QLabel* mark = makeLabel(client, "", QString::number(i), hourFont);
         mark->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         mark->setPalette(navy);
-        mark->setToolTip(QStringLiteral("Uhrzeit"));
+        mark->setToolTip(TForm1::tr("Uhrzeit"));
         scale.placeAt(mark, kHourMarkX[i], 28);
     }
-    QLabel* uhr = makeLabel(client, "Label26", QStringLiteral("Uhr"), hourFont);
+    //: After the hour marks: o'clock
+    QLabel* uhr = makeLabel(client, "Label26", TForm1::tr("Uhr"), hourFont);
     uhr->setPalette(navy);
     scale.placeAt(uhr, 814, 28);
 
@@ -88,8 +96,8 @@ void buildHourColumns(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         edit->setPalette(paleYellow);
         edit->setAlignment(Qt::AlignCenter);
         edit->setTextMargins(0, 0, 0, 0);
-        edit->setToolTip(QStringLiteral("Ratenfeld"));
-        edit->setAccessibleName(QStringLiteral("Rate ") + hourSpanText(n - 1, n - 1));
+        edit->setToolTip(TForm1::tr("Ratenfeld"));
+        edit->setAccessibleName(TForm1::tr("Rate %1").arg(hourSpanText(n - 1, n - 1)));
         edit->setAccessibleDescription(rateFieldDescription(n - 1));
         scale.place(edit, x, 48, 33, 26);
         ui.fields.at(size_t(n - 1)) = edit;
@@ -105,7 +113,8 @@ void buildHourColumns(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         scale.place(slider, x, 76, 33, 201);
         ui.sliders.at(size_t(n - 1)) = slider;
     }
-    scale.placeAt(makeLabel(client, "Label27", QStringLiteral("IE/h"), rateFont), 814, 52);
+    //: IE is the insulin unit
+    scale.placeAt(makeLabel(client, "Label27", TForm1::tr("IE/h"), rateFont), 814, 52);
 }
 
 // The scale beside the sliders, the linked-dragging box and the totals.
@@ -114,28 +123,31 @@ void buildProfileFooter(QWidget* client, const DesignScale& scale, Form1Ui& ui)
     const QFont scaleFont = scale.font(15, DesignScale::Italic);
     ui.LabelMax = makeLabel(client, "LabelMax", QString(), scaleFont);
     scale.placeAt(ui.LabelMax, 810, 88);
-    makeValueLabelAccessible(ui.LabelMax, QStringLiteral("Höchste einstellbare Rate"), QString(),
-                             QStringLiteral("Obere Grenze der Schieberegler, einzustellen unter "
-                                            "Optionen, Einstellungen"));
-    QLabel* minimum = makeLabel(client, "LabelMin", QStringLiteral("0 IE/h"), scaleFont);
+    makeValueLabelAccessible(ui.LabelMax, TForm1::tr("Höchste einstellbare Rate"), QString(),
+                             TForm1::tr("Obere Grenze der Schieberegler, einzustellen unter "
+                                        "Optionen, Einstellungen"));
+    //: IE is the insulin unit
+    QLabel* minimum = makeLabel(client, "LabelMin", TForm1::tr("0 IE/h"), scaleFont);
     scale.placeAt(minimum, 810, 248);
-    makeValueLabelAccessible(minimum, QStringLiteral("Niedrigste Rate"), QString(),
-                             QStringLiteral("Untere Grenze der Schieberegler"));
+    makeValueLabelAccessible(minimum, TForm1::tr("Niedrigste Rate"), QString(),
+                             TForm1::tr("Untere Grenze der Schieberegler"));
 
-    auto* box = new QCheckBox(QStringLiteral(" Alle folgenden Schieberegler mitziehen"), client);
+    // The blank keeps the text off the box in every language.
+    const QString linked = TForm1::tr("Alle folgenden Schieberegler mitziehen");
+    auto* box = new QCheckBox(QLatin1Char(' ') + linked, client);
     box->setObjectName(QStringLiteral("CheckBox1"));
     box->setFont(scale.font(15));
     box->setChecked(true);
-    box->setToolTip(QStringLiteral("Wenn aktiviert, erhalten alle Folgestunden denselben "
-                                   "Wert wie die, die gerade eingestellt wird"));
-    box->setAccessibleName(QStringLiteral("Alle folgenden Schieberegler mitziehen"));
+    box->setToolTip(TForm1::tr("Wenn aktiviert, erhalten alle Folgestunden denselben Wert wie "
+                               "die, die gerade eingestellt wird"));
+    box->setAccessibleName(linked);
     box->setAccessibleDescription(box->toolTip());
     scale.place(box, 42, 284, 519, 25);
     ui.CheckBox1 = box;
 
-    ui.ButtonSumme = new QPushButton(QStringLiteral("Summe"), client);
+    ui.ButtonSumme = new QPushButton(TForm1::tr("Summe"), client);
     ui.ButtonSumme->setObjectName(QStringLiteral("ButtonSumme"));
-    ui.ButtonSumme->setAccessibleDescription(QStringLiteral("Berechnet die Tagessumme neu"));
+    ui.ButtonSumme->setAccessibleDescription(TForm1::tr("Berechnet die Tagessumme neu"));
     scale.place(ui.ButtonSumme, 586, 284, 33, 25);
     ui.ButtonSumme->setVisible(false);
 
@@ -145,52 +157,59 @@ void buildProfileFooter(QWidget* client, const DesignScale& scale, Form1Ui& ui)
     ui.LabelVergleich->setAlignment(Qt::AlignRight | Qt::AlignTop);
     scale.place(ui.LabelVergleich, 360, 284, 256, 21);
     ui.LabelVergleich->setAccessibleDescription(
-        QStringLiteral("Tagessumme der Vergleichs-Basalrate und der Unterschied zu dieser"));
+        TForm1::tr("Tagessumme der Vergleichs-Basalrate und der Unterschied zu dieser"));
     ui.LabelVergleich->setVisible(false);
-    scale.placeAt(makeLabel(client, "Label29", QStringLiteral("Tagessumme:"), text17), 630, 284);
+    scale.placeAt(makeLabel(client, "Label29", TForm1::tr("Tagessumme:"), text17), 630, 284);
     ui.LabelSumme =
         makeLabel(client, "LabelSumme", QStringLiteral("0"), scale.font(17, DesignScale::Bold));
     scale.placeAt(ui.LabelSumme, 746, 284);
-    makeValueLabelAccessible(ui.LabelSumme, QStringLiteral("Tagessumme"), QStringLiteral("IE"),
-                             QStringLiteral("Summe der 24 Stundenraten: die Insulinmenge, die "
-                                            "das Profil an einem Tag abgibt"));
-    scale.placeAt(makeLabel(client, "Label30", QStringLiteral("IE"), text17), 790, 284);
+    //: IE is the insulin unit
+    const QString unit = TForm1::tr("IE");
+    makeValueLabelAccessible(ui.LabelSumme, TForm1::tr("Tagessumme"), unit,
+                             TForm1::tr("Summe der 24 Stundenraten: die Insulinmenge, die das "
+                                        "Profil an einem Tag abgibt"));
+    scale.placeAt(makeLabel(client, "Label30", unit, text17), 790, 284);
 }
 
 void buildBolusRows(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 {
-    scale.placeAt(makeLabel(client, "Label33", QStringLiteral("Bolus (IE : BE)"),
+    //: IE is the insulin unit, BE a bread unit of 12 g carbohydrate
+    scale.placeAt(makeLabel(client, "Label33", TForm1::tr("Bolus (IE : BE)"),
                             scale.font(17, DesignScale::Bold)),
                   46, 340);
     struct BolusRow
     {
         const char* labelName;
         const char* caption;
+        const char* timeOfDay; // the caption without its colon
         int labelX;
         int y;
         const char* fieldName;
         const char* ratioName;
     };
     constexpr BolusRow rows[Form1Ui::Boluses] = {
-        {"Label34", "morgens:", 38, 380, "EditBolus1", "Label37"},
-        {"Label35", "mittags:", 46, 412, "EditBolus4", "Label38"},
-        {"Label36", "abends:", 46, 444, "EditBolus7", "Label39"}};
+        {"Label34", QT_TRANSLATE_NOOP("fendrimo::TForm1", "morgens:"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1", "morgens"), 38, 380, "EditBolus1", "Label37"},
+        {"Label35", QT_TRANSLATE_NOOP("fendrimo::TForm1", "mittags:"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1", "mittags"), 46, 412, "EditBolus4", "Label38"},
+        {"Label36", QT_TRANSLATE_NOOP("fendrimo::TForm1", "abends:"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1", "abends"), 46, 444, "EditBolus7", "Label39"}};
     const QFont bold15 = scale.font(15, DesignScale::Bold);
     for (int i = 0; i < Form1Ui::Boluses; ++i) {
         const BolusRow& row = rows[i];
-        scale.placeAt(makeLabel(client, row.labelName, QLatin1String(row.caption), bold15),
-                      row.labelX, row.y);
+        scale.placeAt(makeLabel(client, row.labelName, TForm1::tr(row.caption), bold15), row.labelX,
+                      row.y);
         auto* field = new QLineEdit(client);
         field->setObjectName(QLatin1String(row.fieldName));
         field->setFont(bold15);
         field->setMaxLength(4);
         // Pasted text passes no key filter; it must still fit the file.
         field->setValidator(new Cp1252Validator(field));
-        const QString timeOfDay = QLatin1String(row.caption).chopped(1); // without ":"
-        field->setAccessibleName(QStringLiteral("Bolus %1").arg(timeOfDay));
+        const QString timeOfDay = TForm1::tr(row.timeOfDay);
+        field->setAccessibleName(TForm1::tr("Bolus %1").arg(timeOfDay));
         field->setAccessibleDescription(
-            QStringLiteral("Insulineinheiten je Broteinheit (IE : BE) %1; Ziffern, Komma, Punkt "
-                           "und Leerzeichen, höchstens 4 Zeichen")
+            TForm1::tr("Insulineinheiten je Broteinheit (IE : BE) %1; Ziffern, Komma, Punkt und "
+                       "Leerzeichen, höchstens 4 Zeichen")
                 .arg(timeOfDay));
         field->setTextMargins(0, 0, 0, 0);
         scale.place(field, 110, row.y - 4, 33, 26);
@@ -204,32 +223,31 @@ void buildBolusRows(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 void buildDateAndNotes(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 {
     const QFont text17 = scale.font(17);
-    scale.placeAt(makeLabel(client, "Label28", QStringLiteral("Aktuelle Basalrate am"), text17),
-                  198, 340);
+    scale.placeAt(makeLabel(client, "Label28", TForm1::tr("Aktuelle Basalrate am"), text17), 198,
+                  340);
     auto* datum = new QLineEdit(client);
     datum->setObjectName(QStringLiteral("EditDatum"));
     datum->setFont(scale.font(17, DesignScale::Bold));
     datum->setMaxLength(Profilsatz::TextCapacity); // the profile file keeps no more
     datum->setValidator(new Cp1252Validator(datum));
-    datum->setToolTip(QStringLiteral("Datumsfeld. Doppelklick fügt aktuelles Datum ein."));
-    datum->setAccessibleName(QStringLiteral("Basalrate programmiert am"));
+    datum->setToolTip(TForm1::tr("Datumsfeld. Doppelklick fügt aktuelles Datum ein."));
+    datum->setAccessibleName(TForm1::tr("Basalrate programmiert am"));
     datum->setAccessibleDescription(
-        QStringLiteral("Datum, an dem diese Basalrate in die Pumpe programmiert wurde. "
-                       "Doppelklick fügt das aktuelle Datum ein."));
+        TForm1::tr("Datum, an dem diese Basalrate in die Pumpe programmiert wurde. Doppelklick "
+                   "fügt das aktuelle Datum ein."));
     scale.place(datum, 370, 336, 129, 27);
     ui.EditDatum = datum;
-    scale.placeAt(makeLabel(client, "Label40", QStringLiteral("programmiert."), text17), 506, 340);
+    scale.placeAt(makeLabel(client, "Label40", TForm1::tr("programmiert."), text17), 506, 340);
 
-    scale.placeAt(makeLabel(client, "Label31", QStringLiteral("Notizen:"), text17), 198, 380);
+    scale.placeAt(makeLabel(client, "Label31", TForm1::tr("Notizen:"), text17), 198, 380);
     auto* notes = new NotesEdit(client);
     notes->setObjectName(QStringLiteral("MemoNotizen"));
     notes->setFont(scale.font(15, DesignScale::Bold));
-    notes->setAccessibleName(QStringLiteral("Notizen"));
+    notes->setAccessibleName(TForm1::tr("Notizen"));
     notes->setAccessibleDescription(
-        QStringLiteral("Freie Notizen zur Basalrate, höchstens 255 Zeichen"));
-    notes->verticalScrollBar()->setAccessibleName(QStringLiteral("Notizen blättern"));
-    notes->verticalScrollBar()->setAccessibleDescription(
-        QStringLiteral("Bildlaufleiste der Notizen"));
+        TForm1::tr("Freie Notizen zur Basalrate, höchstens 255 Zeichen"));
+    notes->verticalScrollBar()->setAccessibleName(TForm1::tr("Notizen blättern"));
+    notes->verticalScrollBar()->setAccessibleDescription(TForm1::tr("Bildlaufleiste der Notizen"));
     scale.place(notes, 270, 380, 401, 81);
     ui.MemoNotizen = notes;
 }
@@ -238,17 +256,16 @@ void buildPicture(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 {
     auto* image = new QLabel(client);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setToolTip(QStringLiteral("Insulinpumpe"));
-    image->setAccessibleName(QStringLiteral("Bild einer Insulinpumpe"));
-    image->setAccessibleDescription(QStringLiteral("Ein Klick öffnet die Programm-Informationen"));
+    image->setToolTip(TForm1::tr("Insulinpumpe"));
+    image->setAccessibleName(TForm1::tr("Bild einer Insulinpumpe"));
+    image->setAccessibleDescription(TForm1::tr("Ein Klick öffnet die Programm-Informationen"));
     image->setScaledContents(true);
     scale.place(image, 714, 341, 137, 96);
     image->setPixmap(pumpPicture(image->size() * client->devicePixelRatio()));
-    QLabel* team =
-        makeLabel(client, "Label32", QStringLiteral("Fendrimo-Team 2026"), scale.font(15));
-    team->setToolTip(QStringLiteral("Über den Programmierer"));
+    QLabel* team = makeLabel(client, "Label32", TForm1::tr("Fendrimo-Team 2026"), scale.font(15));
+    team->setToolTip(TForm1::tr("Über den Programmierer"));
     team->setAccessibleDescription(
-        QStringLiteral("Über den Programmierer; ein Klick öffnet die Programm-Informationen"));
+        TForm1::tr("Über den Programmierer; ein Klick öffnet die Programm-Informationen"));
     scale.placeAt(team, 718, 448);
     ui.pictures = {image, team};
 }

@@ -19,7 +19,7 @@ using Handler = void (TForm1::*)();
 using Rule = bool (TForm1::*)() const;
 
 // One row of a menu. No name: a separator; no handler: the submenu of that
-// name, filled elsewhere.
+// name, filled elsewhere. The texts are translated where the menus are built.
 struct Item
 {
     const char* name;
@@ -47,65 +47,89 @@ const Item kSeparator{nullptr, nullptr};
 const std::vector<Menu>& menuTable()
 {
     static const std::vector<Menu> table{
-        {"DateiMenu", "&Datei",
-         "Neu, Laden, Speichern, Drucken, Importieren, Exportieren, zuletzt geöffnete "
-         "Basalraten, Verlauf und Beenden",
-         {{"Neu1", "Neu", QKeySequence::New, {}, &TForm1::Neu1Click},
+        {"DateiMenu", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Datei"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                           "Neu, Laden, Speichern, Drucken, Importieren, Exportieren, zuletzt "
+                           "geöffnete Basalraten, Verlauf und Beenden"),
+         {{"Neu1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Neu"), QKeySequence::New, {},
+           &TForm1::Neu1Click},
           kSeparator,
-          {"Basalrateladen1", "Laden", QKeySequence::Open, {}, &TForm1::Basalrateladen1Click},
-          {"Basalratespeichern1", "Speichern", QKeySequence::Save, {},
-           &TForm1::Basalratespeichern1Click},
+          {"Basalrateladen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Laden"), QKeySequence::Open,
+           {}, &TForm1::Basalrateladen1Click},
+          {"Basalratespeichern1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Speichern"),
+           QKeySequence::Save, {}, &TForm1::Basalratespeichern1Click},
           kSeparator,
-          {"BasalrateDrucken1", "Basalrate Drucken", QKeySequence::Print, {},
-           &TForm1::DruckenClick},
-          {"Importieren1", "&Importieren", {}, {}, nullptr, nullptr,
-           "Die Basalrate aus Nightscout, OpenAPS oder einer Tabelle übernehmen"},
-          {"Exportieren1", "&Exportieren", {}, {}, nullptr, nullptr,
-           "Die Basalrate für Nightscout, OpenAPS oder eine Tabelle schreiben"},
-          {"ZuletztGeoeffnet1", "&Zuletzt geöffnet", {}, {}, nullptr, nullptr,
-           "Die zuletzt geladenen oder gespeicherten Basalraten"},
-          {"Verlauf1", "&Verlauf…", {}, {}, &TForm1::VerlaufClick, &TForm1::hasCurrentFile},
+          {"BasalrateDrucken1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basalrate Drucken"),
+           QKeySequence::Print, {}, &TForm1::DruckenClick},
+          {"Importieren1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Importieren"), {}, {}, nullptr,
+           nullptr,
+           QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                             "Die Basalrate aus Nightscout, OpenAPS oder einer Tabelle "
+                             "übernehmen")},
+          {"Exportieren1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Exportieren"), {}, {}, nullptr,
+           nullptr,
+           QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                             "Die Basalrate für Nightscout, OpenAPS oder eine Tabelle schreiben")},
+          {"ZuletztGeoeffnet1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Zuletzt geöffnet"), {}, {},
+           nullptr, nullptr,
+           QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                             "Die zuletzt geladenen oder gespeicherten Basalraten")},
+          {"Verlauf1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Verlauf…"), {}, {},
+           &TForm1::VerlaufClick, &TForm1::hasCurrentFile},
           kSeparator,
           // The desktop's Quit key differs between desktops; Ctrl+Q everywhere.
-          {"Beenden1", "Beenden", {}, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TForm1::Beenden1Click}}},
-        {"Bearbeiten1", "&Bearbeiten",
-         "Änderungen rückgängig machen oder wiederholen, alle Raten ändern oder verschieben, "
-         "mit einer anderen Basalrate vergleichen",
+          {"Beenden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Beenden"), {},
+           {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TForm1::Beenden1Click}}},
+        {"Bearbeiten1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Bearbeiten"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                           "Änderungen rückgängig machen oder wiederholen, alle Raten ändern oder "
+                           "verschieben, mit einer anderen Basalrate vergleichen"),
          // The standard keys would add Alt+Backspace, which the text fields keep.
-         {{"Rueckgaengig1", "Rückgängig", {}, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-           &TForm1::RueckgaengigClick},
-          {"Wiederholen1", "Wiederholen", {},
+         {{"Rueckgaengig1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Rückgängig"), {},
+           {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &TForm1::RueckgaengigClick},
+          {"Wiederholen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Wiederholen"), {},
            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
            &TForm1::WiederholenClick},
           kSeparator,
-          {"RatenProzent1", "Alle Raten in &Prozent ändern…", {}, {}, &TForm1::RatenProzentClick},
-          {"Verschieben1", "&Zeitlich verschieben…", {}, {}, &TForm1::VerschiebenClick},
+          {"RatenProzent1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Alle Raten in &Prozent ändern…"),
+           {}, {}, &TForm1::RatenProzentClick},
+          {"Verschieben1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Zeitlich verschieben…"), {}, {},
+           &TForm1::VerschiebenClick},
           kSeparator,
-          {"Vergleichen1", "&Vergleichen mit…", {}, {}, &TForm1::VergleichenClick},
-          {"VergleichGespeichert1", "Mit &gespeicherter Fassung vergleichen", {}, {},
+          {"Vergleichen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Vergleichen mit…"), {}, {},
+           &TForm1::VergleichenClick},
+          {"VergleichGespeichert1",
+           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Mit &gespeicherter Fassung vergleichen"), {}, {},
            &TForm1::VergleichGespeichertClick},
-          {"VergleichBeenden1", "Vergleich &beenden", {}, {}, &TForm1::VergleichBeendenClick,
-           &TForm1::hasReference},
-          {"AusVergleichUebernehmen1", "Aus Vergleich &übernehmen…", {}, {},
+          {"VergleichBeenden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Vergleich &beenden"), {}, {},
+           &TForm1::VergleichBeendenClick, &TForm1::hasReference},
+          {"AusVergleichUebernehmen1",
+           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Aus Vergleich &übernehmen…"), {}, {},
            &TForm1::AusVergleichUebernehmenClick, &TForm1::referenceDiffers}}},
-        {"Optionen", "Optionen", "Maximum, Druckmethode und Verzeichnis einstellen",
-         {{"Einstellungen", "Einstellungen", {}, {}, &TForm1::EinstellungenClick}}},
-        {"Hilfe1", "&Hilfe", "Hinweis zur Dokumentation und Programm-Informationen",
-         {{"HilfezurFendrimo1", "Hilfe zur Fendrimo", QKeySequence::HelpContents, {},
-           &TForm1::HilfezurFendrimo1Click},
+        {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1", "Maximum, Druckmethode und Verzeichnis einstellen"),
+         {{"Einstellungen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Einstellungen"), {}, {},
+           &TForm1::EinstellungenClick}}},
+        {"Hilfe1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Hilfe"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                           "Hinweis zur Dokumentation und Programm-Informationen"),
+         {{"HilfezurFendrimo1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Hilfe zur Fendrimo"),
+           QKeySequence::HelpContents, {}, &TForm1::HilfezurFendrimo1Click},
           kSeparator,
-          {"Programminfos1", "Programm-Infos", {}, {}, &TForm1::Programminfos1Click}}},
+          {"Programminfos1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Programm-Infos"), {}, {},
+           &TForm1::Programminfos1Click}}},
     };
     return table;
 }
 // clang-format on
 
-QMenu* namedMenu(QWidget* parent, const char* name, const QString& title, const char* description)
+QMenu* namedMenu(QWidget* parent, const char* name, const char* title, const char* description)
 {
-    auto* menu = new QMenu(title, parent);
+    const QString shown = TForm1::tr(title);
+    auto* menu = new QMenu(shown, parent);
     menu->setObjectName(QLatin1String(name));
-    menu->setAccessibleName(QString(title).remove(QLatin1Char('&')));
-    menu->setAccessibleDescription(QString::fromUtf8(description));
+    menu->setAccessibleName(QString(shown).remove(QLatin1Char('&')));
+    menu->setAccessibleDescription(TForm1::tr(description));
     return menu;
 }
 
@@ -120,21 +144,18 @@ void TForm1::command(void (TForm1::*handler)())
 
 void TForm1::buildMenus()
 {
-    menuBar()->setAccessibleName(QStringLiteral("Menü"));
-    menuBar()->setAccessibleDescription(
-        QStringLiteral("Hauptmenü mit Datei, Bearbeiten, Optionen und Hilfe"));
+    menuBar()->setAccessibleName(tr("Menü"));
+    menuBar()->setAccessibleDescription(tr("Hauptmenü mit Datei, Bearbeiten, Optionen und Hilfe"));
     for (const Menu& spec : menuTable()) {
-        QMenu* menu =
-            namedMenu(menuBar(), spec.name, QString::fromUtf8(spec.title), spec.description);
+        QMenu* menu = namedMenu(menuBar(), spec.name, spec.title, spec.description);
         menuBar()->addMenu(menu);
         for (const Item& item : spec.items) {
             if (!item.name) {
                 menu->addSeparator();
             } else if (!item.handler) {
-                menu->addMenu(
-                    namedMenu(menu, item.name, QString::fromUtf8(item.text), item.description));
+                menu->addMenu(namedMenu(menu, item.name, item.text, item.description));
             } else {
-                QAction* action = menu->addAction(QString::fromUtf8(item.text));
+                QAction* action = menu->addAction(tr(item.text));
                 action->setObjectName(QLatin1String(item.name));
                 action->setShortcuts(item.standard != QKeySequence::UnknownKey
                                          ? QKeySequence::keyBindings(item.standard)
@@ -160,7 +181,7 @@ void TForm1::addExchangeMenus()
     auto* exports = findChild<QMenu*>(QStringLiteral("Exportieren1"));
     for (const ExchangeFormatInfo& info : exchangeFormats()) {
         const ExchangeFormat format = info.format;
-        const QString item = QString::fromUtf8(info.item);
+        const QString item = info.itemText();
         QAction* import = imports->addAction(item);
         import->setObjectName(QStringLiteral("Import%1").arg(QLatin1String(info.objectName)));
         connect(import, &QAction::triggered, this, [this, format] {

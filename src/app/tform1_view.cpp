@@ -38,10 +38,12 @@ QString notesForFile(const QString& shown)
     return stored;
 }
 
-void showStepText(QAction* action, const QString& verb, bool enabled, const QString& step)
+// The command alone, or with the step it would undo or redo.
+void showStepText(QAction* action, const QString& verb, const QString& verbWithStep, bool enabled,
+                  const QString& step)
 {
     action->setEnabled(enabled);
-    action->setText(enabled && !step.isEmpty() ? verb + QStringLiteral(": ") + step : verb);
+    action->setText(enabled && !step.isEmpty() ? verbWithStep.arg(step) : verb);
 }
 
 } // namespace
@@ -63,7 +65,8 @@ void TForm1::showProfile()
         setFieldText(m_ui.fields.at(size_t(n - 1)), ZehntelText(rate(n)));
     }
     ButtonSummeClick();
-    setLabelText(m_ui.LabelMax, ZehntelText(maximum) + QStringLiteral(" IE/h"));
+    //: IE is the insulin unit
+    setLabelText(m_ui.LabelMax, tr("%1 IE/h").arg(ZehntelText(maximum)));
     for (int i = 0; i < Form1Ui::Boluses; ++i)
         setFieldText(m_ui.boluses.at(size_t(i)), content.bolus.at(size_t(i)));
     setFieldText(m_ui.EditDatum, content.datum);
@@ -80,9 +83,9 @@ void TForm1::ButtonSummeClick()
 void TForm1::showHistory()
 {
     const QUndoStack& stack = history();
-    showStepText(m_ui.Rueckgaengig1, QStringLiteral("Rückgängig"), stack.canUndo(),
+    showStepText(m_ui.Rueckgaengig1, tr("Rückgängig"), tr("Rückgängig: %1"), stack.canUndo(),
                  stack.undoText());
-    showStepText(m_ui.Wiederholen1, QStringLiteral("Wiederholen"), stack.canRedo(),
+    showStepText(m_ui.Wiederholen1, tr("Wiederholen"), tr("Wiederholen: %1"), stack.canRedo(),
                  stack.redoText());
 }
 
@@ -95,7 +98,7 @@ void TForm1::showReference()
     if (!compared)
         return;
     setLabelText(m_ui.LabelVergleich, referenceTotalText(profile().total(), compared->total()));
-    m_ui.LabelVergleich->setToolTip(QStringLiteral("Verglichen wird mit: ") + compared->name);
+    m_ui.LabelVergleich->setToolTip(tr("Verglichen wird mit: %1").arg(compared->name));
 }
 
 void TForm1::showReferenceInHour(int n)
@@ -116,13 +119,13 @@ void TForm1::showReferenceInHour(int n)
     // A rate above the maximum marks the top; its description gives the exact value.
     slider->setReferencePosition(Maximum() - std::min(referenceRate, Maximum()));
     const QString compared = referenceRateText(referenceRate);
-    slider->setAccessibleDescription(compared + QStringLiteral(". ") + sliderText);
+    //: The comparison's rate, then what the slider is for
+    slider->setAccessibleDescription(tr("%1. %2").arg(compared, sliderText));
     slider->setToolTip(compared);
     const bool differs = referenceRate != rate(n);
     field->setFramed(differs);
-    field->setAccessibleDescription(
-        fieldText + QStringLiteral(". ") + compared +
-        (differs ? QStringLiteral(", abweichend") : QStringLiteral(", gleich")));
+    field->setAccessibleDescription(differs ? tr("%1. %2, abweichend").arg(fieldText, compared)
+                                            : tr("%1. %2, gleich").arg(fieldText, compared));
 }
 
 void TForm1::ScrollBarScroll(int n, int position)

@@ -14,13 +14,6 @@ namespace fendrimo {
 
 namespace {
 
-QString bolusStepText(int index)
-{
-    static const std::array<const char*, ProfileContent::Boluses> times{"morgens", "mittags",
-                                                                        "abends"};
-    return QStringLiteral("Bolus %1").arg(QLatin1String(times.at(size_t(index))));
-}
-
 // The folder of a path, with its trailing separator: /home/a/profil.bar gives /home/a/.
 QString folderOf(const QString& path)
 {
@@ -122,14 +115,14 @@ void ProfileDocument::setBolus(int index, const QString& text)
 {
     ProfileContent after = m_profile.content();
     after.bolus.at(size_t(index)) = text;
-    record(bolusStepText(index), after, ProfileHistory::BolusBase + index);
+    record(bolusFieldName(index), after, ProfileHistory::BolusBase + index);
 }
 
 void ProfileDocument::setDatum(const QString& text)
 {
     ProfileContent after = m_profile.content();
     after.datum = text;
-    record(QStringLiteral("Datum"), after, ProfileHistory::Datum);
+    record(tr("Datum"), after, ProfileHistory::Datum);
 }
 
 void ProfileDocument::setDatumToday(const QString& today)
@@ -140,7 +133,7 @@ void ProfileDocument::setDatumToday(const QString& today)
     m_history.breakMerging();
     ProfileContent after = m_profile.content();
     after.datum = today;
-    record(QStringLiteral("Datum"), after, ProfileHistory::NoMerge);
+    record(tr("Datum"), after, ProfileHistory::NoMerge);
     m_history.breakMerging();
 }
 
@@ -148,7 +141,7 @@ void ProfileDocument::setNotizen(const QString& stored)
 {
     ProfileContent after = m_profile.content();
     after.notizen = stored;
-    record(QStringLiteral("Notizen"), after, ProfileHistory::Notizen);
+    record(tr("Notizen"), after, ProfileHistory::Notizen);
 }
 
 void ProfileDocument::setLinkedDragging(bool linked)
@@ -263,7 +256,7 @@ std::optional<RaisedMaximum> ProfileDocument::takeFromReference(const QList<int>
         return std::nullopt;
     const std::optional<RaisedMaximum> raised = raiseMaximumFor(after.highestRate());
     m_history.breakMerging();
-    record(QStringLiteral("Aus Vergleich übernommen: ") + hourRunsText(hours), after,
+    record(tr("Aus Vergleich übernommen: %1").arg(hourRunsText(hours)), after,
            ProfileHistory::NoMerge);
     return raised;
 }
@@ -272,7 +265,7 @@ ProfileReference ProfileDocument::savedReference() const
 {
     ProfileReference reference;
     reference.source = ProfileReference::Source::Saved;
-    reference.name = QStringLiteral("gespeicherte Fassung");
+    reference.name = tr("gespeicherte Fassung");
     reference.rates = m_history.savedContent().rates;
     return reference;
 }
@@ -333,10 +326,10 @@ void ProfileDocument::keepVersion(const QString& path)
         failure = QString::fromStdString(error.what());
     }
     m_historyNoteFolder = store.folderFor(path);
-    m_historyNote = failure.isEmpty() ? QString()
-                                      : QStringLiteral("Die letzte Fassung konnte nicht im "
-                                                       "Verlauf abgelegt werden: ") +
-                                            failure + QLatin1Char('.');
+    m_historyNote =
+        failure.isEmpty()
+            ? QString()
+            : tr("Die letzte Fassung konnte nicht im Verlauf abgelegt werden: %1.").arg(failure);
 }
 
 } // namespace fendrimo

@@ -2,37 +2,41 @@
 
 #include "profile/zehntel.h"
 
+#include <QCoreApplication>
+
 namespace fendrimo::exchange {
 
 namespace {
 
 // The three bolus fields take the factor in force at these times.
-struct MealTime
-{
-    const char* name;
-    int second;
-};
-constexpr MealTime kMeals[ProfileContent::Boluses] = {
-    {"morgens", 7 * 3600}, {"mittags", 12 * 3600}, {"abends", 18 * 3600}};
+constexpr int kMealSeconds[ProfileContent::Boluses] = {7 * 3600, 12 * 3600, 18 * 3600};
 
 // 12 g per BE divided by the grams per IE, to tenths, halves up; empty with
 // a notice when it would not fit the field, a notice when it was rounded.
-QString bolusFactor(Int128 ratio, const QString& meal, QChar separator, QStringList& notices)
+// field names the bolus field ("Bolus morgens").
+QString bolusFactor(Int128 ratio, const QString& field, QChar separator, QStringList& notices)
 {
     const QString ratioText = decimalText(ratio, separator);
-    const QString left = QStringLiteral("Bolus %1 bleibt leer: ").arg(meal);
     if (ratio <= 0) {
-        notices << left + QStringLiteral("Kohlenhydratfaktor %1 g je IE ist nicht größer als 0.")
-                              .arg(ratioText);
+        //: IE: insulin units; %1 is a bolus field, "Bolus morgens"
+        notices << QCoreApplication::translate(
+                       "Exchange",
+                       "%1 bleibt leer: Kohlenhydratfaktor %2 g je IE ist nicht größer als 0.")
+                       .arg(field, ratioText);
         return QString();
     }
     const Int128 grams = 12 * kUnit;
     const Int128 tenths = (20 * grams + ratio) / (2 * ratio);
     if (tenths < 1 || tenths > 999) {
-        notices << left + QStringLiteral("12 g / %1 g je IE ergibt %2 als %3 IE/BE.")
-                              .arg(ratioText,
-                                   tenths < 1 ? QStringLiteral("weniger") : QStringLiteral("mehr"),
-                                   ZehntelText(tenths < 1 ? 1 : 999, separator));
+        //: BE: bread unit, 12 g of carbohydrate
+        notices << (tenths < 1
+                        ? QCoreApplication::translate(
+                              "Exchange",
+                              "%1 bleibt leer: 12 g / %2 g je IE ergibt weniger als %3 IE/BE.")
+                        : QCoreApplication::translate(
+                              "Exchange",
+                              "%1 bleibt leer: 12 g / %2 g je IE ergibt mehr als %3 IE/BE."))
+                       .arg(field, ratioText, ZehntelText(tenths < 1 ? 1 : 999, separator));
         return QString();
     }
     const QString factor = QStringLiteral("%1%2%3").arg(
@@ -47,8 +51,9 @@ QString bolusFactor(Int128 ratio, const QString& meal, QChar separator, QStringL
                 .arg(QString::number(qint64(hundredths / 100)), separator,
                      QStringLiteral("%1").arg(qint64(hundredths % 100), 2, 10, QLatin1Char('0')),
                      (100 * grams) % ratio != 0 ? QStringLiteral("…") : QString());
-        notices << QStringLiteral("Bolus %1: 12 g / %2 g je IE = %3 IE/BE, auf %4 gerundet.")
-                       .arg(meal, ratioText, exact, factor);
+        notices << QCoreApplication::translate("Exchange",
+                                               "%1: 12 g / %2 g je IE = %3 IE/BE, auf %4 gerundet.")
+                       .arg(field, ratioText, exact, factor);
     }
     return factor;
 }
@@ -60,9 +65,8 @@ void takeBolusFactors(const QList<ScheduleEntry>& ratios, QChar separator,
 {
     imported.hasBolus = true;
     for (int i = 0; i < ProfileContent::Boluses; ++i) {
-        const MealTime& meal = kMeals[i];
-        imported.bolus.at(size_t(i)) = bolusFactor(
-            valueAt(ratios, meal.second), QLatin1String(meal.name), separator, imported.notices);
+        imported.bolus.at(size_t(i)) = bolusFactor(valueAt(ratios, kMealSeconds[i]),
+                                                   bolusFieldName(i), separator, imported.notices);
     }
 }
 

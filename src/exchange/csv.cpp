@@ -9,6 +9,7 @@
 #include "profile/profiletools.h"
 #include "profile/zehntel.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -97,32 +98,34 @@ QString missingHours(const std::array<int, ProfileContent::Hours>& lineOfHour)
             missing << hour;
     }
     return missing.isEmpty() ? QString()
-                             : QStringLiteral("Es fehlen Stunden: %1.").arg(hourRunsText(missing));
+                             : QCoreApplication::translate("Csv", "Es fehlen Stunden: %1.")
+                                   .arg(hourRunsText(missing));
 }
 
 // One line of data; lineOfHour tells where each hour came before.
 QString readLine(const QStringList& fields, int lineNumber, DecimalSyntax syntax,
                  std::array<int, ProfileContent::Hours>& lineOfHour, QList<ScheduleEntry>& entries)
 {
-    const QString where = QStringLiteral("Zeile %1").arg(lineNumber);
+    const QString where = QCoreApplication::translate("Csv", "Zeile %1").arg(lineNumber);
     if (fields.size() != 2) {
-        return QStringLiteral("%1: Erwartet werden zwei Felder, Uhrzeit und Basalrate; die Zeile "
-                              "hat %2.")
+        return QCoreApplication::translate("Csv", "%1: Erwartet werden zwei Felder, Uhrzeit und "
+                                                  "Basalrate; die Zeile hat %2.")
             .arg(where, QString::number(fields.size()));
     }
     const int hour = fullHour(fields[0]);
     if (hour < 0) {
-        return QStringLiteral("%1: \"%2\" ist keine volle Stunde von 0 bis 23.")
+        return QCoreApplication::translate("Csv", "%1: \"%2\" ist keine volle Stunde von 0 bis 23.")
             .arg(where, fields[0]);
     }
     if (lineOfHour.at(size_t(hour)) != 0) {
-        return QStringLiteral("%1: Die Stunde %2 kommt zweimal vor.")
+        return QCoreApplication::translate("Csv", "%1: Die Stunde %2 kommt zweimal vor.")
             .arg(where, hourSpanText(hour, hour));
     }
     lineOfHour.at(size_t(hour)) = lineNumber;
     const ExactDecimal rate = parseDecimal(fields[1], syntax);
     if (!rate.ok())
-        return decimalProblem(where, QStringLiteral("Rate"), fields[1], rate.status);
+        return decimalProblem(where, QCoreApplication::translate("Csv", "Rate"), fields[1],
+                              rate.status);
     entries.append({hour * 3600, rate.scaled, where});
     return QString();
 }
@@ -131,6 +134,7 @@ QString readLine(const QStringList& fields, int lineNumber, DecimalSyntax syntax
 
 QByteArray writeCsv(const HourlyRates& rates)
 {
+    // Part of the file's format, not of the interface: not translated.
     QString text = QStringLiteral("Uhrzeit;Basalrate (IE/h)\r\n");
     for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
         text += QStringLiteral("%1:00;%2\r\n")
@@ -165,7 +169,7 @@ ImportOutcome readCsv(const QByteArray& data)
             error = readLine(fields, int(i + 1), syntax, lineOfHour, entries);
     }
     if (error.isEmpty() && entries.isEmpty())
-        error = QStringLiteral("Die Tabelle enthält keine Basalraten.");
+        error = QCoreApplication::translate("Csv", "Die Tabelle enthält keine Basalraten.");
     if (error.isEmpty())
         error = missingHours(lineOfHour);
     if (!error.isEmpty())

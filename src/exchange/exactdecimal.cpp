@@ -1,5 +1,6 @@
 #include "exchange/exactdecimal.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -160,23 +161,24 @@ std::optional<qint64> wholeNumber(const ExactDecimal& decimal, qint64 largest)
 QString decimalProblem(const QString& where, const QString& what, const QString& written,
                        DecimalStatus status)
 {
-    QString problem;
+    // Whole sentences: where, what names the value ("Rate"), then the value as written.
     switch (status) {
     case DecimalStatus::Negative:
-        problem = QStringLiteral("ist negativ.");
-        break;
+        return QCoreApplication::translate("Exchange", "%1: %2 \"%3\" ist negativ.")
+            .arg(where, what, written);
     case DecimalStatus::TooPrecise:
-        problem = QStringLiteral("hat mehr als %1 Nachkommastellen.").arg(kScaleDigits);
-        break;
+        return QCoreApplication::translate("Exchange",
+                                           "%1: %2 \"%3\" hat mehr als %4 Nachkommastellen.")
+            .arg(where, what, written, QString::number(kScaleDigits));
     case DecimalStatus::TooLarge:
-        problem = QStringLiteral("ist größer als %1.").arg(kLargestWhole);
-        break;
+        return QCoreApplication::translate("Exchange", "%1: %2 \"%3\" ist größer als %4.")
+            .arg(where, what, written, QString::number(kLargestWhole));
     case DecimalStatus::Ok:
     case DecimalStatus::NotNumeric:
-        problem = QStringLiteral("ist keine Zahl.");
         break;
     }
-    return QStringLiteral("%1: %2 \"%3\" %4").arg(where, what, written, problem);
+    return QCoreApplication::translate("Exchange", "%1: %2 \"%3\" ist keine Zahl.")
+        .arg(where, what, written);
 }
 
 } // namespace fendrimo::exchange

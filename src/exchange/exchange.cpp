@@ -7,6 +7,8 @@
 #include "files/profilsatz.h"
 #include "profile/profiletools.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fendrimo {
@@ -14,7 +16,9 @@ namespace fendrimo {
 QString adjustedHoursNotice(const QList<int>& hours)
 {
     const QString runs = hourRunsText(hours);
-    return runs.isEmpty() ? QString() : QStringLiteral("Gerundet oder gemittelt: %1.").arg(runs);
+    return runs.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("Exchange", "Gerundet oder gemittelt: %1.").arg(runs);
 }
 
 ProfileContent importedContent(const ProfileContent& before, const ImportedProfile& imported)
@@ -28,7 +32,8 @@ ProfileContent importedContent(const ProfileContent& before, const ImportedProfi
     if (imported.profileName.isEmpty())
         return after;
     const QString line =
-        QStringLiteral("Importiert aus Nightscout-Profil \"%1\"").arg(imported.profileName);
+        QCoreApplication::translate("Exchange", "Importiert aus Nightscout-Profil \"%1\"")
+            .arg(imported.profileName);
     const bool controls = std::any_of(
         line.begin(), line.end(), [](QChar ch) { return ch.category() == QChar::Other_Control; });
     const QString notes =

@@ -2,8 +2,8 @@
 
 // Exchange of the basal rate with other diabetes software: Nightscout profile
 // documents, OpenAPS basal profiles and autotune results, Tidepool pump
-// settings and spreadsheet tables (CSV). Readers
-// return a result or a German error text naming the problem; writers return
+// settings and spreadsheet tables (CSV). Readers return a result or an error
+// text naming the problem, in the language of the interface; writers return
 // the file's bytes. Widget-free: the window asks, shows and saves.
 
 #include "platform/regional.h"
@@ -39,7 +39,7 @@ struct ImportedProfile
     QString datum;
     // Nightscout: the name of the profile read from the document's store.
     QString profileName;
-    // Further notices for the user, whole German sentences (rounded or empty
+    // Further notices for the user, whole sentences (rounded or empty
     // bolus factors and why, hours taken from the day's last entry, a date
     // the file doesn't give).
     QStringList notices;
@@ -57,7 +57,7 @@ struct ImportedProfile
 struct ImportOutcome
 {
     std::optional<ImportedProfile> profile;
-    QString error; // German, set exactly when there is no profile
+    QString error; // translated, set exactly when there is no profile
 };
 
 // What a file offers to choose from, in the file's order: the named profiles

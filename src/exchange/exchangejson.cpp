@@ -2,6 +2,7 @@
 
 #include "exchange/exchange.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QSet>
@@ -112,7 +113,8 @@ QString fileSizeProblem(const QByteArray& data)
 {
     if (data.size() <= kLargestExchangeFile)
         return QString();
-    return QStringLiteral("Die Datei ist größer als %1 MB und wird nicht gelesen.")
+    return QCoreApplication::translate("Exchange",
+                                       "Die Datei ist größer als %1 MB und wird nicht gelesen.")
         .arg(kLargestExchangeFile / (1024 * 1024));
 }
 
@@ -124,7 +126,7 @@ QString parseJsonFile(const QByteArray& data, QJsonDocument& document)
     QJsonParseError parseError;
     document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError || document.isNull())
-        return QStringLiteral("Die Datei ist kein gültiges JSON.");
+        return QCoreApplication::translate("Exchange", "Die Datei ist kein gültiges JSON.");
     return QString();
 }
 

@@ -3,6 +3,7 @@
 #include "exchange/exchangejson.h"
 #include "files/profilefile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -57,7 +58,7 @@ QString readExchangeFile(const QString& path, QByteArray& data)
     if (!read.ok())
         return fileErrorText(read.code) + QLatin1Char('.');
     if (data.size() > kLargestExchangeFile)
-        return QStringLiteral("Die Datei ist größer als 10 MB.");
+        return QCoreApplication::translate("Exchange", "Die Datei ist größer als 10 MB.");
     return QString();
 }
 
@@ -79,19 +80,41 @@ bool isPumpSettings(const QJsonValue& value)
 
 const std::array<ExchangeFormatInfo, 4>& exchangeFormats()
 {
+    // The texts are translated where they are shown: itemText(), filterText(), stepText().
     static const std::array<ExchangeFormatInfo, 4> formats{{
-        {ExchangeFormat::Nightscout, "Nightscout", "&Nightscout-Profil (JSON)…",
-         "Nightscout-Profile (*.json)", "json", "profil.json", "Import aus Nightscout-Profil",
+        {ExchangeFormat::Nightscout, "Nightscout",
+         QT_TRANSLATE_NOOP("Exchange", "&Nightscout-Profil (JSON)…"),
+         QT_TRANSLATE_NOOP("Exchange", "Nightscout-Profile (*.json)"), "json", "profil.json",
+         QT_TRANSLATE_NOOP("Exchange", "Import aus Nightscout-Profil"), true},
+        {ExchangeFormat::OpenAps, "OpenAps",
+         QT_TRANSLATE_NOOP("Exchange", "&OpenAPS-Basalprofil (JSON)…"),
+         QT_TRANSLATE_NOOP("Exchange", "OpenAPS-Basalprofile (*.json)"), "json",
+         "basal_profile.json", QT_TRANSLATE_NOOP("Exchange", "Import aus OpenAPS-Basalprofil"),
          true},
-        {ExchangeFormat::OpenAps, "OpenAps", "&OpenAPS-Basalprofil (JSON)…",
-         "OpenAPS-Basalprofile (*.json)", "json", "basal_profile.json",
-         "Import aus OpenAPS-Basalprofil", true},
-        {ExchangeFormat::Csv, "Csv", "&Tabelle (CSV)…", "Tabellen (*.csv)", "csv", "basalrate.csv",
-         "Import aus Tabelle", true},
-        {ExchangeFormat::Tidepool, "Tidepool", "&Tidepool-Pumpeneinstellungen (JSON)…",
-         "Tidepool-Daten (*.json)", "json", "", "Import aus Tidepool-Pumpeneinstellungen", false},
+        {ExchangeFormat::Csv, "Csv", QT_TRANSLATE_NOOP("Exchange", "&Tabelle (CSV)…"),
+         QT_TRANSLATE_NOOP("Exchange", "Tabellen (*.csv)"), "csv", "basalrate.csv",
+         QT_TRANSLATE_NOOP("Exchange", "Import aus Tabelle"), true},
+        {ExchangeFormat::Tidepool, "Tidepool",
+         QT_TRANSLATE_NOOP("Exchange", "&Tidepool-Pumpeneinstellungen (JSON)…"),
+         QT_TRANSLATE_NOOP("Exchange", "Tidepool-Daten (*.json)"), "json", "",
+         QT_TRANSLATE_NOOP("Exchange", "Import aus Tidepool-Pumpeneinstellungen"), false},
     }};
     return formats;
+}
+
+QString ExchangeFormatInfo::itemText() const
+{
+    return QCoreApplication::translate("Exchange", item);
+}
+
+QString ExchangeFormatInfo::filterText() const
+{
+    return QCoreApplication::translate("Exchange", filter);
+}
+
+QString ExchangeFormatInfo::stepText() const
+{
+    return QCoreApplication::translate("Exchange", step);
 }
 
 const ExchangeFormatInfo& formatInfo(ExchangeFormat format)
@@ -147,10 +170,12 @@ std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChoo
         return table;
     return ImportOutcome{
         std::nullopt,
-        QStringLiteral("Die Datei ist weder ein Nightscout-Profil noch ein OpenAPS-Basalprofil, "
-                       "ein Autotune-Ergebnis, Tidepool-Pumpeneinstellungen oder eine Tabelle: %1")
+        QCoreApplication::translate(
+            "Exchange", "Die Datei ist weder ein Nightscout-Profil noch ein OpenAPS-Basalprofil, "
+                        "ein Autotune-Ergebnis, Tidepool-Pumpeneinstellungen oder eine Tabelle: %1")
             .arg(format ? table.error
-                        : QStringLiteral("Sie enthält JSON, aber in keiner dieser Formen."))};
+                        : QCoreApplication::translate(
+                              "Exchange", "Sie enthält JSON, aber in keiner dieser Formen."))};
 }
 
 std::optional<ImportOutcome> importAnyFile(const QString& path, const ProfileChooser& choose,

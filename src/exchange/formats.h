@@ -15,12 +15,17 @@ struct ExchangeFormatInfo
 {
     ExchangeFormat format;
     const char* objectName;   // of its menu items: "Import<name>", "Export<name>"
-    const char* item;         // the menu items' text
-    const char* filter;       // the file dialogs' filter
+    const char* item;         // the menu items' text, untranslated
+    const char* filter;       // the file dialogs' filter, untranslated
     const char* suffix;       // default suffix of a written file
     const char* proposedName; // of an exported file
-    const char* step;         // the undo step of an import
+    const char* step;         // the undo step of an import, untranslated
     bool exportable;          // Tidepool is only read
+
+    // The texts as shown, in the language of the interface.
+    QString itemText() const;
+    QString filterText() const;
+    QString stepText() const;
 };
 
 const std::array<ExchangeFormatInfo, 4>& exchangeFormats();

@@ -7,6 +7,7 @@
 #include "exchange/exchangejson.h"
 #include "exchange/schedule.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -19,7 +20,11 @@ using namespace exchange;
 
 namespace {
 
-const QString kNoProfile = QStringLiteral("Die Datei enthält kein Nightscout-Profil.");
+// At use, not at start-up: the translation is installed later.
+QString noProfileText()
+{
+    return QCoreApplication::translate("Nightscout", "Die Datei enthält kein Nightscout-Profil.");
+}
 
 ImportOutcome refused(const QString& error)
 {
@@ -82,7 +87,7 @@ Source readSource(const QByteArray& data)
         source.document = json.array().at(index).toObject();
     const QJsonValue store = source.document.value(QLatin1String("store"));
     if (source.document.isEmpty() || (!store.isUndefined() && store.toObject().isEmpty())) {
-        source.profiles.error = kNoProfile;
+        source.profiles.error = noProfileText();
         return source;
     }
     if (store.isUndefined()) {
@@ -109,17 +114,21 @@ QString entrySecond(const QJsonObject& entry, const QString& where, int& second)
             time.isString() ? clockSeconds(time.toString()) : std::nullopt;
         second = parsed.value_or(-1);
         return parsed ? QString()
-                      : QStringLiteral("%1: \"%2\" ist keine Uhrzeit zwischen 00:00 und 23:59.")
+                      : QCoreApplication::translate(
+                            "Nightscout", "%1: \"%2\" ist keine Uhrzeit zwischen 00:00 und 23:59.")
                             .arg(where, writtenText(time));
     }
     const QJsonValue seconds = entry.value(QLatin1String("timeAsSeconds"));
     if (seconds.isUndefined())
-        return QStringLiteral("%1: Die Uhrzeit fehlt (\"time\").").arg(where);
+        return QCoreApplication::translate("Nightscout", "%1: Die Uhrzeit fehlt (\"time\").")
+            .arg(where);
     const std::optional<qint64> parsed = wholeNumber(decimalOfJson(seconds), kSecondsPerDay - 1);
     second = int(parsed.value_or(-1));
-    return parsed ? QString()
-                  : QStringLiteral("%1: \"timeAsSeconds\" \"%2\" ist keine Sekunde von 0 bis %3.")
-                        .arg(where, writtenText(seconds), QString::number(kSecondsPerDay - 1));
+    return parsed
+               ? QString()
+               : QCoreApplication::translate(
+                     "Nightscout", "%1: \"timeAsSeconds\" \"%2\" ist keine Sekunde von 0 bis %3.")
+                     .arg(where, writtenText(seconds), QString::number(kSecondsPerDay - 1));
 }
 
 // A schedule list ("basal", "carbratio"), sorted; what names the values.
@@ -127,10 +136,12 @@ QString readSchedule(const QJsonArray& list, const QString& listName, const QStr
                      QList<ScheduleEntry>& entries)
 {
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString where =
-            QStringLiteral("Eintrag %1 von \"%2\"").arg(QString::number(i + 1), listName);
+        const QString where = QCoreApplication::translate("Nightscout", "Eintrag %1 von \"%2\"")
+                                  .arg(QString::number(i + 1), listName);
         if (!list.at(i).isObject())
-            return QStringLiteral("%1 ist kein Objekt mit Uhrzeit und Wert.").arg(where);
+            return QCoreApplication::translate("Nightscout",
+                                               "%1 ist kein Objekt mit Uhrzeit und Wert.")
+                .arg(where);
         const QJsonObject entry = list.at(i).toObject();
         int second = 0;
         const QString timeProblem = entrySecond(entry, where, second);
@@ -138,7 +149,8 @@ QString readSchedule(const QJsonArray& list, const QString& listName, const QStr
             return timeProblem;
         const QJsonValue value = entry.value(QLatin1String("value"));
         if (value.isUndefined())
-            return QStringLiteral("%1: Der Wert fehlt (\"value\").").arg(where);
+            return QCoreApplication::translate("Nightscout", "%1: Der Wert fehlt (\"value\").")
+                .arg(where);
         const ExactDecimal decimal = decimalOfJson(value);
         if (!decimal.ok())
             return decimalProblem(where, what, writtenText(value), decimal.status);
@@ -151,13 +163,14 @@ QString readRates(const QJsonObject& profile, const QString& name, ImportedProfi
 {
     const QJsonArray basal = profile.value(QLatin1String("basal")).toArray();
     if (basal.isEmpty()) {
-        return QStringLiteral("Das Profil \"%1\" enthält keine Basalrate (\"basal\" fehlt, ist "
-                              "leer oder keine Liste).")
+        return QCoreApplication::translate("Nightscout",
+                                           "Das Profil \"%1\" enthält keine Basalrate (\"basal\" "
+                                           "fehlt, ist leer oder keine Liste).")
             .arg(name);
     }
     QList<ScheduleEntry> entries;
-    const QString error =
-        readSchedule(basal, QStringLiteral("basal"), QStringLiteral("Rate"), entries);
+    const QString error = readSchedule(basal, QStringLiteral("basal"),
+                                       QCoreApplication::translate("Nightscout", "Rate"), entries);
     if (!error.isEmpty())
         return error;
     takeHourlyRates(entries, imported);
@@ -172,13 +185,16 @@ QString readBolus(const QJsonObject& profile, const QString& name, QChar separat
     if (carbratio.isUndefined() || carbratio.isNull())
         return QString();
     if (carbratio.toArray().isEmpty()) {
-        return QStringLiteral("Das Profil \"%1\" enthält keine lesbaren Kohlenhydratfaktoren "
-                              "(\"carbratio\" ist leer oder keine Liste).")
+        return QCoreApplication::translate("Nightscout",
+                                           "Das Profil \"%1\" enthält keine lesbaren "
+                                           "Kohlenhydratfaktoren (\"carbratio\" ist leer oder "
+                                           "keine Liste).")
             .arg(name);
     }
     QList<ScheduleEntry> ratios;
-    const QString error = readSchedule(carbratio.toArray(), QStringLiteral("carbratio"),
-                                       QStringLiteral("Kohlenhydratfaktor"), ratios);
+    const QString error =
+        readSchedule(carbratio.toArray(), QStringLiteral("carbratio"),
+                     QCoreApplication::translate("Nightscout", "Kohlenhydratfaktor"), ratios);
     if (!error.isEmpty())
         return error;
     takeBolusFactors(ratios, separator, imported);
@@ -196,7 +212,8 @@ QString datumOf(const QJsonObject& profile, const QJsonObject& document,
         if (start.isValid() && start.toMSecsSinceEpoch() != 0)
             return formats.shortDate(start.toLocalTime().date());
     }
-    notices << QStringLiteral("Das Datum bleibt, wie es ist: Die Datei nennt keines.");
+    notices << QCoreApplication::translate("Nightscout",
+                                           "Das Datum bleibt, wie es ist: Die Datei nennt keines.");
     return QString();
 }
 
@@ -204,14 +221,18 @@ QString datumOf(const QJsonObject& profile, const QJsonObject& document,
 ImportOutcome readProfile(const Source& source, const QString& name, const RegionalFormats& formats)
 {
     if (!source.profiles.names.contains(name))
-        return refused(QStringLiteral("Die Datei enthält kein Profil \"%1\".").arg(name));
+        return refused(
+            QCoreApplication::translate("Nightscout", "Die Datei enthält kein Profil \"%1\".")
+                .arg(name));
     QJsonValue profileValue = source.legacy ? QJsonValue(source.document) : QJsonValue();
     for (const auto& [key, value] : source.store) {
         if (key == name)
             profileValue = value;
     }
     if (!profileValue.isObject())
-        return refused(QStringLiteral("Das Profil \"%1\" ist kein JSON-Objekt.").arg(name));
+        return refused(
+            QCoreApplication::translate("Nightscout", "Das Profil \"%1\" ist kein JSON-Objekt.")
+                .arg(name));
     const QJsonObject profile = profileValue.toObject();
     ImportedProfile imported;
     QString error = readRates(profile, name, imported);
@@ -221,7 +242,8 @@ ImportOutcome readProfile(const Source& source, const QString& name, const Regio
         return refused(error);
     imported.datum = datumOf(profile, source.document, formats, imported.notices);
     imported.profileName = name;
-    imported.sourceName = QStringLiteral("Nightscout-Profil \"%1\"").arg(name);
+    imported.sourceName =
+        QCoreApplication::translate("Nightscout", "Nightscout-Profil \"%1\"").arg(name);
     return {imported, QString()};
 }
 

@@ -8,6 +8,7 @@
 #include "exchange/exchangejson.h"
 #include "exchange/schedule.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -26,28 +27,34 @@ QString readEntry(const QJsonValue& value, const QString& where, ScheduleEntry& 
 {
     const QJsonObject object = value.toObject();
     if (!value.isObject())
-        return QStringLiteral("%1 ist kein Objekt mit \"minutes\" und \"rate\".").arg(where);
+        return QCoreApplication::translate("OpenAps",
+                                           "%1 ist kein Objekt mit \"minutes\" und \"rate\".")
+            .arg(where);
     const QJsonValue minutesValue = object.value(QLatin1String("minutes"));
     if (minutesValue.isUndefined())
-        return QStringLiteral("%1: Die Uhrzeit fehlt (\"minutes\").").arg(where);
+        return QCoreApplication::translate("OpenAps", "%1: Die Uhrzeit fehlt (\"minutes\").")
+            .arg(where);
     const std::optional<qint64> minutes = wholeNumber(decimalOfJson(minutesValue), kLastMinute);
     if (!minutes) {
-        return QStringLiteral("%1: \"minutes\" \"%2\" ist keine Minute von 0 bis %3.")
+        return QCoreApplication::translate("OpenAps",
+                                           "%1: \"minutes\" \"%2\" ist keine Minute von 0 bis %3.")
             .arg(where, writtenText(minutesValue), QString::number(kLastMinute));
     }
     entry.second = int(*minutes) * 60;
     const QJsonValue start = object.value(QLatin1String("start"));
     if (!start.isUndefined() &&
         (!start.isString() || clockSeconds(start.toString()) != entry.second)) {
-        return QStringLiteral("%1: \"start\" \"%2\" passt nicht zu \"minutes\" %3 (%4).")
+        return QCoreApplication::translate(
+                   "OpenAps", "%1: \"start\" \"%2\" passt nicht zu \"minutes\" %3 (%4).")
             .arg(where, writtenText(start), QString::number(*minutes), clockText(entry.second));
     }
     const QJsonValue rate = object.value(QLatin1String("rate"));
     if (rate.isUndefined())
-        return QStringLiteral("%1: Die Rate fehlt (\"rate\").").arg(where);
+        return QCoreApplication::translate("OpenAps", "%1: Die Rate fehlt (\"rate\").").arg(where);
     const ExactDecimal decimal = decimalOfJson(rate);
     if (!decimal.ok())
-        return decimalProblem(where, QStringLiteral("Rate"), writtenText(rate), decimal.status);
+        return decimalProblem(where, QCoreApplication::translate("OpenAps", "Rate"),
+                              writtenText(rate), decimal.status);
     entry.value = decimal.scaled;
     entry.where = where;
     return QString();
@@ -60,7 +67,8 @@ QString readUntuned(const QJsonValue& value, const QString& where, ScheduleEntry
     const std::optional<qint64> count =
         days.isUndefined() ? 0 : wholeNumber(decimalOfJson(days), std::numeric_limits<int>::max());
     if (!count) {
-        return QStringLiteral("%1: \"untuned\" \"%2\" ist keine Anzahl von Tagen.")
+        return QCoreApplication::translate("OpenAps",
+                                           "%1: \"untuned\" \"%2\" ist keine Anzahl von Tagen.")
             .arg(where, writtenText(days));
     }
     untuned.value = *count;
@@ -83,15 +91,20 @@ std::array<int, ProfileContent::Hours> untunedPerHour(const QList<ScheduleEntry>
     return days;
 }
 
-// The entries, named "Eintrag 3" and what follows, as rates and untuned days.
-QString readBasal(const QJsonArray& list, const QString& ofList, ImportedProfile& imported)
+// The entries, named "Eintrag 3" (of autotune's: "Eintrag 3 von "basalprofile""),
+// as rates and untuned days.
+QString readBasal(const QJsonArray& list, bool autotune, ImportedProfile& imported)
 {
     QList<ScheduleEntry> entries;
     QList<ScheduleEntry> untuned; // value: days
     QString error;
     for (qsizetype i = 0; error.isEmpty() && i < list.size(); ++i) {
         ScheduleEntry entry;
-        const QString where = QStringLiteral("Eintrag %1").arg(i + 1) + ofList;
+        const QString number = QString::number(i + 1);
+        const QString where =
+            autotune ? QCoreApplication::translate("OpenAps", "Eintrag %1 von \"basalprofile\"")
+                           .arg(number)
+                     : QCoreApplication::translate("OpenAps", "Eintrag %1").arg(number);
         error = readEntry(list.at(i), where, entry);
         ScheduleEntry days{entry.second, 0, where};
         if (error.isEmpty())
@@ -119,8 +132,8 @@ QString readCarbRatio(const QJsonObject& result, QChar separator, ImportedProfil
     const ExactDecimal decimal = decimalOfJson(ratio);
     if (!decimal.ok()) {
         return decimalProblem(QStringLiteral("\"carb_ratio\""),
-                              QStringLiteral("Kohlenhydratfaktor"), writtenText(ratio),
-                              decimal.status);
+                              QCoreApplication::translate("OpenAps", "Kohlenhydratfaktor"),
+                              writtenText(ratio), decimal.status);
     }
     takeBolusFactors({{0, decimal.scaled, QString()}}, separator, imported);
     return QString();
@@ -152,22 +165,24 @@ ImportOutcome readOpenAps(const QByteArray& data, const RegionalFormats& formats
     const QJsonArray list =
         autotune ? json.object().value(QLatin1String("basalprofile")).toArray() : json.array();
     if (error.isEmpty() && list.isEmpty()) {
-        error = autotune ? QStringLiteral("Das Autotune-Ergebnis enthält keine Basalrate "
-                                          "(\"basalprofile\" ist leer oder keine Liste).")
-                         : QStringLiteral("Die Datei ist keine OpenAPS-Basalrate: erwartet wird "
-                                          "eine Liste von Einträgen mit \"minutes\" und \"rate\" "
-                                          "oder ein Autotune-Ergebnis mit \"basalprofile\".");
+        error = autotune
+                    ? QCoreApplication::translate("OpenAps",
+                                                  "Das Autotune-Ergebnis enthält keine Basalrate "
+                                                  "(\"basalprofile\" ist leer oder keine Liste).")
+                    : QCoreApplication::translate(
+                          "OpenAps", "Die Datei ist keine OpenAPS-Basalrate: erwartet wird "
+                                     "eine Liste von Einträgen mit \"minutes\" und \"rate\" "
+                                     "oder ein Autotune-Ergebnis mit \"basalprofile\".");
     }
     ImportedProfile imported;
     if (error.isEmpty())
-        error = readBasal(list, autotune ? QStringLiteral(" von \"basalprofile\"") : QString(),
-                          imported);
+        error = readBasal(list, autotune, imported);
     if (error.isEmpty() && autotune)
         error = readCarbRatio(json.object(), formats.decimalSeparator, imported);
     if (!error.isEmpty())
         return {std::nullopt, error};
-    imported.sourceName =
-        autotune ? QStringLiteral("Autotune") : QStringLiteral("OpenAPS-Basalprofil");
+    imported.sourceName = autotune ? QStringLiteral("Autotune")
+                                   : QCoreApplication::translate("OpenAps", "OpenAPS-Basalprofil");
     return {imported, QString()};
 }
 

@@ -2,6 +2,8 @@
 
 #include "profile/basalprofile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fendrimo::exchange {
@@ -49,7 +51,7 @@ QString sortSchedule(QList<ScheduleEntry>& entries)
         [](const ScheduleEntry& a, const ScheduleEntry& b) { return a.second < b.second; });
     for (qsizetype i = 1; i < entries.size(); ++i) {
         if (entries[i].second == entries[i - 1].second) {
-            return QStringLiteral("%1: Die Uhrzeit %2 kommt zweimal vor.")
+            return QCoreApplication::translate("Exchange", "%1: Die Uhrzeit %2 kommt zweimal vor.")
                 .arg(entries[i].where, clockText(entries[i].second));
         }
     }
@@ -101,11 +103,14 @@ void takeHourlyRates(const QList<ScheduleEntry>& sorted, ImportedProfile& import
         return;
     const QString hours = hourRunsText(hourly.fromLastEntry);
     // A first entry within an hour leaves that hour a mean of both.
-    imported.rateNotices
-        << (hourly.firstStart % 3600 == 0
-                ? QStringLiteral("%1: vom letzten Eintrag des Tages übernommen.").arg(hours)
-                : QStringLiteral("%1: bis %2 vom letzten Eintrag des Tages übernommen.")
-                      .arg(hours, clockText(hourly.firstStart)));
+    imported.rateNotices << (hourly.firstStart % 3600 == 0
+                                 ? QCoreApplication::translate(
+                                       "Exchange", "%1: vom letzten Eintrag des Tages übernommen.")
+                                       .arg(hours)
+                                 : QCoreApplication::translate(
+                                       "Exchange",
+                                       "%1: bis %2 vom letzten Eintrag des Tages übernommen.")
+                                       .arg(hours, clockText(hourly.firstStart)));
 }
 
 ImportOutcome ratesOnlyImport(const QList<ScheduleEntry>& sorted)

@@ -8,6 +8,7 @@
 #include "exchange/exchangejson.h"
 #include "exchange/schedule.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -77,11 +78,13 @@ Settings readSettings(const QByteArray& data)
         }
     }
     if (settings.object.isEmpty()) {
-        settings.offered.error = QStringLiteral(
+        settings.offered.error = QCoreApplication::translate(
+            "Tidepool",
             "Die Datei enthält keine Tidepool-Pumpeneinstellungen (\"type\": \"pumpSettings\").");
     } else if (settings.schedules.isEmpty()) {
-        settings.offered.error = QStringLiteral("Die Pumpeneinstellungen enthalten keinen "
-                                                "Basalplan mit Einträgen (\"basalSchedules\").");
+        settings.offered.error = QCoreApplication::translate(
+            "Tidepool", "Die Pumpeneinstellungen enthalten keinen Basalplan mit Einträgen "
+                        "(\"basalSchedules\").");
     }
     const QString active = settings.object.value(QLatin1String("activeSchedule")).toString();
     settings.offered.preselected = std::max(0, int(settings.offered.names.indexOf(active)));
@@ -93,27 +96,31 @@ QString readSegments(const QJsonValue& list, const QString& label, const QString
                      const QString& what, QList<ScheduleEntry>& entries)
 {
     if (!list.isArray() || list.toArray().isEmpty())
-        return QStringLiteral("%1 ist leer oder keine Liste.").arg(label);
+        return QCoreApplication::translate("Tidepool", "%1 ist leer oder keine Liste.").arg(label);
     const QJsonArray segments = list.toArray();
     for (qsizetype i = 0; i < segments.size(); ++i) {
-        const QString where =
-            QStringLiteral("Eintrag %1 von %2").arg(QString::number(i + 1), label);
+        const QString where = QCoreApplication::translate("Tidepool", "Eintrag %1 von %2")
+                                  .arg(QString::number(i + 1), label);
         const QJsonObject segment = segments.at(i).toObject();
         if (!segments.at(i).isObject())
-            return QStringLiteral("%1 ist kein Objekt mit \"start\" und \"%2\".")
+            return QCoreApplication::translate("Tidepool",
+                                               "%1 ist kein Objekt mit \"start\" und \"%2\".")
                 .arg(where, valueKey);
         const QJsonValue start = segment.value(QLatin1String("start"));
         if (start.isUndefined())
-            return QStringLiteral("%1: Die Uhrzeit fehlt (\"start\").").arg(where);
+            return QCoreApplication::translate("Tidepool", "%1: Die Uhrzeit fehlt (\"start\").")
+                .arg(where);
         const std::optional<qint64> ms = wholeNumber(decimalOfJson(start), kLastMillisecond);
         if (!ms || *ms % 1000 != 0) {
-            return QStringLiteral("%1: \"start\" \"%2\" ist keine volle Sekunde des Tages in "
-                                  "Millisekunden (0 bis %3).")
+            return QCoreApplication::translate("Tidepool",
+                                               "%1: \"start\" \"%2\" ist keine volle Sekunde des "
+                                               "Tages in Millisekunden (0 bis %3).")
                 .arg(where, writtenText(start), QString::number(kLastMillisecond - 999));
         }
         const QJsonValue value = segment.value(valueKey);
         if (value.isUndefined())
-            return QStringLiteral("%1: Der Wert fehlt (\"%2\").").arg(where, valueKey);
+            return QCoreApplication::translate("Tidepool", "%1: Der Wert fehlt (\"%2\").")
+                .arg(where, valueKey);
         const ExactDecimal decimal = decimalOfJson(value);
         if (!decimal.ok())
             return decimalProblem(where, what, writtenText(value), decimal.status);
@@ -136,23 +143,26 @@ QString readCarbRatios(const QJsonObject& settings, const QString& name, QChar s
     const QJsonValue unit = units.contains(QLatin1String("carbs"))
                                 ? units.value(QLatin1String("carbs"))
                                 : units.value(QLatin1String("carb"));
-    const QString kept = QStringLiteral("Die Bolusfelder bleiben, wie sie sind: ");
     if (unit.isUndefined()) {
-        imported.notices << kept + QStringLiteral("Die Datei nennt die Einheit der "
-                                                  "Kohlenhydratfaktoren nicht.");
+        imported.notices << QCoreApplication::translate(
+            "Tidepool", "Die Bolusfelder bleiben, wie sie sind: Die Datei nennt die Einheit der "
+                        "Kohlenhydratfaktoren nicht.");
         return QString();
     }
     if (unit.toString() != QLatin1String("grams")) {
-        imported.notices << kept + QStringLiteral("Die Kohlenhydratfaktoren sind in \"%1\" "
-                                                  "angegeben, nicht in Gramm je IE.")
-                                       .arg(writtenText(unit));
+        imported.notices << QCoreApplication::translate(
+                                "Tidepool",
+                                "Die Bolusfelder bleiben, wie sie sind: Die Kohlenhydratfaktoren "
+                                "sind in \"%1\" angegeben, nicht in Gramm je IE.")
+                                .arg(writtenText(unit));
         return QString();
     }
     const QString label = byName.isObject() ? QStringLiteral("\"carbRatios\" \"%1\"").arg(name)
                                             : QStringLiteral("\"carbRatio\"");
     QList<ScheduleEntry> ratios;
-    const QString error = readSegments(list, label, QStringLiteral("amount"),
-                                       QStringLiteral("Kohlenhydratfaktor"), ratios);
+    const QString error =
+        readSegments(list, label, QStringLiteral("amount"),
+                     QCoreApplication::translate("Tidepool", "Kohlenhydratfaktor"), ratios);
     if (error.isEmpty())
         takeBolusFactors(ratios, separator, imported);
     return error;
@@ -167,12 +177,14 @@ ImportOutcome readSchedule(const Settings& settings, const QString& name,
             schedule = value;
     }
     if (schedule.isUndefined())
-        return {std::nullopt,
-                QStringLiteral("Die Datei enthält keinen Basalplan \"%1\".").arg(name)};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Tidepool", "Die Datei enthält keinen Basalplan \"%1\".")
+                                  .arg(name)};
     ImportedProfile imported;
     QList<ScheduleEntry> entries;
-    QString error = readSegments(schedule, QStringLiteral("Basalplan \"%1\"").arg(name),
-                                 QStringLiteral("rate"), QStringLiteral("Rate"), entries);
+    QString error = readSegments(
+        schedule, QCoreApplication::translate("Tidepool", "Basalplan \"%1\"").arg(name),
+        QStringLiteral("rate"), QCoreApplication::translate("Tidepool", "Rate"), entries);
     if (error.isEmpty()) {
         takeHourlyRates(entries, imported);
         error = readCarbRatios(settings.object, name, formats.decimalSeparator, imported);
@@ -181,8 +193,9 @@ ImportOutcome readSchedule(const Settings& settings, const QString& name,
         return {std::nullopt, error};
     const QString active = settings.object.value(QLatin1String("activeSchedule")).toString();
     if (!active.isEmpty() && !settings.offered.names.contains(active)) {
-        imported.rateNotices << QStringLiteral("Der aktive Basalplan \"%1\" fehlt oder hat keine "
-                                               "Einträge; gelesen wurde \"%2\".")
+        imported.rateNotices << QCoreApplication::translate(
+                                    "Tidepool", "Der aktive Basalplan \"%1\" fehlt oder hat keine "
+                                                "Einträge; gelesen wurde \"%2\".")
                                     .arg(active, name);
     }
     imported.sourceName = QStringLiteral("Tidepool \"%1\"").arg(name);

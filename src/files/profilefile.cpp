@@ -3,6 +3,7 @@
 #include "files/filename.h"
 #include "files/profilsatz.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -323,21 +324,22 @@ QString fileErrorText(int code)
 {
     switch (code) {
     case NotFound:
-        return QStringLiteral("Datei nicht gefunden");
+        return QCoreApplication::translate("ProfileFile", "Datei nicht gefunden");
     case InvalidName:
-        return QStringLiteral("Ungültiger Dateiname");
+        return QCoreApplication::translate("ProfileFile", "Ungültiger Dateiname");
     case TooManyOpenFiles:
-        return QStringLiteral("Zu viele Dateien geöffnet");
+        return QCoreApplication::translate("ProfileFile", "Zu viele Dateien geöffnet");
     case AccessDenied:
-        return QStringLiteral("Dateizugriff verweigert");
+        return QCoreApplication::translate("ProfileFile", "Dateizugriff verweigert");
     case ReadPastEnd:
-        return QStringLiteral("Lesen nach Dateiende (EOF)");
+        return QCoreApplication::translate("ProfileFile", "Lesen nach Dateiende (EOF)");
     case DiskFull:
-        return QStringLiteral("Kapazität der Diskette/Festplatte erschöpft");
+        return QCoreApplication::translate("ProfileFile",
+                                           "Kapazität der Diskette/Festplatte erschöpft");
     case InvalidNumber:
-        return QStringLiteral("Ungültige numerische Eingabe");
+        return QCoreApplication::translate("ProfileFile", "Ungültige numerische Eingabe");
     default:
-        return QStringLiteral("I/O-Fehler %1").arg(code);
+        return QCoreApplication::translate("ProfileFile", "I/O-Fehler %1").arg(code);
     }
 }
 

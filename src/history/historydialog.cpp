@@ -19,7 +19,7 @@ namespace fendrimo {
 QString versionName(const StoredVersion& version)
 {
     const QDateTime local = version.savedAt.toLocalTime();
-    return QStringLiteral("Fassung vom %1, %2 Uhr")
+    return HistoryDialog::tr("Fassung vom %1, %2 Uhr")
         .arg(local.toString(QStringLiteral("dd.MM.yyyy")), local.toString(QStringLiteral("HH:mm")));
 }
 
@@ -28,7 +28,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const QString& profilePath, bool k
     : QDialog(parent), m_profilePath(profilePath)
 {
     setObjectName(QStringLiteral("FormVerlauf"));
-    setWindowTitle(QStringLiteral("Fendrimo - Verlauf"));
+    setWindowTitle(tr("Fendrimo - Verlauf"));
     setModal(true);
     buildControls(keeping, note);
     resize(900, 430);
@@ -49,10 +49,9 @@ void HistoryDialog::buildControls(bool keeping, const QString& note)
 {
     buildVersionViews();
     buildKeepingControls(keeping, note);
-    ButtonVergleichen = addButton("ButtonVergleichen", QStringLiteral("&Vergleichen"));
-    ButtonWiederherstellen =
-        addButton("ButtonWiederherstellen", QStringLiteral("&Wiederherstellen"));
-    ButtonSchliessen = addButton("ButtonSchliessen", QStringLiteral("&Schließen"));
+    ButtonVergleichen = addButton("ButtonVergleichen", tr("&Vergleichen"));
+    ButtonWiederherstellen = addButton("ButtonWiederherstellen", tr("&Wiederherstellen"));
+    ButtonSchliessen = addButton("ButtonSchliessen", tr("&Schließen"));
     arrangeControls();
     connectControls();
 }
@@ -66,10 +65,9 @@ void HistoryDialog::buildVersionViews()
 
     ListeVerlauf = new QTableWidget(0, 3, this);
     ListeVerlauf->setObjectName(QStringLiteral("ListeVerlauf"));
-    ListeVerlauf->setAccessibleName(QStringLiteral("Gespeicherte Fassungen"));
+    ListeVerlauf->setAccessibleName(tr("Gespeicherte Fassungen"));
     ListeVerlauf->setHorizontalHeaderLabels(
-        {QStringLiteral("Gespeichert am"), QStringLiteral("Tagessumme"),
-         QStringLiteral("Änderung gegenüber der Fassung davor")});
+        {tr("Gespeichert am"), tr("Tagessumme"), tr("Änderung gegenüber der Fassung davor")});
     ListeVerlauf->verticalHeader()->hide();
     ListeVerlauf->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListeVerlauf->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -95,12 +93,12 @@ void HistoryDialog::buildKeepingControls(bool keeping, const QString& note)
     LabelHinweis->setWordWrap(true);
     LabelHinweis->setVisible(!note.isEmpty());
 
-    CheckBoxVerlauf = new QCheckBox(QStringLiteral("Verlauf &führen"), this);
+    CheckBoxVerlauf = new QCheckBox(tr("Verlauf &führen"), this);
     CheckBoxVerlauf->setObjectName(QStringLiteral("CheckBoxVerlauf"));
     CheckBoxVerlauf->setChecked(keeping);
     CheckBoxVerlauf->setAccessibleDescription(
-        QStringLiteral("Jedes Speichern legt eine Fassung im Verlauf ab"));
-    ButtonLoeschen = addButton("ButtonLoeschen", QStringLiteral("Verlauf dieses Profils &löschen"));
+        tr("Jedes Speichern legt eine Fassung im Verlauf ab"));
+    ButtonLoeschen = addButton("ButtonLoeschen", tr("Verlauf dieses Profils &löschen"));
 }
 
 void HistoryDialog::arrangeControls()
@@ -140,10 +138,9 @@ void HistoryDialog::setVersions(QList<StoredVersion> versions)
 {
     m_versions = std::move(versions);
     const QString where = QDir::toNativeSeparators(m_profilePath);
-    LabelProfil->setText(
-        m_versions.isEmpty()
-            ? QStringLiteral("Noch keine gespeicherte Fassung von %1.").arg(where)
-            : QStringLiteral("Gespeicherte Fassungen von %1, die neueste zuerst:").arg(where));
+    LabelProfil->setText(m_versions.isEmpty()
+                             ? tr("Noch keine gespeicherte Fassung von %1.").arg(where)
+                             : tr("Gespeicherte Fassungen von %1, die neueste zuerst:").arg(where));
     ListeVerlauf->setRowCount(0);
     ListeVerlauf->setRowCount(int(m_versions.size()));
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -151,10 +148,10 @@ void HistoryDialog::setVersions(QList<StoredVersion> versions)
         const StoredVersion& version = m_versions.at(i);
         const QString change = i + 1 < m_versions.size()
                                    ? describeChanges(m_versions.at(i + 1).content, version.content)
-                                   : QStringLiteral("älteste gespeicherte Fassung");
-        const QStringList texts{versionTimeText(version, now),
-                                ZehntelText(version.content.total()) + QStringLiteral(" IE"),
-                                change};
+                                   : tr("älteste gespeicherte Fassung");
+        //: IE: insulin units
+        const QString total = tr("%1 IE").arg(ZehntelText(version.content.total()));
+        const QStringList texts{versionTimeText(version, now), total, change};
         for (int column = 0; column < texts.size(); ++column) {
             auto* item = new QTableWidgetItem(texts.at(column));
             item->setTextAlignment((column == 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);

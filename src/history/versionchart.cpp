@@ -32,7 +32,7 @@ qint64 highestOf(const HourlyRates& rates)
 VersionChart::VersionChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("DiagrammVerlauf"));
-    setAccessibleName(QStringLiteral("Stufendiagramm"));
+    setAccessibleName(tr("Stufendiagramm"));
     setMinimumSize(sizeHint());
     describe();
 }
@@ -153,22 +153,20 @@ void VersionChart::paintLegend(QPainter& painter) const
         x += 28 + painter.fontMetrics().horizontalAdvance(text) + 16;
     };
     if (m_selected)
-        entry(QStringLiteral("gewählte Fassung"), Qt::SolidLine, kSelectedColour);
+        entry(tr("gewählte Fassung"), Qt::SolidLine, kSelectedColour);
     if (m_previous)
-        entry(QStringLiteral("Fassung davor"), Qt::DashLine, kPreviousColour);
+        entry(tr("Fassung davor"), Qt::DashLine, kPreviousColour);
 }
 
 // The chart in words for a screen reader: the totals of both versions.
 void VersionChart::describe()
 {
-    QString text = QStringLiteral("Keine Fassung gewählt");
-    if (m_selected) {
-        text = QStringLiteral("Gewählte Fassung: Tagessumme %1 IE")
-                   .arg(ZehntelText(dailyTotal(*m_selected)));
-    }
+    QString text = tr("Keine Fassung gewählt");
+    if (m_selected)
+        text = tr("Gewählte Fassung: Tagessumme %1 IE").arg(ZehntelText(dailyTotal(*m_selected)));
     if (m_previous) {
-        text += QStringLiteral("; Fassung davor (gestrichelt): Tagessumme %1 IE")
-                    .arg(ZehntelText(dailyTotal(*m_previous)));
+        text = tr("%1; Fassung davor (gestrichelt): Tagessumme %2 IE")
+                   .arg(text, ZehntelText(dailyTotal(*m_previous)));
     }
     setAccessibleDescription(text);
 }

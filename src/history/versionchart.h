@@ -12,6 +12,8 @@ namespace fendrimo {
 // dashed over it, so that what changed stands out at a glance.
 class VersionChart final : public QWidget
 {
+    Q_OBJECT
+
 public:
     explicit VersionChart(QWidget* parent = nullptr);
 

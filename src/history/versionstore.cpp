@@ -5,6 +5,7 @@
 #include "files/profilerecord.h"
 #include "files/profilsatz.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -191,7 +192,8 @@ QString linkedFolder(const QString& root, const QString& folder)
         (!info.exists() || info.canonicalFilePath() ==
                                QDir(root).canonicalPath() + QLatin1Char('/') + info.fileName()))
         return {};
-    return QStringLiteral("Der Ordner %1 ist ein Verweis auf einen anderen Ort")
+    return QCoreApplication::translate("VersionStore",
+                                       "Der Ordner %1 ist ein Verweis auf einen anderen Ort")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -260,24 +262,28 @@ KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& byt
 {
     using Kind = KeepOutcome::Kind;
     if (m_root.isEmpty())
-        return {Kind::Failed, QStringLiteral("Kein Ordner für persönliche Daten")};
+        return {Kind::Failed,
+                QCoreApplication::translate("VersionStore", "Kein Ordner für persönliche Daten")};
     const QString folder = folderFor(profilePath);
     if (const QString linked = linkedFolder(m_root, folder); !linked.isEmpty())
         return {Kind::Failed, linked};
     if (!QDir().mkpath(folder)) {
-        return {Kind::Failed, QStringLiteral("Der Ordner %1 lässt sich nicht anlegen")
+        return {Kind::Failed, QCoreApplication::translate("VersionStore",
+                                                          "Der Ordner %1 lässt sich nicht anlegen")
                                   .arg(QDir::toNativeSeparators(folder))};
     }
     // A file that would never count as a version would lie there for good.
     const std::optional<ProfileContent> content = profileIn(bytes);
     if (!content)
-        return {Kind::Failed, QStringLiteral("Die Daten sind keine lesbare Basalraten-Datei")};
+        return {Kind::Failed, QCoreApplication::translate(
+                                  "VersionStore", "Die Daten sind keine lesbare Basalraten-Datei")};
     // Another run of the program may be saving the same profile just now:
     // without turns, one of the two versions would go unlisted.
     QLockFile turn(folder + QStringLiteral("verlauf.lock"));
     if (!turn.tryLock(10000)) {
-        return {Kind::Failed, QStringLiteral("Der Verlauf in %1 ist gerade gesperrt")
-                                  .arg(QDir::toNativeSeparators(folder))};
+        return {Kind::Failed,
+                QCoreApplication::translate("VersionStore", "Der Verlauf in %1 ist gerade gesperrt")
+                    .arg(QDir::toNativeSeparators(folder))};
     }
     return addVersion(folder, canonicalPath(profilePath), bytes, *content, now);
 }
@@ -314,7 +320,7 @@ bool VersionStore::removeAll(const QString& profilePath, QString* error) const
     if (!dir.exists())
         return true;
     const auto cannot = [&folder](const QString& name) {
-        return QStringLiteral("%1 lässt sich nicht löschen")
+        return QCoreApplication::translate("VersionStore", "%1 lässt sich nicht löschen")
             .arg(QDir::toNativeSeparators(folder + name));
     };
     for (const Entry& entry : loadEntries(folder)) {
@@ -334,7 +340,9 @@ QString versionTimeText(const StoredVersion& version, const QDateTime& now)
     const QString text =
         version.savedAt.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
     // The clock was fast at saving: the time stands as it said, marked.
-    return version.savedAt > now ? text + QStringLiteral(" (in der Zukunft)") : text;
+    return version.savedAt > now
+               ? QCoreApplication::translate("VersionStore", "%1 (in der Zukunft)").arg(text)
+               : text;
 }
 
 } // namespace fendrimo

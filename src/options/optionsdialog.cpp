@@ -113,9 +113,9 @@ TFormOptionen::TFormOptionen(QWidget* parent, qint32 maximumInForce)
       m_maximumInForce(maximumInForce)
 {
     setObjectName(QStringLiteral("FormOptionen"));
-    setWindowTitle(QStringLiteral("Fendrimo - Einstellungen"));
-    setAccessibleDescription(QStringLiteral("Maximum der Schieberegler, Druckmethode und das "
-                                            "Verzeichnis der Basalraten-Dateien"));
+    setWindowTitle(tr("Fendrimo - Einstellungen"));
+    setAccessibleDescription(tr("Maximum der Schieberegler, Druckmethode und das Verzeichnis der "
+                                "Basalraten-Dateien"));
     buildControls(DesignScale(platform().screenSize().width()));
 
     connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
@@ -143,22 +143,21 @@ void TFormOptionen::buildControls(const DesignScale& scale)
 // The maximum and the print method, each a group of radio items.
 void TFormOptionen::buildChoiceGroups(const DesignScale& scale)
 {
-    RadioGroupMax = new RadioGroup(QStringLiteral("Maximal einstellbare Basalrate pro Stunde:"),
-                                   {QStringLiteral("2,0 IE/h"), QStringLiteral("3,0 IE/h"),
-                                    QStringLiteral("4,0 IE/h"), QStringLiteral("5,0 IE/h"),
-                                    QStringLiteral("6,0 IE/h")},
-                                   3, this);
+    //: IE is the insulin unit
+    const QStringList maxima{tr("2,0 IE/h"), tr("3,0 IE/h"), tr("4,0 IE/h"), tr("5,0 IE/h"),
+                             tr("6,0 IE/h")};
+    RadioGroupMax =
+        new RadioGroup(tr("Maximal einstellbare Basalrate pro Stunde:"), maxima, 3, this);
     RadioGroupMax->setObjectName(QStringLiteral("RadioGroupMax"));
     RadioGroupMax->setAccessibleDescription(
-        QStringLiteral("Die höchste Stundenrate, bis zu der die Schieberegler reichen"));
+        tr("Die höchste Stundenrate, bis zu der die Schieberegler reichen"));
     scale.place(RadioGroupMax, 17, 28, 393, 89);
 
     RadioGroupPrint =
-        new RadioGroup(QStringLiteral("Druckmethode:"),
-                       {QStringLiteral("Farbe"), QStringLiteral("schwarz / weiß")}, 1, this);
+        new RadioGroup(tr("Druckmethode:"), {tr("Farbe"), tr("schwarz / weiß")}, 1, this);
     RadioGroupPrint->setObjectName(QStringLiteral("RadioGroupPrint"));
     RadioGroupPrint->setAccessibleDescription(
-        QStringLiteral("Ob der Bericht farbig oder schwarz-weiß gedruckt wird"));
+        tr("Ob der Bericht farbig oder schwarz-weiß gedruckt wird"));
     scale.place(RadioGroupPrint, 17, 136, 393, 77);
 
     for (RadioGroup* group : {RadioGroupMax, RadioGroupPrint}) {
@@ -167,32 +166,32 @@ void TFormOptionen::buildChoiceGroups(const DesignScale& scale)
     }
     for (int i = 0; i < RadioGroupMax->count(); ++i) {
         RadioGroupMax->item(i)->setAccessibleDescription(
-            QStringLiteral("Schieberegler reichen bis %1").arg(RadioGroupMax->item(i)->text()));
+            tr("Schieberegler reichen bis %1").arg(RadioGroupMax->item(i)->text()));
     }
     RadioGroupPrint->item(0)->setAccessibleDescription(
-        QStringLiteral("Tagessumme, Stufenlinie und Werte blau drucken"));
-    RadioGroupPrint->item(1)->setAccessibleDescription(
-        QStringLiteral("Den ganzen Bericht schwarz drucken"));
+        tr("Tagessumme, Stufenlinie und Werte blau drucken"));
+    RadioGroupPrint->item(1)->setAccessibleDescription(tr("Den ganzen Bericht schwarz drucken"));
 }
 
 // Below the buttons, so that every other control keeps its place. A
 // language takes effect at the next start: the window's texts are made once.
 void TFormOptionen::buildLanguageRow(const DesignScale& scale)
 {
-    auto* caption = new QLabel(QStringLiteral("Sprache:"), this);
+    auto* caption = new QLabel(tr("Sprache:"), this);
     caption->setObjectName(QStringLiteral("LabelSpracheTitel"));
     scale.place(caption, 17, 378, 72, 22);
     ComboSprache = new QComboBox(this);
     ComboSprache->setObjectName(QStringLiteral("ComboSprache"));
+    // Each language by its own name, so it is found whichever is in use.
     ComboSprache->addItems(
-        {QStringLiteral("Systemsprache"), QStringLiteral("Deutsch"), QStringLiteral("English")});
-    ComboSprache->setAccessibleName(QStringLiteral("Sprache"));
+        {tr("Systemsprache"), QStringLiteral("Deutsch"), QStringLiteral("English")});
+    ComboSprache->setAccessibleName(tr("Sprache"));
     ComboSprache->setAccessibleDescription(
-        QStringLiteral("Die Sprache des Programms ab dem nächsten Start; Systemsprache folgt "
-                       "der Einstellung des Desktops"));
+        tr("Die Sprache des Programms ab dem nächsten Start; Systemsprache folgt der Einstellung "
+           "des Desktops"));
     caption->setBuddy(ComboSprache);
     scale.place(ComboSprache, 92, 375, 150, 27);
-    LabelSprache = new QLabel(QStringLiteral("ab dem nächsten Start"), this);
+    LabelSprache = new QLabel(tr("ab dem nächsten Start"), this);
     LabelSprache->setObjectName(QStringLiteral("LabelSprache"));
     LabelSprache->setFont(scale.font(14));
     scale.place(LabelSprache, 250, 380, 176, 22);
@@ -201,25 +200,23 @@ void TFormOptionen::buildLanguageRow(const DesignScale& scale)
 // The stored folder, shown only: it is changed by saving and loading.
 void TFormOptionen::buildFolderGroup(const DesignScale& scale)
 {
-    GroupBoxVerzeichnis =
-        new QGroupBox(QStringLiteral("Verzeichnis zur Speicherung von Basalraten:"), this);
+    GroupBoxVerzeichnis = new QGroupBox(tr("Verzeichnis zur Speicherung von Basalraten:"), this);
     GroupBoxVerzeichnis->setObjectName(QStringLiteral("GroupBoxVerzeichnis"));
     GroupBoxVerzeichnis->setAccessibleDescription(
-        QStringLiteral("Wird beim Speichern und Laden festgehalten; hier nur angezeigt"));
+        tr("Wird beim Speichern und Laden festgehalten; hier nur angezeigt"));
     scale.place(GroupBoxVerzeichnis, 15, 232, 397, 77);
 
     LabelVerzeichnis = new QLabel(GroupBoxVerzeichnis);
     LabelVerzeichnis->setObjectName(QStringLiteral("LabelVerzeichnis"));
-    makeValueLabelAccessible(LabelVerzeichnis, QStringLiteral("Verzeichnis"), QString(),
-                             QStringLiteral("Verzeichnis, das zum Speichern bzw. Laden der "
-                                            "nächsten Datei automatisch geöffnet wird"));
+    const QString folderPurpose = tr("Verzeichnis, das zum Speichern bzw. Laden der nächsten "
+                                     "Datei automatisch geöffnet wird");
+    makeValueLabelAccessible(LabelVerzeichnis, tr("Verzeichnis"), QString(), folderPurpose);
     // A folder name is shown as it is stored, never read as markup.
     LabelVerzeichnis->setTextFormat(Qt::PlainText);
     QFont narrow = arial(scale, QStringLiteral("Arial Narrow"));
     narrow.setBold(true);
     LabelVerzeichnis->setFont(narrow);
-    LabelVerzeichnis->setToolTip(QStringLiteral("Verzeichnis, das zum Speichern bzw. Laden der "
-                                                "nächsten Datei automatisch geöffnet wird"));
+    LabelVerzeichnis->setToolTip(folderPurpose);
     scale.place(LabelVerzeichnis, 24, 32, 353, 22);
 }
 
@@ -227,21 +224,20 @@ void TFormOptionen::buildButtons(const DesignScale& scale)
 {
     const QSize glyph(scale.value(kGlyphSide), scale.value(kGlyphSide));
 
-    BitBtnOK = new QPushButton(QStringLiteral("OK und speichern"), this);
+    BitBtnOK = new QPushButton(tr("OK und speichern"), this);
     BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
     BitBtnOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtnOK->setIconSize(glyph);
     BitBtnOK->setDefault(true);
     BitBtnOK->setAccessibleDescription(
-        QStringLiteral("Speichert die Einstellungen und wendet das neue Maximum an"));
+        tr("Speichert die Einstellungen und wendet das neue Maximum an"));
     scale.place(BitBtnOK, 39, 332, 192, 33);
 
-    BitBtnAbbr = new QPushButton(QStringLiteral("Abbruch"), this);
+    BitBtnAbbr = new QPushButton(tr("Abbruch"), this);
     BitBtnAbbr->setObjectName(QStringLiteral("BitBtnAbbr"));
     BitBtnAbbr->setIcon(cancelGlyph(glyph.width()));
     BitBtnAbbr->setIconSize(glyph);
-    BitBtnAbbr->setAccessibleDescription(
-        QStringLiteral("Schließt den Dialog, ohne etwas zu speichern"));
+    BitBtnAbbr->setAccessibleDescription(tr("Schließt den Dialog, ohne etwas zu speichern"));
     scale.place(BitBtnAbbr, 257, 332, 130, 33);
 }
 

@@ -4,6 +4,8 @@
 #include "platform/guarded.h"
 #include "platform/qtplatform.h"
 
+#include <QCoreApplication>
+
 namespace fendrimo {
 
 namespace {
@@ -34,13 +36,13 @@ QString messageCaption(MessageType type)
 {
     switch (type) {
     case MessageType::Warnung:
-        return QStringLiteral("Warnung");
+        return QCoreApplication::translate("Platform", "Warnung");
     case MessageType::Fehler:
-        return QStringLiteral("Fehler");
+        return QCoreApplication::translate("Platform", "Fehler");
     case MessageType::Information:
-        return QStringLiteral("Information");
+        return QCoreApplication::translate("Platform", "Information");
     case MessageType::Bestaetigen:
-        return QStringLiteral("Bestätigen");
+        return QCoreApplication::translate("Platform", "Bestätigen");
     }
     return QString();
 }
@@ -49,13 +51,13 @@ QString buttonText(MessageButton button)
 {
     switch (button) {
     case MessageButton::Ok:
-        return QStringLiteral("OK");
+        return QCoreApplication::translate("Platform", "OK");
     case MessageButton::Abbrechen:
-        return QStringLiteral("Abbrechen");
+        return QCoreApplication::translate("Platform", "Abbrechen");
     case MessageButton::Ja:
-        return QStringLiteral("&Ja");
+        return QCoreApplication::translate("Platform", "&Ja");
     case MessageButton::Nein:
-        return QStringLiteral("&Nein");
+        return QCoreApplication::translate("Platform", "&Nein");
     }
     return QString();
 }

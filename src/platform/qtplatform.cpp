@@ -125,7 +125,7 @@ void QtPlatform::failure(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fendrimo"), text, QMessageBox::NoButton,
                     parent);
-    box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    box.setDefaultButton(box.addButton(buttonText(MessageButton::Ok), QMessageBox::AcceptRole));
     box.exec();
 }
 
@@ -179,7 +179,7 @@ ActivePrinter QtPlatform::activePrinter()
         return {};
     // Without an installed printer Qt prints to PDF; that is a printer too.
     const bool toFile = active->outputFormat() == QPrinter::PdfFormat;
-    return {active, toFile ? QStringLiteral("PDF-Datei") : active->printerName(), toFile};
+    return {active, toFile ? QCoreApplication::translate("Platform", "PDF-Datei") : active->printerName(), toFile};
 }
 
 bool QtPlatform::printerSetup(QWidget* parent)
@@ -188,7 +188,8 @@ bool QtPlatform::printerSetup(QWidget* parent)
     if (!active)
         return false;
     QPrintDialog dialog(active, parent);
-    dialog.setWindowTitle(QStringLiteral("Drucker auswählen und einrichten"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("Platform", "Drucker auswählen und einrichten"));
     // The report is one whole page: no page ranges, no selection.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
@@ -203,8 +204,8 @@ std::optional<int> QtPlatform::chooseItem(QWidget* parent, const ChoiceRequest& 
     dialog.setComboBoxItems(request.items);
     // A list shows every name at once; a combo box would hide all but one.
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dialog.setOkButtonText(buttonText(MessageButton::Ok));
+    dialog.setCancelButtonText(buttonText(MessageButton::Abbrechen));
     if (request.preselected >= 0 && request.preselected < request.items.size())
         dialog.setTextValue(request.items.at(request.preselected));
     if (dialog.exec() != QDialog::Accepted)

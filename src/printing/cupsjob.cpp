@@ -1,5 +1,6 @@
 #include "printing/cupsjob.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QPageLayout>
 #include <QPrintEngine>
@@ -44,10 +45,11 @@ QString withoutFullStop(QString text)
 // it), so the next job finds it at once.
 std::optional<Cups> loadCups(const QString& fileName, QString* error)
 {
-    const QString cantLoad = QStringLiteral("der Druckdienst (libcups) lässt sich nicht laden: ");
     QLibrary library(fileName);
     if (!library.load()) {
-        *error = cantLoad + withoutFullStop(library.errorString());
+        *error = QCoreApplication::translate("CupsJob",
+                                             "der Druckdienst (libcups) lässt sich nicht laden: %1")
+                     .arg(withoutFullStop(library.errorString()));
         return std::nullopt;
     }
     Cups cups;
@@ -60,7 +62,10 @@ std::optional<Cups> loadCups(const QString& fileName, QString* error)
 #undef FENDRIMO_CUPS_RESOLVE
     if (missing.isEmpty())
         return cups;
-    *error = cantLoad + QStringLiteral("%1 hat keine Funktion %2").arg(fileName, missing);
+    *error = QCoreApplication::translate(
+                 "CupsJob", "der Druckdienst (libcups) lässt sich nicht laden: %1 hat keine "
+                            "Funktion %2")
+                 .arg(fileName, missing);
     return std::nullopt;
 }
 
@@ -143,7 +148,9 @@ QString lastRefusal(const Cups& cups)
     if (text.isEmpty())
         text = QString::fromUtf8(cups.ippErrorString(cups.cupsLastError()));
     text = withoutFullStop(text);
-    return text.isEmpty() ? QStringLiteral("unbekannter Fehler des Druckdienstes") : text;
+    return text.isEmpty()
+               ? QCoreApplication::translate("CupsJob", "unbekannter Fehler des Druckdienstes")
+               : text;
 }
 
 bool accepted(ipp_status_t status)
@@ -176,7 +183,7 @@ QString whyNoJob(const Cups& cups, const char* queue)
             refusal = lastRefusal(cups);
     }
     if (cups.cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-        return QStringLiteral("der Druckdienst %1 ist nicht erreichbar")
+        return QCoreApplication::translate("CupsJob", "der Druckdienst %1 ist nicht erreichbar")
             .arg(QString::fromUtf8(cups.cupsServer()));
     return refusal;
 }
@@ -216,7 +223,10 @@ CupsJobOptions cupsJobOptions(const QPrinter& printer, bool colour)
     options.paper = paperFor(printer);
     options.colour = colour && printer.colorMode() == QPrinter::Color;
     options.sides = sidesFor(printer);
-    options.title = printer.docName().isEmpty() ? QStringLiteral("Basalrate") : printer.docName();
+    //: the print job's name in the printer's queue
+    options.title = printer.docName().isEmpty()
+                        ? QCoreApplication::translate("CupsJob", "Basalrate")
+                        : printer.docName();
     options.more = propertiesDialogOptions(printer);
     return options;
 }

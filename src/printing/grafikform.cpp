@@ -106,8 +106,8 @@ bool colourPrinting()
 bool choosePdfFile(QWidget* parent, QPrinter& printer)
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Basalrate als PDF-Datei drucken");
-    request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    request.title = TGrafikForm::tr("Basalrate als PDF-Datei drucken");
+    request.filter = TGrafikForm::tr("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder = Settings().verzeichnis(QString());
     request.proposedFile = printer.outputFileName();
@@ -136,7 +136,7 @@ ActivePrinter requireActivePrinter()
 {
     ActivePrinter active = platform().activePrinter();
     if (!active.printer)
-        throw Failure(QStringLiteral("Zur Zeit ist kein Standard-Drucker gewählt"));
+        throw Failure(TGrafikForm::tr("Zur Zeit ist kein Standard-Drucker gewählt"));
     return active;
 }
 
@@ -150,7 +150,7 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
       m_content(std::move(content))
 {
     setObjectName(QStringLiteral("GrafikForm"));
-    setWindowTitle(QStringLiteral("Fendrimo - Drucken"));
+    setWindowTitle(tr("Fendrimo - Drucken"));
     buildControls();
 
     // The print dialog keeps its design size on every screen.
@@ -208,7 +208,7 @@ void TGrafikForm::buildControls()
 // The active printer's name and the button that changes it.
 void TGrafikForm::buildPrinterGroup()
 {
-    GroupBoxAktDrucker = new QGroupBox(QStringLiteral("Aktiver Drucker:"), this);
+    GroupBoxAktDrucker = new QGroupBox(tr("Aktiver Drucker:"), this);
     GroupBoxAktDrucker->setObjectName(QStringLiteral("GroupBoxAktDrucker"));
     GroupBoxAktDrucker->setGeometry(32, 36, 413, 101);
 
@@ -219,7 +219,7 @@ void TGrafikForm::buildPrinterGroup()
     EditPrinter->setFont(arialItalic());
     EditPrinter->setGeometry(44, 60, 385, 28);
 
-    BitBtnDruckSetup = new QPushButton(QStringLiteral("Drucker auswählen und einrichten"), this);
+    BitBtnDruckSetup = new QPushButton(tr("Drucker auswählen und einrichten"), this);
     BitBtnDruckSetup->setObjectName(QStringLiteral("BitBtnDruckSetup"));
     BitBtnDruckSetup->setIcon(toolsGlyph());
     BitBtnDruckSetup->setIconSize(QSize(kGlyphSide, kGlyphSide));
@@ -229,8 +229,7 @@ void TGrafikForm::buildPrinterGroup()
 // The print method in force, shown only: the options dialog sets it.
 void TGrafikForm::buildPrintMethodGroup()
 {
-    GroupBoxPrintMethod =
-        new QGroupBox(QStringLiteral("Druckmethode (bei \"Optionen\" einzustellen):"), this);
+    GroupBoxPrintMethod = new QGroupBox(tr("Druckmethode (bei \"Optionen\" einzustellen):"), this);
     GroupBoxPrintMethod->setObjectName(QStringLiteral("GroupBoxPrintMethod"));
     GroupBoxPrintMethod->setGeometry(32, 176, 413, 57);
 
@@ -245,13 +244,13 @@ void TGrafikForm::buildPrintMethodGroup()
 
 void TGrafikForm::buildPrintButtons()
 {
-    BitBtnDruck = new QPushButton(QStringLiteral("Drucken"), this);
+    BitBtnDruck = new QPushButton(tr("Drucken"), this);
     BitBtnDruck->setObjectName(QStringLiteral("BitBtnDruck"));
     BitBtnDruck->setIcon(printerGlyph());
     BitBtnDruck->setIconSize(QSize(kGlyphSide, kGlyphSide));
     BitBtnDruck->setGeometry(56, 368, 161, 37);
 
-    BitBtnCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    BitBtnCancel = new QPushButton(tr("Abbrechen"), this);
     BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
     BitBtnCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BitBtnCancel->setIconSize(QSize(kGlyphSide, kGlyphSide));
@@ -262,30 +261,28 @@ void TGrafikForm::buildPrintButtons()
 // (the page band describes its own).
 void TGrafikForm::describeControls()
 {
-    setAccessibleName(QStringLiteral("Fendrimo - Drucken"));
-    setAccessibleDescription(QStringLiteral("Druckt die Basalrate als eine Seite auf dem aktiven "
-                                            "Drucker oder in eine PDF-Datei"));
+    setAccessibleName(tr("Fendrimo - Drucken"));
+    setAccessibleDescription(
+        tr("Druckt die Basalrate als eine Seite auf dem aktiven Drucker oder in eine PDF-Datei"));
     GroupBoxAktDrucker->setAccessibleDescription(
-        QStringLiteral("Der Drucker, auf dem die Basalrate gedruckt wird"));
-    EditPrinter->setAccessibleName(QStringLiteral("Aktiver Drucker"));
-    EditPrinter->setAccessibleDescription(QStringLiteral("Name des aktiven Druckers"));
+        tr("Der Drucker, auf dem die Basalrate gedruckt wird"));
+    EditPrinter->setAccessibleName(tr("Aktiver Drucker"));
+    EditPrinter->setAccessibleDescription(tr("Name des aktiven Druckers"));
     BitBtnDruckSetup->setAccessibleDescription(
-        QStringLiteral("Öffnet die Druckerauswahl mit den Einstellungen des Druckers"));
+        tr("Öffnet die Druckerauswahl mit den Einstellungen des Druckers"));
     GroupBoxPrintMethod->setAccessibleDescription(
-        QStringLiteral("Farbe oder schwarz / weiß, einzustellen unter Optionen, Einstellungen"));
-    LabelPrintMethod->setAccessibleName(QStringLiteral("Druckmethode"));
+        tr("Farbe oder schwarz / weiß, einzustellen unter Optionen, Einstellungen"));
+    LabelPrintMethod->setAccessibleName(tr("Druckmethode"));
     LabelPrintMethod->setAccessibleDescription(
-        QStringLiteral("Die eingestellte Druckmethode: Farbdruck oder Schwarz / Weiß"));
-    BitBtnDruck->setAccessibleDescription(
-        QStringLiteral("Druckt die Basalrate und schließt das Fenster"));
-    BitBtnCancel->setAccessibleDescription(QStringLiteral("Schließt das Fenster, ohne zu drucken"));
+        tr("Die eingestellte Druckmethode: Farbdruck oder Schwarz / Weiß"));
+    BitBtnDruck->setAccessibleDescription(tr("Druckt die Basalrate und schließt das Fenster"));
+    BitBtnCancel->setAccessibleDescription(tr("Schließt das Fenster, ohne zu drucken"));
 }
 
 void TGrafikForm::FormCreate()
 {
     EditPrinter->setText(activePrinterEntry());
-    LabelPrintMethod->setText(colourPrinting() ? QStringLiteral("Farbdruck")
-                                               : QStringLiteral("Schwarz / Weiß"));
+    LabelPrintMethod->setText(colourPrinting() ? tr("Farbdruck") : tr("Schwarz / Weiß"));
     CheckBoxTabelle->setChecked(Settings().tabelle());
 }
 

@@ -39,22 +39,21 @@ void TGrafikForm::buildPageBand()
     Bevel4->setGeometry(18, 256, 441, 85);
     Bevel4->lower();
 
-    CheckBoxTabelle = new QCheckBox(QStringLiteral("Stundenwerte als Tabelle drucken"), this);
+    CheckBoxTabelle = new QCheckBox(tr("Stundenwerte als Tabelle drucken"), this);
     CheckBoxTabelle->setObjectName(QStringLiteral("CheckBoxTabelle"));
     CheckBoxTabelle->setGeometry(40, 264, 397, 26);
     CheckBoxTabelle->setAccessibleDescription(
-        QStringLiteral("Druckt nach dem Diagramm eine zweite Seite mit den 24 Stundenwerten"));
+        tr("Druckt nach dem Diagramm eine zweite Seite mit den 24 Stundenwerten"));
 
-    BitBtnVorschau = new QPushButton(QStringLiteral("Vorschau…"), this);
+    BitBtnVorschau = new QPushButton(tr("Vorschau…"), this);
     BitBtnVorschau->setObjectName(QStringLiteral("BitBtnVorschau"));
     BitBtnVorschau->setGeometry(56, 296, 161, 33);
-    BitBtnVorschau->setAccessibleDescription(
-        QStringLiteral("Zeigt die Seiten so, wie sie gedruckt werden"));
+    BitBtnVorschau->setAccessibleDescription(tr("Zeigt die Seiten so, wie sie gedruckt werden"));
 
-    BitBtnPdf = new QPushButton(QStringLiteral("Als PDF speichern…"), this);
+    BitBtnPdf = new QPushButton(tr("Als PDF speichern…"), this);
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setGeometry(256, 296, 161, 33);
-    BitBtnPdf->setAccessibleDescription(QStringLiteral("Speichert die Seiten als PDF-Datei"));
+    BitBtnPdf->setAccessibleDescription(tr("Speichert die Seiten als PDF-Datei"));
 }
 
 void TGrafikForm::ButtonVorschauClick()
@@ -70,8 +69,8 @@ void TGrafikForm::ButtonVorschauClick()
 void TGrafikForm::ButtonPdfClick()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Als PDF speichern");
-    request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    request.title = tr("Als PDF speichern");
+    request.filter = tr("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder = Settings().verzeichnis(QString());
     request.confirmOverwrite = true;
@@ -85,14 +84,13 @@ void TGrafikForm::ButtonPdfClick()
     const FileResult written = pdf.isEmpty() ? FileResult{5} : writeFileAtomically(*chosen, pdf);
     if (!written.ok()) {
         platform().message(this, MessageType::Fehler,
-                           QStringLiteral("Die Datei ") + *chosen +
-                               QStringLiteral(" kann nicht geschrieben werden: ") +
-                               fileErrorText(written.code),
+                           tr("Die Datei %1 kann nicht geschrieben werden: %2")
+                               .arg(*chosen, fileErrorText(written.code)),
                            MessageButton::Ok);
         return;
     }
     platform().message(this, MessageType::Information,
-                       QStringLiteral("Die Basalrate wurde als PDF-Datei gespeichert: ") + *chosen,
+                       tr("Die Basalrate wurde als PDF-Datei gespeichert: %1").arg(*chosen),
                        MessageButton::Ok);
 }
 

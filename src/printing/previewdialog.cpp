@@ -17,10 +17,9 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
     : QDialog(parent), m_content(std::move(content)), m_print(std::move(print))
 {
     setObjectName(QStringLiteral("Druckvorschau"));
-    setWindowTitle(QStringLiteral("Fendrimo - Druckvorschau"));
+    setWindowTitle(tr("Fendrimo - Druckvorschau"));
     setAccessibleName(windowTitle());
-    setAccessibleDescription(
-        QStringLiteral("Die Seiten so, wie sie gedruckt werden, mit Zoom und Drucken"));
+    setAccessibleDescription(tr("Die Seiten so, wie sie gedruckt werden, mit Zoom und Drucken"));
     setModal(true);
 
     buildPreview(printer);
@@ -38,8 +37,8 @@ void PreviewDialog::buildPreview(QPrinter& printer)
 {
     Vorschau = new QPrintPreviewWidget(&printer, this);
     Vorschau->setObjectName(QStringLiteral("Vorschau"));
-    Vorschau->setAccessibleName(QStringLiteral("Seitenvorschau"));
-    Vorschau->setAccessibleDescription(QStringLiteral("Die gedruckten Seiten"));
+    Vorschau->setAccessibleName(tr("Seitenvorschau"));
+    Vorschau->setAccessibleDescription(tr("Die gedruckten Seiten"));
     Vorschau->setViewMode(QPrintPreviewWidget::SinglePageView);
     // The pages are drawn by the same code, on the printer's own page layout.
     connect(Vorschau, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
@@ -61,18 +60,29 @@ QHBoxLayout* PreviewDialog::buildButtons()
     };
     auto* buttons = new QHBoxLayout;
     for (const ButtonSpec& spec :
-         {ButtonSpec{&ButtonKleiner, "ButtonKleiner", "Ver&kleinern", "Zeigt die Seite kleiner"},
-          ButtonSpec{&ButtonGroesser, "ButtonGroesser", "Ver&größern", "Zeigt die Seite größer"},
-          ButtonSpec{&ButtonGanzeSeite, "ButtonGanzeSeite", "Ganze &Seite",
-                     "Zeigt die ganze Seite im Fenster"},
-          ButtonSpec{&ButtonDrucken, "ButtonDrucken", "&Drucken",
-                     "Druckt die Seiten auf dem aktiven Drucker"},
-          ButtonSpec{&ButtonSchliessen, "ButtonSchliessen", "Schließen",
-                     "Schließt die Vorschau, ohne zu drucken"}}) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.text), this);
+         {ButtonSpec{&ButtonKleiner, "ButtonKleiner",
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Ver&kleinern"),
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Zeigt die Seite kleiner")},
+          ButtonSpec{&ButtonGroesser, "ButtonGroesser",
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Ver&größern"),
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Zeigt die Seite größer")},
+          ButtonSpec{
+              &ButtonGanzeSeite, "ButtonGanzeSeite",
+              QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Ganze &Seite"),
+              QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Zeigt die ganze Seite im Fenster")},
+          ButtonSpec{&ButtonDrucken, "ButtonDrucken",
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "&Drucken"),
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog",
+                                       "Druckt die Seiten auf dem aktiven Drucker")},
+          ButtonSpec{&ButtonSchliessen, "ButtonSchliessen",
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog", "Schließen"),
+                     QT_TRANSLATE_NOOP("fendrimo::PreviewDialog",
+                                       "Schließt die Vorschau, ohne zu drucken")}}) {
+        // The context is the class's own, so tr() finds them.
+        auto* button = new QPushButton(tr(spec.text), this);
         button->setObjectName(QLatin1String(spec.name));
         button->setAutoDefault(false);
-        button->setAccessibleDescription(QString::fromUtf8(spec.description));
+        button->setAccessibleDescription(tr(spec.description));
         buttons->addWidget(button);
         *spec.button = button;
     }

@@ -7,6 +7,7 @@
 #include "printing/reportpdf.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -17,12 +18,18 @@ namespace {
 
 using Pages = QList<QList<ReportStep>>;
 
+QString cannotStartText()
+{
+    return QCoreApplication::translate("ReportJob", "Der Druckauftrag kann nicht gestartet werden");
+}
+
 QString cannotBeginText(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return QStringLiteral("Die Datei %1 kann nicht geschrieben werden")
+        return QCoreApplication::translate("ReportJob",
+                                           "Die Datei %1 kann nicht geschrieben werden")
             .arg(printer.outputFileName());
-    return QStringLiteral("Der Druckauftrag kann nicht gestartet werden");
+    return cannotStartText();
 }
 
 // Qt's PDF printer, or a queue's printer told to print into a file: the
@@ -49,10 +56,12 @@ void runJob(QPagedPaintDevice& device, const Pages& pages, const QString& cannot
             printer->abort();
         if (painter.isActive())
             painter.end();
-        throw Failure(QStringLiteral("Fehler beim Drucken, der Druckauftrag wurde abgebrochen"));
+        throw Failure(QCoreApplication::translate(
+            "ReportJob", "Fehler beim Drucken, der Druckauftrag wurde abgebrochen"));
     }
     if (!painter.end() || printerInError(device))
-        throw Failure(QStringLiteral("Die Seite konnte nicht an den Drucker übergeben werden"));
+        throw Failure(QCoreApplication::translate(
+            "ReportJob", "Die Seite konnte nicht an den Drucker übergeben werden"));
 }
 
 // The pages as the queue's printer would draw them: its page layout and
@@ -62,13 +71,13 @@ QByteArray pagesAsPdf(const QPrinter& printer, const Pages& pages)
     QByteArray pdf;
     QBuffer buffer(&pdf);
     if (!buffer.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("Der Druckauftrag kann nicht gestartet werden"));
+        throw Failure(cannotStartText());
     QPdfWriter writer(&buffer);
     writer.setResolution(printer.resolution());
     writer.setPageLayout(printer.pageLayout());
     writer.setCreator(QStringLiteral("Fendrimo"));
     writer.setTitle(printer.docName());
-    runJob(writer, pages, QStringLiteral("Der Druckauftrag kann nicht gestartet werden"));
+    runJob(writer, pages, cannotStartText());
     return pdf;
 }
 
@@ -98,17 +107,19 @@ PrintOutcome printReport(QPrinter& printer, const ReportInput& input)
 bool reportPrintOutcome(QWidget* parent, const PrintOutcome& outcome)
 {
     if (!outcome.printed) {
-        platform().message(parent, MessageType::Fehler,
-                           QStringLiteral("Der Druckauftrag wurde nicht angenommen: ") +
-                               outcome.refusal + QLatin1Char('.'),
-                           MessageButton::Ok);
+        platform().message(
+            parent, MessageType::Fehler,
+            QCoreApplication::translate("ReportJob", "Der Druckauftrag wurde nicht angenommen: %1.")
+                .arg(outcome.refusal),
+            MessageButton::Ok);
         return false;
     }
     if (outcome.held)
         platform().message(parent, MessageType::Information,
-                           QStringLiteral("Der Drucker ist angehalten: der Druckauftrag wartet "
-                                          "in seiner Warteschlange und wird gedruckt, sobald "
-                                          "der Drucker wieder freigegeben ist."),
+                           QCoreApplication::translate(
+                               "ReportJob", "Der Drucker ist angehalten: der Druckauftrag wartet "
+                                            "in seiner Warteschlange und wird gedruckt, sobald "
+                                            "der Drucker wieder freigegeben ist."),
                            MessageButton::Ok);
     return true;
 }

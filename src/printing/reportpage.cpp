@@ -3,6 +3,8 @@
 #include "profile/basalprofile.h"
 #include "profile/zehntel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <numeric>
 #include <utility>
@@ -87,10 +89,19 @@ private:
     QList<ReportStep> m_steps;
 };
 
+// "22,4 IE"
+QString unitsText(const QString& amount)
+{
+    //: IE: insulin units
+    return QCoreApplication::translate("ReportPage", "%1 IE").arg(amount);
+}
+
 QString bolusText(const QString& bolus)
 {
     // Only a slot without any character counts as empty; blanks are printed.
-    return bolus.isEmpty() ? QStringLiteral("k. A.") : bolus + QStringLiteral(":1");
+    //: "keine Angabe": no value given
+    return bolus.isEmpty() ? QCoreApplication::translate("ReportPage", "k. A.")
+                           : bolus + QStringLiteral(":1");
 }
 
 // The colour of the profile's own values: blue only when printing in colour.
@@ -114,20 +125,21 @@ qint64 rateY(qint64 base, qint64 rate)
 void describeHeading(PageBuilder& page, const ReportInput& input, qint64 total)
 {
     const QColor black = kReportBlack;
-    page.text(150, -150, QStringLiteral("Basalrate"), 100, black);
+    page.text(150, -150, QCoreApplication::translate("ReportPage", "Basalrate"), 100, black);
     page.line(150, -260, 1950, -260, 1, black);
-    page.text(150, -290, QStringLiteral("Programmiert am:"), 50, black);
+    page.text(150, -290, QCoreApplication::translate("ReportPage", "Programmiert am:"), 50, black);
     page.text(750, -290, input.datum, 50, black);
-    page.text(150, -340, QStringLiteral("Gedruckt am: "), 50, black);
+    page.text(150, -340, QCoreApplication::translate("ReportPage", "Gedruckt am: "), 50, black);
     page.text(750, -340, input.today, 50, black);
-    page.text(150, -390, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
-    page.text(750, -390, ZehntelText(total, input.decimalSeparator) + QStringLiteral(" IE"), 50,
+    page.text(150, -390, QCoreApplication::translate("ReportPage", "Tagessumme der Basalrate: "),
+              50, black);
+    page.text(750, -390, unitsText(ZehntelText(total, input.decimalSeparator)), 50,
               accentOf(input));
-    page.text(1200, -290, QStringLiteral("Bolus morgens:"), 50, black);
+    page.text(1200, -290, QCoreApplication::translate("ReportPage", "Bolus morgens:"), 50, black);
     page.text(1600, -290, bolusText(input.bolusMorgens), 50, black);
-    page.text(1200, -340, QStringLiteral("Bolus mittags:"), 50, black);
+    page.text(1200, -340, QCoreApplication::translate("ReportPage", "Bolus mittags:"), 50, black);
     page.text(1600, -340, bolusText(input.bolusMittags), 50, black);
-    page.text(1200, -390, QStringLiteral("Bolus abends:"), 50, black);
+    page.text(1200, -390, QCoreApplication::translate("ReportPage", "Bolus abends:"), 50, black);
     page.text(1600, -390, bolusText(input.bolusAbends), 50, black);
 }
 
@@ -147,13 +159,16 @@ void describeGrid(PageBuilder& page, qint64 base, qint64 maximum, qint64 firstTe
         page.line(kChartLeft, y, kChartRight, y, 1, black);
     }
 
-    page.text(1890, base - 20, QStringLiteral("Uhr"), 30, black);
+    //: the hour axis: o'clock
+    page.text(1890, base - 20, QCoreApplication::translate("ReportPage", "Uhr"), 30, black);
     if (page.textShows(base - 20)) {
         for (int n = 0; n <= kHours; ++n)
             page.text(145 + kHourWidth * n, base - 20, QString::number(n), 30, black);
     }
-    page.text(160, kAxisTop, QStringLiteral("IE/h"), 30, black);
-    page.text(1777, kAxisTop, QStringLiteral("IE/h"), 30, black);
+    //: the rate axis: insulin units per hour
+    const QString rateUnit = QCoreApplication::translate("ReportPage", "IE/h");
+    page.text(160, kAxisTop, rateUnit, 30, black);
+    page.text(1777, kAxisTop, rateUnit, 30, black);
 
     for (qint64 k = page.firstVisibleTenth(base + 7, true); k <= maximum; ++k) {
         const qint64 y = base + 7 + kTenthHeight * k;
@@ -187,8 +202,8 @@ void describeReference(PageBuilder& page, const ReportReference& reference, qint
         total += rate;
     page.line(150, -465, 250, -465, 6, grey, true);
     page.text(270, -445,
-              QStringLiteral("Vergleich: ") + reference.name + QStringLiteral(", Tagessumme ") +
-                  ZehntelText(total, separator) + QStringLiteral(" IE"),
+              QCoreApplication::translate("ReportPage", "Vergleich: %1, Tagessumme %2 IE")
+                  .arg(reference.name, ZehntelText(total, separator)),
               40, grey);
 
     const qint64 base = chartBase(maximum);
@@ -217,7 +232,8 @@ void describeRateLabels(PageBuilder& page, const HourRates& rates, qint64 base, 
 // The notes sit below the chart, one line of the field per printed line.
 void describeNotes(PageBuilder& page, const QStringList& notes, qint64 base)
 {
-    page.text(150, base - 200, QStringLiteral("Notizen / Bemerkungen:"), 50, kReportBlack);
+    page.text(150, base - 200, QCoreApplication::translate("ReportPage", "Notizen / Bemerkungen:"),
+              50, kReportBlack);
     for (int i = 0; i < notes.size(); ++i)
         page.text(150, base - 300 - 50 * qint64(i), notes.at(i), 45, kReportBlack);
 }
@@ -235,6 +251,24 @@ void describeTableChange(PageBuilder& page, qint64 rate, qint64 compared, qint64
     page.text(1570, y, sign + ZehntelText(change > 0 ? change : -change, separator), 45,
               kReportBlack);
     page.line(120, y + 8, 120, y - 44, 10, kReportBlack);
+}
+
+// Below the table: the comparison's daily total and what the change column means.
+void describeTableReferenceTotal(PageBuilder& page, const ReportReference& reference, qint64 bottom,
+                                 QChar separator)
+{
+    const qint64 compared =
+        std::accumulate(reference.rates.begin(), reference.rates.end(), qint64(0));
+    page.text(1170, bottom - 50,
+              QCoreApplication::translate("ReportPage", "Vergleich: %1 IE")
+                  .arg(ZehntelText(compared, separator)),
+              50, kReportGrey);
+    page.text(150, bottom - 110,
+              QCoreApplication::translate("ReportPage",
+                                          "Änderung: die Rate des Vergleichs minus die der "
+                                          "Basalrate; ein Strich links markiert jede "
+                                          "abweichende Stunde."),
+              35, kReportBlack);
 }
 
 } // namespace
@@ -284,12 +318,13 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
     const QChar separator = input.decimalSeparator;
     const std::optional<ReportReference>& reference = input.reference;
 
-    page.text(150, -150, QStringLiteral("Basalrate \u2013 Stundenwerte"), 100, black);
+    page.text(150, -150, QCoreApplication::translate("ReportPage", "Basalrate – Stundenwerte"), 100,
+              black);
     page.line(150, -260, 1950, -260, 1, black);
-    page.text(150, -290, QStringLiteral("Programmiert am:"), 50, black);
+    page.text(150, -290, QCoreApplication::translate("ReportPage", "Programmiert am:"), 50, black);
     page.text(750, -290, input.datum, 50, black);
     if (reference) {
-        page.text(150, -340, QStringLiteral("Vergleich:"), 50, black);
+        page.text(150, -340, QCoreApplication::translate("ReportPage", "Vergleich:"), 50, black);
         page.text(750, -340, reference->name, 50, black);
     }
 
@@ -303,11 +338,11 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
         page.line(x, top, x, bottom, 1, black);
     for (int r = 0; r <= kHours + 1; ++r)
         page.line(columns.first(), top - row * r, columns.last(), top - row * r, 1, black);
-    page.text(170, top - 8, QStringLiteral("Uhrzeit"), 45, black);
-    page.text(770, top - 8, QStringLiteral("IE/h"), 45, black);
+    page.text(170, top - 8, QCoreApplication::translate("ReportPage", "Uhrzeit"), 45, black);
+    page.text(770, top - 8, QCoreApplication::translate("ReportPage", "IE/h"), 45, black);
     if (reference) {
-        page.text(1170, top - 8, QStringLiteral("Vergleich"), 45, black);
-        page.text(1570, top - 8, QStringLiteral("Änderung"), 45, black);
+        page.text(1170, top - 8, QCoreApplication::translate("ReportPage", "Vergleich"), 45, black);
+        page.text(1570, top - 8, QCoreApplication::translate("ReportPage", "Änderung"), 45, black);
     }
     qint64 total = 0;
     for (int h = 0; h < kHours; ++h) {
@@ -318,21 +353,11 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
         if (reference)
             describeTableChange(page, input.rates[h], reference->rates[h], y, separator);
     }
-    page.text(150, bottom - 50, QStringLiteral("Tagessumme der Basalrate: "), 50, black);
-    page.text(750, bottom - 50, ZehntelText(total, separator) + QStringLiteral(" IE"), 50, accent);
-    if (reference) {
-        page.text(1170, bottom - 50,
-                  QStringLiteral("Vergleich: ") +
-                      ZehntelText(std::accumulate(reference->rates.begin(), reference->rates.end(),
-                                                  qint64(0)),
-                                  separator) +
-                      QStringLiteral(" IE"),
-                  50, kReportGrey);
-        page.text(150, bottom - 110,
-                  QStringLiteral("Änderung: die Rate des Vergleichs minus die der Basalrate; ein "
-                                 "Strich links markiert jede abweichende Stunde."),
-                  35, black);
-    }
+    page.text(150, bottom - 50,
+              QCoreApplication::translate("ReportPage", "Tagessumme der Basalrate: "), 50, black);
+    page.text(750, bottom - 50, unitsText(ZehntelText(total, separator)), 50, accent);
+    if (reference)
+        describeTableReferenceTotal(page, *reference, bottom, separator);
     return page.take();
 }
 

@@ -3,6 +3,7 @@
 #include "printing/reportpainter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -55,7 +56,8 @@ QByteArray reportPdf(const ReportInput& input, const QPageLayout& layout)
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
         writer.setCreator(QStringLiteral("Fendrimo"));
-        writer.setTitle(QStringLiteral("Basalrate"));
+        //: the PDF document's title
+        writer.setTitle(QCoreApplication::translate("ReportPdf", "Basalrate"));
         QPainter painter;
         if (!painter.begin(&writer))
             return {};

@@ -1,5 +1,7 @@
 #include "profile/basalprofile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -79,12 +81,24 @@ QString changedHoursText(const ProfileContent& before, const ProfileContent& aft
     }
     if (first < 0)
         return QString();
-    return QStringLiteral("Basalrate ") + hourSpanText(first, last);
+    return QCoreApplication::translate("BasalProfile", "Basalrate %1")
+        .arg(hourSpanText(first, last));
 }
 
 QString hourSpanText(int firstHour, int lastHour)
 {
-    return QStringLiteral("%1 bis %2 Uhr").arg(firstHour).arg(lastHour + 1);
+    return QCoreApplication::translate("BasalProfile", "%1 bis %2 Uhr")
+        .arg(QString::number(firstHour), QString::number(lastHour + 1));
+}
+
+QString bolusFieldName(int index)
+{
+    // Whole names, not "Bolus" and a time: a language may order them otherwise.
+    static const char* const names[ProfileContent::Boluses] = {
+        QT_TRANSLATE_NOOP("BasalProfile", "Bolus morgens"),
+        QT_TRANSLATE_NOOP("BasalProfile", "Bolus mittags"),
+        QT_TRANSLATE_NOOP("BasalProfile", "Bolus abends")};
+    return QCoreApplication::translate("BasalProfile", names[index]);
 }
 
 QList<std::pair<int, int>> hourRuns(QList<int> hours)

@@ -103,4 +103,8 @@ QString hourRunsText(const QList<int>& hours);
 // rates differ between the two contents; empty when none does.
 QString changedHoursText(const ProfileContent& before, const ProfileContent& after);
 
+// "Bolus morgens", "Bolus mittags", "Bolus abends": the bolus field of index
+// 0..2 by name, as steps and notices name it.
+QString bolusFieldName(int index);
+
 } // namespace fendrimo

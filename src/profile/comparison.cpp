@@ -2,13 +2,15 @@
 
 #include "profile/zehntel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fendrimo {
 
 QString referenceRateText(qint64 rate)
 {
-    return QStringLiteral("Vergleich: ") + ZehntelText(rate) + QStringLiteral(" IE/h");
+    return QCoreApplication::translate("Comparison", "Vergleich: %1 IE/h").arg(ZehntelText(rate));
 }
 
 QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal)
@@ -18,8 +20,10 @@ QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal)
     const QString sign = difference > 0   ? QStringLiteral("+")
                          : difference < 0 ? QStringLiteral("\u2212")
                                           : QStringLiteral("±");
-    return QStringLiteral("Vergleich: ") + ZehntelText(referenceTotal) + QStringLiteral(" IE (") +
-           sign + ZehntelText(difference < 0 ? -difference : difference) + QStringLiteral(" IE)");
+    //: the comparison's daily total, then the sign and amount of the difference: "(+0,6 IE)"
+    return QCoreApplication::translate("Comparison", "Vergleich: %1 IE (%2%3 IE)")
+        .arg(ZehntelText(referenceTotal), sign,
+             ZehntelText(difference < 0 ? -difference : difference));
 }
 
 std::array<bool, ProfileContent::Hours> differingHours(const HourlyRates& rates,
@@ -61,15 +65,17 @@ QList<DifferingRun> differingRuns(const HourlyRates& rates, const ProfileReferen
 
 QString differingRunText(const DifferingRun& run)
 {
-    QString text = QStringLiteral("%1: %2 \u2192 %3 IE/h")
-                       .arg(hourSpanText(run.first, run.last), ZehntelText(run.current),
-                            ZehntelText(run.reference));
-    if (run.untunedDays > 0) {
-        text += run.untunedDays == 1
-                    ? QStringLiteral("; autotune: 1 Tag ohne Daten")
-                    : QStringLiteral("; autotune: %1 Tage ohne Daten").arg(run.untunedDays);
-    }
-    return text;
+    const QString text = QCoreApplication::translate("Comparison", "%1: %2 → %3 IE/h")
+                             .arg(hourSpanText(run.first, run.last), ZehntelText(run.current),
+                                  ZehntelText(run.reference));
+    if (run.untunedDays <= 0)
+        return text;
+    // Singular and plural spelled out: German runs without a translator.
+    return run.untunedDays == 1
+               ? QCoreApplication::translate("Comparison", "%1; autotune: 1 Tag ohne Daten")
+                     .arg(text)
+               : QCoreApplication::translate("Comparison", "%1; autotune: %2 Tage ohne Daten")
+                     .arg(text, QString::number(run.untunedDays));
 }
 
 HourlyRates takenRates(HourlyRates rates, const ProfileReference& reference,

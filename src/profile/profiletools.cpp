@@ -2,6 +2,8 @@
 
 #include "profile/zehntel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace fendrimo {
@@ -31,13 +33,14 @@ QStringList scaleNotices(const ScaledRates& scaled, qint32 maximum)
 {
     QStringList notices;
     for (const auto& [first, last] : hourRuns(scaled.heldAtMaximum)) {
-        notices << hourSpanText(first, last) +
-                       QStringLiteral(": auf die höchste einstellbare Rate von %1 IE/h begrenzt.")
-                           .arg(ZehntelText(maximum));
+        notices << QCoreApplication::translate(
+                       "ProfileTools",
+                       "%1: auf die höchste einstellbare Rate von %2 IE/h begrenzt.")
+                       .arg(hourSpanText(first, last), ZehntelText(maximum));
     }
     for (const auto& [first, last] : hourRuns(scaled.raisedToFloor)) {
-        notices << hourSpanText(first, last) +
-                       QStringLiteral(": auf %1 IE/h angehoben.").arg(ZehntelText(1));
+        notices << QCoreApplication::translate("ProfileTools", "%1: auf %2 IE/h angehoben.")
+                       .arg(hourSpanText(first, last), ZehntelText(1));
     }
     return notices;
 }

@@ -3,6 +3,7 @@
 #include "profile/profiletools.h"
 #include "profile/zehntel.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace fendrimo {
@@ -14,8 +15,10 @@ QString totalChange(qint64 before, qint64 after)
     const qint64 difference = after - before;
     if (difference == 0)
         return QString();
-    return (difference > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) +
-           ZehntelText(difference > 0 ? difference : -difference) + QStringLiteral(" IE");
+    //: the sign and amount of the change of the daily total in IE (insulin units): "+0,6 IE"
+    return QCoreApplication::translate("VersionDiff", "%1%2 IE")
+        .arg(difference > 0 ? QStringLiteral("+") : QStringLiteral("\u2212"),
+             ZehntelText(difference > 0 ? difference : -difference));
 }
 
 // -1 lower, 0 the same, 1 higher.
@@ -37,8 +40,9 @@ QString hoursChange(const ProfileContent& before, const ProfileContent& after)
                direction(before.rates[size_t(last + 1)], after.rates[size_t(last + 1)]) == way)
             ++last;
         if (way != 0)
-            runs << hourSpanText(h, last) +
-                        (way > 0 ? QStringLiteral(" höher") : QStringLiteral(" niedriger"));
+            runs << (way > 0 ? QCoreApplication::translate("VersionDiff", "%1 höher")
+                             : QCoreApplication::translate("VersionDiff", "%1 niedriger"))
+                        .arg(hourSpanText(h, last));
         h = last + 1;
     }
     return runs.join(QStringLiteral(", "));
@@ -46,7 +50,8 @@ QString hoursChange(const ProfileContent& before, const ProfileContent& after)
 
 QString shownText(const QString& text)
 {
-    return text.isEmpty() ? QStringLiteral("leer") : text;
+    //: an empty field
+    return text.isEmpty() ? QCoreApplication::translate("VersionDiff", "leer") : text;
 }
 
 } // namespace
@@ -59,20 +64,22 @@ QString describeChanges(const ProfileContent& before, const ProfileContent& afte
         if (!part.isEmpty())
             parts << part;
     }
-    static const char* const times[] = {"morgens", "mittags", "abends"};
     for (int i = 0; i < ProfileContent::Boluses; ++i) {
         const QString& was = before.bolus[size_t(i)];
         const QString& now = after.bolus[size_t(i)];
-        if (was != now)
-            parts << QStringLiteral("Bolus %1 %2 \u2192 %3")
-                         .arg(QLatin1String(times[i]), shownText(was), shownText(now));
+        if (was != now) {
+            //: a bolus field ("Bolus morgens"), its text before and after
+            parts << QCoreApplication::translate("VersionDiff", "%1 %2 → %3")
+                         .arg(bolusFieldName(i), shownText(was), shownText(now));
+        }
     }
     if (before.datum != after.datum)
-        parts << QStringLiteral("Datum %1 \u2192 %2")
+        parts << QCoreApplication::translate("VersionDiff", "Datum %1 → %2")
                      .arg(shownText(before.datum), shownText(after.datum));
     if (before.notizen != after.notizen)
-        parts << QStringLiteral("Notizen geändert");
-    return parts.isEmpty() ? QStringLiteral("keine Änderung") : parts.join(QStringLiteral("; "));
+        parts << QCoreApplication::translate("VersionDiff", "Notizen geändert");
+    return parts.isEmpty() ? QCoreApplication::translate("VersionDiff", "keine Änderung")
+                           : parts.join(QStringLiteral("; "));
 }
 
 } // namespace fendrimo

@@ -3,13 +3,16 @@
 #include "settings/inifile.h"
 #include "settings/settingskeys.h"
 
+#include <QCoreApplication>
+
 namespace fendrimo {
 
 QString firstRunNoticeText()
 {
-    return QStringLiteral("Fendrimo:  Es existiert noch keine INI-Datei. Erstelle neue INI-Datei "
-                          "mit Standard-Werten. Diese Meldung ist keine Fehlermeldung und wird ab "
-                          "jetzt nicht mehr erscheinen.");
+    return QCoreApplication::translate(
+        "FirstRun", "Fendrimo:  Es existiert noch keine INI-Datei. Erstelle neue INI-Datei mit "
+                    "Standard-Werten. Diese Meldung ist keine Fehlermeldung und wird ab jetzt "
+                    "nicht mehr erscheinen.");
 }
 
 bool runFirstRunCheck(IniFile& ini, const std::function<void(const QString&)>& showNotice)

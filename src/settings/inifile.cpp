@@ -3,6 +3,7 @@
 #include "files/profilefile.h"
 #include "platform/error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QList>
@@ -183,7 +184,8 @@ QString limitedLength(QString text)
 
 Failure writeFailure(const QString& path)
 {
-    return Failure(QStringLiteral("Kann nicht nach %1 schreiben").arg(QFileInfo(path).fileName()));
+    return Failure(QCoreApplication::translate("IniFile", "Kann nicht nach %1 schreiben")
+                       .arg(QFileInfo(path).fileName()));
 }
 
 bool isHexDigit(QChar c)

@@ -1,5 +1,6 @@
 #include "tools/ratetooldialog.h"
 
+#include "platform/platform.h"
 #include "profile/zehntel.h"
 
 #include <QDialogButtonBox>
@@ -43,24 +44,25 @@ RateToolDialog::RateToolDialog(QWidget* parent, RateTool tool, const HourlyRates
     Wert->setValue(m_tool.initial);
     Wert->setSuffix(m_tool.suffix);
     Wert->setAccessibleName(m_tool.valueName);
-    form->addRow(m_tool.valueName + QLatin1Char(':'), Wert);
+    //: The label of the spin box: the value's name and a colon
+    form->addRow(tr("%1:").arg(m_tool.valueName), Wert);
 
     LabelSumme = new QLabel(this);
     LabelSumme->setObjectName(QStringLiteral("LabelSumme"));
-    LabelSumme->setAccessibleName(QStringLiteral("Tagessumme vorher und nachher"));
+    LabelSumme->setAccessibleName(tr("Tagessumme vorher und nachher"));
     LabelRaten = new QLabel(this);
     LabelRaten->setObjectName(QStringLiteral("LabelRaten"));
-    LabelRaten->setAccessibleName(QStringLiteral("Neue Stundenraten"));
+    LabelRaten->setAccessibleName(tr("Neue Stundenraten"));
     LabelHinweise = new QLabel(this);
     LabelHinweise->setObjectName(QStringLiteral("LabelHinweise"));
-    LabelHinweise->setAccessibleName(QStringLiteral("Hinweise"));
+    LabelHinweise->setAccessibleName(tr("Hinweise"));
     LabelHinweise->setWordWrap(true);
     for (QLabel* label : {LabelSumme, LabelRaten, LabelHinweise})
         label->setTextFormat(Qt::PlainText);
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    Buttons->button(QDialogButtonBox::Ok)->setText(buttonText(MessageButton::Ok));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(buttonText(MessageButton::Abbrechen));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -83,7 +85,8 @@ void RateToolDialog::showPreview()
 {
     m_preview = m_tool.apply(Wert->value());
     LabelSumme->setText(
-        QStringLiteral("Tagessumme: %1 IE → %2 IE")
+        //: IE is the insulin unit
+        tr("Tagessumme: %1 IE → %2 IE")
             .arg(ZehntelText(dailyTotal(m_current)), ZehntelText(dailyTotal(m_preview.rates))));
     LabelRaten->setText(ratesText(m_preview.rates));
     LabelHinweise->setText(m_preview.notices.join(QLatin1Char('\n')));
@@ -93,8 +96,8 @@ void RateToolDialog::showPreview()
 RateTool percentTool(const HourlyRates& rates, qint32 maximum)
 {
     RateTool tool;
-    tool.title = QStringLiteral("Fendrimo - Raten ändern");
-    tool.valueName = QStringLiteral("Prozent");
+    tool.title = RateToolDialog::tr("Fendrimo - Raten ändern");
+    tool.valueName = RateToolDialog::tr("Prozent");
     tool.minimum = 10;
     tool.maximum = 300;
     tool.step = 5;
@@ -110,8 +113,8 @@ RateTool percentTool(const HourlyRates& rates, qint32 maximum)
 RateTool shiftTool(const HourlyRates& rates)
 {
     RateTool tool;
-    tool.title = QStringLiteral("Fendrimo - Zeitlich verschieben");
-    tool.valueName = QStringLiteral("Stunden");
+    tool.title = RateToolDialog::tr("Fendrimo - Zeitlich verschieben");
+    tool.valueName = RateToolDialog::tr("Stunden");
     tool.minimum = -12;
     tool.maximum = 12;
     tool.step = 1;

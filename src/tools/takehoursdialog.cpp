@@ -1,5 +1,6 @@
 #include "tools/takehoursdialog.h"
 
+#include "platform/platform.h"
 #include "profile/zehntel.h"
 
 #include <QCheckBox>
@@ -16,11 +17,11 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
       m_runs(differingRuns(current, reference))
 {
     setObjectName(QStringLiteral("FormUebernehmen"));
-    setWindowTitle(QStringLiteral("Fendrimo - Aus Vergleich übernehmen"));
+    setWindowTitle(tr("Fendrimo - Aus Vergleich übernehmen"));
     auto* layout = new QVBoxLayout(this);
     auto* heading = new QLabel(
-        QStringLiteral("Vergleich: %1\nStunden mit anderer Rate; die angekreuzten übernehmen "
-                       "die Rate des Vergleichs:")
+        tr("Vergleich: %1\nStunden mit anderer Rate; die angekreuzten übernehmen die Rate des "
+           "Vergleichs:")
             .arg(reference.name),
         this);
     heading->setObjectName(QStringLiteral("LabelVergleich"));
@@ -37,12 +38,12 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
     }
     LabelSumme = new QLabel(this);
     LabelSumme->setObjectName(QStringLiteral("LabelSumme"));
-    LabelSumme->setAccessibleName(QStringLiteral("Tagessumme jetzt und danach"));
+    LabelSumme->setAccessibleName(tr("Tagessumme jetzt und danach"));
     LabelSumme->setTextFormat(Qt::PlainText);
     layout->addWidget(LabelSumme);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    Buttons->button(QDialogButtonBox::Ok)->setText(buttonText(MessageButton::Ok));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(buttonText(MessageButton::Abbrechen));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(Buttons);
@@ -63,7 +64,8 @@ void TakeHoursDialog::showTotal()
 {
     const HourlyRates taken = takenRates(m_current, m_reference, chosenHours());
     LabelSumme->setText(
-        QStringLiteral("Tagessumme: %1 IE → %2 IE")
+        //: IE is the insulin unit
+        tr("Tagessumme: %1 IE → %2 IE")
             .arg(ZehntelText(dailyTotal(m_current)), ZehntelText(dailyTotal(taken))));
     Buttons->button(QDialogButtonBox::Ok)->setEnabled(!chosenHours().isEmpty());
 }

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -43,7 +44,9 @@ public:
     QString text(QAccessible::Text type) const override
     {
         if (type == QAccessible::Value)
-            return ZehntelText(rateTenths(slider())) + QStringLiteral(" IE/h");
+            //: IE is the insulin unit
+            return QCoreApplication::translate("Accessibility", "%1 IE/h")
+                .arg(ZehntelText(rateTenths(slider())));
         return QAccessibleWidget::text(type);
     }
 
@@ -96,7 +99,9 @@ public:
     QString text(QAccessible::Text type) const override
     {
         if (type == QAccessible::Name)
-            return widget()->property(kValueName).toString() + QStringLiteral(": ") + value();
+            //: A screen reader's name of a value: what it is, then the value
+            return QCoreApplication::translate("Accessibility", "%1: %2")
+                .arg(widget()->property(kValueName).toString(), value());
         if (type == QAccessible::Value)
             return value();
         return QAccessibleWidget::text(type);
@@ -107,7 +112,10 @@ private:
     {
         const QString unit = widget()->property(kValueUnit).toString();
         const QString shown = static_cast<QLabel*>(widget())->text();
-        return unit.isEmpty() ? shown : shown + QLatin1Char(' ') + unit;
+        //: A number and its unit
+        return unit.isEmpty()
+                   ? shown
+                   : QCoreApplication::translate("Accessibility", "%1 %2").arg(shown, unit);
     }
 };
 
@@ -139,20 +147,23 @@ void makeRateSliderAccessible(QScrollBar* slider, int hour)
     QAccessible::installFactory(accessibleFactory); // once; repeated calls are ignored
     slider->setProperty(kRateSlider, true);
     replaceCachedInterface<RateSliderAccessible>(slider);
-    slider->setAccessibleName(QStringLiteral("Basalrate ") + hourSpanText(hour, hour));
+    slider->setAccessibleName(
+        QCoreApplication::translate("Accessibility", "Basalrate %1").arg(hourSpanText(hour, hour)));
     slider->setAccessibleDescription(rateSliderDescription(hour));
 }
 
 QString rateSliderDescription(int hour)
 {
-    return QStringLiteral("Stellt die Basalrate von %1 in Schritten von 0,1 IE/h ein: nach oben "
-                          "mehr, nach unten weniger")
+    return QCoreApplication::translate("Accessibility",
+                                       "Stellt die Basalrate von %1 in Schritten von 0,1 IE/h "
+                                       "ein: nach oben mehr, nach unten weniger")
         .arg(hourSpanText(hour, hour));
 }
 
 QString rateFieldDescription(int hour)
 {
-    return QStringLiteral("Zeigt die Basalrate von %1 in IE/h").arg(hourSpanText(hour, hour));
+    return QCoreApplication::translate("Accessibility", "Zeigt die Basalrate von %1 in IE/h")
+        .arg(hourSpanText(hour, hour));
 }
 
 void makeValueLabelAccessible(QLabel* label, const QString& name, const QString& unit,

@@ -1,6 +1,7 @@
 #include "widgets/artwork.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 #include <QIconEngine>
@@ -56,7 +57,9 @@ void drawPump(QPainter& p)
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(25, 45, 25));
-    p.drawText(QRectF(16, 26, 56, 28), Qt::AlignCenter, QStringLiteral("1,2 IE/h"));
+    //: The rate on the display of the pictured pump; IE is the insulin unit
+    p.drawText(QRectF(16, 26, 56, 28), Qt::AlignCenter,
+               QCoreApplication::translate("Artwork", "1,2 IE/h"));
 
     // Buttons.
     p.setPen(QPen(QColor(25, 45, 80), 1));

@@ -49,7 +49,8 @@ for file in ./usr/bin/fendrimo ./usr/share/applications/fendrimo.desktop \
   ./usr/share/mime/packages/fendrimo.xml \
   ./usr/share/metainfo/org.fendrimo.fendrimo.metainfo.xml \
   ./usr/share/icons/hicolor/scalable/apps/fendrimo.svg \
-  ./usr/share/icons/hicolor/48x48/apps/fendrimo.png ./usr/share/doc/fendrimo/README.TXT; do
+  ./usr/share/icons/hicolor/48x48/apps/fendrimo.png ./usr/share/doc/fendrimo/README.TXT \
+  ./usr/share/doc/fendrimo/README-en.TXT; do
   grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 
@@ -57,8 +58,10 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$d
   >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install failed"; }
 installed || fail "apt-get did not install fendrimo"
 desktop-file-validate /usr/share/applications/fendrimo.desktop
-cmp -s "$source_dir/data/README.TXT" /usr/share/doc/fendrimo/README.TXT ||
-  fail "the installed README.TXT is not data/README.TXT"
+for guide in README.TXT README-en.TXT; do
+  cmp -s "$source_dir/data/$guide" "/usr/share/doc/fendrimo/$guide" ||
+    fail "the installed $guide is not data/$guide"
+done
 # The system's file type database learns *.bar from the package (dpkg trigger).
 mime_globs=/usr/share/mime/globs2
 grep -q ":application/x-fendrimo-basalrate:\*\.bar$" "$mime_globs" ||

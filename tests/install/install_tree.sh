@@ -19,6 +19,7 @@ expected=(
   "$share/metainfo/org.fendrimo.fendrimo.metainfo.xml"
   "$share/icons/hicolor/scalable/apps/fendrimo.svg"
   "$share/doc/fendrimo/README.TXT"
+  "$share/doc/fendrimo/README-en.TXT"
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("$share/icons/hicolor/${size}x${size}/apps/fendrimo.png")
@@ -27,8 +28,10 @@ for file in "${expected[@]}"; do
   [ -s "$file" ] || fail "not installed: ${file#"$stage"}"
 done
 [ -x "$stage/usr/bin/fendrimo" ] || fail "the program is not executable"
-cmp -s "$source_dir/data/README.TXT" "$share/doc/fendrimo/README.TXT" ||
-  fail "README.TXT differs from data/README.TXT"
+for guide in README.TXT README-en.TXT; do
+  cmp -s "$source_dir/data/$guide" "$share/doc/fendrimo/$guide" ||
+    fail "$guide differs from data/$guide"
+done
 cmp -s "$source_dir/data/fendrimo-mime.xml" "$share/mime/packages/fendrimo.xml" ||
   fail "the installed file type differs from data/fendrimo-mime.xml"
 # The launcher's Icon= names the installed theme icon, Exec= the installed program.
