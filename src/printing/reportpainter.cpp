@@ -72,6 +72,12 @@ void ReportPainter::draw(const ReportStep& step)
     m_painter.restore();
 }
 
+qreal ReportPainter::textWidth(const ReportStep& step)
+{
+    const QFontMetricsF metrics(fontFor(step.fontHeight), m_painter.device());
+    return metrics.horizontalAdvance(step.text) / kTextScale;
+}
+
 void paintReport(QPainter& painter, const QList<ReportStep>& steps)
 {
     ReportPainter page(painter);

@@ -21,6 +21,9 @@ public:
 
     void draw(const ReportStep& step);
 
+    // The width a text step takes on the page, in report units.
+    qreal textWidth(const ReportStep& step);
+
 private:
     const QFont& fontFor(int cellHeight);
 

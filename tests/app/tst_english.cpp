@@ -1,0 +1,182 @@
+// The program in English: the main window and every dialog, offscreen, show
+// no text that is still one of the German source texts (labels, buttons,
+// menus, group titles, tooltips, accessible names and descriptions).
+
+#include "app/translation.h"
+#include "support/mainwindowfixture.h"
+
+#include "about/aboutbox.h"
+#include "history/historydialog.h"
+#include "options/optionsdialog.h"
+#include "printing/grafikform.h"
+#include "printing/previewdialog.h"
+#include "tools/ratetooldialog.h"
+#include "tools/takehoursdialog.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QtTest>
+#include <QXmlStreamReader>
+
+using namespace fendrimo;
+using namespace fendrimo::testing;
+
+namespace {
+
+// The German sources that English translates otherwise, as patterns: a
+// placeholder stands for any text.
+QList<QRegularExpression> germanSources()
+{
+    QFile file(QStringLiteral(FENDRIMO_SOURCE_DIR "/translations/fendrimo_en.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QRegularExpression> patterns;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"source")
+            source = xml.readElementText();
+        if (!xml.isStartElement() || xml.name() != u"translation")
+            continue;
+        const QString translation = xml.readElementText();
+        // A word that is the same in both languages ("OK", "Fendrimo") is no sign.
+        if (translation == source || source.size() < 3)
+            continue;
+        QString pattern = QRegularExpression::escape(QString(source).remove(u'&'));
+        pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
+        patterns << QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+    }
+    return patterns;
+}
+
+QStringList textsOf(QObject* object)
+{
+    QStringList texts;
+    if (auto* widget = qobject_cast<QWidget*>(object)) {
+        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
+              << widget->accessibleDescription();
+    }
+    if (auto* label = qobject_cast<QLabel*>(object))
+        texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        texts << button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(object))
+        texts << group->title();
+    if (auto* combo = qobject_cast<QComboBox*>(object)) {
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+    }
+    if (auto* table = qobject_cast<QTableWidget*>(object)) {
+        for (int i = 0; i < table->columnCount(); ++i) {
+            if (table->horizontalHeaderItem(i))
+                texts << table->horizontalHeaderItem(i)->text();
+        }
+    }
+    if (auto* menu = qobject_cast<QMenu*>(object)) {
+        texts << menu->title();
+        for (QAction* action : menu->actions())
+            texts << action->text() << action->toolTip();
+    }
+    return texts;
+}
+
+// Every text of root and its children that is still German, with where it is.
+QStringList germanIn(QObject* root, const QList<QRegularExpression>& german)
+{
+    QStringList found;
+    QList<QObject*> objects = root->findChildren<QObject*>();
+    objects.prepend(root);
+    for (QObject* object : std::as_const(objects)) {
+        for (QString text : textsOf(object)) {
+            text.remove(u'&');
+            for (const QRegularExpression& pattern : german) {
+                if (!text.isEmpty() && pattern.match(text).hasMatch()) {
+                    found << QStringLiteral("%1 (%2): \"%3\"")
+                                 .arg(object->objectName(),
+                                      QString::fromLatin1(object->metaObject()->className()), text);
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class TestEnglish : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { useInterfaceLanguage(QStringLiteral("de")); }
+    void windowsSpeakEnglish_data();
+    void windowsSpeakEnglish();
+
+private:
+    QList<QRegularExpression> m_german;
+};
+
+void TestEnglish::initTestCase()
+{
+    m_german = germanSources();
+    QVERIFY(m_german.size() > 300);
+    useInterfaceLanguage(QStringLiteral("en"));
+    QCOMPARE(interfaceLanguageInUse(), QStringLiteral("en"));
+}
+
+void TestEnglish::windowsSpeakEnglish_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"main window", "options", "information", "print dialog", "preview",
+                               "history", "percentage tool", "shift tool", "take hours"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+void TestEnglish::windowsSpeakEnglish()
+{
+    QFETCH(QString, window);
+    MainWindowFixture f(30);
+    Form1UnderTest& w = f.w();
+    f.loadRates(QList<qint32>(24, 8));
+    w.VergleichGespeichert1->trigger();
+    w.ScrollBar(7)->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    ProfileReference reference = *w.reference();
+    HourlyRates rates = w.profile().content().rates;
+    ReportInput report;
+    QPrinter printer;
+    std::unique_ptr<QWidget> dialog;
+    if (window == u"options")
+        dialog = std::make_unique<TFormOptionen>(&w, 30);
+    else if (window == u"information")
+        dialog = std::make_unique<TAboutBox>(&w);
+    else if (window == u"print dialog")
+        dialog = std::make_unique<TGrafikForm>(&w, report);
+    else if (window == u"preview")
+        dialog = std::make_unique<PreviewDialog>(&w, printer, report, [] { return true; });
+    else if (window == u"history")
+        dialog = std::make_unique<HistoryDialog>(&w, QStringLiteral("/tmp/a.bar"), true, QString());
+    else if (window == u"percentage tool")
+        dialog = std::make_unique<RateToolDialog>(&w, percentTool(rates, 30), rates);
+    else if (window == u"shift tool")
+        dialog = std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
+    else if (window == u"take hours")
+        dialog = std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    QWidget* shown = dialog ? dialog.get() : &w;
+    shown->show();
+    QApplication::processEvents();
+    const QStringList german = germanIn(shown, m_german);
+    QVERIFY2(german.isEmpty(), qPrintable(u'\n' + german.join(u'\n')));
+}
+
+QTEST_MAIN(TestEnglish)
+#include "tst_english.moc"
