@@ -1615,6 +1615,10 @@ Should the values be taken like this?</translation>
         <source>Der Verlauf ließ sich nicht ganz löschen: %1</source>
         <translation>The history could not be deleted completely: %1</translation>
     </message>
+    <message>
+        <source>1 BE = 12 g Kohlenhydrate</source>
+        <translation>1 BU = 12 g carbohydrate</translation>
+    </message>
 </context>
 <context>
     <name>fendrimo::TFormOptionen</name>

@@ -4,6 +4,7 @@
 // alone; an export writes a file and changes nothing.
 
 #include "app/tform1.h"
+#include "app/translation.h"
 
 #include "exchange/formats.h"
 #include "platform/platform.h"
@@ -113,9 +114,14 @@ void TForm1::ExportierenClick(ExchangeFormat format)
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
         return;
-    const ExportBytes written =
-        exportBytes(format, m_document.content(),
-                    {platform().now(), systemTimeZoneName(), RegionalFormats::current()});
+    const RegionalFormats formats = RegionalFormats::current();
+    // A German table stays as German spreadsheets know it; English follows
+    // the regional number format.
+    const CsvLayout csv = interfaceLanguageInUse() == QLatin1String("en")
+                              ? englishCsvLayout(formats.decimalSeparator)
+                              : germanCsvLayout();
+    const ExportBytes written = exportBytes(format, m_document.content(),
+                                            {platform().now(), systemTimeZoneName(), formats, csv});
     const FileResult result = writeFileAtomically(*chosen, written.bytes);
     if (!result.ok()) {
         platform().message(this, MessageType::Fehler,

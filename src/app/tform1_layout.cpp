@@ -174,9 +174,12 @@ void buildProfileFooter(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 void buildBolusRows(QWidget* client, const DesignScale& scale, Form1Ui& ui)
 {
     //: IE is the insulin unit, BE a bread unit of 12 g carbohydrate
-    scale.placeAt(makeLabel(client, "Label33", TForm1::tr("Bolus (IE : BE)"),
-                            scale.font(17, DesignScale::Bold)),
-                  46, 340);
+    QLabel* title = makeLabel(client, "Label33", TForm1::tr("Bolus (IE : BE)"),
+                              scale.font(17, DesignScale::Bold));
+    // The factors are units per bread unit, not grams per unit: say what a BE is.
+    const QString breadUnit = TForm1::tr("1 BE = 12 g Kohlenhydrate");
+    title->setToolTip(breadUnit);
+    scale.placeAt(title, 46, 340);
     struct BolusRow
     {
         const char* labelName;
@@ -205,6 +208,7 @@ void buildBolusRows(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         field->setMaxLength(4);
         // Pasted text passes no key filter; it must still fit the file.
         field->setValidator(new Cp1252Validator(field));
+        field->setToolTip(breadUnit);
         const QString timeOfDay = TForm1::tr(row.timeOfDay);
         field->setAccessibleName(TForm1::tr("Bolus %1").arg(timeOfDay));
         field->setAccessibleDescription(

@@ -1,6 +1,7 @@
 // Spreadsheet tables: "Uhrzeit;Basalrate (IE/h)" and one line per hour.
 // Written as German spreadsheets expect them (";", decimal comma, UTF-8 with
-// byte-order mark); read in the shapes spreadsheets save.
+// byte-order mark), or with an English header in the regional number format;
+// read in the shapes spreadsheets save.
 
 #include "exchange/exchange.h"
 #include "exchange/exchangejson.h"
@@ -132,14 +133,29 @@ QString readLine(const QStringList& fields, int lineNumber, DecimalSyntax syntax
 
 } // namespace
 
-QByteArray writeCsv(const HourlyRates& rates)
+// The headers are part of the file's format, chosen by the caller, not
+// translated texts.
+CsvLayout germanCsvLayout()
 {
-    // Part of the file's format, not of the interface: not translated.
-    QString text = QStringLiteral("Uhrzeit;Basalrate (IE/h)\r\n");
+    return {QStringLiteral("Uhrzeit;Basalrate (IE/h)"), QLatin1Char(';'), QLatin1Char(',')};
+}
+
+CsvLayout englishCsvLayout(QChar regionalDecimalSeparator)
+{
+    // With "," between the fields a decimal comma would split the rate.
+    if (regionalDecimalSeparator == QLatin1Char(','))
+        return {QStringLiteral("Time;Basal rate (U/h)"), QLatin1Char(';'), QLatin1Char(',')};
+    return {QStringLiteral("Time,Basal rate (U/h)"), QLatin1Char(','), QLatin1Char('.')};
+}
+
+QByteArray writeCsv(const HourlyRates& rates, const CsvLayout& layout)
+{
+    QString text = layout.header + QStringLiteral("\r\n");
     for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
-        text += QStringLiteral("%1:00;%2\r\n")
+        text += QStringLiteral("%1:00%2%3\r\n")
                     .arg(hour, 2, 10, QLatin1Char('0'))
-                    .arg(ZehntelText(rates.at(size_t(hour)), QLatin1Char(',')));
+                    .arg(layout.fieldSeparator)
+                    .arg(ZehntelText(rates.at(size_t(hour)), layout.decimalSeparator));
     }
     return kByteOrderMark + text.toUtf8();
 }

@@ -87,11 +87,27 @@ ImportOutcome readTidepool(const QByteArray& data, const QString& scheduleName,
 ImportOutcome readCsv(const QByteArray& data);
 
 // What an export needs besides the profile.
+// How a table is written: its header line, the separator between the fields
+// and the decimal separator of the rates.
+struct CsvLayout
+{
+    QString header;
+    QChar fieldSeparator;
+    QChar decimalSeparator;
+};
+
+// "Uhrzeit;Basalrate (IE/h)", ";" and ",": as German spreadsheets expect it.
+CsvLayout germanCsvLayout();
+// An English header in the regional number format: a decimal comma keeps ";"
+// between the fields, any other decimal separator gives "," and ".".
+CsvLayout englishCsvLayout(QChar regionalDecimalSeparator);
+
 struct ExportContext
 {
     QDateTime now;           // "created_at", and "startDate" when the date field is no date
     QString timeZone;        // IANA name of the system's zone, e.g. "Europe/Berlin"; may be empty
     RegionalFormats formats; // to read the date field
+    CsvLayout csv = germanCsvLayout();
 };
 
 // The IANA name of the system's time zone, as Nightscout needs it: empty when
@@ -103,7 +119,7 @@ QString ianaTimeZoneName(const QByteArray& zoneId, const QString& localtimeTarge
 
 QByteArray writeNightscout(const ProfileContent& content, const ExportContext& context);
 QByteArray writeOpenAps(const HourlyRates& rates);
-QByteArray writeCsv(const HourlyRates& rates);
+QByteArray writeCsv(const HourlyRates& rates, const CsvLayout& layout = germanCsvLayout());
 
 // "Gerundet oder gemittelt: 0 bis 1 Uhr, 22 bis 24 Uhr." (runs of hours by
 // their whole span); empty for no hours.

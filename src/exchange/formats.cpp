@@ -204,7 +204,7 @@ ExportBytes exportBytes(ExchangeFormat format, const ProfileContent& content,
             std::find(content.rates.begin(), content.rates.end(), 0) != content.rates.end();
         break;
     case ExchangeFormat::Csv:
-        written.bytes = writeCsv(content.rates);
+        written.bytes = writeCsv(content.rates, context.csv);
         break;
     case ExchangeFormat::Tidepool:
         break; // not offered

@@ -46,6 +46,8 @@ private slots:
     void refused();
     void written_data();
     void written();
+    void writtenInLayout_data();
+    void writtenInLayout();
 };
 
 void TestExchangeCsv::read_data()
@@ -147,6 +149,43 @@ void TestExchangeCsv::written()
     QCOMPARE(lines.size(), 26); // header, 24 hours, nothing after the last CR LF
     QCOMPARE(lines[7], line);
     QVERIFY(lines.last().isEmpty());
+}
+
+void TestExchangeCsv::writtenInLayout_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QChar>("regionalDecimal");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("German whatever the region") << "de" << QChar('.') << "Uhrzeit;Basalrate (IE/h)"
+                                                << "06:00;1,2";
+    QTest::newRow("English, decimal comma") << "en" << QChar(',') << "Time;Basal rate (U/h)"
+                                            << "06:00;1,2";
+    QTest::newRow("English, decimal point") << "en" << QChar('.') << "Time,Basal rate (U/h)"
+                                            << "06:00,1.2";
+    QTest::newRow("English, Arabic decimal separator")
+        << "en" << QChar(0x066B) << "Time,Basal rate (U/h)"
+        << "06:00,1.2";
+}
+
+// Each layout is read back by the import to the same rates.
+void TestExchangeCsv::writtenInLayout()
+{
+    QFETCH(QString, language);
+    QFETCH(QChar, regionalDecimal);
+    QFETCH(QString, header);
+    QFETCH(QString, line);
+    HourlyRates rates{};
+    rates.fill(8);
+    rates[6] = 12;
+    const QByteArray file =
+        writeCsv(rates, language == "de" ? germanCsvLayout() : englishCsvLayout(regionalDecimal));
+    const QStringList lines = QString::fromUtf8(file.mid(3)).split("\r\n");
+    QCOMPARE(lines[0], header);
+    QCOMPARE(lines[7], line);
+    const ImportOutcome back = readCsv(file);
+    QVERIFY2(back.profile, qPrintable(back.error));
+    QCOMPARE(back.profile->rates, rates);
 }
 
 QTEST_APPLESS_MAIN(TestExchangeCsv)
