@@ -173,13 +173,14 @@ void TFormOptionen::buildChoiceGroups(const DesignScale& scale)
     RadioGroupPrint->item(1)->setAccessibleDescription(tr("Den ganzen Bericht schwarz drucken"));
 }
 
-// Below the buttons, so that every other control keeps its place. A
+// Below the buttons, so that every other control keeps its place; wide
+// enough for "Language:" and "System language". A
 // language takes effect at the next start: the window's texts are made once.
 void TFormOptionen::buildLanguageRow(const DesignScale& scale)
 {
     auto* caption = new QLabel(tr("Sprache:"), this);
     caption->setObjectName(QStringLiteral("LabelSpracheTitel"));
-    scale.place(caption, 17, 378, 72, 22);
+    scale.place(caption, 17, 378, 84, 22);
     ComboSprache = new QComboBox(this);
     ComboSprache->setObjectName(QStringLiteral("ComboSprache"));
     // Each language by its own name, so it is found whichever is in use.
@@ -190,11 +191,11 @@ void TFormOptionen::buildLanguageRow(const DesignScale& scale)
         tr("Die Sprache des Programms ab dem nächsten Start; Systemsprache folgt der Einstellung "
            "des Desktops"));
     caption->setBuddy(ComboSprache);
-    scale.place(ComboSprache, 92, 375, 150, 27);
+    scale.place(ComboSprache, 104, 375, 160, 27);
     LabelSprache = new QLabel(tr("ab dem nächsten Start"), this);
     LabelSprache->setObjectName(QStringLiteral("LabelSprache"));
     LabelSprache->setFont(scale.font(14));
-    scale.place(LabelSprache, 250, 380, 176, 22);
+    scale.place(LabelSprache, 272, 380, 150, 22);
 }
 
 // The stored folder, shown only: it is changed by saving and loading.

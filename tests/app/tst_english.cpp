@@ -174,6 +174,10 @@ void TestEnglish::windowsSpeakEnglish()
     QWidget* shown = dialog ? dialog.get() : &w;
     shown->show();
     QApplication::processEvents();
+    // Pictures to look at, when asked for: no English text may be cut.
+    const QByteArray pictures = qgetenv("FENDRIMO_ENGLISH_PICTURES");
+    if (!pictures.isEmpty())
+        shown->grab().save(QFile::decodeName(pictures) + u'/' + window + QStringLiteral(".png"));
     const QStringList german = germanIn(shown, m_german);
     QVERIFY2(german.isEmpty(), qPrintable(u'\n' + german.join(u'\n')));
 }
