@@ -125,6 +125,7 @@ struct Results
     QList<ProbeRun> baseline;
     fendrimo::bench::InstructionProfile fendrimoInstructions;
     fendrimo::bench::InstructionProfile baselineInstructions;
+    fendrimo::bench::InstructionProfile englishInstructions;
 
     double microMs(const QString& name) const
     {
@@ -167,6 +168,7 @@ Results readResults(const QMap<QString, QString>& options)
     const QString callgrind = options.value(QStringLiteral("--callgrind"));
     results.fendrimoInstructions = readInstructions(callgrind, QStringLiteral("fendrimo"));
     results.baselineInstructions = readInstructions(callgrind, QStringLiteral("baseline"));
+    results.englishInstructions = readInstructions(callgrind, QStringLiteral("english"));
     return results;
 }
 
@@ -186,6 +188,7 @@ QList<Budget> startupBudgets(const Results& r)
     const double idlePercent = medianOf(r.fendrimo, &ProbeRun::idleCpuPercent);
     const double wakeups = medianOf(r.fendrimo, &ProbeRun::idleWakeupsPerSecond);
     return footprintBudgets(r.fendrimoInstructions.total, r.fendrimo, r.baseline) +
+           languageBudgets(r.fendrimoInstructions.total, r.englishInstructions.total) +
            QList<Budget>{
                {QStringLiteral("Idle CPU ≤ %1 % of one core").arg(kIdleCpuPercent),
                 fixed(idlePercent, 3) + QStringLiteral(" %"),

@@ -96,6 +96,22 @@ QList<Budget> footprintBudgets(qint64 instructions, const QList<ProbeRun>& fendr
     };
 }
 
+QList<Budget> languageBudgets(qint64 german, qint64 english)
+{
+    const qint64 germanLimit =
+        qRound64(kStartupGermanBeforeLanguages * (1 + kGermanGrowth) / 1e5) * 100000;
+    const qint64 englishLimit = qRound64(double(german) * (1 + kEnglishOverGerman) / 1e5) * 100000;
+    return {
+        {QStringLiteral("German start-up ≤ %1, %2 % above %3 before the languages")
+             .arg(millions(double(germanLimit)))
+             .arg(kGermanGrowth * 100)
+             .arg(millions(kStartupGermanBeforeLanguages)),
+         millions(double(german)), millions(double(germanLimit)), german <= germanLimit},
+        {QStringLiteral("English start-up ≤ %1 % above German's").arg(kEnglishOverGerman * 100),
+         millions(double(english)), millions(double(englishLimit)), english <= englishLimit},
+    };
+}
+
 qsizetype printBudgets(const QList<Budget>& budgets)
 {
     qsizetype broken = 0;

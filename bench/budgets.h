@@ -15,6 +15,11 @@ namespace fendrimo::bench {
 constexpr double kStartupReferenceBeforeProfileModel = 133.8e6; // instructions
 constexpr double kStartupGrowth = 0.05;
 constexpr double kRssRatio = 1.3; // peak resident memory, Fendrimo to the baseline
+// The languages: German stays within 2 % of its start-up before the
+// translation came, English within 5 % of German's start in the same run.
+constexpr double kStartupGermanBeforeLanguages = 135.4e6; // instructions
+constexpr double kGermanGrowth = 0.02;
+constexpr double kEnglishOverGerman = 0.05;
 
 // Ends the program with 2 and the message.
 [[noreturn]] void fail(const QString& message);
@@ -64,6 +69,9 @@ qint64 startupInstructionLimit();
 // the peak memory against the baseline's (medians of the runs).
 QList<Budget> footprintBudgets(qint64 instructions, const QList<ProbeRun>& fendrimo,
                                const QList<ProbeRun>& baseline);
+
+// German start-up against its count before the languages, English against German.
+QList<Budget> languageBudgets(qint64 german, qint64 english);
 
 // One line per budget on stdout; the number broken.
 qsizetype printBudgets(const QList<Budget>& budgets);

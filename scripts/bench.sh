@@ -42,7 +42,8 @@ done
 cat "$work/probes.jsonl"
 
 echo "== Start-up in instructions: one start of each under callgrind"
-count_instructions fendrimo "$bin/fendrimo_startprobe"
+LANGUAGE=de count_instructions fendrimo "$bin/fendrimo_startprobe"
+LANGUAGE=en count_instructions english "$bin/fendrimo_startprobe"
 window_size="$(sed -n 's/.*"program":"fendrimo".*"window":"\([0-9]*x[0-9]*\)".*/\1/p' \
   "$work/probes.jsonl" | head -n 1)"
 count_instructions baseline "$bin/fendrimo_baseprobe" --size "$window_size"

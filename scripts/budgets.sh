@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The start-up budgets, part of the test command: Fendrimo's start-up in
 # instructions (one start under callgrind, which the load of the machine
-# doesn't change) and its peak memory against the bare Qt baseline (median
+# doesn't change; in German and in English) and its peak memory against the bare Qt baseline (median
 # of three starts of each), measured by the probes of scripts/bench.sh.
 # Ends non-zero when a budget is broken, naming it with its figure and limit.
 # scripts/bench.sh measures everything and writes docs/PERFORMANCE.md.
@@ -19,10 +19,12 @@ echo "== Start-up budgets: peak memory of three starts, instructions of one"
 for _ in 1 2 3; do
   probe_round 0 "$work/probes.jsonl"
 done
-count_instructions fendrimo "$bin/fendrimo_startprobe"
+LANGUAGE=de count_instructions fendrimo "$bin/fendrimo_startprobe"
+LANGUAGE=en count_instructions english "$bin/fendrimo_startprobe"
 status=0
 "$bin/fendrimo_budgetcheck" --probes "$work/probes.jsonl" \
-  --instructions "$work/fendrimo.inclusive" || status=$?
+  --instructions "$work/fendrimo.inclusive" \
+  --english-instructions "$work/english.inclusive" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "budgets.sh: a start-up budget is broken (BROKEN above: figure and limit)." \
     "scripts/bench.sh measures it in full." >&2
