@@ -14,6 +14,10 @@ samples="$(mktemp -d)"
   "$root/docs/uebernehmen.png" "$samples/tabelle-vergleich.pdf"
 pdftoppm -r 100 -png -singlefile -f 2 -l 2 "$samples/tabelle-vergleich.pdf" \
   "$root/docs/report-tabelle-vergleich"
+# The same window, comparison and preview in English, as on an English desktop.
+LANGUAGE=en "$build/tests/fendrimo_screenshot" "$root/docs/main-window-en.png" \
+  "$root/docs/comparison-en.png" "$root/docs/print-preview-en.png"
+echo "written: docs/main-window-en.png, docs/comparison-en.png, docs/print-preview-en.png"
 echo "written: docs/hauptfenster.png, docs/vergleich.png, docs/druckvorschau.png, docs/druckdialog.png, docs/verlauf.png, docs/uebernehmen.png, docs/report-tabelle-vergleich.png"
 
 # Report pages printed to PDF through the built-in PDF printer, as pictures:

@@ -10,6 +10,7 @@
 // table beside it.
 
 #include "app/application.h"
+#include "app/translation.h"
 #include "support/mainwindowfixture.h"
 
 #include "files/profilerecord.h"
@@ -146,13 +147,21 @@ int main(int argc, char** argv)
     }
     fendrimo::testing::MainWindowFixture f(30);
     fendrimo::Form1UnderTest& w = f.w();
+    // In English (LANGUAGE=en) the pictures show an English desktop's numbers
+    // and dates, and what such a user would write.
+    const bool english = fendrimo::interfaceLanguageInUse() == QLatin1String("en");
+    if (english) {
+        fendrimo::RegionalFormats::setCurrent(fendrimo::RegionalFormats::fromLocale(
+            QLocale(QLocale::English, QLocale::UnitedKingdom)));
+    }
     f.loadRates(
         {8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10, 10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9});
-    w.EditDatum->setText(QStringLiteral("08.12.2026"));
-    w.MemoNotizen->setPlainText(QStringLiteral("Sport\nabends"));
-    w.EditBolus1->setText(QStringLiteral("1,5"));
-    w.EditBolus4->setText(QStringLiteral("1,0"));
-    w.EditBolus7->setText(QStringLiteral("1,2"));
+    w.EditDatum->setText(english ? QStringLiteral("08/12/2026") : QStringLiteral("08.12.2026"));
+    w.MemoNotizen->setPlainText(english ? QStringLiteral("Sport\nevenings")
+                                        : QStringLiteral("Sport\nabends"));
+    w.EditBolus1->setText(english ? QStringLiteral("1.5") : QStringLiteral("1,5"));
+    w.EditBolus4->setText(english ? QStringLiteral("1.0") : QStringLiteral("1,0"));
+    w.EditBolus7->setText(english ? QStringLiteral("1.2") : QStringLiteral("1,2"));
     f.saveProfile();
     w.setWindowTitle(QStringLiteral("Fendrimo - /home/anna/Basalraten/winter.bar"));
     w.TimerTimer();
