@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/translation.h"
 #include "files/filename.h"
 
 #include <QByteArray>
@@ -37,11 +38,16 @@ QtOption qtOption(const QByteArray& argument)
     return QtOption::None;
 }
 
-// Asked before the application object exists: German until a translator is
-// installed, which is all --help and a refusal can have.
+// Asked before the application object exists: no translator is installed
+// yet, the text is looked up in the language the program will speak.
+QString text(const char* german)
+{
+    return translatedBeforeStart("CommandLine", german);
+}
+
 QString usageText()
 {
-    return QCoreApplication::translate(
+    return text(QT_TRANSLATE_NOOP(
         "CommandLine",
         "Aufruf: fendrimo [Optionen] [Basalraten-Datei.bar]\n"
         "\n"
@@ -52,7 +58,7 @@ QString usageText()
         "  --version    die Programmversion anzeigen und beenden\n"
         "  --           alles Folgende ist der Dateiname, auch wenn er mit - beginnt\n"
         "\n"
-        "Die üblichen Qt-Optionen wie -platform, -style oder -reverse gehen an Qt.\n");
+        "Die üblichen Qt-Optionen wie -platform, -style oder -reverse gehen an Qt.\n"));
 }
 
 CommandLine answer(CommandLine::Action action, const QString& output)
@@ -88,12 +94,11 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         const QString shown = decodeFileName(argument);
         if (optionsEnded || !argument.startsWith('-')) {
             if (line.profilePath)
-                return refuse(QCoreApplication::translate(
-                    "CommandLine", "Bitte nur eine Basalraten-Datei angeben."));
+                return refuse(text(
+                    QT_TRANSLATE_NOOP("CommandLine", "Bitte nur eine Basalraten-Datei angeben.")));
             // An empty name would otherwise stand for the current folder.
             if (argument.isEmpty())
-                return refuse(
-                    QCoreApplication::translate("CommandLine", "Der Dateiname ist leer."));
+                return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "Der Dateiname ist leer.")));
             // Made absolute and clean now: the title, the recent list and the
             // next file dialog show where the file is, whatever folder the
             // program was started in, without "a/../".
@@ -115,7 +120,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         case QtOption::WithValue:
             if (i + 1 == argc)
                 return refuse(
-                    QCoreApplication::translate("CommandLine", "Die Option %1 braucht einen Wert.")
+                    text(QT_TRANSLATE_NOOP("CommandLine", "Die Option %1 braucht einen Wert."))
                         .arg(shown));
             line.qtArguments.push_back(i);
             line.qtArguments.push_back(++i);
@@ -123,8 +128,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         case QtOption::None:
             break;
         }
-        return refuse(
-            QCoreApplication::translate("CommandLine", "Unbekannte Option %1").arg(shown));
+        return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "Unbekannte Option %1")).arg(shown));
     }
     return line;
 }

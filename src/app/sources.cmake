@@ -1,6 +1,5 @@
 list(APPEND FENDRIMO_GUI_SOURCES
   app/application.cpp app/application.h
-  app/translation.cpp app/translation.h
   app/tform1.cpp app/tform1.h
   app/form1ui.h
   app/tform1_layout.cpp
@@ -15,3 +14,4 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/fieldmenu.cpp app/fieldmenu.h)
 list(APPEND FENDRIMO_CORE_SOURCES app/clockticker.cpp app/clockticker.h)
 list(APPEND FENDRIMO_CORE_SOURCES app/commandline.cpp app/commandline.h)
+list(APPEND FENDRIMO_CORE_SOURCES app/translation.cpp app/translation.h)

@@ -14,6 +14,11 @@ namespace fendrimo {
 
 namespace {
 
+QString chosenLanguage()
+{
+    return interfaceLanguage(Settings().sprache(), QLocale::system().uiLanguages());
+}
+
 QString g_language = QStringLiteral("de");
 std::unique_ptr<QTranslator> g_translator;
 
@@ -21,9 +26,7 @@ std::unique_ptr<QTranslator> g_translator;
 
 void useInterfaceLanguage(const QString& language)
 {
-    g_language = language.isEmpty()
-                     ? interfaceLanguage(Settings().sprache(), QLocale::system().uiLanguages())
-                     : language;
+    g_language = language.isEmpty() ? chosenLanguage() : language;
     if (g_translator)
         QCoreApplication::removeTranslator(g_translator.get());
     g_translator = std::make_unique<QTranslator>();
@@ -41,6 +44,19 @@ void useInterfaceLanguage(const QString& language)
 QString interfaceLanguageInUse()
 {
     return g_language;
+}
+
+QString translatedBeforeStart(const char* context, const char* text)
+{
+    if (chosenLanguage() == u"en") {
+        QTranslator english;
+        if (english.load(QStringLiteral(":/i18n/fendrimo_en.qm"))) {
+            const QString translated = english.translate(context, text);
+            if (!translated.isEmpty())
+                return translated;
+        }
+    }
+    return QString::fromUtf8(text);
 }
 
 } // namespace fendrimo

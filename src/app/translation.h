@@ -13,4 +13,9 @@ void useInterfaceLanguage(const QString& language = QString());
 // The language in use: "de" or "en".
 QString interfaceLanguageInUse();
 
+// A text needed before the application object exists (the command line's
+// help and refusals), in the language the settings and the desktop choose,
+// without installing a translator.
+QString translatedBeforeStart(const char* context, const char* text);
+
 } // namespace fendrimo
