@@ -2,52 +2,16 @@
 // over the sources into a copy of translations/fendrimo_en.ts, so a new
 // German text that nobody translated (or ran lupdate for) fails here.
 
+#include "support/tsfile.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <QXmlStreamReader>
 
 namespace {
-
-struct Message
-{
-    QString context;
-    QString source;
-    QString translation;
-    QString type; // "unfinished", "vanished", "obsolete" or empty
-};
-
-QList<Message> readTs(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<Message> messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Message current;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == u"name") {
-            context = xml.readElementText();
-        } else if (name == u"message") {
-            current = Message{context, {}, {}, {}};
-        } else if (name == u"source") {
-            current.source = xml.readElementText();
-        } else if (name == u"translation") {
-            current.type = xml.attributes().value(QStringLiteral("type")).toString();
-            current.translation = xml.readElementText();
-            messages.append(current);
-        }
-    }
-    return messages;
-}
 
 // The placeholders of a text, sorted: a translation that loses one would
 // leave out a value (a rate, a file name) from what the user reads.
@@ -94,10 +58,10 @@ void TestTranslations::everyTextTranslated()
     QVERIFY(lupdate.waitForFinished(120000));
     QCOMPARE(lupdate.exitCode(), 0);
 
-    const QList<Message> messages = readTs(ts);
+    const QList<fendrimo::testing::TsMessage> messages = fendrimo::testing::readTsFile(ts);
     QVERIFY2(messages.size() > 300, qPrintable(QString::number(messages.size())));
     QStringList missing;
-    for (const Message& message : messages) {
+    for (const fendrimo::testing::TsMessage& message : messages) {
         if (!message.type.isEmpty() || message.translation.isEmpty())
             missing << QStringLiteral("%1: \"%2\"").arg(message.context, message.source);
         else if (placeholders(message.translation) != placeholders(message.source))

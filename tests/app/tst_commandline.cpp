@@ -204,37 +204,25 @@ void TestCommandLine::programAnswersWithoutDisplay()
 void TestCommandLine::helpInTheChosenLanguage_data()
 {
     QTest::addColumn<QStringList>("environment");
-    QTest::addColumn<QByteArray>("setting"); // the line "Sprache=…", or none
     QTest::addColumn<QString>("firstLine");
     const QString german = QStringLiteral("Aufruf: fendrimo [Optionen] [Basalraten-Datei.bar]");
     const QString english = QStringLiteral("Usage: fendrimo [options] [basal-rate-file.bar]");
     QTest::newRow("LANGUAGE=en over LANG=de_DE.UTF-8")
-        << QStringList{"LANGUAGE=en", "LANG=de_DE.UTF-8"} << QByteArray() << english;
-    QTest::newRow("LANG=de_DE.UTF-8") << QStringList{"LANG=de_DE.UTF-8"} << QByteArray() << german;
+        << QStringList{"LANGUAGE=en", "LANG=de_DE.UTF-8"} << english;
+    QTest::newRow("LANG=de_DE.UTF-8") << QStringList{"LANG=de_DE.UTF-8"} << german;
     QTest::newRow("LC_MESSAGES=en_GB.UTF-8 over LANG")
-        << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=de_DE.UTF-8"} << QByteArray() << english;
+        << QStringList{"LC_MESSAGES=en_GB.UTF-8", "LANG=de_DE.UTF-8"} << english;
     QTest::newRow("a desktop preferring French")
-        << QStringList{"LANGUAGE=fr", "LANG=fr_FR.UTF-8"} << QByteArray() << german;
-    QTest::newRow("Sprache=en on a German desktop")
-        << QStringList{"LANG=de_DE.UTF-8"} << QByteArray("Sprache=en") << english;
-    QTest::newRow("Sprache=de over LANGUAGE=en")
-        << QStringList{"LANGUAGE=en"} << QByteArray("Sprache=de") << german;
+        << QStringList{"LANGUAGE=fr", "LANG=fr_FR.UTF-8"} << german;
 }
 
 // The help comes before the application object: the language is chosen as
-// the window's would be, from the settings and the desktop.
+// the window's would be, from the desktop's environment (and the settings).
 void TestCommandLine::helpInTheChosenLanguage()
 {
     QFETCH(QStringList, environment);
-    QFETCH(QByteArray, setting);
     QFETCH(QString, firstLine);
-    const QString configHome = m_folder.filePath(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(QDir().mkpath(configHome + QStringLiteral("/fendrimo")));
-    QFile settings(configHome + QStringLiteral("/fendrimo/fendr21f.ini"));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[Einstellungen]\r\nMaximum=30\r\n" + setting + "\r\n");
-    settings.close();
-    QProcessEnvironment env = withoutDisplay(configHome);
+    QProcessEnvironment env = withoutDisplay(m_folder.filePath(QStringLiteral("cfg")));
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
         env.remove(QString::fromLatin1(name));
     for (const QString& assignment : environment)

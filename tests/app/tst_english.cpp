@@ -4,6 +4,7 @@
 
 #include "app/translation.h"
 #include "support/mainwindowfixture.h"
+#include "support/tsfile.h"
 
 #include "about/aboutbox.h"
 #include "history/historydialog.h"
@@ -13,16 +14,11 @@
 #include "tools/ratetooldialog.h"
 #include "tools/takehoursdialog.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QMenu>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest>
-#include <QXmlStreamReader>
 
 using namespace fendrimo;
 using namespace fendrimo::testing;
@@ -33,23 +29,13 @@ namespace {
 // placeholder stands for any text.
 QList<QRegularExpression> germanSources()
 {
-    QFile file(QStringLiteral(FENDRIMO_SOURCE_DIR "/translations/fendrimo_en.ts"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     QList<QRegularExpression> patterns;
-    QXmlStreamReader xml(&file);
-    QString source;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"source")
-            source = xml.readElementText();
-        if (!xml.isStartElement() || xml.name() != u"translation")
-            continue;
-        const QString translation = xml.readElementText();
+    for (const TsMessage& message :
+         readTsFile(QStringLiteral(FENDRIMO_SOURCE_DIR "/translations/fendrimo_en.ts"))) {
         // A word that is the same in both languages ("OK", "Fendrimo") is no sign.
-        if (translation == source || source.size() < 3)
+        if (message.translation == message.source || message.source.size() < 3)
             continue;
-        QString pattern = QRegularExpression::escape(QString(source).remove(u'&'));
+        QString pattern = QRegularExpression::escape(QString(message.source).remove(u'&'));
         pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
         patterns << QRegularExpression(QStringLiteral("^") + pattern + QStringLiteral("$"),
                                        QRegularExpression::DotMatchesEverythingOption);
@@ -60,30 +46,16 @@ QList<QRegularExpression> germanSources()
 QStringList textsOf(QObject* object)
 {
     QStringList texts;
-    if (auto* widget = qobject_cast<QWidget*>(object)) {
-        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
-              << widget->accessibleDescription();
-    }
-    if (auto* label = qobject_cast<QLabel*>(object))
-        texts << label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(object))
-        texts << button->text();
-    if (auto* group = qobject_cast<QGroupBox*>(object))
-        texts << group->title();
+    for (const char* property :
+         {"text", "title", "windowTitle", "toolTip", "accessibleName", "accessibleDescription"})
+        texts << object->property(property).toString();
     if (auto* combo = qobject_cast<QComboBox*>(object)) {
         for (int i = 0; i < combo->count(); ++i)
             texts << combo->itemText(i);
     }
     if (auto* table = qobject_cast<QTableWidget*>(object)) {
-        for (int i = 0; i < table->columnCount(); ++i) {
-            if (table->horizontalHeaderItem(i))
-                texts << table->horizontalHeaderItem(i)->text();
-        }
-    }
-    if (auto* menu = qobject_cast<QMenu*>(object)) {
-        texts << menu->title();
-        for (QAction* action : menu->actions())
-            texts << action->text() << action->toolTip();
+        for (int i = 0; i < table->columnCount(); ++i)
+            texts << table->model()->headerData(i, Qt::Horizontal).toString();
     }
     return texts;
 }
