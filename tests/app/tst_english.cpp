@@ -9,6 +9,7 @@
 #include "about/aboutbox.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
+#include "platform/qtplatform.h"
 #include "printing/grafikform.h"
 #include "printing/previewdialog.h"
 #include "tools/ratetooldialog.h"
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 using namespace fendrimo;
@@ -93,6 +95,7 @@ private slots:
     void cleanupTestCase() { useInterfaceLanguage(QStringLiteral("de")); }
     void windowsSpeakEnglish_data();
     void windowsSpeakEnglish();
+    void messageBoxSpeaksEnglish();
 
 private:
     QList<QRegularExpression> m_german;
@@ -152,6 +155,25 @@ void TestEnglish::windowsSpeakEnglish()
         shown->grab().save(QFile::decodeName(pictures) + u'/' + window + QStringLiteral(".png"));
     const QStringList german = germanIn(shown, m_german);
     QVERIFY2(german.isEmpty(), qPrintable(u'\n' + german.join(u'\n')));
+}
+
+// The real message box: caption and buttons in English.
+void TestEnglish::messageBoxSpeaksEnglish()
+{
+    QtPlatform platform;
+    QString caption;
+    QStringList german;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            caption = box->windowTitle();
+            german = germanIn(box, m_german);
+            box->reject();
+        }
+    });
+    platform.message(nullptr, MessageType::Bestaetigen, QStringLiteral("?"),
+                     MessageButton::Ja | MessageButton::Nein | MessageButton::Abbrechen);
+    QCOMPARE(caption, QStringLiteral("Confirm"));
+    QVERIFY2(german.isEmpty(), qPrintable(german.join(u'\n')));
 }
 
 QTEST_MAIN(TestEnglish)
