@@ -152,10 +152,6 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>%1: The hour %2 occurs twice.</translation>
     </message>
     <message>
-        <source>Rate</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
         <source>Die Tabelle enthält keine Basalraten.</source>
         <translation>The table contains no basal rates.</translation>
     </message>
@@ -308,6 +304,14 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>Die Datei ist kein gültiges JSON.</source>
         <translation>The file is not valid JSON.</translation>
     </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Kohlenhydratfaktor</source>
+        <translation>Carb ratio</translation>
+    </message>
 </context>
 <context>
     <name>FirstRun</name>
@@ -358,16 +362,8 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>The profile &quot;%1&quot; contains no basal rate (&quot;basal&quot; is missing, empty or not a list).</translation>
     </message>
     <message>
-        <source>Rate</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
         <source>Das Profil &quot;%1&quot; enthält keine lesbaren Kohlenhydratfaktoren (&quot;carbratio&quot; ist leer oder keine Liste).</source>
         <translation>The profile &quot;%1&quot; contains no readable carb ratios (&quot;carbratio&quot; is empty or not a list).</translation>
-    </message>
-    <message>
-        <source>Kohlenhydratfaktor</source>
-        <translation>Carb ratio</translation>
     </message>
     <message>
         <source>Das Datum bleibt, wie es ist: Die Datei nennt keines.</source>
@@ -409,10 +405,6 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>%1: The rate is missing (&quot;rate&quot;).</translation>
     </message>
     <message>
-        <source>Rate</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
         <source>%1: &quot;untuned&quot; &quot;%2&quot; ist keine Anzahl von Tagen.</source>
         <translation>%1: &quot;untuned&quot; &quot;%2&quot; is not a number of days.</translation>
     </message>
@@ -423,10 +415,6 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     <message>
         <source>Eintrag %1</source>
         <translation>Entry %1</translation>
-    </message>
-    <message>
-        <source>Kohlenhydratfaktor</source>
-        <translation>Carb ratio</translation>
     </message>
     <message>
         <source>Das Autotune-Ergebnis enthält keine Basalrate (&quot;basalprofile&quot; ist leer oder keine Liste).</source>
@@ -695,20 +683,12 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>The bolus fields stay as they are: the carb ratios are given in &quot;%1&quot;, not in grams per U.</translation>
     </message>
     <message>
-        <source>Kohlenhydratfaktor</source>
-        <translation>Carb ratio</translation>
-    </message>
-    <message>
         <source>Die Datei enthält keinen Basalplan &quot;%1&quot;.</source>
         <translation>The file contains no basal schedule &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Basalplan &quot;%1&quot;</source>
         <translation>Basal schedule &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Rate</source>
-        <translation>Rate</translation>
     </message>
     <message>
         <source>Der aktive Basalplan &quot;%1&quot; fehlt oder hat keine Einträge; gelesen wurde &quot;%2&quot;.</source>

@@ -48,15 +48,16 @@ QString interfaceLanguageInUse()
 
 QString translatedBeforeStart(const char* context, const char* text)
 {
-    if (chosenLanguage() == u"en") {
-        QTranslator english;
-        if (english.load(QStringLiteral(":/i18n/fendrimo_en.qm"))) {
-            const QString translated = english.translate(context, text);
-            if (!translated.isEmpty())
-                return translated;
-        }
-    }
-    return QString::fromUtf8(text);
+    // Chosen and loaded once: a refusal needs its reason and the usage.
+    static const std::unique_ptr<QTranslator> english = [] {
+        auto translator = std::make_unique<QTranslator>();
+        return chosenLanguage() == u"en" &&
+                       translator->load(QStringLiteral(":/i18n/fendrimo_en.qm"))
+                   ? std::move(translator)
+                   : nullptr;
+    }();
+    const QString translated = english ? english->translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
 } // namespace fendrimo

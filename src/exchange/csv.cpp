@@ -125,8 +125,7 @@ QString readLine(const QStringList& fields, int lineNumber, DecimalSyntax syntax
     lineOfHour.at(size_t(hour)) = lineNumber;
     const ExactDecimal rate = parseDecimal(fields[1], syntax);
     if (!rate.ok())
-        return decimalProblem(where, QCoreApplication::translate("Csv", "Rate"), fields[1],
-                              rate.status);
+        return decimalProblem(where, rateName(), fields[1], rate.status);
     entries.append({hour * 3600, rate.scaled, where});
     return QString();
 }

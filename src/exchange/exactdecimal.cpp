@@ -158,6 +158,16 @@ std::optional<qint64> wholeNumber(const ExactDecimal& decimal, qint64 largest)
     return qint64(decimal.scaled / kUnit);
 }
 
+QString rateName()
+{
+    return QCoreApplication::translate("Exchange", "Rate");
+}
+
+QString carbRatioName()
+{
+    return QCoreApplication::translate("Exchange", "Kohlenhydratfaktor");
+}
+
 QString decimalProblem(const QString& where, const QString& what, const QString& written,
                        DecimalStatus status)
 {

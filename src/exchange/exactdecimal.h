@@ -62,6 +62,10 @@ QString decimalText(Int128 scaled, QChar separator);
 // A whole number 0..largest, or nothing.
 std::optional<qint64> wholeNumber(const ExactDecimal& decimal, qint64 largest);
 
+// The names of the values every reader checks, for decimalProblem's what.
+QString rateName();
+QString carbRatioName();
+
 // "<where>: Rate "-0.2" ist negativ." for a status other than Ok.
 QString decimalProblem(const QString& where, const QString& what, const QString& written,
                        DecimalStatus status);

@@ -169,8 +169,7 @@ QString readRates(const QJsonObject& profile, const QString& name, ImportedProfi
             .arg(name);
     }
     QList<ScheduleEntry> entries;
-    const QString error = readSchedule(basal, QStringLiteral("basal"),
-                                       QCoreApplication::translate("Nightscout", "Rate"), entries);
+    const QString error = readSchedule(basal, QStringLiteral("basal"), rateName(), entries);
     if (!error.isEmpty())
         return error;
     takeHourlyRates(entries, imported);
@@ -193,8 +192,7 @@ QString readBolus(const QJsonObject& profile, const QString& name, QChar separat
     }
     QList<ScheduleEntry> ratios;
     const QString error =
-        readSchedule(carbratio.toArray(), QStringLiteral("carbratio"),
-                     QCoreApplication::translate("Nightscout", "Kohlenhydratfaktor"), ratios);
+        readSchedule(carbratio.toArray(), QStringLiteral("carbratio"), carbRatioName(), ratios);
     if (!error.isEmpty())
         return error;
     takeBolusFactors(ratios, separator, imported);

@@ -53,8 +53,7 @@ QString readEntry(const QJsonValue& value, const QString& where, ScheduleEntry& 
         return QCoreApplication::translate("OpenAps", "%1: Die Rate fehlt (\"rate\").").arg(where);
     const ExactDecimal decimal = decimalOfJson(rate);
     if (!decimal.ok())
-        return decimalProblem(where, QCoreApplication::translate("OpenAps", "Rate"),
-                              writtenText(rate), decimal.status);
+        return decimalProblem(where, rateName(), writtenText(rate), decimal.status);
     entry.value = decimal.scaled;
     entry.where = where;
     return QString();
@@ -131,9 +130,8 @@ QString readCarbRatio(const QJsonObject& result, QChar separator, ImportedProfil
         return QString();
     const ExactDecimal decimal = decimalOfJson(ratio);
     if (!decimal.ok()) {
-        return decimalProblem(QStringLiteral("\"carb_ratio\""),
-                              QCoreApplication::translate("OpenAps", "Kohlenhydratfaktor"),
-                              writtenText(ratio), decimal.status);
+        return decimalProblem(QStringLiteral("\"carb_ratio\""), carbRatioName(), writtenText(ratio),
+                              decimal.status);
     }
     takeBolusFactors({{0, decimal.scaled, QString()}}, separator, imported);
     return QString();

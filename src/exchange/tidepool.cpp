@@ -161,8 +161,7 @@ QString readCarbRatios(const QJsonObject& settings, const QString& name, QChar s
                                             : QStringLiteral("\"carbRatio\"");
     QList<ScheduleEntry> ratios;
     const QString error =
-        readSegments(list, label, QStringLiteral("amount"),
-                     QCoreApplication::translate("Tidepool", "Kohlenhydratfaktor"), ratios);
+        readSegments(list, label, QStringLiteral("amount"), carbRatioName(), ratios);
     if (error.isEmpty())
         takeBolusFactors(ratios, separator, imported);
     return error;
@@ -184,7 +183,7 @@ ImportOutcome readSchedule(const Settings& settings, const QString& name,
     QList<ScheduleEntry> entries;
     QString error = readSegments(
         schedule, QCoreApplication::translate("Tidepool", "Basalplan \"%1\"").arg(name),
-        QStringLiteral("rate"), QCoreApplication::translate("Tidepool", "Rate"), entries);
+        QStringLiteral("rate"), rateName(), entries);
     if (error.isEmpty()) {
         takeHourlyRates(entries, imported);
         error = readCarbRatios(settings.object, name, formats.decimalSeparator, imported);
