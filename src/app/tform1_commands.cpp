@@ -3,6 +3,8 @@
 
 #include "app/tform1.h"
 
+#include "platform/error.h"
+
 #include "files/profilerecord.h"
 #include "options/optionsdialog.h"
 #include "platform/platform.h"
@@ -120,8 +122,14 @@ void TForm1::AusVergleichUebernehmenClick()
     if (!referenceDiffers())
         return;
     TakeHoursDialog dialog(this, m_document.content().rates, *reference());
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
         showRaisedMaximum(m_document.takeFromReference(dialog.chosenHours()));
+    } catch (const Failure& failure) {
+        // The maximum is stored before anything is taken: nothing was.
+        throw Failure(tr("%1. Die Stunden wurden nicht übernommen").arg(failure.message()));
+    }
 }
 
 } // namespace fendrimo

@@ -132,13 +132,16 @@ void TForm1::showRaisedMaximum(const std::optional<RaisedMaximum>& raised)
 {
     if (!raised)
         return;
-    platform().message(
-        this, MessageType::Information,
+    QString text =
         tr("Max. Basalrateneingabe war kleiner als mind. eine der Stundenraten der zu ladenden "
            "Basalrate. Das Maximum wurde automatisch auf den für die Rate nötigen Wert %1 IE/h "
            "heraufgesetzt. Die höchste vorkommende Rate ist %2 IE/h.")
-            .arg(ZehntelText(raised->maximum), ZehntelText(raised->highest)),
-        MessageButton::Ok);
+            .arg(ZehntelText(raised->maximum), ZehntelText(raised->highest));
+    if (raised->staysOnUndo)
+        text += QLatin1Char(' ') + tr("Rückgängig nimmt nur die Raten zurück: Das Maximum bleibt "
+                                      "bei %1 IE/h, bis Sie es unter \"Optionen\" ändern.")
+                                       .arg(ZehntelText(raised->maximum));
+    platform().message(this, MessageType::Information, text, MessageButton::Ok);
 }
 
 // The profile was saved or loaded; only remembering its file failed.
@@ -208,15 +211,11 @@ void TForm1::compareWithSource(const QString& path)
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
-        // Not a source the import reads: a profile file, as opening reads it.
-        if (!m_document.compareWithFile(path)) {
-            platform().exclamation();
-            platform().message(
-                this, MessageType::Fehler,
-                tr("Fehler beim Laden der Datei %1 ! Sie ist keine Basalraten-Datei. %2")
-                    .arg(displayFileName(path), outcome->error),
-                MessageButton::Ok);
-        }
+        platform().exclamation();
+        platform().message(this, MessageType::Fehler,
+                           tr("Fehler beim Laden der Datei %1 ! Sie ist keine Basalraten-Datei. %2")
+                               .arg(displayFileName(path), outcome->error),
+                           MessageButton::Ok);
         return;
     }
     const ImportedProfile& imported = *outcome->profile;

@@ -6,8 +6,6 @@
 #include "platform/error.h"
 #include "settings/settings.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace fendrimo {
@@ -55,7 +53,9 @@ QString ProfileDocument::historyNote() const
 
 void ProfileDocument::startUp(qint32 maximum)
 {
-    m_profile.setMaximum(maximum);
+    // A larger stored maximum (an earlier release raised it for files that
+    // were none) would let a slider make a profile no one can open again.
+    m_profile.setMaximum(std::min(maximum, kLargestRate));
     m_history.restart();
     setSaved(true);
 }
@@ -176,7 +176,7 @@ std::optional<RaisedMaximum> ProfileDocument::applyImport(const ImportedProfile&
                                                           const QString& stepText)
 {
     const std::optional<RaisedMaximum> raised =
-        raiseMaximumFor(*std::max_element(imported.rates.begin(), imported.rates.end()));
+        raiseMaximumFor(*std::max_element(imported.rates.begin(), imported.rates.end()), true);
     m_history.breakMerging();
     record(stepText, importedContent(m_profile.content(), imported), ProfileHistory::NoMerge);
     return raised;
@@ -187,7 +187,8 @@ std::optional<RaisedMaximum> ProfileDocument::restoreVersion(const StoredVersion
 {
     if (version.content == m_profile.content())
         return std::nullopt;
-    const std::optional<RaisedMaximum> raised = raiseMaximumFor(version.content.highestRate());
+    const std::optional<RaisedMaximum> raised =
+        raiseMaximumFor(version.content.highestRate(), true);
     m_history.breakMerging();
     m_history.record(stepText, version.content);
     // The file changes only at the next save: saved only where it equals the file.
@@ -223,19 +224,6 @@ void ProfileDocument::setReference(std::optional<ProfileReference> reference)
     emit referenceChanged();
 }
 
-bool ProfileDocument::compareWithFile(const QString& path)
-{
-    Profilsatz record;
-    if (!readProfileFile(path, record).ok() || !isOpenable(record))
-        return false;
-    ProfileReference reference;
-    reference.source = ProfileReference::Source::File;
-    reference.name = QFileInfo(path).fileName();
-    reference.rates = contentOfRecord(record).rates;
-    setReference(reference);
-    return true;
-}
-
 void ProfileDocument::compareWith(const ImportedProfile& imported, const QString& name)
 {
     ProfileReference reference;
@@ -254,7 +242,7 @@ std::optional<RaisedMaximum> ProfileDocument::takeFromReference(const QList<int>
     after.rates = takenRates(after.rates, *m_reference, hours);
     if (after == m_profile.content())
         return std::nullopt;
-    const std::optional<RaisedMaximum> raised = raiseMaximumFor(after.highestRate());
+    const std::optional<RaisedMaximum> raised = raiseMaximumFor(after.highestRate(), true);
     m_history.breakMerging();
     record(tr("Aus Vergleich übernommen: %1").arg(hourRunsText(hours)), after,
            ProfileHistory::NoMerge);
@@ -291,15 +279,15 @@ void ProfileDocument::start(const ProfileState& state)
     setSaved(true);
 }
 
-std::optional<RaisedMaximum> ProfileDocument::raiseMaximumFor(qint32 highest)
+std::optional<RaisedMaximum> ProfileDocument::raiseMaximumFor(qint32 highest, bool undoable)
 {
     if (highest <= m_profile.maximum())
         return std::nullopt;
-    const auto raised = qint32((qint64(highest) + 9) / 10 * 10);
+    const qint32 raised = std::min(qint32((qint64(highest) + 9) / 10 * 10), kLargestRate);
     // Stored first: if the settings can't be written, nothing has changed yet.
     Settings().setMaximum(raised);
     m_profile.setMaximum(raised);
-    return RaisedMaximum{raised, highest};
+    return RaisedMaximum{raised, highest, undoable};
 }
 
 // Every edit marks the profile unsaved, even one that changes nothing.

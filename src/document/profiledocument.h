@@ -22,6 +22,9 @@ struct RaisedMaximum
 {
     qint32 maximum = 0; // the new maximum, a whole IE/h
     qint32 highest = 0; // the rate that needed it
+    // Raised by a step that can be undone: undoing it takes back the rates,
+    // never the maximum, which is a setting.
+    bool staysOnUndo = false;
 };
 
 // What opening a profile file came to.
@@ -103,9 +106,6 @@ public:
                               const std::function<void(qint32 highest)>& refused = {});
 
     void setReference(std::optional<ProfileReference> reference);
-    // The profile in the file at path as the comparison, named by its file;
-    // false when it can't be read as opening reads it.
-    bool compareWithFile(const QString& path);
     // A profile read from another source (an import's rates) as the
     // comparison, named name; it changes nothing, not even the maximum.
     void compareWith(const ImportedProfile& imported, const QString& name);
@@ -126,7 +126,7 @@ private:
     void setCurrentFile(const QString& path);
     // A new document: the comparison ends, the history starts anew.
     void start(const ProfileState& state);
-    std::optional<RaisedMaximum> raiseMaximumFor(qint32 highest);
+    std::optional<RaisedMaximum> raiseMaximumFor(qint32 highest, bool undoable = false);
     void record(const QString& text, const ProfileContent& after, int mergeKind);
     void keepVersion(const QString& path);
 

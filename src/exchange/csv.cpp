@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace fendrimo {
 
 using namespace exchange;
@@ -32,6 +34,48 @@ QString decodedText(QByteArray data)
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(data);
     return utf8.hasError() ? fromCp1252(data) : text;
+}
+
+// Text in UTF-16 has a byte-order mark, or a NUL byte beside every letter
+// of the Latin alphabet: the other bytes in a pair are all NUL, these none.
+bool isUtf16(const QByteArray& data)
+{
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
+        return true;
+    const qsizetype pairs = std::min<qsizetype>(data.size() / 2, 32);
+    if (pairs == 0)
+        return false;
+    bool evenZero = true, oddZero = true, evenSet = true, oddSet = true;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        const bool even = data.at(2 * i) == '\0';
+        const bool odd = data.at(2 * i + 1) == '\0';
+        evenZero = evenZero && even;
+        evenSet = evenSet && !even;
+        oddZero = oddZero && odd;
+        oddSet = oddSet && !odd;
+    }
+    return (evenZero && oddSet) || (oddZero && evenSet);
+}
+
+// Line breaks of CR alone (older Mac programs) would make the whole table one line.
+bool onlyCarriageReturns(const QByteArray& data)
+{
+    return !data.contains('\n') && data.count('\r') > 1;
+}
+
+QString encodingProblem(const QByteArray& data)
+{
+    if (isUtf16(data))
+        return QCoreApplication::translate("Csv", "Die Tabelle ist in UTF-16 gespeichert. Gelesen "
+                                                  "werden Tabellen in UTF-8 oder Windows-1252.");
+    if (data.contains('\0'))
+        return QCoreApplication::translate("Csv",
+                                           "Die Datei enthält Binärdaten und ist keine Tabelle.");
+    if (onlyCarriageReturns(data))
+        return QCoreApplication::translate(
+            "Csv", "Die Zeilen der Tabelle enden nur mit CR (ältere "
+                   "Mac-Programme). Gelesen werden Zeilenenden LF oder CR LF.");
+    return QString();
 }
 
 // ";" or a tab outside quotes, in this order; "," only without either.
@@ -159,9 +203,16 @@ QByteArray writeCsv(const HourlyRates& rates, const CsvLayout& layout)
     return kByteOrderMark + text.toUtf8();
 }
 
+bool looksLikeText(const QByteArray& data)
+{
+    return !data.contains('\0') || isUtf16(data);
+}
+
 ImportOutcome readCsv(const QByteArray& data)
 {
     QString error = fileSizeProblem(data);
+    if (error.isEmpty())
+        error = encodingProblem(data);
     if (!error.isEmpty())
         return {std::nullopt, error};
     const QString text = decodedText(data);

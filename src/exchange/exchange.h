@@ -86,6 +86,11 @@ ImportOutcome readTidepool(const QByteArray& data, const QString& scheduleName,
                            const RegionalFormats& formats);
 ImportOutcome readCsv(const QByteArray& data);
 
+// Whether data can be the text of a table or a JSON file: no NUL byte, or
+// text in UTF-16, which the table reader names. Every profile file has NUL
+// bytes: the high bytes of its rates.
+bool looksLikeText(const QByteArray& data);
+
 // What an export needs besides the profile.
 // How a table is written: its header line, the separator between the fields
 // and the decimal separator of the rates.

@@ -2,6 +2,10 @@
 
 #include "exchange/exchangejson.h"
 #include "files/profilefile.h"
+#include "files/profilerecord.h"
+#include "files/profilsatz.h"
+#include "profile/profiletools.h"
+#include "profile/zehntel.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -32,9 +36,29 @@ std::optional<ImportOutcome> chosenImport(const NamedProfiles& offered,
     return read(offered.names.value(index));
 }
 
-std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray& data,
-                                        const ProfileChooser& choose,
-                                        const RegionalFormats& formats)
+// Rates no pump programs: a reader has read numbers, but no basal profile.
+std::optional<ImportOutcome> withinPumpRange(std::optional<ImportOutcome> outcome)
+{
+    if (!outcome || !outcome->profile)
+        return outcome;
+    QList<int> beyond;
+    const HourlyRates& rates = outcome->profile->rates;
+    for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
+        if (rates.at(size_t(hour)) > kLargestRate)
+            beyond << hour;
+    }
+    if (beyond.isEmpty())
+        return outcome;
+    return ImportOutcome{
+        std::nullopt, QCoreApplication::translate(
+                          "Exchange", "%1: Die Rate ist größer als %2 IE/h, die größte, die eine "
+                                      "Pumpe abgibt. Die Datei wird nicht übernommen.")
+                          .arg(hourRunsText(beyond), ZehntelText(kLargestRate))};
+}
+
+std::optional<ImportOutcome> readerOutcome(ExchangeFormat format, const QByteArray& data,
+                                           const ProfileChooser& choose,
+                                           const RegionalFormats& formats)
 {
     switch (format) {
     case ExchangeFormat::OpenAps:
@@ -49,6 +73,38 @@ std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray&
     }
     return chosenImport(nightscoutProfiles(data), choose,
                         [&](const QString& name) { return readNightscout(data, name, formats); });
+}
+
+std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray& data,
+                                        const ProfileChooser& choose,
+                                        const RegionalFormats& formats)
+{
+    return withinPumpRange(readerOutcome(format, data, choose, formats));
+}
+
+// JSON starts with an object or an array; a table never does.
+bool looksLikeJson(const QByteArray& data)
+{
+    const QByteArray start = data.left(64).trimmed();
+    return start.startsWith('{') || start.startsWith('[') || start.startsWith("\xEF\xBB\xBF{") ||
+           start.startsWith("\xEF\xBB\xBF[");
+}
+
+// A profile file, read as opening reads it: its first 656 bytes, which must
+// be a basal profile.
+ImportOutcome profileFileImport(const QByteArray& data)
+{
+    Profilsatz record;
+    if (!record.assignBytes(data) || !isOpenable(record)) {
+        return {std::nullopt,
+                QCoreApplication::translate(
+                    "Exchange", "Eine Basalraten-Datei hat 656 Bytes, Raten von 0 bis %1 IE/h "
+                                "und Bolusfaktoren von höchstens 4 Zeichen.")
+                    .arg(ZehntelText(kLargestRate))};
+    }
+    ImportedProfile imported;
+    imported.rates = contentOfRecord(record).rates;
+    return {imported, QString()};
 }
 
 // The file's bytes, or the error an import reports.
@@ -138,9 +194,11 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
 
 std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data)
 {
+    if (!looksLikeText(data))
+        return std::nullopt;
     QJsonDocument json;
     if (!parseJsonFile(data, json).isEmpty())
-        return ExchangeFormat::Csv;
+        return looksLikeJson(data) ? std::nullopt : std::optional(ExchangeFormat::Csv);
     const QJsonObject object = json.object();
     const QJsonArray array = json.array();
     const auto any = [&array](bool (*shape)(const QJsonValue&)) {
@@ -162,20 +220,29 @@ std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChoo
     const QString tooLarge = fileSizeProblem(data);
     if (!tooLarge.isEmpty())
         return ImportOutcome{std::nullopt, tooLarge};
+    // Only a file that no reader recognises may be a profile file: one that
+    // holds bytes no text has, as every profile file's rates do.
+    if (!looksLikeText(data))
+        return profileFileImport(data);
     const std::optional<ExchangeFormat> format = recogniseFormat(data);
     if (format && *format != ExchangeFormat::Csv)
         return importData(*format, data, choose, formats);
-    const ImportOutcome table = format ? readCsv(data) : ImportOutcome{};
-    if (table.profile)
+    QJsonDocument json;
+    const QString jsonError = format ? QString() : parseJsonFile(data, json);
+    const std::optional<ImportOutcome> table =
+        format ? importData(*format, data, choose, formats) : std::nullopt;
+    if (table && table->profile)
         return table;
     return ImportOutcome{
         std::nullopt,
         QCoreApplication::translate(
             "Exchange", "Die Datei ist weder ein Nightscout-Profil noch ein OpenAPS-Basalprofil, "
                         "ein Autotune-Ergebnis, Tidepool-Pumpeneinstellungen oder eine Tabelle: %1")
-            .arg(format ? table.error
-                        : QCoreApplication::translate(
-                              "Exchange", "Sie enthält JSON, aber in keiner dieser Formen."))};
+            .arg(table ? table->error
+                 : jsonError.isEmpty()
+                     ? QCoreApplication::translate(
+                           "Exchange", "Sie enthält JSON, aber in keiner dieser Formen.")
+                     : jsonError)};
 }
 
 std::optional<ImportOutcome> importAnyFile(const QString& path, const ProfileChooser& choose,

@@ -42,13 +42,17 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
 
 // The format of data by its content, not its name: JSON by its shape (a
 // Nightscout document or API answer, an OpenAPS basal profile or autotune
-// result, Tidepool pump settings or data holding them), anything else a table;
-// none for JSON of no such shape.
+// result, Tidepool pump settings or data holding them), any other text a
+// table; none for JSON of no such shape or none at all, and for data that is
+// no text.
 std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data);
 
 // The profile data holds in the format it is recognised as; none when the
 // user chose none. A recognised file its reader refuses gets that reader's
-// error; one that none takes, an error naming all it is not.
+// error; one that none takes, an error naming all it is not. Only data that
+// is no text is read as a profile file (its first 656 bytes, as opening
+// reads them), taken only when they are a basal profile. No reader's profile
+// has a rate above kLargestRate.
 std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChooser& choose,
                                        const RegionalFormats& formats);
 // The same for the file at path, read as importFile reads it.

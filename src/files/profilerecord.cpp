@@ -1,7 +1,6 @@
 #include "files/profilerecord.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace fendrimo {
 
@@ -19,7 +18,7 @@ ProfileContent contentOfRecord(const Profilsatz& record)
 {
     ProfileContent content;
     for (int h = 0; h < Profilsatz::Hours; ++h)
-        content.rates.at(size_t(h)) = std::max(0, record.rate(h));
+        content.rates.at(size_t(h)) = record.rate(h);
     content.datum = record.datum();
     for (int i = 0; i < ProfileContent::Boluses; ++i)
         content.bolus.at(size_t(i)) = record.bolus(bolusSlot(i));
@@ -37,8 +36,15 @@ qint32 highestStoredRate(const Profilsatz& record)
 
 bool isOpenable(const Profilsatz& record)
 {
-    constexpr qint64 largestMaximum = (std::numeric_limits<qint32>::max() / 10) * 10;
-    return highestStoredRate(record) <= largestMaximum;
+    for (int h = 0; h < Profilsatz::Hours; ++h) {
+        if (record.rate(h) < 0 || record.rate(h) > kLargestRate)
+            return false;
+    }
+    for (int i = 0; i < ProfileContent::Boluses; ++i) {
+        if (record.bolusLength(bolusSlot(i)) > Profilsatz::BolusCapacity)
+            return false;
+    }
+    return true;
 }
 
 } // namespace fendrimo

@@ -103,6 +103,12 @@ QString Profilsatz::bolus(int slot) const
     return readShortString(m_bytes, bolusOffset(slot), BolusCapacity);
 }
 
+int Profilsatz::bolusLength(int slot) const
+{
+    Q_ASSERT(validSlot(slot));
+    return validSlot(slot) ? static_cast<unsigned char>(m_bytes[size_t(bolusOffset(slot))]) : 0;
+}
+
 void Profilsatz::setBolus(int slot, const QString& text)
 {
     Q_ASSERT(validSlot(slot));

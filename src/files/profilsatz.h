@@ -34,6 +34,8 @@ public:
     QString notizen() const;
     void setNotizen(const QString& text);
     QString bolus(int slot) const; // slot 1..9
+    // The slot's length byte as stored: a stray one may exceed BolusCapacity.
+    int bolusLength(int slot) const;
     void setBolus(int slot, const QString& text);
 
     const std::array<char, Size>& bytes() const { return m_bytes; }

@@ -11,6 +11,10 @@ namespace fendrimo {
 // The 24 hourly rates in tenths of IE/h, hour 0 (0 to 1 o'clock) first.
 using HourlyRates = std::array<qint32, 24>;
 
+// 99,9 IE/h: no pump programs more, and a rate field shows it whole. A file
+// or import holding more is no basal profile and is refused.
+constexpr qint32 kLargestRate = 999;
+
 // What a profile holds: the 24 hourly rates in tenths of IE/h, the three bolus
 // factors, the programming date and the notes. Texts are kept as typed; the
 // notes as stored, a line break as CR LF.

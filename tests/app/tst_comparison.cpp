@@ -89,6 +89,7 @@ class TestComparison : public QObject
 
 private slots:
     void compareWithAFile();
+    void badFileKeepsTheComparison_data();
     void badFileKeepsTheComparison();
     void comparisonOverTime_data();
     void comparisonOverTime();
@@ -96,6 +97,7 @@ private slots:
     void markStandsWhereTheThumbWould_data();
     void markStandsWhereTheThumbWould();
     void takeHoursFromANightscoutProfile();
+    void takeRefusedWhenTheMaximumCantBeStored();
 };
 
 void TestComparison::compareWithAFile()
@@ -137,18 +139,34 @@ void TestComparison::compareWithAFile()
     verifyShowsNone(w);
 }
 
+// A file of a profile file's size that a reader recognises and refuses is
+// never read as a profile file: its reader's error, and no numbers.
+void TestComparison::badFileKeepsTheComparison_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("error"); // the end of the message
+    QTest::newRow("100 bytes") << QByteArray(100, 'x') << "Die Tabelle enthält keine Basalraten.";
+    QTest::newRow("Tidepool with a negative rate, 700 bytes")
+        << R"({"type":"pumpSettings","basalSchedules":{"s":[{"start":0,"rate":-0.2}]}})" +
+               QByteArray(620, ' ')
+        << R"(Eintrag 1 von Basalplan "s": Rate "-0.2" ist negativ.)";
+}
+
 void TestComparison::badFileKeepsTheComparison()
 {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, error);
     MainWindowFixture f(30);
     Form1UnderTest& w = f.w();
     f.loadRates(kProfile);
     f.fake.chooseFile(writeProfile(f.home.path() + QStringLiteral("/vorher.bar"), kOther));
     w.Vergleichen1->trigger();
-    const QString broken = f.home.path() + QStringLiteral("/kaputt.bar");
+    const QString broken = f.home.path() + QStringLiteral("/kaputt.json");
     QFile file(broken);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(100, 'x'));
+    file.write(content);
     file.close();
+    const QByteArray settings = f.home.read();
 
     f.fake.clear();
     f.fake.chooseFile(broken);
@@ -157,8 +175,11 @@ void TestComparison::badFileKeepsTheComparison()
     QCOMPARE(f.fake.boxes.constFirst().caption, QStringLiteral("Fehler"));
     QVERIFY(f.fake.boxes.constFirst().text.startsWith(
         QStringLiteral("Fehler beim Laden der Datei ") + broken));
+    QVERIFY2(f.fake.boxes.constFirst().text.endsWith(error),
+             qPrintable(f.fake.boxes.constFirst().text));
     QCOMPARE(w.reference()->name, QStringLiteral("vorher.bar"));
     verifyShows(w, kOther);
+    QCOMPARE(f.home.read(), settings);
 }
 
 void TestComparison::comparisonOverTime_data()
@@ -344,6 +365,31 @@ void TestComparison::takeHoursFromANightscoutProfile()
          {QStringLiteral("Vergleich"), QStringLiteral("Änderung"), QStringLiteral("\u22120,1"),
           QStringLiteral("+0,1"), QStringLiteral("Nightscout-Profil \"Default\"")})
         QVERIFY2(text.contains(part), qPrintable(part));
+}
+
+// Taking 3,5 IE/h raises the maximum of 3, stored first: when the settings
+// can't be written, the window says that nothing was taken.
+void TestComparison::takeRefusedWhenTheMaximumCantBeStored()
+{
+    MainWindowFixture f(30);
+    Form1UnderTest& w = f.w();
+    f.loadRates(kProfile);
+    f.fake.chooseFile(writeProfile(f.home.path() + QStringLiteral("/vorher.bar"), kOther));
+    w.Vergleichen1->trigger();
+    QVERIFY(QFile::remove(f.home.iniPath()) && QDir().mkdir(f.home.iniPath()));
+    f.fake.clear();
+    const auto run = withModal<TakeHoursDialog>(
+        &w, [&] { w.findChild<QAction*>(QStringLiteral("AusVergleichUebernehmen1"))->trigger(); },
+        [&](TakeHoursDialog* dialog) { dialog->Buttons->button(QDialogButtonBox::Ok)->click(); });
+    QVERIFY(run->found);
+    QCOMPARE(f.fake.boxes.size(), 1);
+    QVERIFY(f.fake.boxes.constFirst().failure);
+    QVERIFY2(f.fake.boxes.constFirst().text.endsWith(
+                 QStringLiteral(". Die Stunden wurden nicht übernommen.")),
+             qPrintable(f.fake.boxes.constFirst().text));
+    QCOMPARE(w.rate(4), 8);
+    QCOMPARE(w.Maximum(), 30);
+    QVERIFY(w.DatenGespeichert());
 }
 
 QTEST_MAIN(TestComparison)

@@ -140,6 +140,8 @@ void TestMainWindow::storedMaximum_data()
     QTest::newRow("negative: fallback") << QByteArray("-5") << 30 << QStringLiteral("3 IE/h");
     QTest::newRow("absent: fallback") << QByteArray() << 30 << QStringLiteral("3 IE/h");
     QTest::newRow("one tenth") << QByteArray("1") << 1 << QStringLiteral("0,1 IE/h");
+    QTest::newRow("beyond any pump: 99,9")
+        << QByteArray("2099257380") << 999 << QStringLiteral("99,9 IE/h");
 }
 
 void TestMainWindow::storedMaximum()

@@ -3,7 +3,7 @@
 // the comparison. Each row is a script of operations on one document.
 
 #include "document/profiledocument.h"
-#include "exchange/exchange.h"
+#include "exchange/formats.h"
 #include "files/profilerecord.h"
 #include "history/versionstore.h"
 #include "settings/settings.h"
@@ -14,6 +14,16 @@
 using namespace fendrimo;
 
 namespace {
+
+// What a step that can be undone says of a maximum it raised.
+QString raisedText(const std::optional<RaisedMaximum>& raised)
+{
+    if (!raised)
+        return QString();
+    return QStringLiteral("raised %1%2")
+        .arg(raised->maximum)
+        .arg(raised->staysOnUndo ? " stays" : "");
+}
 
 // A profile file with every hour at rate, and a byte no field fills.
 QByteArray profileBytes(qint32 rate)
@@ -103,7 +113,8 @@ void TestProfileDocument::script_data()
         << QStringList{"history off", "save neu.bar"}
         << QStringList{"saved 0 30", "saved 0 30 written versions 0"};
     QTest::newRow("import raises and is one step")
-        << QStringList{"import 45", "undo"} << QStringList{"unsaved 45 50 raised 50", "saved 0 50"};
+        << QStringList{"import 45", "undo"}
+        << QStringList{"unsaved 45 50 raised 50 stays", "saved 0 50"};
     QTest::newRow("restore equal to the file is saved")
         << QStringList{"save neu.bar", "rate 0 7", "restore 0"}
         << QStringList{"saved 0 30 written versions 1", "unsaved 7 30", "saved 0 30"};
@@ -126,7 +137,7 @@ void TestProfileDocument::script_data()
                        "saved 0 30 reference 8"};
     QTest::newRow("a taken rate above the maximum raises it")
         << QStringList{"compare file r45.bar", "take 5", "stored"}
-        << QStringList{"saved 0 30", "unsaved 0 50 raised 50", "unsaved 0 50 Maximum 50"};
+        << QStringList{"saved 0 30", "unsaved 0 50 raised 50 stays", "unsaved 0 50 Maximum 50"};
     QTest::newRow("taking hours that already agree is no step")
         << QStringList{"compare saved", "take 3", "undo"}
         << QStringList{"saved 0 30", "saved 0 30", "saved 0 30"};
@@ -175,7 +186,7 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         ImportedProfile imported;
         imported.rates.fill(number(1));
         const auto raised = document.applyImport(imported, QStringLiteral("Import"));
-        m_outcome = raised ? QStringLiteral("raised %1").arg(raised->maximum) : QString();
+        m_outcome = raisedText(raised);
     } else if (verb == u"restore") {
         const StoredVersion version = VersionStore().versions(document.currentFile()).at(number(1));
         document.restoreVersion(version, QStringLiteral("Fassung wiederhergestellt"));
@@ -184,15 +195,20 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         m_outcome =
             outcome.refusedBy ? QStringLiteral("refused by %1").arg(*outcome.refusedBy) : QString();
     } else if (verb == u"compare") {
-        if (word.value(1) == u"file")
-            return document.compareWithFile(path(word.value(2)));
+        if (word.value(1) == u"file") {
+            const auto preselected = [](const QStringList&, int index) { return index; };
+            const auto read = importAnyFile(path(word.value(2)), preselected, RegionalFormats());
+            if (read && read->profile)
+                document.compareWith(*read->profile, word.value(2));
+            return read && read->profile;
+        }
         document.setReference(document.savedReference());
     } else if (verb == u"take") {
         QList<int> hours;
         for (int i = 1; i < word.size(); ++i)
             hours << number(i);
         const auto raised = document.takeFromReference(hours);
-        m_outcome = raised ? QStringLiteral("raised %1").arg(raised->maximum) : QString();
+        m_outcome = raisedText(raised);
     } else if (verb == u"hour") {
         m_outcome = QStringLiteral("hour %1: %2")
                         .arg(word.at(1))

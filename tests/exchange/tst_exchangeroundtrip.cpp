@@ -5,6 +5,7 @@
 // export names, or leaves out.
 
 #include "exchange/formats.h"
+#include "files/profilsatz.h"
 #include "profile/zehntel.h"
 #include "seeds.h"
 
@@ -20,7 +21,7 @@ Q_DECLARE_METATYPE(Format)
 
 namespace {
 
-constexpr qint32 kLargestRate = 2147483640;
+constexpr qint32 kLargestHeld = 2147483640;
 
 // Mostly everyday rates; every fifth profile spans the whole range, with
 // the largest rate in it.
@@ -30,13 +31,35 @@ ProfileContent randomProfile(quint32 seed)
     const bool huge = seed % 5 == 0;
     ProfileContent content;
     for (qint32& rate : content.rates)
-        rate = huge ? qint32(random.bounded(quint32(kLargestRate) + 1)) : random.bounded(60);
+        rate = huge ? qint32(random.bounded(quint32(kLargestHeld) + 1)) : random.bounded(60);
     if (huge)
-        content.rates[random.bounded(24)] = kLargestRate;
+        content.rates[random.bounded(24)] = kLargestHeld;
     for (QString& factor : content.bolus)
         factor = ZehntelText(1 + random.bounded(999), random.bounded(2) ? ',' : '.');
     content.datum = QDate(2000, 1, 1).addDays(random.bounded(36500)).toString("dd.MM.yyyy");
     return content;
+}
+
+// A file read for a comparison, at least a profile file's size: text that
+// could be taken for 656 bytes of a profile if no reader recognised it.
+QByteArray padded(QByteArray text)
+{
+    return text + QByteArray(std::max<qsizetype>(0, 700 - text.size()), ' ');
+}
+
+QByteArray utf16(const QByteArray& utf8, bool byteOrderMark)
+{
+    const QString text = QString::fromUtf8(utf8).remove(QChar(0xFEFF));
+    const QByteArray bytes(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    return byteOrderMark ? "\xFF\xFE" + bytes : bytes;
+}
+
+QByteArray profileFile(qint32 rate)
+{
+    Profilsatz record;
+    for (int h = 0; h < Profilsatz::Hours; ++h)
+        record.setRate(h, rate);
+    return record.toBytes();
 }
 
 } // namespace
@@ -128,6 +151,48 @@ void TestExchangeRoundTrip::recognised_data()
     QTest::newRow("JSON of no such shape")
         << QByteArray(R"({"rates":[1,2]})") << Format() << false
         << none + "Sie enthält JSON, aber in keiner dieser Formen.";
+    QTest::newRow("Tidepool of a profile file's size, refused by its reader")
+        << padded(R"({"type":"pumpSettings","basalSchedules":{"s":[{"start":0,"rate":-0.2}]}})")
+        << Format(ExchangeFormat::Tidepool) << false
+        << R"(Eintrag 1 von Basalplan "s": Rate "-0.2" ist negativ.)";
+    QTest::newRow("JSON of no such shape, of a profile file's size")
+        << padded(R"({"rates":[1,2]})") << Format() << false
+        << none + "Sie enthält JSON, aber in keiner dieser Formen.";
+    QTest::newRow("JSON nested too deep")
+        << padded(QByteArray(3000, '[') + QByteArray(3000, ']')) << Format() << false
+        << none + "Die Datei ist kein gültiges JSON.";
+    QTest::newRow("larger than 10 MB") << QByteArray(11 * 1024 * 1024, '{') << Format() << false
+                                       << "Die Datei ist größer als 10 MB und wird nicht gelesen.";
+    QByteArray halfHours = "Uhrzeit;Basalrate (IE/h)\r\n";
+    for (int i = 0; i < 48; ++i)
+        halfHours += QStringLiteral("%1:%2;0,8\r\n")
+                         .arg(i / 2, 2, 10, QChar('0'))
+                         .arg(i % 2 * 30, 2, 10, QChar('0'))
+                         .toLatin1();
+    QTest::newRow("table of half hours")
+        << halfHours << Format(ExchangeFormat::Csv) << false
+        << none + R"(Zeile 3: "00:30" ist keine volle Stunde von 0 bis 23.)";
+    const QByteArray table = fuzzSeed("fuzz_csv/fendrimo-export.csv");
+    const QString utf16Problem = none + "Die Tabelle ist in UTF-16 gespeichert.";
+    QTest::newRow("table in UTF-16")
+        << utf16(table, true) << Format(ExchangeFormat::Csv) << false << utf16Problem;
+    QTest::newRow("table in UTF-16 without byte-order mark")
+        << utf16(table, false) << Format(ExchangeFormat::Csv) << false << utf16Problem;
+    QTest::newRow("table with CR line breaks")
+        << QByteArray(table).replace("\r\n", "\r") << Format(ExchangeFormat::Csv) << false
+        << none + "Die Zeilen der Tabelle enden nur mit CR";
+    ProfileContent tooMuch;
+    tooMuch.rates.fill(8);
+    tooMuch.rates[6] = tooMuch.rates[7] = 1000;
+    QTest::newRow("Nightscout with 100 IE/h")
+        << writeNightscout(tooMuch, {QDateTime::currentDateTime(), {}, {}})
+        << Format(ExchangeFormat::Nightscout) << false
+        << QString("6 bis 8 Uhr: Die Rate ist größer als %1 IE/h").arg(ZehntelText(999));
+    QTest::newRow("profile file") << profileFile(999) << Format() << true << QString();
+    QTest::newRow("profile file of 100 IE/h")
+        << profileFile(1000) << Format() << false
+        << QString("Eine Basalraten-Datei hat 656 Bytes, Raten von 0 bis %1 IE/h")
+               .arg(ZehntelText(999));
 }
 
 void TestExchangeRoundTrip::recognised()

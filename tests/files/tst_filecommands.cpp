@@ -484,7 +484,7 @@ void TestFileCommands::loadRejectsRateBeyondAnyMaximum()
     Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("riesig.bar"));
     QList<qint32> rates(24, 0);
-    rates[0] = 2147483641; // the next multiple of ten is beyond 32 bits
+    rates[0] = 1000; // no pump programs 100 IE/h
     writeFile(source, profileBytes(rates));
     f.fake.chooseFile(source);
     w.Basalrateladen1->trigger();
@@ -492,14 +492,14 @@ void TestFileCommands::loadRejectsRateBeyondAnyMaximum()
     QCOMPARE(w.Maximum(), 30);
     QCOMPARE(f.home.read(), setUpSettings(30));
 
-    // The largest loadable rate still works: 2147483640 is itself a multiple of ten.
-    rates[0] = 2147483640;
+    // The largest loadable rate still works, and the maximum goes no higher.
+    rates[0] = 999;
     writeFile(source, profileBytes(rates));
     f.fake.chooseFile(source);
     w.Basalrateladen1->trigger();
-    QCOMPARE(w.Maximum(), 2147483640);
-    QCOMPARE(w.Edit(1)->text(), QStringLiteral("214748364"));
-    QCOMPARE(w.LabelSumme->text(), QStringLiteral("214748364"));
+    QCOMPARE(w.Maximum(), 999);
+    QCOMPARE(w.Edit(1)->text(), QStringLiteral("99,9"));
+    QCOMPARE(w.LabelSumme->text(), QStringLiteral("99,9"));
 }
 
 void TestFileCommands::reservedSlotsSurviveLoadAndSave()

@@ -1,3 +1,4 @@
+#include "files/profilerecord.h"
 #include "files/profilsatz.h"
 
 #include <QtTest>
@@ -75,6 +76,8 @@ private slots:
     void settersTouchOnlyTheirField();
     void assignBytes_data();
     void assignBytes();
+    void openable_data();
+    void openable();
 };
 
 void TstProfilsatz::workedExample()
@@ -328,6 +331,43 @@ void TstProfilsatz::assignBytes()
         input[i] = char(i * 13 + 1);
     QCOMPARE(record.assignBytes(input), accepted);
     QCOMPARE(record.toBytes(), accepted ? input.left(656) : before);
+}
+
+// Any 656 bytes are a record, but only some can be a basal profile: every
+// opening path (load, comparison, history) asks isOpenable.
+void TstProfilsatz::openable_data()
+{
+    QTest::addColumn<int>("offset"); // of the byte or rate changed in a profile of 0,8 IE/h
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("openable");
+    const auto rate = [](qint32 value) {
+        return QByteArray(reinterpret_cast<const char*>(&value), 4);
+    };
+    QTest::newRow("99,9 IE/h, the largest") << 4 * 23 << rate(999) << true;
+    QTest::newRow("100,0 IE/h") << 4 * 23 << rate(1000) << false;
+    QTest::newRow("0 IE/h") << 0 << rate(0) << true;
+    QTest::newRow("-0,1 IE/h") << 4 * 6 << rate(-1) << false;
+    QTest::newRow("text where the rates are")
+        << 0 << QByteArray("{\"type\": \"pumpSettings\"") << false;
+    QTest::newRow("bolus morgens of 4 characters") << 608 << QByteArray("\x04") << true;
+    QTest::newRow("bolus morgens length 5") << 608 << QByteArray("\x05") << false;
+    QTest::newRow("bolus abends length 255") << 608 + 5 * 6 << QByteArray("\xff") << false;
+    QTest::newRow("reserved slot length 200") << 608 + 5 * 1 << QByteArray("\xc8") << true;
+}
+
+void TstProfilsatz::openable()
+{
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, openable);
+    Profilsatz record;
+    for (int h = 0; h < Profilsatz::Hours; ++h)
+        record.setRate(h, 8);
+    QVERIFY(fendrimo::isOpenable(record));
+    QByteArray changed = record.toBytes();
+    changed.replace(offset, bytes.size(), bytes);
+    QVERIFY(record.assignBytes(changed));
+    QCOMPARE(fendrimo::isOpenable(record), openable);
 }
 
 QTEST_APPLESS_MAIN(TstProfilsatz)
