@@ -180,6 +180,9 @@ void TestComparison::badFileKeepsTheComparison()
     QCOMPARE(w.reference()->name, QStringLiteral("vorher.bar"));
     verifyShows(w, kOther);
     QCOMPARE(f.home.read(), settings);
+    qInfo("fault | comparison with a refused file: %s | error: \"%s\"; the comparison before "
+          "stays | fendr21f.ini unchanged",
+          QTest::currentDataTag(), qPrintable(error));
 }
 
 void TestComparison::comparisonOverTime_data()
@@ -390,6 +393,9 @@ void TestComparison::takeRefusedWhenTheMaximumCantBeStored()
     QCOMPARE(w.rate(4), 8);
     QCOMPARE(w.Maximum(), 30);
     QVERIFY(w.DatenGespeichert());
+    qInfo("fault | taking hours, the raised maximum can't be stored | \"%s\"; nothing taken, "
+          "maximum 3 IE/h | a folder where fendr21f.ini was",
+          qPrintable(f.fake.boxes.constFirst().text));
 }
 
 QTEST_MAIN(TestComparison)

@@ -304,7 +304,7 @@ void TestFileCommands::loadSucceeds()
     Form1UnderTest& w = f.w();
     const QString source = path(QStringLiteral("laden.bar"));
     QList<qint32> rates = workedRates();
-    rates[3] = -7; // shows as 0
+    rates[3] = 0; // the bottom of the slider
     writeFile(source, profileBytes(rates, "08.12.2026", "Sport\r\nabends",
                                    {"1,5", "", "", "1,0", "", "", "1,2"}));
     QVERIFY(w.CheckBox1->isChecked());
