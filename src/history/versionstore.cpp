@@ -299,8 +299,9 @@ KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& byt
     }
     // Health data: for the user alone, whatever the umask. A root reached
     // through a link stays as the user made it; the folder below is tightened.
-    makeOwnerOnly(m_root);
-    if (!makeOwnerOnly(folder).ok()) {
+    // Never with a trailing "/": that would follow a link after all.
+    makeOwnerOnly(QDir::cleanPath(m_root));
+    if (!makeOwnerOnly(QDir::cleanPath(folder)).ok()) {
         return {Kind::Failed,
                 QCoreApplication::translate("VersionStore",
                                             "Der Ordner %1 lässt sich nicht vor anderen schützen")
