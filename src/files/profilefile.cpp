@@ -53,6 +53,7 @@ int codeForErrno(int err)
         return AccessDenied;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // a file size limit: the same to the user
         return DiskFull;
     default:
         return err;
@@ -235,6 +236,53 @@ int writeThroughStandIn(const QString& target, const QByteArray& data, const str
     return 0;
 }
 
+// Writes all of data; 0 or the errno.
+int writeAll(int fd, const QByteArray& data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        done += n;
+    }
+    return 0;
+}
+
+// A file of our own for writing, "<name>.XXXXXX" in folder: created here,
+// never an existing file or a link. Its name goes to temporary.
+int createTemporary(int folder, const QByteArray& name, QByteArray& temporary)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = name + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += letters[QRandomGenerator::global()->bounded(52)];
+        const int fd = ::openat(folder, temporary.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The temporary's content, mode and sync, then the rename; 0 or the errno.
+int fillAndRename(int folder, int file, const QByteArray& temporary, const QByteArray& name,
+                  const QByteArray& data)
+{
+    if (const int err = writeAll(file, data))
+        return err;
+    // The umask may have narrowed it; an exact mode, whatever it said.
+    if (::fchmod(file, S_IRUSR | S_IWUSR) != 0)
+        return errno;
+    if (::fsync(file) != 0 && errno != EINVAL)
+        return errno;
+    // renameat() replaces a link at name itself, never what it points to.
+    return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 FileResult writeProfileFile(const QString& path, const Profilsatz& record)
@@ -262,6 +310,70 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& data)
         return {code};
     syncFolder(target);
     return {};
+}
+
+FileResult writePrivateFile(const QString& path, const QByteArray& data)
+{
+    if (!nameUsable(path))
+        return {InvalidName};
+    const QByteArray name = encodeFileName(path);
+    const qsizetype slash = name.lastIndexOf('/');
+    const QByteArray fileName = name.mid(slash + 1);
+    // Room for the temporary's ".XXXXXX".
+    if (fileName.isEmpty() || fileName.size() + 7 > NAME_MAX)
+        return {InvalidName};
+    const QByteArray folderName =
+        slash < 0 ? QByteArray(".") : name.left(std::max<qsizetype>(slash, 1));
+    const FdGuard folder(::open(folderName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        return {codeForErrno(errno)};
+    struct stat st;
+    if (::fstatat(folder.get(), fileName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        return {AccessDenied};
+    QByteArray temporary;
+    const FdGuard file(createTemporary(folder.get(), fileName, temporary));
+    if (file.get() < 0)
+        return {codeForErrno(errno)};
+    if (const int err = fillAndRename(folder.get(), file.get(), temporary, fileName, data)) {
+        ::unlinkat(folder.get(), temporary.constData(), 0);
+        return {codeForErrno(err)};
+    }
+    ::fsync(folder.get());
+    return {};
+}
+
+FileResult makeOwnerOnly(const QString& path)
+{
+    if (!nameUsable(path))
+        return {InvalidName};
+    // O_NONBLOCK: a pipe swapped in would wait for a writer.
+    const FdGuard fd(::open(encodeFileName(path).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0)
+        return {codeForErrno(errno == ELOOP ? EACCES : errno)};
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        return {AccessDenied};
+    const mode_t wanted = S_ISDIR(st.st_mode) ? S_IRWXU : S_IRUSR | S_IWUSR;
+    if ((st.st_mode & 07777) != wanted && ::fchmod(fd.get(), wanted) != 0)
+        return {codeForErrno(errno)};
+    return {};
+}
+
+FileResult probeWrite(const QString& folder, qint64 bytes)
+{
+    if (!nameUsable(folder))
+        return {InvalidName};
+    const FdGuard file(
+        ::open(encodeFileName(folder).constData(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0600));
+    // A file system without unnamed files can't tell: nothing found.
+    if (file.get() < 0)
+        return {errno == EOPNOTSUPP || errno == EISDIR ? 0 : codeForErrno(errno)};
+    int err = writeAll(file.get(), QByteArray(qsizetype(bytes), '\0'));
+    if (err == 0 && ::fsync(file.get()) != 0 && errno != EINVAL)
+        err = errno;
+    return {err == 0 ? 0 : codeForErrno(err)};
 }
 
 FileResult readProfileFile(const QString& path, Profilsatz& record)

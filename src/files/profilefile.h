@@ -25,6 +25,21 @@ FileResult writeProfileFile(const QString& path, const Profilsatz& record);
 // Writes any file the same way.
 FileResult writeFileAtomically(const QString& path, const QByteArray& data);
 
+// Writes a file the caller alone keeps, atomically, with mode 0600 whatever
+// the umask. A link at path is replaced by the file, never followed; a folder,
+// pipe or device there is refused. The temporary file is path + "." + six
+// letters, as QSaveFile names its own.
+FileResult writePrivateFile(const QString& path, const QByteArray& data);
+
+// Makes a regular file readable and writable by its owner only (0600), a
+// folder usable by its owner only (0700); never through a link, which is
+// refused like anything else there. Already so: nothing is changed.
+FileResult makeOwnerOnly(const QString& path);
+
+// Whether bytes can be written into folder now: an unnamed file is written
+// and dropped, so nothing is left there, not even after a crash.
+FileResult probeWrite(const QString& folder, qint64 bytes);
+
 // Reads at most limit bytes from the start of a regular file, fewer when it
 // is shorter; for reading only. Folders, pipes and devices are refused.
 FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data);

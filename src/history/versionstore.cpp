@@ -1,6 +1,7 @@
 #include "history/versionstore.h"
 
 #include "files/filename.h"
+#include "files/lockfile.h"
 #include "files/profilefile.h"
 #include "files/profilerecord.h"
 #include "files/profilsatz.h"
@@ -25,6 +26,10 @@ namespace fendrimo {
 namespace {
 
 const QString kIndexName = QStringLiteral("verlauf.json");
+const QString kLockName = QStringLiteral("verlauf.lock");
+// The save itself is done by then and the window waits: another run's keep
+// takes milliseconds.
+constexpr int kLockWaitMs = 1000;
 constexpr int kLargestCounter = 99;
 // 200 entries take some 50 KB; anything far larger is no index of ours.
 constexpr qint64 kLargestIndex = 4 * 1024 * 1024;
@@ -204,6 +209,20 @@ QString canonicalPath(const QString& profilePath)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+// A write killed before its rename leaves its temporary: the name of the
+// index or of a version and six letters. Only those go, and only plain files.
+void removeLeftovers(const QString& folder)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(verlauf\\.json|\\d{8}T\\d{6}\\.\\d{3}Z-\\d{2}\\.bar)\\.[A-Za-z]{6}$"));
+    QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        if (pattern.match(name).hasMatch())
+            dir.remove(name);
+    }
+}
+
 // Lists bytes as the newest version in folder, unless they are the newest
 // already; beyond the limit the oldest listed go.
 KeepOutcome addVersion(const QString& folder, const QString& profilePath, const QByteArray& bytes,
@@ -211,6 +230,12 @@ KeepOutcome addVersion(const QString& folder, const QString& profilePath, const 
 {
     using Kind = KeepOutcome::Kind;
     QList<Entry> entries = loadEntries(folder);
+    // What an earlier release left readable to everyone.
+    makeOwnerOnly(folder + kIndexName);
+    for (const Entry& entry : entries) {
+        if (entry.content)
+            makeOwnerOnly(folder + entry.file);
+    }
     const QByteArray sha256 = sha256Of(bytes);
     const auto newest = std::find_if(entries.crbegin(), entries.crend(),
                                      [](const Entry& entry) { return entry.content.has_value(); });
@@ -218,14 +243,14 @@ KeepOutcome addVersion(const QString& folder, const QString& profilePath, const 
         return {Kind::Unchanged, QString()};
 
     const QString name = nextName(folder, entries, now);
-    if (const FileResult written = writeFileAtomically(folder + name, bytes); !written.ok())
+    if (const FileResult written = writePrivateFile(folder + name, bytes); !written.ok())
         return {Kind::Failed, fileErrorText(written.code)};
     entries.append(Entry{name, now.toUTC(), sha256, double(content.total()) / 10.0, content});
     const QList<Entry> dropped =
         entries.mid(0, std::max(qsizetype(0), entries.size() - VersionStore::MaxVersions));
     entries.remove(0, dropped.size());
     const FileResult indexed =
-        writeFileAtomically(folder + kIndexName, indexFor(profilePath, entries));
+        writePrivateFile(folder + kIndexName, indexFor(profilePath, entries));
     if (!indexed.ok()) {
         // Unlisted, the new file would be foreign from now on.
         QFile::remove(folder + name);
@@ -272,6 +297,16 @@ KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& byt
                                                           "Der Ordner %1 lässt sich nicht anlegen")
                                   .arg(QDir::toNativeSeparators(folder))};
     }
+    // Health data: for the user alone, whatever the umask. A root reached
+    // through a link stays as the user made it; the folder below is tightened.
+    // Never with a trailing "/": that would follow a link after all.
+    makeOwnerOnly(QDir::cleanPath(m_root));
+    if (!makeOwnerOnly(QDir::cleanPath(folder)).ok()) {
+        return {Kind::Failed,
+                QCoreApplication::translate("VersionStore",
+                                            "Der Ordner %1 lässt sich nicht vor anderen schützen")
+                    .arg(QDir::toNativeSeparators(folder))};
+    }
     // A file that would never count as a version would lie there for good.
     const std::optional<ProfileContent> content = profileIn(bytes);
     if (!content)
@@ -279,12 +314,11 @@ KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& byt
                                   "VersionStore", "Die Daten sind keine lesbare Basalraten-Datei")};
     // Another run of the program may be saving the same profile just now:
     // without turns, one of the two versions would go unlisted.
-    QLockFile turn(folder + QStringLiteral("verlauf.lock"));
-    if (!turn.tryLock(10000)) {
-        return {Kind::Failed,
-                QCoreApplication::translate("VersionStore", "Der Verlauf in %1 ist gerade gesperrt")
-                    .arg(QDir::toNativeSeparators(folder))};
-    }
+    QLockFile turn(folder + kLockName);
+    if (const QString refused = takeLock(turn, folder + kLockName, kLockWaitMs); !refused.isEmpty())
+        return {Kind::Failed, refused};
+    makeOwnerOnly(folder + kLockName);
+    removeLeftovers(folder);
     return addVersion(folder, canonicalPath(profilePath), bytes, *content, now);
 }
 

@@ -32,7 +32,10 @@ struct KeepOutcome
 // path, and per version in the order of saving its file, time, daily total
 // and SHA-256). The index is the store's record of what it wrote: only a file
 // it lists, unchanged since, counts as a version, and nothing else in the
-// folder is ever shown or deleted. Every write is atomic.
+// folder is ever shown or deleted, but for the temporary file of a write that
+// was cut short. Every write is atomic and private to the user (folders 0700,
+// files 0600, whatever the umask); a link in place of a file is replaced,
+// never followed.
 class VersionStore
 {
 public:
@@ -48,7 +51,8 @@ public:
 
     // Stores bytes (a whole profile file) as the newest version of the profile
     // at profilePath, saved at now; nothing when they equal the newest
-    // version. Beyond MaxVersions the oldest saved go.
+    // version. Beyond MaxVersions the oldest saved go. Waits about a second
+    // at most for another run's keep; then fails, saying why.
     KeepOutcome keep(const QString& profilePath, const QByteArray& bytes,
                      const QDateTime& now = QDateTime::currentDateTimeUtc()) const;
 

@@ -1,5 +1,6 @@
 #include "settings/inifile.h"
 
+#include "files/lockfile.h"
 #include "files/profilefile.h"
 #include "platform/error.h"
 
@@ -188,6 +189,13 @@ Failure writeFailure(const QString& path)
                        .arg(QFileInfo(path).fileName()));
 }
 
+// cause: why, from takeLock().
+Failure lockFailure(const QString& path, const QString& cause)
+{
+    return Failure(QCoreApplication::translate("IniFile", "Kann nicht nach %1 schreiben: %2")
+                       .arg(QFileInfo(path).fileName(), cause));
+}
+
 bool isHexDigit(QChar c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
@@ -285,10 +293,11 @@ void IniFile::locked(const std::function<void()>& change)
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         throw writeFailure(m_path);
     // A lock left by a run that ended without unlocking is taken over.
-    m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
-    if (!m_lock->tryLock(LockWaitMs)) {
+    const QString lockPath = m_path + QStringLiteral(".lock");
+    m_lock = std::make_unique<QLockFile>(lockPath);
+    if (const QString refused = takeLock(*m_lock, lockPath, LockWaitMs); !refused.isEmpty()) {
         m_lock.reset();
-        throw writeFailure(m_path);
+        throw lockFailure(m_path, refused);
     }
     ++m_lockDepth;
     const auto release = [this] {

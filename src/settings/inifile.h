@@ -35,8 +35,9 @@ class IniFile
 {
 public:
     static constexpr int MaxValueLength = 1023;
-    // How long a write waits for another run of the program to finish its own.
-    static constexpr int LockWaitMs = 5000;
+    // How long a write waits for another run of the program to finish its
+    // own: a write takes milliseconds, and the window waits with it.
+    static constexpr int LockWaitMs = 1000;
 
     explicit IniFile(QString path);
     ~IniFile();
@@ -71,7 +72,8 @@ public:
 
     // Runs change with the file locked against other runs of the program
     // (a lock file beside it), so that what change reads stays true until it
-    // has written. Nests. Throws the write failure when the lock can't be had.
+    // has written. Nests. Throws the write failure, with the cause after a
+    // colon, when the lock can't be had.
     void locked(const std::function<void()>& change);
 
 private:

@@ -15,6 +15,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/filesizelimit.h"
+#include "support/stoppedrun.h"
+
+#include <sys/stat.h>
+
 using namespace fendrimo;
 
 namespace {
@@ -50,6 +55,13 @@ QString nameAt(const QDateTime& at)
     return at.toString(QStringLiteral("yyyyMMdd'T'HHmmss.zzz'Z-00.bar'"));
 }
 
+// The mode bits, the type included: a link is no 0100600.
+uint modeOf(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode : 0;
+}
+
 } // namespace
 
 class TestVersionStore : public QObject
@@ -68,6 +80,10 @@ private slots:
     void unwritableFolderIsReported();
     void linkedFolderIsRefused();
     void oneFolderPerFile();
+    void storeIsPrivate_data();
+    void storeIsPrivate();
+    void lockRefusalIsNamed_data();
+    void lockRefusalIsNamed();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -328,6 +344,108 @@ void TestVersionStore::oneFolderPerFile()
     QVERIFY(QFile::rename(m_profile, moved));
     QVERIFY(m_store->folderFor(moved) != m_store->folderFor(link));
     QVERIFY(m_store->versions(moved).isEmpty());
+}
+
+void TestVersionStore::storeIsPrivate_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<QString>("left"); // in the folder before a keep: a file, "name>link target"
+    QTest::addColumn<bool>("stays");
+    const QString version = nameAt(kStart.addSecs(9));
+    QTest::addRow("new store, umask 022") << 022 << QString() << false;
+    QTest::addRow("new store, umask 000") << 0 << QString() << false;
+    QTest::addRow("store of an earlier release") << 022 << QStringLiteral("0755/0644") << false;
+    QTest::addRow("index linked to a user's file") << 022 << "verlauf.json>notizen.txt" << false;
+    QTest::addRow("index linked to no file yet") << 022 << "verlauf.json>neu.txt" << false;
+    QTest::addRow("index's temporary after a kill") << 022 << "verlauf.json.uMsRMg" << false;
+    QTest::addRow("version's temporary after a kill") << 022 << version + ".ISzYqD" << false;
+    QTest::addRow("temporary's name with a digit") << 022 << "verlauf.json.uMsRM5" << true;
+    QTest::addRow("link with a temporary's name") << 022 << "verlauf.json.aBcDeF>neu.txt" << true;
+}
+
+// After a keep the store holds only its own files, folders 0700 and files 0600
+// whatever the umask, an older store tightened: a link in the index's place
+// or a write's temporary is gone, the link's target as it was, and nothing
+// else is touched.
+void TestVersionStore::storeIsPrivate()
+{
+    QFETCH(int, mask);
+    QFETCH(QString, left);
+    QFETCH(bool, stays);
+    const QString root = m_dir->filePath(QStringLiteral("verlauf"));
+    const QString folder = m_store->folderFor(m_profile);
+    const QString name = left.section(u'>', 0, 0);
+    QVERIFY(writeRaw(m_dir->filePath(QStringLiteral("notizen.txt")), "meins"));
+    const mode_t old = ::umask(mode_t(mask));
+    QCOMPARE(m_store->keep(m_profile, profileBytes(8), kStart).kind, KeepOutcome::Kind::Stored);
+    if (left.contains(u'/')) {
+        QCOMPARE(QProcess::execute(QStringLiteral("chmod"),
+                                   {QStringLiteral("-R"), QStringLiteral("go+rX"), root}),
+                 0);
+    } else if (left.contains(u'>')) {
+        QFile::remove(folder + name);
+        QVERIFY(QFile::link(m_dir->filePath(left.section(u'>', 1)), folder + name));
+    } else if (!left.isEmpty()) {
+        QVERIFY(QFile::copy(folder + "verlauf.json", folder + name));
+    }
+    const KeepOutcome outcome = m_store->keep(m_profile, profileBytes(9), kStart.addSecs(1));
+    ::umask(old);
+    QCOMPARE(outcome.kind, KeepOutcome::Kind::Stored);
+    QStringList modes{QString::number(modeOf(root), 8)};
+    for (QDirIterator it(root,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const bool foreign = it.next() == folder + name && stays;
+        modes << (foreign ? QStringLiteral("foreign") : QString::number(modeOf(it.filePath()), 8));
+    }
+    modes.sort();
+    QCOMPARE(modes, QStringList({"100600", "100600", "100600", "40700", "40700", "foreign"})
+                        .mid(0, stays ? 6 : 5));
+    QCOMPARE(QFileInfo(m_dir->filePath(QStringLiteral("notizen.txt"))).size(), 5);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath(QStringLiteral("neu.txt"))));
+    qInfo("fault | history: %s | folders 0700, files 0600 | 2 versions + verlauf.json%s, the "
+          "user's file as it was",
+          QTest::currentDataTag(), stays ? " + the foreign file" : "");
+}
+
+void TestVersionStore::lockRefusalIsNamed_data()
+{
+    QTest::addColumn<QString>("lock"); // "held", "folder" or "full"
+    QTest::addRow("held by a stopped run") << QStringLiteral("held");
+    QTest::addRow("lock is a folder") << QStringLiteral("folder");
+    QTest::addRow("disk full") << QStringLiteral("full");
+}
+
+// The save waits a second at most for the history, and the failure says why;
+// a folder in the lock's place is no lock and stays with what it holds.
+void TestVersionStore::lockRefusalIsNamed()
+{
+    QFETCH(QString, lock);
+    const QString path = m_store->folderFor(m_profile) + QStringLiteral("verlauf.lock");
+    QVERIFY(QDir().mkpath(lock == QLatin1String("folder") ? path + "/inhalt"
+                                                          : m_store->folderFor(m_profile)));
+    std::optional<fendrimo::testing::StoppedRun> other;
+    std::optional<fendrimo::testing::FileSizeLimit> limit;
+    QString cause = path + QStringLiteral(" ist keine Sperrdatei");
+    if (lock == QLatin1String("held"))
+        cause = QStringLiteral("gesperrt von einem anderen laufenden Fendrimo (Prozess %1)")
+                    .arg(other.emplace(path).pid);
+    else if (lock == QLatin1String("full"))
+        cause = QStringLiteral("Kapazität der Diskette/Festplatte erschöpft");
+    if (lock == QLatin1String("full"))
+        limit.emplace(0);
+    QElapsedTimer clock;
+    clock.start();
+    const KeepOutcome outcome = m_store->keep(m_profile, profileBytes(9), kStart);
+    const qint64 waited = clock.elapsed();
+    limit.reset();
+    QCOMPARE(outcome.error, cause);
+    QVERIFY2(waited <= 1500, qPrintable(QString::number(waited)));
+    QVERIFY(m_store->versions(m_profile).isEmpty());
+    QCOMPARE(QFileInfo::exists(path + "/inhalt"), lock == QLatin1String("folder"));
+    qInfo("fault | history lock: %s | keep refused after %lld ms: \"%s\" | no version",
+          QTest::currentDataTag(), waited, qPrintable(outcome.error));
 }
 
 QTEST_GUILESS_MAIN(TestVersionStore)

@@ -294,7 +294,14 @@ void TestFaults::settingsRefused()
         w.Basalrateladen1->trigger();
         QCOMPARE(fake.boxes.size(), 1);
         QVERIFY(fake.boxes[0].failure);
-        QCOMPARE(fake.boxes[0].text, refusedSettings);
+        // There the lock file is the first to fail, and says why.
+        const QString cause = fault == QLatin1String("full")
+                                  ? QStringLiteral(": Kapazität der Diskette/Festplatte erschöpft")
+                              : fault == QLatin1String("readonly-folder")
+                                  ? QStringLiteral(": Dateizugriff verweigert")
+                                  : QString();
+        QCOMPARE(fake.boxes[0].text,
+                 QString(refusedSettings).insert(refusedSettings.size() - 1, cause));
         // Nothing of the file was taken.
         QCOMPARE(w.Maximum(), 30);
         for (int n = 1; n <= 24; ++n) {
