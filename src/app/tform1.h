@@ -144,7 +144,7 @@ private:
     void compareWithSource(const QString& path);
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);
     void showSettingsError(const QString& error);
-    void applyOptions(qint32 newMaximum, bool colour);
+    void applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour);
     void deleteHistory(HistoryDialog& dialog, const QString& path);
     ReportInput reportContent() const;
     // Runs a whole-profile tool's dialog; OK makes its rates one step.
