@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +16,32 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+namespace {
+
+// The columns a widget's dark pixels (its text) span, as it is drawn.
+int inkWidth(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int first = image.width();
+    int last = -1;
+    for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 80) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return last - first + 1;
+}
+
+bool fits(QWidget* widget, const QString& text)
+{
+    return QFontMetrics(widget->font()).horizontalAdvance(text) <= widget->contentsRect().width();
+}
+
+} // namespace
 
 using namespace fendrimo;
 using namespace fendrimo::testing;
@@ -42,6 +69,8 @@ private slots:
     void tabOrderAndFirstFocus();
     void failureBoxAtStartup();
     void helpShowsNoticeBeforeInformationBox();
+    void largestValuesShowWhole_data();
+    void largestValuesShowWhole();
 };
 
 void TestMainWindow::startupShowsEmptyProfile()
@@ -423,6 +452,62 @@ void TestMainWindow::helpShowsNoticeBeforeInformationBox()
                        "die mitgelieferte Dokumentation README.TXT.")));
     QVERIFY(f.fake.boxes[0].text.endsWith(QStringLiteral("Klicken Sie bitte auf OK!")));
     QVERIFY(w.findChildren<TAboutBox*>().isEmpty());
+}
+
+void TestMainWindow::largestValuesShowWhole_data()
+{
+    QTest::addColumn<int>("rate");     // every hour's, in tenths
+    QTest::addColumn<int>("compared"); // every hour's of the comparison; -1: none
+    QTest::newRow("99,9 every hour") << 999 << -1;
+    QTest::newRow("99,9 every hour, compared with 0") << 999 << 0;
+    QTest::newRow("0 every hour, compared with 99,9") << 0 << 999;
+    QTest::newRow("10,0 every hour, compared with 99,9") << 100 << 999;
+}
+
+// At the design size the largest rates and totals show whole, and the
+// comparison's total stays clear of the daily total.
+void TestMainWindow::largestValuesShowWhole()
+{
+    QFETCH(int, rate);
+    QFETCH(int, compared);
+    MainWindowFixture f(30);
+    Form1UnderTest& w = f.w();
+    const auto profileFile = [&](const QString& name, int tenths) {
+        Profilsatz record;
+        for (int h = 0; h < Profilsatz::Hours; ++h)
+            record.setRate(h, tenths);
+        const QString path = f.home.path() + u'/' + name;
+        writeProfileFile(path, record);
+        return path;
+    };
+    f.fake.chooseFile(profileFile(QStringLiteral("profil.bar"), rate));
+    w.Basalrateladen1->trigger();
+    for (int n = 1; n <= 24; ++n) {
+        QCOMPARE(w.Edit(n)->text(), ZehntelText(rate));
+        QVERIFY(fits(w.Edit(n), w.Edit(n)->text()));
+        const int advance = QFontMetrics(w.Edit(n)->font()).horizontalAdvance(w.Edit(n)->text());
+        QVERIFY2(inkWidth(w.Edit(n)) >= advance - 3, qPrintable(w.Edit(n)->text()));
+    }
+    if (compared >= 0) {
+        f.fake.chooseFile(profileFile(QStringLiteral("vergleich.bar"), compared));
+        w.Vergleichen1->trigger();
+        QVERIFY(w.LabelVergleich->isVisible());
+    }
+    const auto* caption = w.findChild<QLabel*>(QStringLiteral("Label29")); // "Tagessumme:"
+    const auto* unit = w.findChild<QLabel*>(QStringLiteral("Label30"));    // "IE"
+    QCOMPARE(w.LabelSumme->text(), ZehntelText(24 * rate));
+    QVERIFY(fits(w.LabelSumme, w.LabelSumme->text()));
+    QVERIFY(!w.LabelSumme->geometry().intersects(caption->geometry()));
+    QVERIFY(!w.LabelSumme->geometry().intersects(unit->geometry()));
+    if (compared >= 0) {
+        QVERIFY(fits(w.LabelVergleich, w.LabelVergleich->text()));
+        QVERIFY(!w.LabelVergleich->geometry().intersects(caption->geometry()));
+    }
+    qInfo("fault | largest values at 1024x768: %s | rates \"%s\", total \"%s\"%s shown whole | "
+          "nothing",
+          QTest::currentDataTag(), qPrintable(w.Edit(1)->text()), qPrintable(w.LabelSumme->text()),
+          compared >= 0 ? qPrintable(QStringLiteral(", \"%1\"").arg(w.LabelVergleich->text()))
+                        : "");
 }
 
 QTEST_MAIN(TestMainWindow)
