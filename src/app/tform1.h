@@ -14,6 +14,7 @@ class QMimeData;
 namespace fendrimo {
 
 class HistoryDialog;
+struct ChoiceRequest;
 struct RateTool;
 struct ReportInput;
 enum class ExchangeFormat;
@@ -142,6 +143,9 @@ private:
     void showLoadError(const QString& path);
     // The comparison with a file that isn't a profile file: any readable source.
     void compareWithSource(const QString& path);
+    // Which of several named profiles: long names shortened, whole in the tooltips.
+    ChoiceRequest nameChoice(const QString& title, const QString& label, const QStringList& names,
+                             int preselected) const;
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);
     void showSettingsError(const QString& error);
     void applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour);

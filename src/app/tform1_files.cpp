@@ -199,9 +199,10 @@ void TForm1::compareWithSource(const QString& path)
 {
     const auto choose = [this](const QStringList& names, int preselected) {
         return platform().chooseItem(
-            this, {tr("Profil wählen"),
-                   tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen werden?"),
-                   names, preselected});
+            this, nameChoice(tr("Profil wählen"),
+                             tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen "
+                                "werden?"),
+                             names, preselected));
     };
     const std::optional<ImportOutcome> outcome =
         importAnyFile(path, choose, RegionalFormats::current());
