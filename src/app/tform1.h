@@ -141,6 +141,8 @@ private:
     // it (remembered, updated with the choice); none when cancelled.
     std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
     void showLoadError(const QString& path);
+    // The save dialog's choice; none when cancelled or replacing was refused.
+    std::optional<QString> chooseSavePath();
     // The comparison with a file that isn't a profile file: any readable source.
     void compareWithSource(const QString& path);
     // Which of several named profiles: long names shortened, whole in the tooltips.
