@@ -110,7 +110,6 @@ private slots:
 
     void settingsRefused_data();
     void settingsRefused();
-    void firstRunRefusedStartsOnDefaults();
     void killedWhileSaving_data();
     void killedWhileSaving();
     void twoRunsWriteSettings();
@@ -329,34 +328,6 @@ void TestFaults::settingsRefused()
                                .arg(settings.size())
                                .arg(describeFolder(m_settings));
     logFault(QString::fromLatin1(QTest::currentDataTag()), shown.join(QStringLiteral("; ")), disk);
-}
-
-// A folder stands where fendr21f.ini should be, so the first run can't write
-// its defaults: the program says so and comes up all the same, on the
-// defaults, with an empty profile that counts as saved.
-void TestFaults::firstRunRefusedStartsOnDefaults()
-{
-    QVERIFY(QDir().mkpath(m_ini));
-
-    FakePlatform fake;
-    Form1UnderTest w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(fake.boxes.size(), 2);
-    QCOMPARE(fake.boxes[0].caption, QStringLiteral("Information"));
-    QCOMPARE(fake.boxes[1].text, refusedSettings);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo Version 2.1F"));
-    QCOMPARE(w.Maximum(), 30);
-    QVERIFY(w.DatenGespeichert());
-    QCOMPARE(w.LabelSaved->text(), QStringLiteral("Daten gespeichert: ja"));
-    // Closing the untouched profile asks nothing.
-    fake.clear();
-    QVERIFY(w.close());
-    QCOMPARE(fake.unscriptedQuestions, 0);
-    logFault(QStringLiteral("a folder in place of fendr21f.ini"),
-             QStringLiteral("first-run notice, then \"%1\"; the window comes up on the defaults")
-                 .arg(refusedSettings),
-             QStringLiteral("fendr21f.ini still a folder: %1").arg(describeFolder(m_ini)));
 }
 
 QProcessEnvironment TestFaults::childEnvironment() const
