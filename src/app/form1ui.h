@@ -31,6 +31,8 @@ struct Form1Ui
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* ButtonSumme = nullptr;
     QLabel* LabelSumme = nullptr;
+    QLabel* LabelSummeEinheit = nullptr; // Label30, "IE" after the daily total
+    int unitLeft = 0;                    // where the unit stands while the total leaves room
     QLabel* LabelMax = nullptr;
     QLabel* LabelVergleich = nullptr;          // the comparison's total, shown while there is one
     std::array<QLineEdit*, Boluses> boluses{}; // EditBolus1, EditBolus4, EditBolus7

@@ -112,11 +112,15 @@ void TForm1::FormCreate()
     resize(MulDiv(934, screen.width(), 1024), MulDiv(606, screen.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
-    IniFile ini(settingsFilePath());
-    runFirstRunCheck(ini, [this](const QString& notice) {
-        platform().message(this, MessageType::Information, notice, MessageButton::Ok);
-    });
     setWindowTitle(tr("Fendrimo Version %1").arg(QStringLiteral("2.1F")));
+    // Defaults that can't be written are reported; the run goes on with them,
+    // its window and an empty profile, as after any first run.
+    guarded([this] {
+        IniFile ini(settingsFilePath());
+        runFirstRunCheck(ini, [this](const QString& notice) {
+            platform().message(this, MessageType::Information, notice, MessageButton::Ok);
+        });
+    });
     // A maximum that is absent, not a number or below 1 can't range the
     // sliders; the run goes on with the first-run default instead.
     m_document.startUp(Settings().maximum());

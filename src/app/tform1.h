@@ -14,6 +14,7 @@ class QMimeData;
 namespace fendrimo {
 
 class HistoryDialog;
+struct ChoiceRequest;
 struct RateTool;
 struct ReportInput;
 enum class ExchangeFormat;
@@ -140,11 +141,16 @@ private:
     // it (remembered, updated with the choice); none when cancelled.
     std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
     void showLoadError(const QString& path);
+    // The save dialog's choice; none when cancelled or replacing was refused.
+    std::optional<QString> chooseSavePath();
     // The comparison with a file that isn't a profile file: any readable source.
     void compareWithSource(const QString& path);
+    // Which of several named profiles: long names shortened, whole in the tooltips.
+    ChoiceRequest nameChoice(const QString& title, const QString& label, const QStringList& names,
+                             int preselected) const;
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);
     void showSettingsError(const QString& error);
-    void applyOptions(qint32 newMaximum, bool colour);
+    void applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour);
     void deleteHistory(HistoryDialog& dialog, const QString& path);
     ReportInput reportContent() const;
     // Runs a whole-profile tool's dialog; OK makes its rates one step.

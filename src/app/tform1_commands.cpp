@@ -22,18 +22,18 @@ void TForm1::EinstellungenClick()
 {
     TFormOptionen dialog(this, Maximum());
     // Applied while the dialog is still open, so a refusal shows over it.
-    connect(&dialog, &TFormOptionen::chosen, this, [this, &dialog](qint32 maximum, bool colour) {
-        guarded([&] { applyOptions(maximum, colour); });
-        // Written only when it changes: absent, the desktop decides.
+    connect(&dialog, &TFormOptionen::chosen, this, [this](const OptionsChange& change) {
+        guarded([&] { applyOptions(change.maximum, change.colour); });
+        // Absent, the desktop decides: the empty choice removes the key.
         guarded([&] {
-            if (dialog.chosenLanguage() != Settings().sprache())
-                Settings().setSprache(dialog.chosenLanguage());
+            if (change.language)
+                Settings().setSprache(*change.language);
         });
     });
     dialog.exec();
 }
 
-void TForm1::applyOptions(qint32 newMaximum, bool colour)
+void TForm1::applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour)
 {
     m_document.setOptions(newMaximum, colour, [this](qint32 highest) {
         platform().message(

@@ -9,6 +9,8 @@
 #include "exchange/formats.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
+#include "widgets/designscale.h"
+#include "widgets/elidedname.h"
 
 namespace fendrimo {
 
@@ -60,6 +62,19 @@ QString exportNotice(ExchangeFormat format, const ExportBytes& written)
 
 } // namespace
 
+ChoiceRequest TForm1::nameChoice(const QString& title, const QString& label,
+                                 const QStringList& names, int preselected) const
+{
+    // The widest a name is listed, in design pixels: the chooser stays on the screen.
+    const int width = DesignScale(platform().screenSize().width()).value(600);
+    ChoiceRequest request{title, label, {}, preselected, {}};
+    for (const QString& name : names) {
+        request.items << elidedName(name, font(), width);
+        request.toolTips << name;
+    }
+    return request;
+}
+
 void TForm1::ImportierenClick(ExchangeFormat format)
 {
     FileDialogRequest request = exchangeDialog(tr("Basalrate importieren"), formatInfo(format));
@@ -70,12 +85,12 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     const bool tidepool = format == ExchangeFormat::Tidepool;
     const auto choose = [this, tidepool](const QStringList& names, int preselected) {
         return platform().chooseItem(
-            this, {tidepool ? tr("Basalplan wählen") : tr("Nightscout-Profil wählen"),
-                   tidepool ? tr("Die Datei enthält mehrere Basalpläne. Welcher soll importiert "
-                                 "werden?")
-                            : tr("Die Datei enthält mehrere Profile. Welches soll importiert "
-                                 "werden?"),
-                   names, preselected});
+            this, nameChoice(tidepool ? tr("Basalplan wählen") : tr("Nightscout-Profil wählen"),
+                             tidepool ? tr("Die Datei enthält mehrere Basalpläne. Welcher soll "
+                                           "importiert werden?")
+                                      : tr("Die Datei enthält mehrere Profile. Welches soll "
+                                           "importiert werden?"),
+                             names, preselected));
     };
     const std::optional<ImportOutcome> outcome =
         importFile(format, *chosen, choose, RegionalFormats::current());

@@ -65,14 +65,36 @@ void TForm1::Neu1Click()
     setWindowTitle(QStringLiteral("Fendrimo"));
 }
 
-void TForm1::Basalratespeichern1Click()
+std::optional<QString> TForm1::chooseSavePath()
 {
-    FileDialogRequest request = profileDialog(tr("Basalrate speichern"), m_saveDialogFileName);
+    // The dialog can't spell a name whose bytes aren't UTF-8: it shows it as
+    // the window does, and that name chosen means the proposed file.
+    const QString proposed = m_saveDialogFileName;
+    const QString shown = qtSpells(proposed) ? proposed : displayFileName(proposed);
+    FileDialogRequest request = profileDialog(tr("Basalrate speichern"), shown);
     request.confirmOverwrite = true;
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
-        return;
+        return std::nullopt;
     const QString path = cleanAbsolutePath(*chosen);
+    if (path != shown || shown == proposed || fileExists(path))
+        return path;
+    // The dialog saw no file under that spelling, so it asked nothing.
+    if (fileExists(proposed) &&
+        platform().message(this, MessageType::Bestaetigen,
+                           tr("Die Datei %1 ist schon vorhanden. Soll sie ersetzt werden?")
+                               .arg(displayFileName(proposed)),
+                           MessageButton::Ja | MessageButton::Nein) != MessageResult::Ja)
+        return std::nullopt;
+    return proposed;
+}
+
+void TForm1::Basalratespeichern1Click()
+{
+    const std::optional<QString> chosen = chooseSavePath();
+    if (!chosen)
+        return;
+    const QString path = *chosen;
     m_saveDialogFileName = path;
     const SaveOutcome saved = m_document.save(path);
     if (!saved.written.ok())
@@ -114,6 +136,8 @@ void TForm1::loadFile(const QString& given)
         return;
     }
     showRaisedMaximum(opened.raised);
+    // Saving proposes the file opened, under its own bytes.
+    m_saveDialogFileName = path;
     setWindowTitle(titleFor(path));
     showSettingsError(opened.settingsError);
 }
@@ -202,9 +226,10 @@ void TForm1::compareWithSource(const QString& path)
 {
     const auto choose = [this](const QStringList& names, int preselected) {
         return platform().chooseItem(
-            this, {tr("Profil wählen"),
-                   tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen werden?"),
-                   names, preselected});
+            this, nameChoice(tr("Profil wählen"),
+                             tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen "
+                                "werden?"),
+                             names, preselected));
     };
     const std::optional<ImportOutcome> outcome =
         importAnyFile(path, choose, RegionalFormats::current());

@@ -152,10 +152,12 @@ void buildProfileFooter(QWidget* client, const DesignScale& scale, Form1Ui& ui)
     ui.ButtonSumme->setVisible(false);
 
     const QFont text17 = scale.font(17);
-    // The comparison's total stands left of the daily total, ending where it begins.
+    // The comparison's total stands left of the daily total, ending where it
+    // begins; of fixed width, a longer text grows leftwards, never over it.
     ui.LabelVergleich = makeLabel(client, "LabelVergleich", QString(), text17);
     ui.LabelVergleich->setAlignment(Qt::AlignRight | Qt::AlignTop);
     scale.place(ui.LabelVergleich, 360, 284, 256, 21);
+    ui.LabelVergleich->setFixedWidth(ui.LabelVergleich->width());
     ui.LabelVergleich->setAccessibleDescription(
         TForm1::tr("Tagessumme der Vergleichs-Basalrate und der Unterschied zu dieser"));
     ui.LabelVergleich->setVisible(false);
@@ -168,7 +170,9 @@ void buildProfileFooter(QWidget* client, const DesignScale& scale, Form1Ui& ui)
     makeValueLabelAccessible(ui.LabelSumme, TForm1::tr("Tagessumme"), unit,
                              TForm1::tr("Summe der 24 Stundenraten: die Insulinmenge, die das "
                                         "Profil an einem Tag abgibt"));
-    scale.placeAt(makeLabel(client, "Label30", unit, text17), 790, 284);
+    ui.LabelSummeEinheit = makeLabel(client, "Label30", unit, text17);
+    scale.placeAt(ui.LabelSummeEinheit, 790, 284);
+    ui.unitLeft = ui.LabelSummeEinheit->x();
 }
 
 void buildBolusRows(QWidget* client, const DesignScale& scale, Form1Ui& ui)

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -78,6 +79,12 @@ void TForm1::showProfile()
 void TForm1::ButtonSummeClick()
 {
     setLabelText(m_ui.LabelSumme, ZehntelText(profile().total()));
+    // A total of four digits (up to 2397,6) reaches past the unit's place:
+    // the unit then follows it, a blank apart.
+    QLabel* unit = m_ui.LabelSummeEinheit;
+    const int afterTotal = m_ui.LabelSumme->geometry().right() + 1 +
+                           QFontMetrics(unit->font()).horizontalAdvance(QLatin1Char(' '));
+    unit->move(std::max(m_ui.unitLeft, afterTotal), unit->y());
 }
 
 void TForm1::showHistory()

@@ -196,14 +196,19 @@ std::optional<RaisedMaximum> ProfileDocument::restoreVersion(const StoredVersion
     return raised;
 }
 
-MaximumOutcome ProfileDocument::setOptions(qint32 maximum, bool colour,
+MaximumOutcome ProfileDocument::setOptions(std::optional<qint32> chosen, std::optional<bool> colour,
                                            const std::function<void(qint32)>& refused)
 {
     const qint32 before = m_profile.maximum();
     Settings settings;
-    settings.setMaximum(maximum);
-    settings.setFarbDruck(colour);
+    if (chosen)
+        settings.setMaximum(*chosen);
+    if (colour)
+        settings.setFarbDruck(*colour);
     settings.markComplete();
+    if (!chosen)
+        return {};
+    const qint32 maximum = *chosen;
     const qint32 highest = m_profile.highestRate();
     if (highest > maximum) {
         if (refused)

@@ -100,9 +100,10 @@ public:
     // The version's content as one step; saved only where it equals the file.
     std::optional<RaisedMaximum> restoreVersion(const StoredVersion& version,
                                                 const QString& stepText);
-    // The options' maximum and print method. A maximum below a rate is
-    // refused: refused hears of it before the old maximum is stored again.
-    MaximumOutcome setOptions(qint32 maximum, bool colour,
+    // The options' maximum and print method, each only when given: a setting
+    // left out stays as stored. A maximum below a rate is refused: refused
+    // hears of it before the old maximum is stored again.
+    MaximumOutcome setOptions(std::optional<qint32> maximum, std::optional<bool> colour,
                               const std::function<void(qint32 highest)>& refused = {});
 
     void setReference(std::optional<ProfileReference> reference);

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
 namespace fendrimo {
 
 namespace {
@@ -145,6 +147,12 @@ QString displayFileName(const QString& name)
 QString cleanAbsolutePath(const QString& path)
 {
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+bool fileExists(const QString& name)
+{
+    struct stat status;
+    return ::stat(encodeFileName(name).constData(), &status) == 0;
 }
 
 } // namespace fendrimo

@@ -21,6 +21,9 @@ bool qtSpells(const QString& name);
 // as the name most likely read where it was made ("M\xfcller" as "Müller").
 QString displayFileName(const QString& name);
 
+// Whether a file or folder of that name is there, whatever its bytes.
+bool fileExists(const QString& name);
+
 // A path from outside (command line, dialog, dropped file) as it is kept and
 // shown: absolute, without "." and ".." or doubled separators.
 QString cleanAbsolutePath(const QString& path);

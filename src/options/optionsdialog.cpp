@@ -262,28 +262,31 @@ void TFormOptionen::FormCreate()
             ComboSprache->setCurrentIndex(i);
     }
     LabelVerzeichnis->setText(settings.verzeichnis(QStringLiteral("ERROR")));
+    m_shownMaximum = RadioGroupMax->itemIndex();
+    m_shownPrint = RadioGroupPrint->itemIndex();
+    m_shownLanguage = ComboSprache->currentIndex();
 }
 
-qint32 TFormOptionen::chosenMaximum() const
+OptionsChange TFormOptionen::changes() const
 {
-    const int index = RadioGroupMax->itemIndex();
-    // With no item selected there is no new choice: the maximum in force stays.
-    return index >= 0 ? kMaximumChoices[index] : m_maximumInForce;
-}
-
-bool TFormOptionen::colourPrint() const
-{
-    return RadioGroupPrint->itemIndex() == 0;
-}
-
-QString TFormOptionen::chosenLanguage() const
-{
-    return QLatin1String(kLanguageChoices[std::max(0, ComboSprache->currentIndex())]);
+    OptionsChange change;
+    const int maximum = RadioGroupMax->itemIndex();
+    if (maximum != m_shownMaximum)
+        change.maximum = kMaximumChoices[maximum];
+    else if (Settings().storedMaximum() < 1)
+        change.maximum = m_maximumInForce;
+    const int print = RadioGroupPrint->itemIndex();
+    if (print != m_shownPrint)
+        change.colour = print == 0;
+    const int language = ComboSprache->currentIndex();
+    if (language != m_shownLanguage)
+        change.language = QLatin1String(kLanguageChoices[std::max(0, language)]);
+    return change;
 }
 
 void TFormOptionen::BitBtnOKClick()
 {
-    emit chosen(chosenMaximum(), colourPrint());
+    emit chosen(changes());
     // The button carries OK: the dialog ends with it even when storing failed.
     accept();
 }

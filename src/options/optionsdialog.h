@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -36,10 +38,20 @@ private:
     int m_columns;
 };
 
+// The settings the user changed in the options dialog; each one left as the
+// dialog showed it is empty and stays unwritten, so that another run's change
+// of it is kept.
+struct OptionsChange
+{
+    std::optional<qint32> maximum;
+    std::optional<bool> colour;
+    std::optional<QString> language; // "de", "en", or empty for the desktop's
+};
+
 // "Fendrimo - Einstellungen": maximum rate, print method, language and the
 // stored folder.
-// Shows the stored settings; OK hands back the chosen maximum and print method
-// through chosen(), which the caller stores and applies.
+// Shows the stored settings; OK hands back what the user changed through
+// chosen(), which the caller stores and applies.
 class TFormOptionen final : public QDialog
 {
     Q_OBJECT
@@ -61,16 +73,14 @@ public:
     void BitBtnOKClick();
     void BitBtnAbbrClick();
 
-    // The maximum chosen, or the one in force when no item is selected.
-    qint32 chosenMaximum() const;
-    bool colourPrint() const;
-    // "de", "en", or empty to follow the desktop; as stored in "Sprache".
-    QString chosenLanguage() const;
+    // What differs from what the dialog showed when it opened. A stored
+    // maximum that can't be used is replaced by the one in force.
+    OptionsChange changes() const;
 
 signals:
     // "OK und speichern" was pressed; the dialog closes right after the
     // receivers have stored and applied the choice.
-    void chosen(qint32 maximum, bool colour);
+    void chosen(const fendrimo::OptionsChange& change);
 
 private:
     void buildControls(const DesignScale& scale);
@@ -80,6 +90,10 @@ private:
     void buildButtons(const DesignScale& scale);
 
     qint32 m_maximumInForce;
+    // The items selected when the dialog opened; -1: none.
+    int m_shownMaximum = -1;
+    int m_shownPrint = -1;
+    int m_shownLanguage = 0;
 };
 
 } // namespace fendrimo

@@ -43,6 +43,7 @@ struct ChoiceRequest
     QString label;
     QStringList items;
     int preselected = 0;
+    QStringList toolTips; // per item, the whole name where the item is shortened
 };
 
 // The printer that prints: the one last chosen in the printer setup, else the

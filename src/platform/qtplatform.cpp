@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -179,7 +180,9 @@ ActivePrinter QtPlatform::activePrinter()
         return {};
     // Without an installed printer Qt prints to PDF; that is a printer too.
     const bool toFile = active->outputFormat() == QPrinter::PdfFormat;
-    return {active, toFile ? QCoreApplication::translate("Platform", "PDF-Datei") : active->printerName(), toFile};
+    return {active,
+            toFile ? QCoreApplication::translate("Platform", "PDF-Datei") : active->printerName(),
+            toFile};
 }
 
 bool QtPlatform::printerSetup(QWidget* parent)
@@ -208,8 +211,15 @@ std::optional<int> QtPlatform::chooseItem(QWidget* parent, const ChoiceRequest& 
     dialog.setCancelButtonText(buttonText(MessageButton::Abbrechen));
     if (request.preselected >= 0 && request.preselected < request.items.size())
         dialog.setTextValue(request.items.at(request.preselected));
+    auto* list = dialog.findChild<QListView*>();
+    QAbstractItemModel* model = list ? list->model() : nullptr;
+    for (int i = 0; model && i < request.toolTips.size() && i < model->rowCount(); ++i)
+        model->setData(model->index(i, 0), request.toolTips.at(i), Qt::ToolTipRole);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    // By its row: shortened names may read alike.
+    if (list && list->currentIndex().isValid())
+        return list->currentIndex().row();
     const int chosen = int(request.items.indexOf(dialog.textValue()));
     return chosen >= 0 ? std::optional<int>(chosen) : std::nullopt;
 }

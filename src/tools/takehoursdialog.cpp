@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 #include "profile/zehntel.h"
+#include "widgets/designscale.h"
+#include "widgets/elidedname.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,6 +13,14 @@
 
 namespace fendrimo {
 
+namespace {
+
+// The widest a comparison's name is shown, in design pixels: the dialog stays
+// well inside the screen.
+constexpr int kNameWidth = 600;
+
+} // namespace
+
 TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
                                  const ProfileReference& reference)
     : QDialog(parent), m_current(current), m_reference(reference),
@@ -19,11 +29,13 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
     setObjectName(QStringLiteral("FormUebernehmen"));
     setWindowTitle(tr("Fendrimo - Aus Vergleich übernehmen"));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(
+    const int nameWidth = DesignScale(platform().screenSize().width()).value(kNameWidth);
+    auto* heading = new QLabel(this);
+    heading->setText(
         tr("Vergleich: %1\nStunden mit anderer Rate; die angekreuzten übernehmen die Rate des "
            "Vergleichs:")
-            .arg(reference.name),
-        this);
+            .arg(elidedName(reference.name, heading->font(), nameWidth)));
+    heading->setToolTip(reference.name);
     heading->setObjectName(QStringLiteral("LabelVergleich"));
     heading->setTextFormat(Qt::PlainText);
     heading->setWordWrap(true);

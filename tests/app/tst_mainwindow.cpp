@@ -16,6 +16,15 @@
 #include <QTimer>
 #include <QtTest>
 
+namespace {
+
+bool fits(QWidget* widget, const QString& text)
+{
+    return QFontMetrics(widget->font()).horizontalAdvance(text) <= widget->contentsRect().width();
+}
+
+} // namespace
+
 using namespace fendrimo;
 using namespace fendrimo::testing;
 
@@ -40,8 +49,11 @@ private slots:
     void loggingOutAsksLikeClosing();
     void menu();
     void tabOrderAndFirstFocus();
+    void failureBoxAtStartup_data();
     void failureBoxAtStartup();
     void helpShowsNoticeBeforeInformationBox();
+    void largestValuesShowWhole_data();
+    void largestValuesShowWhole();
 };
 
 void TestMainWindow::startupShowsEmptyProfile()
@@ -372,14 +384,23 @@ void TestMainWindow::tabOrderAndFirstFocus()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.ScrollBar(1)));
 }
 
+void TestMainWindow::failureBoxAtStartup_data()
+{
+    QTest::addColumn<QString>("blocked"); // made a regular file or a folder, in the way
+    QTest::newRow("settings folder can't be created") << "blocker";
+    QTest::newRow("a folder in place of fendr21f.ini") << "blocker/fendrimo/fendr21f.ini";
+}
+
 void TestMainWindow::failureBoxAtStartup()
 {
-    // The settings folder can't be created: a regular file stands where its parent should be.
+    QFETCH(QString, blocked);
     QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("blocker")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    const bool folder = blocked.endsWith(QLatin1String(".ini"));
+    QFile blocker(dir.filePath(blocked));
+    QVERIFY(folder ? QDir().mkpath(blocker.fileName()) : blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("blocker/config")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME",
+            dir.filePath(QStringLiteral("blocker")).toLocal8Bit() + (folder ? "" : "/config"));
     useGermanFormats();
     FakePlatform fake;
     Form1UnderTest w;
@@ -388,10 +409,15 @@ void TestMainWindow::failureBoxAtStartup()
     QCOMPARE(fake.boxes[1].caption, QStringLiteral("Fendrimo"));
     QVERIFY(fake.boxes[1].failure);
     QCOMPARE(fake.boxes[1].text, QStringLiteral("Kann nicht nach fendr21f.ini schreiben."));
-    // The rest of start-up is skipped, but the window opens and runs on.
-    QCOMPARE(w.windowTitle(), QString());
+    // The window opens and runs on, on the defaults, its empty profile saved.
+    QCOMPARE(w.windowTitle(), QStringLiteral("Fendrimo Version 2.1F"));
+    QCOMPARE(w.Maximum(), 30);
+    QVERIFY(w.DatenGespeichert());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
+    qInfo("fault | start-up, %s | first-run notice, \"%s\", then the window on the defaults | "
+          "%s unchanged",
+          QTest::currentDataTag(), qPrintable(fake.boxes[1].text), qPrintable(blocked));
 }
 
 void TestMainWindow::helpShowsNoticeBeforeInformationBox()
@@ -425,6 +451,47 @@ void TestMainWindow::helpShowsNoticeBeforeInformationBox()
                        "die mitgelieferte Dokumentation README.TXT.")));
     QVERIFY(f.fake.boxes[0].text.endsWith(QStringLiteral("Klicken Sie bitte auf OK!")));
     QVERIFY(w.findChildren<TAboutBox*>().isEmpty());
+}
+
+void TestMainWindow::largestValuesShowWhole_data()
+{
+    QTest::addColumn<int>("rate");     // every hour's, in tenths
+    QTest::addColumn<int>("compared"); // every hour's of the comparison
+    QTest::newRow("99,9 every hour, compared with 0") << 999 << 0;
+    QTest::newRow("0 every hour, compared with 99,9") << 0 << 999;
+}
+
+// At the design size the largest rates and totals show whole, and the
+// comparison's total stays clear of the daily total.
+void TestMainWindow::largestValuesShowWhole()
+{
+    QFETCH(int, rate);
+    QFETCH(int, compared);
+    MainWindowFixture f(30);
+    Form1UnderTest& w = f.w();
+    for (const int tenths : {rate, compared}) { // opened, then compared with
+        Profilsatz record;
+        for (int h = 0; h < Profilsatz::Hours; ++h)
+            record.setRate(h, tenths);
+        const bool first = f.fake.fileDialogs.isEmpty();
+        const QString path = f.home.path() + (first ? "/profil.bar" : "/vergleich.bar");
+        QVERIFY(writeProfileFile(path, record).ok());
+        f.fake.chooseFile(path);
+        (first ? w.Basalrateladen1 : w.Vergleichen1)->trigger();
+    }
+    for (int n = 1; n <= 24; ++n)
+        QVERIFY(fits(w.Edit(n), ZehntelText(rate)));
+    const auto* caption = w.findChild<QLabel*>(QStringLiteral("Label29")); // "Tagessumme:"
+    const auto* unit = w.findChild<QLabel*>(QStringLiteral("Label30"));    // "IE"
+    QCOMPARE(w.LabelSumme->text(), ZehntelText(24 * rate));
+    QVERIFY(fits(w.LabelSumme, w.LabelSumme->text()));
+    QVERIFY(!w.LabelSumme->geometry().intersects(caption->geometry()));
+    QVERIFY(!w.LabelSumme->geometry().intersects(unit->geometry()));
+    QVERIFY(fits(w.LabelVergleich, w.LabelVergleich->text()));
+    QVERIFY(!w.LabelVergleich->geometry().intersects(caption->geometry()));
+    qInfo("fault | largest values at 1024x768: %s | \"%s\" and \"%s\" whole, apart | nothing",
+          QTest::currentDataTag(), qPrintable(w.LabelSumme->text()),
+          qPrintable(w.LabelVergleich->text()));
 }
 
 QTEST_MAIN(TestMainWindow)

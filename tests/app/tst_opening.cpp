@@ -2,10 +2,14 @@
 // a file dragged onto the window, and the menu of the profiles last opened.
 // Through the real window, with the platform fake answering its boxes.
 
+#include "files/filename.h"
 #include "settings/settings.h"
 #include "support/openingsupport.h"
 
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace fendrimo;
 using namespace fendrimo::testing;
@@ -26,6 +30,8 @@ private slots:
     void chooseRecentEntry_data();
     void chooseRecentEntry();
     void missingRecentFileLeavesList();
+    void savingProposesTheOpenedFile_data();
+    void savingProposesTheOpenedFile();
 };
 
 void TestOpening::openByArgument_data()
@@ -228,6 +234,65 @@ void TestOpening::missingRecentFileLeavesList()
     QCOMPARE(f.fake.events, (QStringList{QStringLiteral("exclamation"), loadError(gone)}));
     QCOMPARE(f.home.read(), settingsBefore);
     QCOMPARE(recentPaths(f.w()), (QStringList{gone, QStringLiteral("/p/da.bar")}));
+}
+
+void TestOpening::savingProposesTheOpenedFile_data()
+{
+    QTest::addColumn<QByteArray>("name"); // the file's bytes
+    QTest::addColumn<int>("answer");      // to the question before replacing; -1: none asked
+    QTest::newRow("Latin-1 name, replaced")
+        << QByteArray("M\xfcller.bar") << int(MessageResult::Ja);
+    QTest::newRow("Latin-1 name, kept") << QByteArray("M\xfcller.bar") << int(MessageResult::Nein);
+    QTest::newRow("UTF-8 name: the dialog asks") << QByteArray("M\xc3\xbcller.bar") << -1;
+}
+
+// A profile opened from outside is saved back to its own file, whatever its
+// name's bytes, and only after asking, as for any file that is there: never
+// to a second file under another spelling of the name.
+void TestOpening::savingProposesTheOpenedFile()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, answer);
+    MainWindowFixture f(30);
+    Form1UnderTest& w = f.w();
+    const QByteArray file = QFile::encodeName(f.home.path()) + '/' + name;
+    const auto removeName = qScopeGuard([&] { ::unlink(file.constData()); });
+    const QByteArray bytes = Profilsatz().toBytes();
+    const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    ::close(fd);
+    const QString path = decodeFileName(file);
+    const QStringList before = QDir(f.home.path()).entryList(QDir::Files);
+    w.loadFile(path);
+    QCOMPARE(w.windowTitle(), titleOf(displayFileName(path)));
+
+    w.EditDatum->setText(QStringLiteral("neu"));
+    f.fake.clear();
+    const QString shown = displayFileName(path);
+    f.fake.chooseFile(shown); // the proposal, taken as the dialog shows it
+    if (answer >= 0)
+        f.fake.answer(MessageResult(answer));
+    w.Basalratespeichern1->trigger();
+
+    QCOMPARE(f.fake.fileDialogs.size(), 1);
+    QCOMPARE(f.fake.fileDialogs[0].proposedFile, shown);
+    QVERIFY(f.fake.fileDialogs[0].confirmOverwrite);
+    QCOMPARE(f.fake.unscriptedQuestions, 0);
+    const bool replaced = answer != int(MessageResult::Nein);
+    QCOMPARE(f.fake.boxes.size(), (answer >= 0 ? 1 : 0) + (replaced ? 1 : 0));
+    if (answer >= 0)
+        QCOMPARE(f.fake.boxes[0].text, QStringLiteral("Die Datei %1 ist schon vorhanden. Soll sie "
+                                                      "ersetzt werden?")
+                                           .arg(shown));
+    QCOMPARE(QDir(f.home.path()).entryList(QDir::Files), before);
+    Profilsatz saved;
+    QCOMPARE(readProfileFile(path, saved).code, 0);
+    QCOMPARE(saved.datum(), replaced ? QStringLiteral("neu") : QString());
+    QCOMPARE(w.DatenGespeichert(), replaced);
+    qInfo("fault | save after opening %s | %s | %s", QTest::currentDataTag(),
+          replaced ? "saved to the opened file" : "asked, nothing written",
+          replaced ? "the opened file rewritten, no other file" : "the opened file unchanged");
 }
 
 QTEST_MAIN(TestOpening)

@@ -4,6 +4,7 @@
 
 #include "options/optionsdialog.h"
 #include "settings/inifile.h"
+#include "settings/settings.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
 
@@ -157,6 +158,8 @@ class TestOptions : public QObject
 private slots:
     void languageWrittenOnlyWhenChanged_data();
     void languageWrittenOnlyWhenChanged();
+    void otherRunsSettingKept_data();
+    void otherRunsSettingKept();
     void fillsFromSettings_data();
     void fillsFromSettings();
     void acceptedMaximum_data();
@@ -642,6 +645,61 @@ void TestOptions::languageWrittenOnlyWhenChanged()
     });
     QVERIFY(run->found);
     QCOMPARE(f.home.read(), setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\n" + after));
+}
+
+void TestOptions::otherRunsSettingKept_data()
+{
+    QTest::addColumn<QString>("elsewhere"); // what another run stores while the dialog is open
+    QTest::addColumn<QString>("here");      // what the user changes in this dialog
+    QTest::addColumn<QByteArray>("after");  // [Einstellungen] after OK
+    const QByteArray base = "Maximum=30\nFarbDruck=1\nVerzeichnis=\n";
+    QTest::newRow("English elsewhere, nothing here") << "Sprache"
+                                                     << "" << QByteArray(base + "Sprache=en\n");
+    QTest::newRow("black and white elsewhere, nothing here")
+        << "FarbDruck"
+        << "" << QByteArray("Maximum=30\nFarbDruck=0\nVerzeichnis=\n");
+    QTest::newRow("6,0 elsewhere, nothing here")
+        << "Maximum"
+        << "" << QByteArray("Maximum=60\nFarbDruck=1\nVerzeichnis=\n");
+    QTest::newRow("English elsewhere, 4,0 here")
+        << "Sprache"
+        << "Maximum" << QByteArray("Maximum=40\nFarbDruck=1\nVerzeichnis=\nSprache=en\n");
+    QTest::newRow("6,0 elsewhere, black and white here")
+        << "Maximum"
+        << "FarbDruck" << QByteArray("Maximum=60\nFarbDruck=0\nVerzeichnis=\n");
+    QTest::newRow("black and white elsewhere, English here")
+        << "FarbDruck"
+        << "Sprache" << QByteArray("Maximum=30\nFarbDruck=0\nVerzeichnis=\nSprache=en\n");
+}
+
+// Two runs share the settings file: OK stores only what was changed in this
+// dialog, never what it showed when it opened over another run's choice.
+void TestOptions::otherRunsSettingKept()
+{
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, here);
+    QFETCH(QByteArray, after);
+    MainWindowFixture f(30);
+    auto run = openOptions(f.w(), [&](TFormOptionen* dialog) {
+        Settings other;
+        if (elsewhere == u"Sprache")
+            other.setSprache(QStringLiteral("en"));
+        else if (elsewhere == u"FarbDruck")
+            other.setFarbDruck(false);
+        else
+            other.setMaximum(60);
+        if (here == u"Maximum")
+            choose(maxItem(dialog, 2));
+        else if (here == u"FarbDruck")
+            choose(printItem(dialog, 1));
+        else if (here == u"Sprache")
+            dialog->ComboSprache->setCurrentIndex(2);
+        clickOk(dialog);
+    });
+    QVERIFY(run->found);
+    QCOMPARE(f.home.read(), "[Einstellungen]\n" + after + "[Teststring]\nDatei=Vorhanden\n");
+    qInfo("fault | options OK in one run: %s | the other run's setting kept | fendr21f.ini: %s",
+          QTest::currentDataTag(), qPrintable(QString::fromUtf8(after).replace(u'\n', u' ')));
 }
 
 QTEST_MAIN(TestOptions)

@@ -4,6 +4,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
 #include "tools/ratetooldialog.h"
+#include "tools/takehoursdialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -64,6 +65,8 @@ private slots:
     void percent_data();
     void percent();
     void shiftAndUndo();
+    void longComparisonName_data();
+    void longComparisonName();
 };
 
 void TestRateTools::percent_data()
@@ -125,6 +128,37 @@ void TestRateTools::shiftAndUndo()
     w.Rueckgaengig1->trigger();
     QCOMPARE(w.rate(5), 8);
     QCOMPARE(w.rate(23), 9);
+}
+
+void TestRateTools::longComparisonName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("10,000 characters, no blank") << QString(10000, u'x');
+    QTest::newRow("10,000 characters in words") << QStringLiteral("Basalplan ").repeated(1000);
+    QTest::newRow("5,000 lines") << QStringLiteral("a\n").repeated(5000);
+}
+
+// A schedule or profile may be named at any length: the take dialog stays on
+// the screen, and the whole name is in the tooltip.
+void TestRateTools::longComparisonName()
+{
+    QFETCH(QString, name);
+    MainWindowFixture f(30);
+    HourlyRates current{};
+    ProfileReference reference;
+    reference.name = name;
+    reference.rates.fill(5);
+    TakeHoursDialog dialog(&f.w(), current, reference);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY2(dialog.width() <= 1024, qPrintable(QString::number(dialog.width())));
+    QVERIFY2(dialog.height() <= 768, qPrintable(QString::number(dialog.height())));
+    const auto* heading = dialog.findChild<QLabel*>(QStringLiteral("LabelVergleich"));
+    QVERIFY(heading);
+    QCOMPARE(heading->toolTip(), name);
+    qInfo("fault | take dialog, comparison named with %s | %dx%d px, whole name in the tooltip "
+          "| nothing",
+          QTest::currentDataTag(), dialog.width(), dialog.height());
 }
 
 QTEST_MAIN(TestRateTools)
