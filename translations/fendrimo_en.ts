@@ -155,6 +155,18 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>Die Tabelle enthält keine Basalraten.</source>
         <translation>The table contains no basal rates.</translation>
     </message>
+    <message>
+        <source>Die Tabelle ist in UTF-16 gespeichert. Gelesen werden Tabellen in UTF-8 oder Windows-1252.</source>
+        <translation>The table is saved in UTF-16. Tables are read in UTF-8 or Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält Binärdaten und ist keine Tabelle.</source>
+        <translation>The file holds binary data and is no table.</translation>
+    </message>
+    <message>
+        <source>Die Zeilen der Tabelle enden nur mit CR (ältere Mac-Programme). Gelesen werden Zeilenenden LF oder CR LF.</source>
+        <translation>The lines of the table end with CR only (older Mac programs). Line ends LF or CR LF are read.</translation>
+    </message>
 </context>
 <context>
     <name>CupsJob</name>
@@ -312,6 +324,14 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>Kohlenhydratfaktor</source>
         <translation>Carb ratio</translation>
     </message>
+    <message>
+        <source>%1: Die Rate ist größer als %2 IE/h, die größte, die eine Pumpe abgibt. Die Datei wird nicht übernommen.</source>
+        <translation>%1: The rate is larger than %2 U/h, the largest a pump delivers. The file is not taken.</translation>
+    </message>
+    <message>
+        <source>Eine Basalraten-Datei hat 656 Bytes, Raten von 0 bis %1 IE/h und Bolusfaktoren von höchstens 4 Zeichen.</source>
+        <translation>A basal rate file has 656 bytes, rates from 0 to %1 U/h and bolus factors of at most 4 characters.</translation>
+    </message>
 </context>
 <context>
     <name>FirstRun</name>
@@ -325,6 +345,29 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     <message>
         <source>Kann nicht nach %1 schreiben</source>
         <translation>Cannot write to %1</translation>
+    </message>
+    <message>
+        <source>Kann nicht nach %1 schreiben: %2</source>
+        <translation>Cannot write to %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LockFile</name>
+    <message>
+        <source>%1 ist keine Sperrdatei</source>
+        <translation>%1 is not a lock file</translation>
+    </message>
+    <message>
+        <source>gesperrt von einem anderen laufenden Fendrimo (Prozess %1)</source>
+        <translation>locked by another running Fendrimo (process %1)</translation>
+    </message>
+    <message>
+        <source>gesperrt von einem anderen laufenden Fendrimo</source>
+        <translation>locked by another running Fendrimo</translation>
+    </message>
+    <message>
+        <source>die Sperrdatei %1 lässt sich nicht anlegen</source>
+        <translation>the lock file %1 cannot be created</translation>
     </message>
 </context>
 <context>
@@ -752,16 +795,16 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>The data are not a readable basal-rate file</translation>
     </message>
     <message>
-        <source>Der Verlauf in %1 ist gerade gesperrt</source>
-        <translation>The history in %1 is locked at the moment</translation>
-    </message>
-    <message>
         <source>%1 lässt sich nicht löschen</source>
         <translation>%1 cannot be deleted</translation>
     </message>
     <message>
         <source>%1 (in der Zukunft)</source>
         <translation>%1 (in the future)</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht vor anderen schützen</source>
+        <translation>The folder %1 cannot be protected from other users</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1641,18 @@ Should the values be taken like this?</translation>
     <message>
         <source>1 BE = 12 g Kohlenhydrate</source>
         <translation>1 BU = 12 g carbohydrate</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist schon vorhanden. Soll sie ersetzt werden?</source>
+        <translation>The file %1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Rückgängig nimmt nur die Raten zurück: Das Maximum bleibt bei %1 IE/h, bis Sie es unter &quot;Optionen&quot; ändern.</source>
+        <translation>Undo takes back only the rates: the maximum stays at %1 U/h until you change it under &quot;Options&quot;.</translation>
+    </message>
+    <message>
+        <source>%1. Die Stunden wurden nicht übernommen</source>
+        <translation>%1. The hours were not taken</translation>
     </message>
 </context>
 <context>

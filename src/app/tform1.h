@@ -13,6 +13,8 @@ class QMimeData;
 
 namespace fendrimo {
 
+struct FileDialogRequest;
+
 class HistoryDialog;
 struct ChoiceRequest;
 struct RateTool;
@@ -140,6 +142,8 @@ private:
     // The open dialog for profile files, starting at the path last chosen in
     // it (remembered, updated with the choice); none when cancelled.
     std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
+    // The profile file dialog, starting in the stored folder.
+    static FileDialogRequest profileDialog(const QString& title, const QString& proposed);
     void showLoadError(const QString& path);
     // The save dialog's choice; none when cancelled or replacing was refused.
     std::optional<QString> chooseSavePath();

@@ -7,10 +7,13 @@
 #include "app/translation.h"
 
 #include "exchange/formats.h"
+#include "files/filename.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "widgets/designscale.h"
 #include "widgets/elidedname.h"
+
+#include <QFileInfo>
 
 namespace fendrimo {
 
@@ -147,6 +150,64 @@ void TForm1::ExportierenClick(ExchangeFormat format)
     }
     platform().message(this, MessageType::Information, exportNotice(format, written),
                        MessageButton::Ok);
+}
+
+// Opens another profile beside the one being edited: a profile file or any
+// source the import reads. Neither it nor the title, the recent list or the
+// folder setting changes.
+void TForm1::VergleichenClick()
+{
+    FileDialogRequest request =
+        profileDialog(tr("Basalrate zum Vergleich laden"), m_compareDialogFileName);
+    request.fileMustExist = true;
+    QStringList filters{tr("Alle lesbaren Dateien (*.bar *.json *.csv *.txt)"), request.filter};
+    for (const ExchangeFormatInfo& info : exchangeFormats())
+        filters << info.filterText();
+    request.filter = filters.join(QStringLiteral(";;"));
+    const std::optional<QString> chosen = platform().openFileName(this, request);
+    if (!chosen)
+        return;
+    m_compareDialogFileName = *chosen;
+    compareWithSource(*chosen);
+}
+
+void TForm1::compareWithSource(const QString& path)
+{
+    const auto choose = [this](const QStringList& names, int preselected) {
+        return platform().chooseItem(
+            this, nameChoice(tr("Profil wählen"),
+                             tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen "
+                                "werden?"),
+                             names, preselected));
+    };
+    const std::optional<ImportOutcome> outcome =
+        importAnyFile(path, choose, RegionalFormats::current());
+    if (!outcome)
+        return; // no profile chosen
+    if (!outcome->profile) {
+        platform().exclamation();
+        platform().message(this, MessageType::Fehler,
+                           tr("Fehler beim Laden der Datei %1 ! Sie ist keine Basalraten-Datei. %2")
+                               .arg(displayFileName(path), outcome->error),
+                           MessageButton::Ok);
+        return;
+    }
+    const ImportedProfile& imported = *outcome->profile;
+    QString name = imported.sourceName.isEmpty() ? QFileInfo(path).fileName() : imported.sourceName;
+    // What rounding or averaging made of the rates is said once, before it shows.
+    QStringList notices = imported.rateNotices;
+    const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
+    if (!adjusted.isEmpty()) {
+        notices.prepend(adjusted);
+        name = tr("%1 (gerundet)").arg(name);
+    }
+    if (!notices.isEmpty()) {
+        platform().message(this, MessageType::Information,
+                           tr("Im Vergleich mit %1 stehen die Raten in Zehntel IE/h:\n\n%2")
+                               .arg(name, notices.join(QLatin1Char('\n'))),
+                           MessageButton::Ok);
+    }
+    m_document.compareWith(imported, name);
 }
 
 } // namespace fendrimo

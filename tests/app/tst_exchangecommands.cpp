@@ -64,8 +64,6 @@ class TestExchangeCommands : public QObject
 
 private slots:
     void submenus();
-    void longProfileNamesShortened_data();
-    void longProfileNamesShortened();
     void importChangesOnlyTheContent();
     void noticesComeFirst_data();
     void noticesComeFirst();
@@ -313,47 +311,6 @@ void TestExchangeCommands::exportFailureIsReported()
     QVERIFY(f.fake.boxes.constFirst().text.startsWith(
         QStringLiteral("Die Basalrate konnte nicht nach ") + path));
     QVERIFY(!QFile::exists(path));
-}
-
-void TestExchangeCommands::longProfileNamesShortened_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::newRow("import") << "ImportNightscout";
-    QTest::newRow("comparison") << "Vergleichen1";
-}
-
-// Profiles named with 10,000 characters are listed shortened, so the chooser
-// stays on the screen, each whole in its tooltip; the one chosen is taken.
-void TestExchangeCommands::longProfileNamesShortened()
-{
-    QFETCH(QString, command);
-    MainWindowFixture f(30);
-    Form1UnderTest& w = f.w();
-    const QString everyday = QString(10000, u'x') + QStringLiteral("Alltag");
-    const QString sport = QString(10000, u'x') + QStringLiteral("Sport");
-    QByteArray json = kTwoProfiles;
-    json.replace("\"Alltag\"", ('"' + everyday + '"').toUtf8())
-        .replace("\"Sport\"", ('"' + sport + '"').toUtf8());
-    f.fake.chooseFile(writeFile(f.home.path() + QStringLiteral("/profile.json"), json));
-    f.fake.chooseIndex(0);
-    f.fake.answer(MessageResult::Ok);
-    auto* action = command == u"Vergleichen1" ? w.Vergleichen1 : menuAction(w, "ImportNightscout");
-    action->trigger();
-
-    QCOMPARE(f.fake.choices.size(), 1);
-    const ChoiceRequest& choice = f.fake.choices.constFirst();
-    QCOMPARE(choice.toolTips, (QStringList{everyday, sport}));
-    QCOMPARE(choice.items.size(), 2);
-    QVERIFY(choice.items[0] != choice.items[1]);
-    for (const QString& item : choice.items)
-        QVERIFY2(QFontMetrics(w.font()).horizontalAdvance(item) <= 1024 * 3 / 4, qPrintable(item));
-    if (command == u"Vergleichen1")
-        QVERIFY(w.LabelVergleich->toolTip().contains(everyday));
-    else
-        QCOMPARE(w.rate(1), 10);
-    qInfo("fault | %s of a Nightscout file with two 10,006-character profile names | listed as "
-          "\"%s\", whole in the tooltip; the first taken | nothing",
-          QTest::currentDataTag(), qPrintable(choice.items[0]));
 }
 
 QTEST_MAIN(TestExchangeCommands)

@@ -151,13 +151,6 @@ void TestExchangeRoundTrip::recognised_data()
     QTest::newRow("JSON of no such shape")
         << QByteArray(R"({"rates":[1,2]})") << Format() << false
         << none + "Sie enthält JSON, aber in keiner dieser Formen.";
-    QTest::newRow("Tidepool of a profile file's size, refused by its reader")
-        << padded(R"({"type":"pumpSettings","basalSchedules":{"s":[{"start":0,"rate":-0.2}]}})")
-        << Format(ExchangeFormat::Tidepool) << false
-        << R"(Eintrag 1 von Basalplan "s": Rate "-0.2" ist negativ.)";
-    QTest::newRow("JSON of no such shape, of a profile file's size")
-        << padded(R"({"rates":[1,2]})") << Format() << false
-        << none + "Sie enthält JSON, aber in keiner dieser Formen.";
     QTest::newRow("JSON nested too deep")
         << padded(QByteArray(3000, '[') + QByteArray(3000, ']')) << Format() << false
         << none + "Die Datei ist kein gültiges JSON.";

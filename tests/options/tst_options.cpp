@@ -664,12 +664,6 @@ void TestOptions::otherRunsSettingKept_data()
     QTest::newRow("English elsewhere, 4,0 here")
         << "Sprache"
         << "Maximum" << QByteArray("Maximum=40\nFarbDruck=1\nVerzeichnis=\nSprache=en\n");
-    QTest::newRow("6,0 elsewhere, black and white here")
-        << "Maximum"
-        << "FarbDruck" << QByteArray("Maximum=60\nFarbDruck=0\nVerzeichnis=\n");
-    QTest::newRow("black and white elsewhere, English here")
-        << "FarbDruck"
-        << "Sprache" << QByteArray("Maximum=30\nFarbDruck=0\nVerzeichnis=\nSprache=en\n");
 }
 
 // Two runs share the settings file: OK stores only what was changed in this

@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "support/filesizelimit.h"
-#include "support/stoppedrun.h"
 
 #include <csignal>
 #include <limits>
@@ -55,7 +54,6 @@ private slots:
     void refusedWrite();
     void onlyRegularFiles_data();
     void onlyRegularFiles();
-    void lockedByAnotherRun();
 
 private:
     QString filePath() const { return m_dir->filePath(QStringLiteral("fendr21f.ini")); }
@@ -510,31 +508,6 @@ void TestIniFile::onlyRegularFiles()
     qInfo("fault | settings file: %s | read as missing at once, write refused: \"%s.\" | the %s "
           "untouched (same inode and type)",
           QTest::currentDataTag(), qPrintable(message), device ? "device node" : "pipe");
-}
-
-// Another run's lock: the window waits a second at most, and the message
-// names the cause.
-void TestIniFile::lockedByAnotherRun()
-{
-    const fendrimo::testing::StoppedRun other(filePath() + QStringLiteral(".lock"));
-    QVERIFY(other.pid > 0);
-    QElapsedTimer clock;
-    clock.start();
-    QString message;
-    try {
-        IniFile(filePath())
-            .writeString(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("v"));
-    } catch (const Failure& failure) {
-        message = failure.message();
-    }
-    const qint64 waited = clock.elapsed();
-    QCOMPARE(message, QStringLiteral("Kann nicht nach fendr21f.ini schreiben: gesperrt von einem "
-                                     "anderen laufenden Fendrimo (Prozess %1)")
-                          .arg(other.pid));
-    QVERIFY2(waited <= 1500, qPrintable(QString::number(waited)));
-    qInfo("fault | settings lock of a stopped run | write refused after %lld ms: \"%s.\" | the "
-          "lock as it was, no settings file",
-          waited, qPrintable(message));
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
