@@ -194,11 +194,10 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
 
 std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data)
 {
-    if (!looksLikeText(data))
-        return std::nullopt;
     QJsonDocument json;
     if (!parseJsonFile(data, json).isEmpty())
-        return looksLikeJson(data) ? std::nullopt : std::optional(ExchangeFormat::Csv);
+        return looksLikeJson(data) || !looksLikeText(data) ? std::nullopt
+                                                           : std::optional(ExchangeFormat::Csv);
     const QJsonObject object = json.object();
     const QJsonArray array = json.array();
     const auto any = [&array](bool (*shape)(const QJsonValue&)) {
@@ -220,15 +219,15 @@ std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChoo
     const QString tooLarge = fileSizeProblem(data);
     if (!tooLarge.isEmpty())
         return ImportOutcome{std::nullopt, tooLarge};
-    // Only a file that no reader recognises may be a profile file: one that
-    // holds bytes no text has, as every profile file's rates do.
-    if (!looksLikeText(data))
-        return profileFileImport(data);
     const std::optional<ExchangeFormat> format = recogniseFormat(data);
     if (format && *format != ExchangeFormat::Csv)
         return importData(*format, data, choose, formats);
     QJsonDocument json;
     const QString jsonError = format ? QString() : parseJsonFile(data, json);
+    // Only a file that no reader recognises may be a profile file: no JSON,
+    // and bytes no text has, as every profile file's rates do.
+    if (!format && !jsonError.isEmpty() && !looksLikeText(data))
+        return profileFileImport(data);
     const std::optional<ImportOutcome> table =
         format ? importData(*format, data, choose, formats) : std::nullopt;
     if (table && table->profile)

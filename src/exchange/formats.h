@@ -43,8 +43,8 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
 // The format of data by its content, not its name: JSON by its shape (a
 // Nightscout document or API answer, an OpenAPS basal profile or autotune
 // result, Tidepool pump settings or data holding them), any other text a
-// table; none for JSON of no such shape or none at all, and for data that is
-// no text.
+// table; none for JSON of no such shape, for what looks like JSON but isn't,
+// and for data that is neither JSON nor text.
 std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data);
 
 // The profile data holds in the format it is recognised as; none when the

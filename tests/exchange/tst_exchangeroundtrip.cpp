@@ -141,6 +141,9 @@ void TestExchangeRoundTrip::recognised_data()
     QTest::newRow("Tidepool pump settings, the second of two chosen")
         << fuzzSeed("fuzz_tidepool/medtronic-multirate.json") << Format(ExchangeFormat::Tidepool)
         << true << R"(Tidepool "pattern a")";
+    QTest::newRow("Tidepool pump settings with a NUL byte in a key")
+        << fuzzSeed("fuzz_tidepool/medtronic-multirate.json").insert(1, QByteArray("\"a\0\":1,", 7))
+        << Format(ExchangeFormat::Tidepool) << true << R"(Tidepool "pattern a")";
     QTest::newRow("Tidepool data")
         << fuzzSeed("fuzz_tidepool/export-array.json") << Format(ExchangeFormat::Tidepool) << true
         << R"(Tidepool "pattern a")";
