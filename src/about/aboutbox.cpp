@@ -42,7 +42,7 @@ TAboutBox::TAboutBox(QWidget* owner)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("Fendrimo - Programm-Informationen"));
     setAccessibleDescription(tr("Name, Plattform und Version des Programms"));
-    const DesignScale scale(platform().screenSize().width());
+    const DesignScale scale(designScreen(platform().screenSize()).width());
     const QColor navy(0, 0, 128);
     const QString arial = QStringLiteral("Arial");
 
@@ -99,7 +99,8 @@ TAboutBox::TAboutBox(QWidget* owner)
 void TAboutBox::FormCreate()
 {
     const QSize screen = platform().screenSize();
-    setFixedSize(MulDiv(427, screen.width(), 1024), MulDiv(526, screen.height(), 768));
+    const QSize design = designScreen(screen);
+    setFixedSize(MulDiv(427, design.width(), 1024), MulDiv(526, design.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
     Version->setText(tr("Version %1").arg(QStringLiteral("2.1F")));
 }

@@ -70,13 +70,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::Fall
     setAcceptDrops(true);
     setAccessibleDescription(tr("Basalratenprofil für die Insulinpumpe: 24 Stundenraten, "
                                 "Bolusfaktoren, Datum und Notizen"));
-    setFont(DesignScale(platform().screenSize().width())
+    setFont(DesignScale(designScreen(platform().screenSize()).width())
                 .font(17, DesignScale::Regular, QStringLiteral("System")));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
     buildForm1Controls(client, m_ui);
-    buildStatusPanel(client, DesignScale(platform().screenSize().width()), m_ui);
+    buildStatusPanel(client, DesignScale(designScreen(platform().screenSize()).width()), m_ui);
     m_ui.Timer = new ClockTicker(this);
     m_ui.Timer->setObjectName(QStringLiteral("Timer"));
     buildMenus();
@@ -109,7 +109,8 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate()
 {
     const QSize screen = platform().screenSize();
-    resize(MulDiv(934, screen.width(), 1024), MulDiv(606, screen.height(), 768));
+    const QSize design = designScreen(screen);
+    resize(MulDiv(934, design.width(), 1024), MulDiv(606, design.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
     setWindowTitle(tr("Fendrimo Version %1").arg(QStringLiteral("2.1F")));

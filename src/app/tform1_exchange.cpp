@@ -69,7 +69,7 @@ ChoiceRequest TForm1::nameChoice(const QString& title, const QString& label,
                                  const QStringList& names, int preselected) const
 {
     // The widest a name is listed, in design pixels: the chooser stays on the screen.
-    const int width = DesignScale(platform().screenSize().width()).value(600);
+    const int width = DesignScale(designScreen(platform().screenSize()).width()).value(600);
     ChoiceRequest request{title, label, {}, preselected, {}};
     for (const QString& name : names) {
         request.items << elidedName(name, font(), width);

@@ -304,7 +304,7 @@ std::array<QWidget*, Form1Ui::Boluses + 2> Form1Ui::textFields() const
 
 void buildForm1Controls(QWidget* client, Form1Ui& ui)
 {
-    const DesignScale scale(platform().screenSize().width());
+    const DesignScale scale(designScreen(platform().screenSize()).width());
     buildFrames(client, scale);
     buildHourColumns(client, scale, ui);
     buildProfileFooter(client, scale, ui);

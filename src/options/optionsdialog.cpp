@@ -116,7 +116,7 @@ TFormOptionen::TFormOptionen(QWidget* parent, qint32 maximumInForce)
     setWindowTitle(tr("Fendrimo - Einstellungen"));
     setAccessibleDescription(tr("Maximum der Schieberegler, Druckmethode und das Verzeichnis der "
                                 "Basalraten-Dateien"));
-    buildControls(DesignScale(platform().screenSize().width()));
+    buildControls(DesignScale(designScreen(platform().screenSize()).width()));
 
     connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
     connect(BitBtnAbbr, &QPushButton::clicked, this, [this] { BitBtnAbbrClick(); });
@@ -245,7 +245,8 @@ void TFormOptionen::buildButtons(const DesignScale& scale)
 void TFormOptionen::FormCreate()
 {
     const QSize screen = platform().screenSize();
-    setFixedSize(MulDiv(435, screen.width(), 1024), MulDiv(415, screen.height(), 768));
+    const QSize design = designScreen(screen);
+    setFixedSize(MulDiv(435, design.width(), 1024), MulDiv(415, design.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
     const Settings settings;

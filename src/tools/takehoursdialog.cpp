@@ -29,7 +29,8 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
     setObjectName(QStringLiteral("FormUebernehmen"));
     setWindowTitle(tr("Fendrimo - Aus Vergleich übernehmen"));
     auto* layout = new QVBoxLayout(this);
-    const int nameWidth = DesignScale(platform().screenSize().width()).value(kNameWidth);
+    const int nameWidth =
+        DesignScale(designScreen(platform().screenSize()).width()).value(kNameWidth);
     auto* heading = new QLabel(this);
     heading->setText(
         tr("Vergleich: %1\nStunden mit anderer Rate; die angekreuzten übernehmen die Rate des "

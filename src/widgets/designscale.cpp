@@ -5,10 +5,19 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace fendrimo {
 
 namespace {
 constexpr int kDesignWidth = 1024;
+constexpr int kDesignHeight = 768;
+} // namespace
+
+QSize designScreen(QSize screen)
+{
+    return {std::min(screen.width(), MulDiv(screen.height(), kDesignWidth, kDesignHeight)),
+            screen.height()};
 }
 
 int DesignScale::value(int design) const

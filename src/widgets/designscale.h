@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QRect>
+#include <QSize>
 
 class QLabel;
 class QWidget;
@@ -32,6 +33,14 @@ public:
 private:
     int m_width;
 };
+
+// The screen a design window is sized and scaled for. Windows are sized by the
+// screen's height (606 of 768 for the main window) and their content by its
+// width (of 1024): on 4:3, 5:4 and taller screens the real one, where both
+// fit. On a wider screen the content would be taller than its window, so the
+// width counts only as far as the height allows at 4:3: window and content
+// then shrink by one factor, min(width / 1024, height / 768).
+QSize designScreen(QSize screen);
 
 // A label of the window design, named, with its font; placed by the caller.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font);

@@ -2,9 +2,9 @@
 // closing it, and its size on three screens.
 
 #include "about/aboutbox.h"
-#include "widgets/artwork.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
+#include "widgets/artwork.h"
 
 #include <QAction>
 #include <QFrame>
@@ -157,6 +157,10 @@ void TestAboutBox::geometry_data()
     QTest::newRow("800x600") << QSize(800, 600) << QSize(334, 411) << QPoint(233, 94)
                              << QRect(9, 11, 309, 157) << QRect(13, 16, 41, 41)
                              << QRect(126, 352, 75, 26) << QList<int>{20, 14, 12, 13};
+    // Wider than 4:3: laid out as on 1024 x 768, centred.
+    QTest::newRow("1366x768") << QSize(1366, 768) << QSize(427, 526) << QPoint(469, 121)
+                              << QRect(12, 14, 395, 201) << QRect(16, 20, 53, 53)
+                              << QRect(161, 451, 96, 33) << QList<int>{25, 18, 15, 17};
 }
 
 void TestAboutBox::geometry()

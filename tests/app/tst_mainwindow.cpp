@@ -191,6 +191,13 @@ void TestMainWindow::geometry_data()
                              << QRect(605, 59, 25, 157) << QRect(211, 297, 313, 63) << 12 << 10;
     QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(1168, 808) << QRect(48, 95, 41, 251)
                                << QRect(968, 95, 41, 251) << QRect(338, 475, 501, 101) << 19 << 16;
+    // Wider than 4:3, the height sets the one factor: 1366 x 768 is laid out as
+    // 1024 x 768, 1920 x 1080 by 1080/768 (38 -> 53.44 -> 53, 76 -> 106.88 -> 107).
+    QTest::newRow("1366x768") << QSize(1366, 768) << QSize(934, 606) << QRect(38, 76, 33, 201)
+                              << QRect(774, 76, 33, 201) << QRect(270, 380, 401, 81) << 15 << 13;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1313, 852) << QRect(53, 107, 47, 283)
+                               << QRect(1088, 107, 47, 283) << QRect(380, 534, 564, 114) << 21
+                               << 18;
 }
 
 void TestMainWindow::geometry()
@@ -216,6 +223,12 @@ void TestMainWindow::geometry()
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     // Centred on the screen.
     QCOMPARE(w.x(), (screen.width() - window.width()) / 2);
+    // Every control a user needs lies inside the window.
+    for (const QWidget* control : w.findChildren<QWidget*>()) {
+        if (control->isVisibleTo(&w) && !control->isWindow())
+            QVERIFY2(w.rect().contains(QRect(control->mapTo(&w, QPoint()), control->size())),
+                     qPrintable(control->objectName()));
+    }
 }
 
 void TestMainWindow::statusPanel()

@@ -580,6 +580,10 @@ void TestOptions::geometry_data()
     QTest::newRow("800x600") << QSize(800, 600) << QSize(340, 324) << QPoint(230, 138)
                              << QRect(13, 22, 307, 69) << QRect(201, 259, 101, 26)
                              << QRect(19, 25, 276, 17) << 13;
+    // Wider than 4:3: laid out as on 1024 x 768, centred.
+    QTest::newRow("1366x768") << QSize(1366, 768) << QSize(435, 415) << QPoint(465, 176)
+                              << QRect(17, 28, 393, 89) << QRect(257, 332, 130, 33)
+                              << QRect(24, 32, 353, 22) << 17;
 }
 
 void TestOptions::geometry()
