@@ -132,6 +132,29 @@ bool isPumpSettings(const QJsonValue& value)
            QLatin1String("pumpSettings");
 }
 
+// The format by content, and why data is no JSON (empty when it is).
+std::optional<ExchangeFormat> recognised(const QByteArray& data, QString& jsonError)
+{
+    QJsonDocument json;
+    jsonError = parseJsonFile(data, json);
+    if (!jsonError.isEmpty())
+        return looksLikeJson(data) || !looksLikeText(data) ? std::nullopt
+                                                           : std::optional(ExchangeFormat::Csv);
+    const QJsonObject object = json.object();
+    const QJsonArray array = json.array();
+    const auto any = [&array](bool (*shape)(const QJsonValue&)) {
+        return std::any_of(array.begin(), array.end(), shape);
+    };
+    if (isPumpSettings(object) || any(isPumpSettings))
+        return ExchangeFormat::Tidepool;
+    if (object.contains(QLatin1String("basalprofile")) ||
+        array.at(0).toObject().contains(QLatin1String("minutes")))
+        return ExchangeFormat::OpenAps;
+    if (isNightscoutDocument(object) || any(isNightscoutDocument))
+        return ExchangeFormat::Nightscout;
+    return std::nullopt;
+}
+
 } // namespace
 
 const std::array<ExchangeFormatInfo, 4>& exchangeFormats()
@@ -194,23 +217,8 @@ std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& pa
 
 std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data)
 {
-    QJsonDocument json;
-    if (!parseJsonFile(data, json).isEmpty())
-        return looksLikeJson(data) || !looksLikeText(data) ? std::nullopt
-                                                           : std::optional(ExchangeFormat::Csv);
-    const QJsonObject object = json.object();
-    const QJsonArray array = json.array();
-    const auto any = [&array](bool (*shape)(const QJsonValue&)) {
-        return std::any_of(array.begin(), array.end(), shape);
-    };
-    if (isPumpSettings(object) || any(isPumpSettings))
-        return ExchangeFormat::Tidepool;
-    if (object.contains(QLatin1String("basalprofile")) ||
-        array.at(0).toObject().contains(QLatin1String("minutes")))
-        return ExchangeFormat::OpenAps;
-    if (isNightscoutDocument(object) || any(isNightscoutDocument))
-        return ExchangeFormat::Nightscout;
-    return std::nullopt;
+    QString jsonError;
+    return recognised(data, jsonError);
 }
 
 std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChooser& choose,
@@ -219,11 +227,10 @@ std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChoo
     const QString tooLarge = fileSizeProblem(data);
     if (!tooLarge.isEmpty())
         return ImportOutcome{std::nullopt, tooLarge};
-    const std::optional<ExchangeFormat> format = recogniseFormat(data);
+    QString jsonError;
+    const std::optional<ExchangeFormat> format = recognised(data, jsonError);
     if (format && *format != ExchangeFormat::Csv)
         return importData(*format, data, choose, formats);
-    QJsonDocument json;
-    const QString jsonError = format ? QString() : parseJsonFile(data, json);
     // Only a file that no reader recognises may be a profile file: no JSON,
     // and bytes no text has, as every profile file's rates do.
     if (!format && !jsonError.isEmpty() && !looksLikeText(data))
