@@ -14,6 +14,10 @@ samples="$(mktemp -d)"
   "$root/docs/uebernehmen.png" "$samples/tabelle-vergleich.pdf"
 pdftoppm -r 100 -png -singlefile -f 2 -l 2 "$samples/tabelle-vergleich.pdf" \
   "$root/docs/report-tabelle-vergleich"
+# The window as it opens on a wide laptop screen.
+FENDRIMO_WIDE_SCREEN="$root/docs/hauptfenster-1366x768.png" "$build/tests/fendrimo_screenshot" \
+  "$root/docs/hauptfenster-1366x768.png"
+echo "written: docs/hauptfenster-1366x768.png"
 # The same window, comparison and preview in English, as on an English desktop.
 LANGUAGE=en "$build/tests/fendrimo_screenshot" "$root/docs/main-window-en.png" \
   "$root/docs/comparison-en.png" "$root/docs/print-preview-en.png"

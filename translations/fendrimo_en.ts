@@ -112,11 +112,6 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>Comparison: %1 U/h</translation>
     </message>
     <message>
-        <source>Vergleich: %1 IE (%2%3 IE)</source>
-        <extracomment>the comparison&apos;s daily total, then the sign and amount of the difference: &quot;(+0,6 IE)&quot;</extracomment>
-        <translation>Comparison: %1 U (%2%3 U)</translation>
-    </message>
-    <message>
         <source>%1: %2 → %3 IE/h</source>
         <translation>%1: %2 → %3 U/h</translation>
     </message>
@@ -127,6 +122,20 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     <message>
         <source>%1; autotune: %2 Tage ohne Daten</source>
         <translation>%1; autotune: %2 days without data</translation>
+    </message>
+    <message>
+        <source>%1 IE, so viel wie diese Basalrate</source>
+        <extracomment>the comparison&apos;s daily total, equal to the profile&apos;s</extracomment>
+        <translation>%1 U, the same as this basal rate</translation>
+    </message>
+    <message>
+        <source>%1 IE, %2 IE mehr als diese Basalrate</source>
+        <extracomment>the comparison&apos;s daily total, then by how much it is higher than the profile&apos;s</extracomment>
+        <translation>%1 U, %2 U more than this basal rate</translation>
+    </message>
+    <message>
+        <source>%1 IE, %2 IE weniger als diese Basalrate</source>
+        <translation>%1 U, %2 U less than this basal rate</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1468,7 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     </message>
     <message>
         <source>Verglichen wird mit: %1</source>
-        <translation>Compared with: %1</translation>
+        <translation>Comparison: %1</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -1653,6 +1662,10 @@ Should the values be taken like this?</translation>
     <message>
         <source>%1. Die Stunden wurden nicht übernommen</source>
         <translation>%1. The hours were not taken</translation>
+    </message>
+    <message>
+        <source>Vergleich: %1</source>
+        <translation>Comparison: %1</translation>
     </message>
 </context>
 <context>

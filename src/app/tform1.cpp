@@ -11,12 +11,14 @@
 #include "settings/firstrun.h"
 #include "settings/settings.h"
 #include "widgets/designscale.h"
+#include "widgets/screenfit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSessionManager>
 
 namespace fendrimo {
@@ -60,6 +62,21 @@ void buildStatusPanel(QWidget* client, const DesignScale& scale, Form1Ui& ui)
     }
 }
 
+// The controls keep their places; a window made smaller than they need
+// scrolls instead of cutting them off.
+QScrollArea* scrollingClient(QWidget* client)
+{
+    const QRect used = client->childrenRect();
+    client->setMinimumSize(used.right() + 1 + used.left(), used.bottom() + 1 + used.left());
+    auto* area = new QScrollArea;
+    area->setObjectName(QStringLiteral("ClientScroller"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus); // the focus starts on the first slider
+    area->setWidgetResizable(true);
+    area->setWidget(client);
+    return area;
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::FallbackMaximum)
@@ -72,11 +89,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::Fall
                                 "Bolusfaktoren, Datum und Notizen"));
     setFont(DesignScale(designScreen(platform().screenSize()).width())
                 .font(17, DesignScale::Regular, QStringLiteral("System")));
-    auto* client = new QWidget(this);
+    auto* client = new QWidget;
     client->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(client);
     buildForm1Controls(client, m_ui);
     buildStatusPanel(client, DesignScale(designScreen(platform().screenSize()).width()), m_ui);
+    setCentralWidget(scrollingClient(client));
     m_ui.Timer = new ClockTicker(this);
     m_ui.Timer->setObjectName(QStringLiteral("Timer"));
     buildMenus();
@@ -112,6 +129,7 @@ void TForm1::FormCreate()
     const QSize design = designScreen(screen);
     resize(MulDiv(934, design.width(), 1024), MulDiv(606, design.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    keepInArea(this);
 
     setWindowTitle(tr("Fendrimo Version %1").arg(QStringLiteral("2.1F")));
     // Defaults that can't be written are reported; the run goes on with them,

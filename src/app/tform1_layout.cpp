@@ -106,6 +106,7 @@ void buildHourColumns(QWidget* client, const DesignScale& scale, Form1Ui& ui)
         slider->setObjectName(QStringLiteral("ScrollBar%1").arg(n));
         slider->setFocusPolicy(Qt::StrongFocus);
         slider->setCursor(Qt::SplitVCursor);
+        slider->setField(edit);
         slider->setRange(0, 0);
         slider->setSingleStep(1);
         slider->setPageStep(1);
@@ -152,11 +153,13 @@ void buildProfileFooter(QWidget* client, const DesignScale& scale, Form1Ui& ui)
     ui.ButtonSumme->setVisible(false);
 
     const QFont text17 = scale.font(17);
-    // The comparison's total stands left of the daily total, ending where it
-    // begins; of fixed width, a longer text grows leftwards, never over it.
-    ui.LabelVergleich = makeLabel(client, "LabelVergleich", QString(), text17);
+    // The comparison's name and total stand left of the daily total, ending
+    // where it begins; of fixed width, a longer text grows leftwards, never
+    // over it. The second line has the room below the linked-dragging box.
+    // In the size of the box's text, so both lines fit above the frame's edge.
+    ui.LabelVergleich = makeLabel(client, "LabelVergleich", QString(), scale.font(15));
     ui.LabelVergleich->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    scale.place(ui.LabelVergleich, 360, 284, 256, 21);
+    scale.place(ui.LabelVergleich, 206, 286, 410, 36);
     ui.LabelVergleich->setFixedWidth(ui.LabelVergleich->width());
     ui.LabelVergleich->setAccessibleDescription(
         TForm1::tr("Tagessumme der Vergleichs-Basalrate und der Unterschied zu dieser"));

@@ -8,6 +8,7 @@
 #include "platform/regional.h"
 #include "profile/zehntel.h"
 #include "widgets/accessibility.h"
+#include "widgets/elidedname.h"
 #include "widgets/textfields.h"
 
 #include <QAction>
@@ -104,7 +105,17 @@ void TForm1::showReference()
     m_ui.LabelVergleich->setVisible(compared.has_value());
     if (!compared)
         return;
-    setLabelText(m_ui.LabelVergleich, referenceTotalText(profile().total(), compared->total()));
+    // The source's name on the first line, cut in the middle to the room
+    // right of the linked-dragging box's text; the total and its difference below.
+    const QLabel* label = m_ui.LabelVergleich;
+    const QFontMetrics metrics(label->font());
+    const QString heading = tr("Vergleich: %1");
+    const int boxEnd = m_ui.CheckBox1->x() + m_ui.CheckBox1->sizeHint().width();
+    const int room = label->geometry().right() - boxEnd - 2 * metrics.averageCharWidth() -
+                     metrics.horizontalAdvance(heading.arg(QString()));
+    setLabelText(m_ui.LabelVergleich, heading.arg(elidedName(compared->name, label->font(), room)) +
+                                          u'\n' +
+                                          referenceTotalText(profile().total(), compared->total()));
     m_ui.LabelVergleich->setToolTip(tr("Verglichen wird mit: %1").arg(compared->name));
 }
 

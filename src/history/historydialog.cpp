@@ -3,6 +3,7 @@
 #include "history/versionchart.h"
 #include "profile/versiondiff.h"
 #include "profile/zehntel.h"
+#include "widgets/screenfit.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -31,7 +32,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const QString& profilePath, bool k
     setWindowTitle(tr("Fendrimo - Verlauf"));
     setModal(true);
     buildControls(keeping, note);
-    resize(900, 430);
+    fitToArea(this, QSize(900, 430));
     setVersions({});
 }
 

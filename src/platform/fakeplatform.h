@@ -48,6 +48,9 @@ public:
     int unscriptedQuestions = 0;
     int unscriptedDialogs = 0;
     QSize screen{1024, 768};
+    // Panels at the screen's top and bottom edges, outside the available area.
+    int panelTop = 0;
+    int panelBottom = 0;
     QDateTime clock{QDate(2026, 12, 8), QTime(17, 5, 9)};
 
     // Printing. The fake's own printer writes its page as PDF to printerOutput
@@ -77,6 +80,10 @@ public:
     void beep() override;
     void exclamation() override;
     QSize screenSize() const override { return screen; }
+    QRect availableArea() const override
+    {
+        return QRect(QPoint(), screen).adjusted(0, panelTop, 0, -panelBottom);
+    }
     QDateTime now() const override { return clock; }
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFlags>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -71,6 +72,9 @@ public:
     virtual void exclamation() = 0; // the warning sound
 
     virtual QSize screenSize() const = 0;
+    // The part of the screen a window may cover: the screen less its panels
+    // and task bars.
+    virtual QRect availableArea() const = 0;
     virtual QDateTime now() const = 0;
 
     // Empty when the user cancels.

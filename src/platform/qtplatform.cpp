@@ -146,6 +146,12 @@ QSize QtPlatform::screenSize() const
     return screen ? screen->size() : QSize(1024, 768);
 }
 
+QRect QtPlatform::availableArea() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 QDateTime QtPlatform::now() const
 {
     return QDateTime::currentDateTime();

@@ -22,6 +22,7 @@ public:
     void beep() override;
     void exclamation() override;
     QSize screenSize() const override;
+    QRect availableArea() const override;
     QDateTime now() const override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogRequest& request) override;

@@ -2,6 +2,7 @@
 
 #include "platform/guarded.h"
 #include "printing/reportpdf.h"
+#include "widgets/screenfit.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -29,7 +30,7 @@ PreviewDialog::PreviewDialog(QWidget* parent, QPrinter& printer, ReportInput con
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Vorschau, 1);
     layout->addLayout(buttons);
-    resize(640, 800);
+    fitToArea(this, QSize(640, 800));
     Vorschau->fitInView();
 }
 

@@ -16,14 +16,19 @@ QString referenceRateText(qint64 rate)
 QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal)
 {
     // Both totals are at most 24 × 2^31 tenths: the difference can't overflow.
-    const qint64 difference = currentTotal - referenceTotal;
-    const QString sign = difference > 0   ? QStringLiteral("+")
-                         : difference < 0 ? QStringLiteral("\u2212")
-                                          : QStringLiteral("±");
-    //: the comparison's daily total, then the sign and amount of the difference: "(+0,6 IE)"
-    return QCoreApplication::translate("Comparison", "Vergleich: %1 IE (%2%3 IE)")
-        .arg(ZehntelText(referenceTotal), sign,
-             ZehntelText(difference < 0 ? -difference : difference));
+    const qint64 difference = referenceTotal - currentTotal;
+    const QString total = ZehntelText(referenceTotal);
+    if (difference == 0)
+        //: the comparison's daily total, equal to the profile's
+        return QCoreApplication::translate("Comparison", "%1 IE, so viel wie diese Basalrate")
+            .arg(total);
+    //: the comparison's daily total, then by how much it is higher than the profile's
+    return (difference > 0
+                ? QCoreApplication::translate("Comparison", "%1 IE, %2 IE mehr als diese Basalrate")
+                //: the comparison's daily total, then by how much it is lower than the profile's
+                : QCoreApplication::translate("Comparison",
+                                              "%1 IE, %2 IE weniger als diese Basalrate"))
+        .arg(total, ZehntelText(difference < 0 ? -difference : difference));
 }
 
 std::array<bool, ProfileContent::Hours> differingHours(const HourlyRates& rates,

@@ -32,8 +32,8 @@ struct ProfileReference
 // "Vergleich: 0,8 IE/h"
 QString referenceRateText(qint64 rate);
 
-// The reference's daily total and the signed difference of the profile's:
-// "Vergleich: 22,4 IE (+0,6 IE)", "(−0,6 IE)", "(±0 IE)".
+// The reference's daily total and how it differs from the profile's, in
+// words that need no sign: "22,4 IE, 0,6 IE mehr als diese Basalrate".
 QString referenceTotalText(qint64 currentTotal, qint64 referenceTotal);
 
 // Which hours have a rate other than the reference's.

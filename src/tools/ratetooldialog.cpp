@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "profile/zehntel.h"
+#include "widgets/screenfit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -74,6 +75,7 @@ RateToolDialog::RateToolDialog(QWidget* parent, RateTool tool, const HourlyRates
 
     connect(Wert, &QSpinBox::valueChanged, this, [this] { showPreview(); });
     showPreview();
+    fitToArea(this, sizeHint());
 }
 
 int RateToolDialog::value() const

@@ -4,6 +4,7 @@
 #include "profile/zehntel.h"
 #include "widgets/designscale.h"
 #include "widgets/elidedname.h"
+#include "widgets/screenfit.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -28,7 +29,7 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
 {
     setObjectName(QStringLiteral("FormUebernehmen"));
     setWindowTitle(tr("Fendrimo - Aus Vergleich übernehmen"));
-    auto* layout = new QVBoxLayout(this);
+    QVBoxLayout* layout = scrollingPage(this);
     const int nameWidth =
         DesignScale(designScreen(platform().screenSize()).width()).value(kNameWidth);
     auto* heading = new QLabel(this);
@@ -59,8 +60,9 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
     Buttons->button(QDialogButtonBox::Cancel)->setText(buttonText(MessageButton::Abbrechen));
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(Buttons);
+    addBelowPage(this, Buttons);
     showTotal();
+    fitPage(this);
 }
 
 QList<int> TakeHoursDialog::chosenHours() const

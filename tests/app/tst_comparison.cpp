@@ -132,7 +132,8 @@ void TestComparison::compareWithAFile()
 
     QCOMPARE(w.reference()->name, QStringLiteral("vorher.bar"));
     verifyShows(w, kOther);
-    QCOMPARE(w.LabelVergleich->text(), QStringLiteral("Vergleich: 25,1 IE (\u22122,1 IE)"));
+    QCOMPARE(w.LabelVergleich->text(),
+             QStringLiteral("Vergleich: vorher.bar\n25,1 IE, 2,1 IE mehr als diese Basalrate"));
     QCOMPARE(w.ScrollBar(4)->referencePosition(), 0);
 
     w.VergleichBeenden1->trigger();
@@ -189,14 +190,16 @@ void TestComparison::comparisonOverTime_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("kept");
-    QTest::addColumn<QString>("total"); // the comparison's text afterwards
+    QTest::addColumn<QString>("total"); // the comparison's total afterwards, below its name
     QTest::newRow("a slider step to the other rate")
-        << "step" << true << "Vergleich: 25,1 IE (\u22122,3 IE)";
-    QTest::newRow("the step undone") << "undo" << true << "Vergleich: 25,1 IE (\u22122,1 IE)";
+        << "step" << true << "25,1 IE, 2,3 IE mehr als diese Basalrate";
+    QTest::newRow("the step undone")
+        << "undo" << true << "25,1 IE, 2,1 IE mehr als diese Basalrate";
     QTest::newRow("all rates by a percentage")
-        << "percent" << true << "Vergleich: 25,1 IE (+0,3 IE)";
-    QTest::newRow("a higher maximum") << "maximum" << true << "Vergleich: 25,1 IE (\u22122,1 IE)";
-    QTest::newRow("saved") << "save" << true << "Vergleich: 25,1 IE (\u22122,1 IE)";
+        << "percent" << true << "25,1 IE, 0,3 IE weniger als diese Basalrate";
+    QTest::newRow("a higher maximum")
+        << "maximum" << true << "25,1 IE, 2,1 IE mehr als diese Basalrate";
+    QTest::newRow("saved") << "save" << true << "25,1 IE, 2,1 IE mehr als diese Basalrate";
     QTest::newRow("Neu") << "new" << false << QString();
     QTest::newRow("another profile loaded") << "load" << false << QString();
 }
@@ -246,7 +249,7 @@ void TestComparison::comparisonOverTime()
         return;
     }
     verifyShows(w, kOther);
-    QCOMPARE(w.LabelVergleich->text(), total);
+    QCOMPARE(w.LabelVergleich->text(), QStringLiteral("Vergleich: vorher.bar\n") + total);
 }
 
 void TestComparison::savedVersionFollowsSaves()
@@ -259,13 +262,16 @@ void TestComparison::savedVersionFollowsSaves()
     QCOMPARE(w.reference()->name, QStringLiteral("gespeicherte Fassung"));
     verifyShows(w, kProfile);
     QVERIFY(w.Edit(1)->isFramed());
-    QCOMPARE(w.LabelVergleich->text(), QStringLiteral("Vergleich: 23 IE (+0,1 IE)"));
+    QCOMPARE(w.LabelVergleich->text(),
+             QStringLiteral(
+                 "Vergleich: gespeicherte Fassung\n23 IE, 0,1 IE weniger als diese Basalrate"));
 
     f.saveProfile();
     QList<qint32> saved = kProfile;
     saved[0] = 9;
     verifyShows(w, saved);
-    QCOMPARE(w.LabelVergleich->text(), QStringLiteral("Vergleich: 23,1 IE (±0 IE)"));
+    QCOMPARE(w.LabelVergleich->text().section(u'\n', 1),
+             QStringLiteral("23,1 IE, so viel wie diese Basalrate"));
 
     step(w, 24, QAbstractSlider::SliderSingleStepSub);
     verifyShows(w, saved);
@@ -326,7 +332,9 @@ void TestComparison::takeHoursFromANightscoutProfile()
     w.Vergleichen1->trigger();
     QVERIFY(f.fake.boxes.isEmpty());
     QVERIFY(w.reference());
-    QCOMPARE(w.LabelVergleich->text(), QStringLiteral("Vergleich: 23 IE (±0 IE)"));
+    QCOMPARE(w.LabelVergleich->text(),
+             QStringLiteral(
+                 "Vergleich: Nightscout-Profil \"Default\"\n23 IE, so viel wie diese Basalrate"));
 
     auto* take = w.findChild<QAction*>(QStringLiteral("AusVergleichUebernehmen1"));
     QVERIFY(take->isEnabled());

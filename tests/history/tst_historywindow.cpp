@@ -175,7 +175,7 @@ void TestHistoryWindow::choosingAVersion()
         QCOMPARE(w.reference()->source, ProfileReference::Source::StoredVersion);
         QVERIFY(w.reference()->name.startsWith(QStringLiteral("Fassung vom ")));
         QCOMPARE(w.reference()->rates.at(0), 8);
-        QVERIFY(w.LabelVergleich->text().contains(QStringLiteral("(+0,2 IE)")));
+        QVERIFY(w.LabelVergleich->text().contains(QStringLiteral("0,2 IE weniger als diese")));
         return;
     }
     QCOMPARE(w.rate(1), older ? 8 : 9);

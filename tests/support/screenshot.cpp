@@ -1,5 +1,6 @@
 // Takes the picture of the main window for the documentation: a 1024 x 768
-// screen, a typical profile, grabbed offscreen.
+// screen, a typical profile, grabbed offscreen (with FENDRIMO_WIDE_SCREEN set,
+// only the window on a 1366 x 768 screen).
 // Usage: fendrimo_screenshot <output.png> [<comparison.png> [<preview.png> [<dialog.png>
 //        [<history.png> [<take.png> <table.pdf>]]]]]
 // The second picture shows the same profile compared with its saved version
@@ -25,6 +26,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -33,6 +35,27 @@
 namespace {
 
 using fendrimo::ProfileContent;
+
+// The pictures' profile.
+const QList<qint32> kPictureRates{8,  8,  8,  8,  8,  8,  12, 12, 12, 12, 10, 10,
+                                  10, 10, 10, 10, 10, 10, 9,  9,  9,  9,  9,  9};
+
+// The main window as it opens on a 1366 x 768 screen, on a plain desktop.
+bool wideScreenPicture(const QString& output)
+{
+    fendrimo::testing::MainWindowFixture f(30, false);
+    f.fake.screen = QSize(1366, 768);
+    f.start(true);
+    f.loadRates(kPictureRates);
+    f.w().TimerTimer();
+    QApplication::processEvents();
+    QImage screen(f.fake.screen, QImage::Format_RGB32);
+    screen.fill(QColor(58, 110, 165));
+    QPainter painter(&screen);
+    painter.drawPixmap(f.w().pos(), f.w().grab());
+    painter.end();
+    return screen.save(output);
+}
 
 // Four saves of one profile: the morning raised, then the late evening
 // lowered and a bolus factor changed, then the notes.
@@ -145,6 +168,10 @@ int main(int argc, char** argv)
         qWarning("usage: fendrimo_screenshot <output.png>");
         return 2;
     }
+    // FENDRIMO_WIDE_SCREEN=<output.png>: the window on a wide screen, alone.
+    const QString wide = qEnvironmentVariable("FENDRIMO_WIDE_SCREEN");
+    if (!wide.isEmpty())
+        return wideScreenPicture(wide) ? 0 : 1;
     fendrimo::testing::MainWindowFixture f(30);
     fendrimo::Form1UnderTest& w = f.w();
     // In English (LANGUAGE=en) the pictures show an English desktop's numbers
@@ -154,8 +181,7 @@ int main(int argc, char** argv)
         fendrimo::RegionalFormats::setCurrent(fendrimo::RegionalFormats::fromLocale(
             QLocale(QLocale::English, QLocale::UnitedKingdom)));
     }
-    f.loadRates(
-        {8, 8, 8, 8, 8, 8, 12, 12, 12, 12, 10, 10, 10, 10, 10, 10, 10, 10, 9, 9, 9, 9, 9, 9});
+    f.loadRates(kPictureRates);
     w.EditDatum->setText(english ? QStringLiteral("08/12/2026") : QStringLiteral("08.12.2026"));
     w.MemoNotizen->setPlainText(english ? QStringLiteral("Sport\nevenings")
                                         : QStringLiteral("Sport\nabends"));

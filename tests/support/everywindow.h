@@ -1,0 +1,58 @@
+#pragma once
+
+// Every window of the program, made as the main window makes it, for tests
+// that look at all of them: the main window itself and each dialog, with
+// the main window as parent.
+
+#include "support/form1undertest.h"
+
+#include "about/aboutbox.h"
+#include "history/historydialog.h"
+#include "options/optionsdialog.h"
+#include "printing/grafikform.h"
+#include "printing/previewdialog.h"
+#include "tools/ratetooldialog.h"
+#include "tools/takehoursdialog.h"
+
+#include <QPrinter>
+
+#include <memory>
+
+namespace fendrimo::testing {
+
+inline QStringList everyWindow()
+{
+    return {QStringLiteral("main window"),     QStringLiteral("options"),
+            QStringLiteral("information"),     QStringLiteral("print dialog"),
+            QStringLiteral("preview"),         QStringLiteral("history"),
+            QStringLiteral("percentage tool"), QStringLiteral("shift tool"),
+            QStringLiteral("take hours")};
+}
+
+// The window named, unshown; nullptr for the main window, which is w.
+// The take dialog lists a run for each hour that differs from reference.
+inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& w,
+                                           const ProfileReference& reference, QPrinter& printer)
+{
+    const HourlyRates rates = w.profile().content().rates;
+    const ReportInput report;
+    if (name == u"options")
+        return std::make_unique<TFormOptionen>(&w, 30);
+    if (name == u"information")
+        return std::make_unique<TAboutBox>(&w);
+    if (name == u"print dialog")
+        return std::make_unique<TGrafikForm>(&w, report);
+    if (name == u"preview")
+        return std::make_unique<PreviewDialog>(&w, printer, report, [] { return true; });
+    if (name == u"history")
+        return std::make_unique<HistoryDialog>(&w, QStringLiteral("/tmp/a.bar"), true, QString());
+    if (name == u"percentage tool")
+        return std::make_unique<RateToolDialog>(&w, percentTool(rates, 30), rates);
+    if (name == u"shift tool")
+        return std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
+    if (name == u"take hours")
+        return std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    return nullptr;
+}
+
+} // namespace fendrimo::testing
