@@ -17,6 +17,7 @@ struct FileDialogRequest;
 
 class HistoryDialog;
 struct ChoiceRequest;
+struct ImportedProfile;
 struct RateTool;
 struct ReportInput;
 enum class ExchangeFormat;
@@ -152,6 +153,8 @@ private:
     // Which of several named profiles: long names shortened, whole in the tooltips.
     ChoiceRequest nameChoice(const QString& title, const QString& label, const QStringList& names,
                              int preselected) const;
+    // Shows what the import will change, with its notices; true for OK.
+    bool confirmImport(const ImportedProfile& imported);
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);
     void showSettingsError(const QString& error);
     void applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour);

@@ -1,7 +1,8 @@
 // "Importieren" and "Exportieren": the basal rate from and to Nightscout,
-// OpenAPS and spreadsheets. An import changes the profile being edited as one
-// undoable step and leaves the file it came from, the title and the settings
-// alone; an export writes a file and changes nothing.
+// OpenAPS and spreadsheets. An import shows what it will change and, after
+// OK, changes the profile being edited as one undoable step; it leaves the
+// file it came from, the title and the settings alone. An export writes a
+// file and changes nothing.
 
 #include "app/tform1.h"
 #include "app/translation.h"
@@ -9,7 +10,9 @@
 #include "exchange/formats.h"
 #include "files/filename.h"
 #include "platform/platform.h"
+#include "profile/versiondiff.h"
 #include "settings/settings.h"
+#include "tools/importpreviewdialog.h"
 #include "widgets/designscale.h"
 #include "widgets/elidedname.h"
 
@@ -106,20 +109,25 @@ void TForm1::ImportierenClick(ExchangeFormat format)
             MessageButton::Ok);
         return;
     }
-    // What was averaged, rounded or left out is shown before anything changes.
     const ImportedProfile& imported = *outcome->profile;
+    if (!confirmImport(imported))
+        return;
+    showRaisedMaximum(m_document.applyImport(imported, formatInfo(format).stepText()));
+}
+
+bool TForm1::confirmImport(const ImportedProfile& imported)
+{
+    // What was averaged, rounded or left out is shown with every change
+    // before anything changes.
     QStringList notices = imported.rateNotices + imported.notices;
     const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
     if (!adjusted.isEmpty())
         notices.prepend(adjusted);
-    if (!notices.isEmpty() &&
-        platform().message(this, MessageType::Bestaetigen,
-                           tr("Beim Import wurden Werte angepasst:\n\n%1\n\nSollen die Werte so "
-                              "übernommen werden?")
-                               .arg(notices.join(QLatin1Char('\n'))),
-                           MessageButton::Ok | MessageButton::Abbrechen) != MessageResult::Ok)
-        return;
-    showRaisedMaximum(m_document.applyImport(imported, formatInfo(format).stepText()));
+    // The content the document makes of the import, by the same function.
+    const ProfileContent& now = m_document.content();
+    ImportPreviewDialog dialog(
+        this, previewImport(now, importedContent(now, imported), imported.adjustedHours), notices);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void TForm1::ExportierenClick(ExchangeFormat format)

@@ -175,10 +175,16 @@ void ProfileDocument::applyTool(const HourlyRates& rates, const QString& stepTex
 std::optional<RaisedMaximum> ProfileDocument::applyImport(const ImportedProfile& imported,
                                                           const QString& stepText)
 {
-    const std::optional<RaisedMaximum> raised =
-        raiseMaximumFor(*std::max_element(imported.rates.begin(), imported.rates.end()), true);
+    // Linked dragging is off after an import, as after a load; undo puts it
+    // back with the content.
+    const ProfileState after{importedContent(m_profile.content(), imported), false};
+    // An import that changes nothing is no step and leaves the saved state.
+    if (after.content == m_profile.content())
+        return std::nullopt;
+    const std::optional<RaisedMaximum> raised = raiseMaximumFor(after.content.highestRate(), true);
     m_history.breakMerging();
-    record(stepText, importedContent(m_profile.content(), imported), ProfileHistory::NoMerge);
+    setSaved(false);
+    m_history.record(stepText, after);
     return raised;
 }
 

@@ -95,6 +95,7 @@ public:
     void redo();
     // A whole-profile tool's rates as one step.
     void applyTool(const HourlyRates& rates, const QString& stepText);
+    // An import as one step, linked dragging off; none when it changes nothing.
     std::optional<RaisedMaximum> applyImport(const ImportedProfile& imported,
                                              const QString& stepText);
     // The version's content as one step; saved only where it equals the file.

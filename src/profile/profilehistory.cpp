@@ -54,11 +54,16 @@ ProfileHistory::ProfileHistory(BasalProfile& profile, QObject* parent)
 
 void ProfileHistory::record(const QString& text, const ProfileContent& after, int mergeKind)
 {
-    if (after == m_profile.content())
-        return;
     ProfileState next = m_profile.state();
     next.content = after;
-    m_stack.push(new ProfileStep(m_profile, text, m_profile.state(), next, mergeKind, m_run));
+    record(text, next, mergeKind);
+}
+
+void ProfileHistory::record(const QString& text, const ProfileState& after, int mergeKind)
+{
+    if (after.content == m_profile.content())
+        return;
+    m_stack.push(new ProfileStep(m_profile, text, m_profile.state(), after, mergeKind, m_run));
 }
 
 void ProfileHistory::restart()

@@ -35,6 +35,8 @@ public:
     // the last step when that is of the same kind and nothing came between.
     // A step that changes nothing is not recorded.
     void record(const QString& text, const ProfileContent& after, int mergeKind = NoMerge);
+    // The same with the linked-dragging switch set as well: undo puts it back.
+    void record(const QString& text, const ProfileState& after, int mergeKind = NoMerge);
     // The next step starts a step of its own.
     void breakMerging() { ++m_run; }
     // A new document: no history, and this content is the one last saved.

@@ -1,5 +1,6 @@
 #include "profile/versiondiff.h"
 
+#include "profile/comparison.h"
 #include "profile/profiletools.h"
 #include "profile/zehntel.h"
 
@@ -54,16 +55,11 @@ QString shownText(const QString& text)
     return text.isEmpty() ? QCoreApplication::translate("VersionDiff", "leer") : text;
 }
 
-} // namespace
-
-QString describeChanges(const ProfileContent& before, const ProfileContent& after)
+// "Bolus mittags 1,0 → 1,2", "Datum 01.12.2026 → 08.12.2026": the bolus
+// fields and the date that differ, each with both texts.
+QStringList fieldChanges(const ProfileContent& before, const ProfileContent& after)
 {
     QStringList parts;
-    for (const QString& part :
-         {totalChange(before.total(), after.total()), hoursChange(before, after)}) {
-        if (!part.isEmpty())
-            parts << part;
-    }
     for (int i = 0; i < ProfileContent::Boluses; ++i) {
         const QString& was = before.bolus[size_t(i)];
         const QString& now = after.bolus[size_t(i)];
@@ -76,10 +72,80 @@ QString describeChanges(const ProfileContent& before, const ProfileContent& afte
     if (before.datum != after.datum)
         parts << QCoreApplication::translate("VersionDiff", "Datum %1 → %2")
                      .arg(shownText(before.datum), shownText(after.datum));
+    return parts;
+}
+
+// "4 bis 18 Uhr: 0,6 → 0,7 IE/h": the runs where the rate changes, as the
+// comparison finds them, split where the import adjusted some hours of a run
+// and not others, so that a mark never covers an hour it doesn't concern.
+QStringList rateChanges(const ProfileContent& before, const ProfileContent& after,
+                        const QList<int>& adjustedHours)
+{
+    ProfileReference imported;
+    imported.rates = after.rates;
+    QStringList rows;
+    for (const DifferingRun& run : differingRuns(before.rates, imported)) {
+        int first = run.first;
+        for (int h = run.first; h <= run.last; ++h) {
+            const bool adjusted = adjustedHours.contains(h);
+            if (h < run.last && adjustedHours.contains(h + 1) == adjusted)
+                continue;
+            DifferingRun part = run;
+            part.first = first;
+            part.last = h;
+            const QString text = differingRunText(part);
+            //: a run of hours whose new rate the import averaged or rounded
+            rows << (adjusted
+                         ? QCoreApplication::translate("VersionDiff", "%1, gerundet oder gemittelt")
+                               .arg(text)
+                         : text);
+            first = h + 1;
+        }
+    }
+    return rows;
+}
+
+// "Neue Zeile in den Notizen: …" when the notes only gained text at their end.
+QString notesChange(const QString& before, const QString& after)
+{
+    if (before == after)
+        return QString();
+    if (!after.startsWith(before))
+        return QCoreApplication::translate("VersionDiff", "Notizen geändert");
+    QString added = after.mid(before.size());
+    if (added.startsWith(QStringLiteral("\r\n")))
+        added.remove(0, 2);
+    return QCoreApplication::translate("VersionDiff", "Neue Zeile in den Notizen: %1").arg(added);
+}
+
+} // namespace
+
+QString describeChanges(const ProfileContent& before, const ProfileContent& after)
+{
+    QStringList parts;
+    for (const QString& part :
+         {totalChange(before.total(), after.total()), hoursChange(before, after)}) {
+        if (!part.isEmpty())
+            parts << part;
+    }
+    parts << fieldChanges(before, after);
     if (before.notizen != after.notizen)
         parts << QCoreApplication::translate("VersionDiff", "Notizen geändert");
     return parts.isEmpty() ? QCoreApplication::translate("VersionDiff", "keine Änderung")
                            : parts.join(QStringLiteral("; "));
+}
+
+ImportPreview previewImport(const ProfileContent& before, const ProfileContent& after,
+                            const QList<int>& adjustedHours)
+{
+    ImportPreview preview;
+    preview.changes = rateChanges(before, after, adjustedHours) + fieldChanges(before, after);
+    const QString notes = notesChange(before.notizen, after.notizen);
+    if (!notes.isEmpty())
+        preview.changes << notes;
+    preview.totalBefore = before.total();
+    preview.totalAfter = after.total();
+    return preview;
 }
 
 } // namespace fendrimo

@@ -5,9 +5,13 @@
 
 #include "exchange/exchange.h"
 #include "support/mainwindowfixture.h"
+#include "support/modalrun.h"
+#include "tools/importpreviewdialog.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace fendrimo;
@@ -43,6 +47,17 @@ QString writeFile(const QString& path, const QByteArray& bytes)
 QAction* menuAction(Form1UnderTest& w, const char* name)
 {
     return w.findChild<QAction*>(QLatin1String(name));
+}
+
+// Triggers an import and answers its preview: with answer, or OK. False when none came.
+bool importAnswering(Form1UnderTest& w, const char* action,
+                     std::function<void(ImportPreviewDialog*)> answer = nullptr)
+{
+    if (!answer)
+        answer = [](ImportPreviewDialog* p) { p->Buttons->button(QDialogButtonBox::Ok)->click(); };
+    const auto run = withModal<ImportPreviewDialog>(
+        &w, [&] { menuAction(w, action)->trigger(); }, answer);
+    return run->found && !run->leftOpen;
 }
 
 // Two named profiles, "Sport" the default, in the shape Nightscout stores.
@@ -105,7 +120,7 @@ void TestExchangeCommands::importChangesOnlyTheContent()
     const QString title = w.windowTitle();
 
     f.fake.chooseFile(path);
-    menuAction(w, "ImportCsv")->trigger();
+    QVERIFY(importAnswering(w, "ImportCsv"));
     const FileDialogRequest& dialog = f.fake.fileDialogs.constFirst();
     QCOMPARE(dialog.title, QStringLiteral("Basalrate importieren"));
     QCOMPARE(dialog.filter, QStringLiteral("Tabellen (*.csv)"));
@@ -130,12 +145,12 @@ void TestExchangeCommands::noticesComeFirst_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<qint32>("rate"); // hour 0 afterwards
-    QTest::newRow("taken") << int(MessageResult::Ok) << 9;
-    QTest::newRow("cancelled") << int(MessageResult::Abbrechen) << 8;
-    QTest::newRow("box closed") << int(MessageResult::Closed) << 8;
+    QTest::newRow("taken") << int(QDialogButtonBox::Ok) << 9;
+    QTest::newRow("cancelled") << int(QDialogButtonBox::Cancel) << 8;
+    QTest::newRow("closed with Escape") << int(QDialogButtonBox::NoButton) << 8;
 }
 
-// 0,85 rounds to 0,9: the user sees so before the profile changes.
+// 0,85 rounds to 0,9: shown with every change; only OK changes the profile.
 void TestExchangeCommands::noticesComeFirst()
 {
     QFETCH(int, answer);
@@ -143,17 +158,27 @@ void TestExchangeCommands::noticesComeFirst()
     MainWindowFixture f(30);
     Form1UnderTest& w = f.w();
     f.loadRates(QList<qint32>(24, 8));
-    QStringList rates = repeated(QStringLiteral("0,8"));
-    rates[0] = QStringLiteral("0,85");
+    w.CheckBox1->setChecked(true);
+    QStringList rates; // each hour its own run
+    for (int h = 0; h < 24; ++h)
+        rates << QString::fromLatin1(h == 0 ? "0,85" : h == 23 ? "4,2" : h % 2 ? "1,2" : "1");
     f.fake.chooseFile(writeFile(f.home.path() + QStringLiteral("/raten.csv"), csvOf(rates)));
-    f.fake.answer(MessageResult(answer));
-    menuAction(w, "ImportCsv")->trigger();
-
-    QCOMPARE(f.fake.boxes.size(), 1);
-    QCOMPARE(f.fake.boxes.constFirst().caption, QStringLiteral("Bestätigen"));
-    QVERIFY(f.fake.boxes.constFirst().text.contains(adjustedHoursNotice({0})));
+    QVERIFY(importAnswering(w, "ImportCsv", [answer](ImportPreviewDialog* preview) {
+        const QStringList changes = preview->TextAenderungen->toPlainText().split(u'\n');
+        QCOMPARE(changes.size(), 24);
+        QCOMPARE(changes.constFirst(), "0 bis 1 Uhr: 0,8 → 0,9 IE/h, gerundet oder gemittelt");
+        QCOMPARE(preview->LabelSumme->text(), "Tagessumme: 19,2 IE → 29,3 IE");
+        QVERIFY(preview->TextHinweise->toPlainText().contains(adjustedHoursNotice({0})));
+        QVERIFY(preview->height() <= 30 * preview->fontMetrics().lineSpacing()); // ~500 px
+        QPushButton* button = preview->Buttons->button(QDialogButtonBox::StandardButton(answer));
+        button ? button->click() : QTest::keyClick(preview, Qt::Key_Escape);
+    }));
     QCOMPARE(w.rate(1), rate);
-    QCOMPARE(w.history().count(), rate == 9 ? 1 : 0);
+    const bool taken = rate == 9;
+    QCOMPARE(w.history().count(), taken ? 1 : 0);
+    QCOMPARE(w.DatenGespeichert(), !taken);
+    QCOMPARE(w.CheckBox1->isChecked(), !taken);
+    QCOMPARE(w.Maximum(), taken ? 50 : 30); // 4,2 IE/h raises it
 }
 
 void TestExchangeCommands::importRaisesTheMaximum()
@@ -163,7 +188,7 @@ void TestExchangeCommands::importRaisesTheMaximum()
     QStringList rates = repeated(QStringLiteral("1"));
     rates[7] = QStringLiteral("4,2");
     f.fake.chooseFile(writeFile(f.home.path() + QStringLiteral("/hoch.csv"), csvOf(rates)));
-    menuAction(w, "ImportCsv")->trigger();
+    QVERIFY(importAnswering(w, "ImportCsv"));
     QCOMPARE(w.Maximum(), 50);
     QCOMPARE(w.rate(8), 42);
     QVERIFY(f.home.read().contains("Maximum=50"));
@@ -194,8 +219,7 @@ void TestExchangeCommands::nightscoutProfileChoice()
     Form1UnderTest& w = f.w();
     f.fake.chooseFile(writeFile(f.home.path() + QStringLiteral("/profile.json"), kTwoProfiles));
     f.fake.chooseIndex(choice < 0 ? std::nullopt : std::optional<int>(choice));
-    f.fake.answer(MessageResult::Ok); // a notice, should the factors need one
-    menuAction(w, "ImportNightscout")->trigger();
+    QCOMPARE(importAnswering(w, "ImportNightscout"), choice >= 0);
 
     QCOMPARE(f.fake.choices.size(), 1);
     QCOMPARE(f.fake.choices.constFirst().items, (QStringList{"Alltag", "Sport"}));
@@ -290,10 +314,9 @@ void TestExchangeCommands::exportChangesNothing()
     w.ScrollBar(7)->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(w.rate(7), 13);
     f.fake.clear();
-    f.fake.answer(MessageResult::Ok);
     f.fake.chooseFile(path);
     action.replace(QLatin1String("Export"), QLatin1String("Import"));
-    menuAction(w, action.toLatin1().constData())->trigger();
+    QVERIFY(importAnswering(w, action.toLatin1().constData()));
     QVERIFY(f.fake.boxes.isEmpty());
     QCOMPARE(w.rate(7), 12);
     QCOMPARE(w.rate(1), 8);

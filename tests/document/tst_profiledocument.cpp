@@ -115,6 +115,9 @@ void TestProfileDocument::script_data()
     QTest::newRow("import raises and is one step")
         << QStringList{"import 45", "undo"}
         << QStringList{"unsaved 45 50 raised 50 stays", "saved 0 50"};
+    QTest::newRow("import undone links again; one that changes nothing is no step")
+        << QStringList{"import 5", "undo", "linked", "import 0", "redo"}
+        << QStringList{"unsaved 5 30", "saved 0 30", "saved 0 30 on", "saved 0 30", "unsaved 5 30"};
     QTest::newRow("restore equal to the file is saved")
         << QStringList{"save neu.bar", "rate 0 7", "restore 0"}
         << QStringList{"saved 0 30 written versions 1", "unsaved 7 30", "saved 0 30"};
@@ -187,6 +190,8 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         imported.rates.fill(number(1));
         const auto raised = document.applyImport(imported, QStringLiteral("Import"));
         m_outcome = raisedText(raised);
+    } else if (verb == u"linked") {
+        m_outcome = QLatin1String(document.profile().linkedDragging() ? "on" : "off");
     } else if (verb == u"restore") {
         const StoredVersion version = VersionStore().versions(document.currentFile()).at(number(1));
         document.restoreVersion(version, QStringLiteral("Fassung wiederhergestellt"));

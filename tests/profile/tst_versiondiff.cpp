@@ -35,6 +35,8 @@ private slots:
     }
     void describeChanges_data();
     void describeChanges();
+    void previewImport_data();
+    void previewImport();
 };
 
 void TestVersionDiff::describeChanges_data()
@@ -81,6 +83,39 @@ void TestVersionDiff::describeChanges()
     QCOMPARE(fendrimo::describeChanges(before, after), text);
 }
 
+void TestVersionDiff::previewImport_data()
+{
+    QTest::addColumn<ProfileContent>("after");
+    QTest::addColumn<QList<int>>("adjusted"); // 3, 10: rounded to the rate they had
+    QTest::addColumn<QStringList>("changes");
+    ProfileContent after = profile(10);
+    QTest::newRow("nothing changes") << after << QList<int>{3} << QStringList{};
+    for (int h = 4; h < 18; ++h)
+        after.rates[size_t(h)] = h == 10 ? 10 : 7;
+    after.rates[23] = 9;
+    QTest::newRow("runs of several hours, split by an unchanged hour and at rounded ones")
+        << after << QList<int>{23, 17, 16, 10}
+        << QStringList{"4 bis 10 Uhr: 1 → 0,7 IE/h", "11 bis 16 Uhr: 1 → 0,7 IE/h",
+                       "16 bis 18 Uhr: 1 → 0,7 IE/h, gerundet oder gemittelt",
+                       "23 bis 24 Uhr: 1 → 0,9 IE/h, gerundet oder gemittelt"};
+    after = profile(10);
+    after.bolus = {QStringLiteral("1,5"), QString(), QStringLiteral("1,3")};
+    after.datum = QStringLiteral("02.11.2026");
+    after.notizen = QStringLiteral("Sport\r\nImportiert aus Nightscout-Profil \"Sport\"");
+    QTest::newRow("bolus, date and the line added to the notes")
+        << after << QList<int>{}
+        << QStringList{"Bolus mittags 1,0 → leer", "Bolus abends 1,2 → 1,3",
+                       "Datum 01.12.2026 → 02.11.2026",
+                       "Neue Zeile in den Notizen: Importiert aus Nightscout-Profil \"Sport\""};
+}
+
+void TestVersionDiff::previewImport()
+{
+    QFETCH(ProfileContent, after);
+    QFETCH(QList<int>, adjusted);
+    QFETCH(QStringList, changes);
+    QCOMPARE(fendrimo::previewImport(profile(10), after, adjusted).changes, changes);
+}
 
 QTEST_APPLESS_MAIN(TestVersionDiff)
 #include "tst_versiondiff.moc"
