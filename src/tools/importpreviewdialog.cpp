@@ -4,6 +4,7 @@
 #include "profile/zehntel.h"
 #include "tools/ratetooldialog.h"
 #include "widgets/designscale.h"
+#include "widgets/screenfit.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -82,6 +83,7 @@ ImportPreviewDialog::ImportPreviewDialog(QWidget* parent, const ImportPreview& p
                             static_cast<QWidget*>(LabelSumme), static_cast<QWidget*>(TextHinweise),
                             static_cast<QWidget*>(question), static_cast<QWidget*>(Buttons)})
         layout->addWidget(widget);
+    fitToArea(this, sizeHint());
 }
 
 } // namespace fendrimo

@@ -11,6 +11,7 @@
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
 #include "printing/previewdialog.h"
+#include "tools/importpreviewdialog.h"
 #include "tools/ratetooldialog.h"
 #include "tools/takehoursdialog.h"
 
@@ -26,11 +27,12 @@ inline QStringList everyWindow()
             QStringLiteral("information"),     QStringLiteral("print dialog"),
             QStringLiteral("preview"),         QStringLiteral("history"),
             QStringLiteral("percentage tool"), QStringLiteral("shift tool"),
-            QStringLiteral("take hours")};
+            QStringLiteral("take hours"),      QStringLiteral("import check")};
 }
 
 // The window named, unshown; nullptr for the main window, which is w.
-// The take dialog lists a run for each hour that differs from reference.
+// The take dialog lists a run for each hour that differs from reference, the
+// import's check the same hours, rounded, and many notices.
 inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& w,
                                            const ProfileReference& reference, QPrinter& printer)
 {
@@ -52,6 +54,16 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
         return std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
     if (name == u"take hours")
         return std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    if (name == u"import check") {
+        ProfileContent imported = w.profile().content();
+        imported.rates = reference.rates;
+        QList<int> rounded;
+        for (int h = 0; h < ProfileContent::Hours; ++h)
+            rounded << h;
+        const QStringList notices(8, QStringLiteral("Die Rate wurde gerundet."));
+        return std::make_unique<ImportPreviewDialog>(
+            &w, previewImport(w.profile().content(), imported, rounded), notices);
+    }
     return nullptr;
 }
 
