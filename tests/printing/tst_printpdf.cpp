@@ -397,6 +397,7 @@ void TestPrintPdf::pdfButton()
     QCOMPARE(dialog.filter, QStringLiteral("PDF-Dateien (*.pdf)"));
     QCOMPARE(dialog.defaultSuffix, QStringLiteral("pdf"));
     QCOMPARE(dialog.startFolder, f.home.path() + QLatin1Char('/'));
+    QCOMPARE(QFileInfo(dialog.proposedFile).fileName(), QStringLiteral("raten.pdf"));
     QCOMPARE(f.home.read(), settings);
     QVERIFY(f.fake.printerOutput.isEmpty() || !QFile::exists(f.fake.printerOutput));
     QCOMPARE(pdfPages(path), table ? 2 : 1);
