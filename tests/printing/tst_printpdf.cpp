@@ -9,6 +9,7 @@
 #include "printing/previewdialog.h"
 
 #include <QAbstractPrintDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
@@ -502,6 +503,7 @@ void TestPrintPdf::setupDialog()
         m_dir.filePath(QStringLiteral("setup-%1.pdf").arg(confirm)));
 
     QString title;
+    QString acceptText;
     QString after;
     runPrintDialog(f.w(), [&](TGrafikForm& form) {
         QTimer::singleShot(0, &form, [&] {
@@ -509,6 +511,9 @@ void TestPrintPdf::setupDialog()
             if (!setup)
                 return;
             title = setup->windowTitle();
+            const auto* buttons = setup->findChild<QDialogButtonBox*>();
+            if (buttons && buttons->button(QDialogButtonBox::Ok))
+                acceptText = buttons->button(QDialogButtonBox::Ok)->text();
             if (confirm)
                 setup->accept();
             else
@@ -518,6 +523,8 @@ void TestPrintPdf::setupDialog()
         after = form.EditPrinter->text();
     });
     QCOMPARE(title, QStringLiteral("Drucker auswählen und einrichten"));
+    // It chooses a printer and prints nothing: no "Drucken" on its button.
+    QCOMPARE(acceptText, QStringLiteral("Übernehmen"));
     QCOMPARE(f.fake.printerSetups, 1);
     QCOMPARE(after, QStringLiteral("PDF-Datei"));
     QVERIFY(f.fake.boxes.isEmpty());
