@@ -4,10 +4,10 @@
 #include "app/tform1.h"
 
 #include "about/aboutbox.h"
+#include "about/userguide.h"
+#include "about/userguidewindow.h"
 #include "app/clockticker.h"
 #include "app/translation.h"
-#include "help/userguide.h"
-#include "help/userguidewindow.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 #include "platform/regional.h"

@@ -6,7 +6,9 @@
 #include "printcheck.h"
 #include "support/mainwindowfixture.h"
 
+#include "files/filename.h"
 #include "printing/previewdialog.h"
+#include "printing/reportpdf.h"
 
 #include <QAbstractPrintDialog>
 #include <QDialogButtonBox>
@@ -195,6 +197,8 @@ private slots:
     void previewShowsThePrintedPages();
     void setupDialog_data();
     void setupDialog();
+    void proposedName_data();
+    void proposedName();
 
 private:
     QTemporaryDir m_dir;
@@ -503,7 +507,6 @@ void TestPrintPdf::setupDialog()
         m_dir.filePath(QStringLiteral("setup-%1.pdf").arg(confirm)));
 
     QString title;
-    QString acceptText;
     QString after;
     runPrintDialog(f.w(), [&](TGrafikForm& form) {
         QTimer::singleShot(0, &form, [&] {
@@ -511,23 +514,41 @@ void TestPrintPdf::setupDialog()
             if (!setup)
                 return;
             title = setup->windowTitle();
-            const auto* buttons = setup->findChild<QDialogButtonBox*>();
-            if (buttons && buttons->button(QDialogButtonBox::Ok))
-                acceptText = buttons->button(QDialogButtonBox::Ok)->text();
             if (confirm)
                 setup->accept();
             else
                 setup->reject();
+            QCOMPARE(setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(),
+                     QStringLiteral("Übernehmen"));
         });
         QTest::mouseClick(form.BitBtnDruckSetup, Qt::LeftButton);
         after = form.EditPrinter->text();
     });
     QCOMPARE(title, QStringLiteral("Drucker auswählen und einrichten"));
-    // It chooses a printer and prints nothing: no "Drucken" on its button.
-    QCOMPARE(acceptText, QStringLiteral("Übernehmen"));
     QCOMPARE(f.fake.printerSetups, 1);
     QCOMPARE(after, QStringLiteral("PDF-Datei"));
     QVERIFY(f.fake.boxes.isEmpty());
+}
+
+void TestPrintPdf::proposedName_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("profileFile");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("with a path") << "/a/pdf/" << QStringLiteral("/a/w.bar") << "/a/pdf/w.pdf";
+    QTest::newRow("no file yet") << "/a/" << QString() << "/a/Basalrate.pdf";
+    QTest::newRow("several dots") << "/a/" << QStringLiteral("/a/a.b.bar") << "/a/a.b.pdf";
+    QTest::newRow("no suffix") << "/a/" << QStringLiteral("/a/w") << "/a/w.pdf";
+    QTest::newRow("folder without slash") << "/t" << QStringLiteral("/a/w.bar") << "/t/w.pdf";
+    QTest::newRow("not UTF-8") << "/a/" << decodeFileName("/a/M\xfc.bar") << "/a/M\u00fc.pdf";
+}
+
+void TestPrintPdf::proposedName()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, profileFile);
+    QFETCH(QString, proposed);
+    QCOMPARE(proposedPdfFile(folder, profileFile), proposed);
 }
 
 QTEST_MAIN(TestPrintPdf)

@@ -1,4 +1,4 @@
-#include "help/userguidewindow.h"
+#include "about/userguidewindow.h"
 
 #include "files/profilefile.h"
 #include "platform/platform.h"

@@ -1,4 +1,4 @@
-#include "help/userguide.h"
+#include "about/userguide.h"
 
 #include <QDir>
 #include <QFileInfo>
