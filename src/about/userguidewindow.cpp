@@ -18,7 +18,7 @@ namespace {
 
 // Far above the guides (about 60 kB) and still quick to show.
 constexpr qint64 kGuideLimit = qint64(4) << 20;
-const QSize kDesignSize(720, 560);
+constexpr QSize kDesignSize(720, 560);
 
 } // namespace
 
