@@ -1,10 +1,13 @@
 // The shell of the main window: start-up, the status panel's clock, closing,
-// help and the program information.
+// help, the user guide and the program information.
 
 #include "app/tform1.h"
 
 #include "about/aboutbox.h"
+#include "about/userguide.h"
+#include "about/userguidewindow.h"
 #include "app/clockticker.h"
+#include "app/translation.h"
 #include "platform/muldiv.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
@@ -225,6 +228,12 @@ void TForm1::Programminfos1Click()
 {
     TAboutBox box(this);
     box.exec();
+}
+
+void TForm1::BenutzerhandbuchClick()
+{
+    const QStringList folders = userGuideFolders(QCoreApplication::applicationDirPath());
+    openUserGuide(this, findUserGuide(interfaceLanguageInUse(), folders));
 }
 
 void TForm1::setFieldText(QLineEdit* field, const QString& text)

@@ -58,6 +58,8 @@ public:
     void Beenden1Click();
     void HilfezurFendrimo1Click();
     void Programminfos1Click();
+    // The user guide of the language in use, in its own window.
+    void BenutzerhandbuchClick();
 
     // Sliders, total, fields and "Neu".
     void ScrollBarScroll(int n, int position);

@@ -60,6 +60,7 @@ ReportInput TForm1::reportContent() const
     input.bolusAbends = record.bolus(bolusSlot(2));
     // The notes as the field shows them: a wrapped paragraph prints as its rows.
     input.notes = shownLines(*m_ui.MemoNotizen);
+    input.profileFile = m_document.currentFile();
     if (reference()) {
         ReportReference printed;
         std::copy(reference()->rates.begin(), reference()->rates.end(), printed.rates.begin());

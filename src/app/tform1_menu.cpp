@@ -112,12 +112,15 @@ const std::vector<Menu>& menuTable()
            &TForm1::EinstellungenClick}}},
         {"Hilfe1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Hilfe"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
-                           "Hinweis zur Dokumentation und Programm-Informationen"),
+                           "Hinweis zur Dokumentation, Programm-Informationen und "
+                           "Benutzerhandbuch"),
          {{"HilfezurFendrimo1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Hilfe zur Fendrimo"),
            QKeySequence::HelpContents, {}, &TForm1::HilfezurFendrimo1Click},
           kSeparator,
           {"Programminfos1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Programm-Infos"), {}, {},
-           &TForm1::Programminfos1Click}}},
+           &TForm1::Programminfos1Click},
+          {"Benutzerhandbuch1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Benutzerhandbuch"), {}, {},
+           &TForm1::BenutzerhandbuchClick}}},
     };
     return table;
 }

@@ -1,6 +1,7 @@
 #include "platform/qtplatform.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -76,6 +77,17 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+// The dialog only chooses the printer and its settings: its accept button
+// says so instead of Qt's "Drucken". Qt sets that text when it builds the
+// dialog, not when it shows it.
+void nameSetupButton(QPrintDialog& dialog)
+{
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QPushButton* accept = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+    if (accept)
+        accept->setText(QCoreApplication::translate("Platform", "Übernehmen"));
 }
 
 } // namespace
@@ -201,6 +213,7 @@ bool QtPlatform::printerSetup(QWidget* parent)
         QCoreApplication::translate("Platform", "Drucker auswählen und einrichten"));
     // The report is one whole page: no page ranges, no selection.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    nameSetupButton(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

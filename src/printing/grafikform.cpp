@@ -5,9 +5,11 @@
 #include "platform/platform.h"
 #include "platform/regional.h"
 #include "printing/reportjob.h"
+#include "printing/reportpdf.h"
 #include "settings/settings.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -102,15 +104,18 @@ bool colourPrinting()
     return Settings().farbDruck();
 }
 
-// Asks where the PDF printer writes the page; false when the user cancels.
-bool choosePdfFile(QWidget* parent, QPrinter& printer)
+// Asks where the PDF printer writes the page, proposing a name after the
+// profile's file in the folder it last wrote to; false when the user cancels.
+bool choosePdfFile(QWidget* parent, QPrinter& printer, const QString& profileFile)
 {
     FileDialogRequest request;
     request.title = TGrafikForm::tr("Basalrate als PDF-Datei drucken");
     request.filter = TGrafikForm::tr("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder = Settings().verzeichnis(QString());
-    request.proposedFile = printer.outputFileName();
+    const QString written = printer.outputFileName();
+    request.proposedFile = proposedPdfFile(
+        written.isEmpty() ? request.startFolder : QFileInfo(written).path(), profileFile);
     request.confirmOverwrite = true;
     const std::optional<QString> chosen = platform().saveFileName(parent, request);
     if (!chosen)
@@ -302,7 +307,7 @@ bool TGrafikForm::printNow()
 {
     const ActivePrinter active = requireActivePrinter();
     // Cancelling the file name prints nothing and leaves the dialog open.
-    if (active.toFile && !choosePdfFile(this, *active.printer))
+    if (active.toFile && !choosePdfFile(this, *active.printer, m_content.profileFile))
         return false;
     // A job the print service refuses is reported here and prints nothing.
     return reportPrintOutcome(this, printReport(*active.printer, printedContent()));

@@ -74,8 +74,7 @@ void TGrafikForm::ButtonPdfClick()
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder = Settings().verzeichnis(QString());
     request.confirmOverwrite = true;
-    if (!request.startFolder.isEmpty())
-        request.proposedFile = request.startFolder + QStringLiteral("Basalrate.pdf");
+    request.proposedFile = proposedPdfFile(request.startFolder, m_content.profileFile);
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
         return;

@@ -36,6 +36,9 @@ struct ReportInput
     std::optional<ReportReference> reference;
     // A second page lists the 24 hourly values as a table.
     bool table = false;
+    // The profile's file, empty while it has none. Not printed: a PDF of the
+    // report is named after it.
+    QString profileFile;
 };
 
 // One drawing step of the page. Units are 0.1 mm, x to the right, y upward,

@@ -1,9 +1,11 @@
 #include "printing/reportpdf.h"
 
+#include "files/filename.h"
 #include "printing/reportpainter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -65,6 +67,17 @@ QByteArray reportPdf(const ReportInput& input, const QPageLayout& layout)
         painted = painter.end() && painted;
     }
     return painted ? pdf : QByteArray();
+}
+
+QString proposedPdfFile(const QString& folder, const QString& profileFile)
+{
+    // A PDF is a new file: its name is one the file dialog can spell.
+    const QString base = QFileInfo(displayFileName(profileFile)).completeBaseName();
+    const QString name =
+        base.isEmpty() ? QStringLiteral("Basalrate.pdf") : base + QStringLiteral(".pdf");
+    if (folder.isEmpty() || folder.endsWith(u'/'))
+        return folder + name;
+    return folder + u'/' + name;
 }
 
 } // namespace fendrimo

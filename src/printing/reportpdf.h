@@ -26,4 +26,10 @@ bool paintPages(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
 // it can't be made.
 QByteArray reportPdf(const ReportInput& input, const QPageLayout& layout);
 
+// The file a PDF of the report is proposed as, in folder: the profile file's
+// name with ".pdf" for its suffix ("a.b.bar" as "a.b.pdf"), shown as the
+// window shows it; "Basalrate.pdf" while the profile has no file. The name
+// alone without a folder.
+QString proposedPdfFile(const QString& folder, const QString& profileFile);
+
 } // namespace fendrimo

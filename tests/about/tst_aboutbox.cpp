@@ -1,7 +1,10 @@
 // The information box: every way to open it from the main window, its texts,
-// closing it, and its size on three screens.
+// closing it, and its size on three screens; the user guide and its window.
 
 #include "about/aboutbox.h"
+#include "about/userguide.h"
+#include "about/userguidewindow.h"
+#include "app/translation.h"
 #include "support/mainwindowfixture.h"
 #include "support/modalrun.h"
 #include "widgets/artwork.h"
@@ -9,6 +12,8 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -48,6 +53,9 @@ private slots:
     void contents();
     void geometry_data();
     void geometry();
+    void guideInstalledFirst();
+    void guideWindow_data();
+    void guideWindow();
 };
 
 void TestAboutBox::opensFromTheMainWindow_data()
@@ -188,6 +196,65 @@ void TestAboutBox::geometry()
             QCOMPARE(pixels, fontPixels);
         });
     QVERIFY(run->found);
+}
+
+void TestAboutBox::guideInstalledFirst()
+{
+    QTemporaryDir prefix;
+    const QString installed = prefix.filePath(QStringLiteral("share/doc/fendrimo/README.TXT"));
+    QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
+    QVERIFY(QFile(installed).open(QIODevice::WriteOnly));
+    QCOMPARE(findUserGuide("de", userGuideFolders(prefix.filePath("bin"))), installed);
+}
+
+void TestAboutBox::guideWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("guide"); // none: a file that isn't there, opened directly
+    QTest::addColumn<QString>("wanted");
+    QTest::newRow("German") << "de" << QStringLiteral("README.TXT") << "Tagessumme";
+    QTest::newRow("English") << "en" << QStringLiteral("README-en.TXT") << "daily total";
+    QTest::newRow("no hit") << "de" << QStringLiteral("README.TXT") << "#kein Treffer#";
+    QTest::newRow("missing file") << "de" << QString() << "";
+}
+
+void TestAboutBox::guideWindow()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, guide);
+    QFETCH(QString, wanted);
+    useInterfaceLanguage(language);
+    MainWindowFixture f(30);
+    if (guide.isEmpty()) {
+        openUserGuide(&f.w(), QStringLiteral("/nicht/da/README.TXT"));
+        QCOMPARE(f.fake.events, QStringList{"box:Fehler:Das Benutzerhandbuch /nicht/da/README.TXT "
+                                            "kann nicht gelesen werden: Datei nicht gefunden"});
+        QVERIFY(!f.w().findChild<UserGuideWindow*>());
+        return;
+    }
+    for (int click = 0; click < 2; ++click) // the second brings the open window to the front
+        f.w().findChild<QAction*>(QStringLiteral("Benutzerhandbuch1"))->trigger();
+    QCOMPARE(f.w().findChildren<UserGuideWindow*>().size(), 1);
+    auto* window = f.w().findChild<UserGuideWindow*>();
+    QFile file(QStringLiteral(FENDRIMO_SOURCE_DIR "/data/") + guide);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    auto* text = child<QPlainTextEdit>(window, QStringLiteral("TextHandbuch"));
+    QCOMPARE(text->toPlainText(), content);
+    QList<int> hits; // Enter once per hit and once more: each in turn, then the first again
+    for (qsizetype at = 0; (at = content.indexOf(wanted, at, Qt::CaseInsensitive)) >= 0;
+         at += wanted.size())
+        hits << int(at);
+    hits << hits.value(0, 0); // no hit: the cursor stays at the top
+    auto* find = child<QLineEdit>(window, QStringLiteral("EditSuchen"));
+    QTest::keyClicks(find, wanted);
+    for (const int hit : std::as_const(hits)) {
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(text->textCursor().selectionStart(), hit);
+        QVERIFY(text->viewport()->rect().contains(text->cursorRect()));
+    }
+    QCOMPARE(child<QLabel>(window, QStringLiteral("LabelNichtGefunden"))->isVisible(),
+             !content.contains(wanted, Qt::CaseInsensitive));
 }
 
 QTEST_MAIN(TestAboutBox)

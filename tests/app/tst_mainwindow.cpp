@@ -411,7 +411,8 @@ void TestMainWindow::menu()
                                     "&Vergleichen mit…", "Mit &gespeicherter Fassung vergleichen",
                                     "Vergleich &beenden", "Aus Vergleich &übernehmen…"}));
     QCOMPARE(items(2), QStringList{"Einstellungen"});
-    QCOMPARE(items(3), (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos"}));
+    QCOMPARE(items(3),
+             (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos", "Benutzerhandbuch"}));
 }
 
 void TestMainWindow::tabOrderAndFirstFocus()

@@ -503,6 +503,7 @@ void TestPrintDialog::pdfPrinterAsksForFile()
     QFETCH(bool, chosen);
     MainWindowFixture f(30);
     enterProfile(f.w(), workedRates());
+    f.saveProfile(QStringLiteral("worked.bar"));
     f.fake.printerName = QStringLiteral("PDF-Datei");
     f.fake.printerToFile = true;
     const QString path = m_dir.filePath(QStringLiteral("Basalrate-%1.pdf").arg(chosen));
@@ -519,6 +520,7 @@ void TestPrintDialog::pdfPrinterAsksForFile()
     const FileDialogRequest& request = f.fake.fileDialogs.constFirst();
     QCOMPARE(request.filter, QStringLiteral("PDF-Dateien (*.pdf)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
+    QCOMPARE(request.proposedFile, f.home.path() + QStringLiteral("/worked.pdf"));
     QVERIFY(request.confirmOverwrite);
     QVERIFY(!request.fileMustExist);
     // Cancelling prints nothing and leaves the dialog open for another try.

@@ -6,9 +6,12 @@
 #include "printcheck.h"
 #include "support/mainwindowfixture.h"
 
+#include "files/filename.h"
 #include "printing/previewdialog.h"
+#include "printing/reportpdf.h"
 
 #include <QAbstractPrintDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
@@ -194,6 +197,8 @@ private slots:
     void previewShowsThePrintedPages();
     void setupDialog_data();
     void setupDialog();
+    void proposedName_data();
+    void proposedName();
 
 private:
     QTemporaryDir m_dir;
@@ -397,6 +402,7 @@ void TestPrintPdf::pdfButton()
     QCOMPARE(dialog.filter, QStringLiteral("PDF-Dateien (*.pdf)"));
     QCOMPARE(dialog.defaultSuffix, QStringLiteral("pdf"));
     QCOMPARE(dialog.startFolder, f.home.path() + QLatin1Char('/'));
+    QCOMPARE(QFileInfo(dialog.proposedFile).fileName(), QStringLiteral("raten.pdf"));
     QCOMPARE(f.home.read(), settings);
     QVERIFY(f.fake.printerOutput.isEmpty() || !QFile::exists(f.fake.printerOutput));
     QCOMPARE(pdfPages(path), table ? 2 : 1);
@@ -512,6 +518,8 @@ void TestPrintPdf::setupDialog()
                 setup->accept();
             else
                 setup->reject();
+            QCOMPARE(setup->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(),
+                     QStringLiteral("Übernehmen"));
         });
         QTest::mouseClick(form.BitBtnDruckSetup, Qt::LeftButton);
         after = form.EditPrinter->text();
@@ -520,6 +528,27 @@ void TestPrintPdf::setupDialog()
     QCOMPARE(f.fake.printerSetups, 1);
     QCOMPARE(after, QStringLiteral("PDF-Datei"));
     QVERIFY(f.fake.boxes.isEmpty());
+}
+
+void TestPrintPdf::proposedName_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("profileFile");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("with a path") << "/a/pdf/" << QStringLiteral("/a/w.bar") << "/a/pdf/w.pdf";
+    QTest::newRow("no file yet") << "/a/" << QString() << "/a/Basalrate.pdf";
+    QTest::newRow("several dots") << "/a/" << QStringLiteral("/a/a.b.bar") << "/a/a.b.pdf";
+    QTest::newRow("no suffix") << "/a/" << QStringLiteral("/a/w") << "/a/w.pdf";
+    QTest::newRow("folder without slash") << "/t" << QStringLiteral("/a/w.bar") << "/t/w.pdf";
+    QTest::newRow("not UTF-8") << "/a/" << decodeFileName("/a/M\xfc.bar") << "/a/M\u00fc.pdf";
+}
+
+void TestPrintPdf::proposedName()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, profileFile);
+    QFETCH(QString, proposed);
+    QCOMPARE(proposedPdfFile(folder, profileFile), proposed);
 }
 
 QTEST_MAIN(TestPrintPdf)
