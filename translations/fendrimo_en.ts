@@ -523,6 +523,10 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>Drucker auswählen und einrichten</source>
         <translation>Select and set up printer</translation>
     </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFile</name>
@@ -784,6 +788,15 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>keine Änderung</source>
         <translation>no change</translation>
     </message>
+    <message>
+        <source>%1, gerundet oder gemittelt</source>
+        <extracomment>a run of hours whose new rate the import averaged or rounded</extracomment>
+        <translation>%1, rounded or averaged</translation>
+    </message>
+    <message>
+        <source>Neue Zeile in den Notizen: %1</source>
+        <translation>New line in the notes: %1</translation>
+    </message>
 </context>
 <context>
     <name>VersionStore</name>
@@ -882,6 +895,25 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>%1 IE</source>
         <extracomment>IE: insulin units</extracomment>
         <translation>%1 U</translation>
+    </message>
+</context>
+<context>
+    <name>fendrimo::ImportPreviewDialog</name>
+    <message>
+        <source>Fendrimo - Import prüfen</source>
+        <translation>Fendrimo - Check the import</translation>
+    </message>
+    <message>
+        <source>Änderungen durch den Import</source>
+        <translation>Changes made by the import</translation>
+    </message>
+    <message>
+        <source>Der Import ändert nichts.</source>
+        <translation>The import changes nothing.</translation>
+    </message>
+    <message>
+        <source>Sollen die Werte so übernommen werden?</source>
+        <translation>Apply these values?</translation>
     </message>
 </context>
 <context>
@@ -1434,10 +1466,6 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>Hinweis zur Dokumentation und Programm-Informationen</source>
-        <translation>Note on the documentation and program information</translation>
-    </message>
-    <message>
         <source>Hilfe zur Fendrimo</source>
         <translation>Help on Fendrimo</translation>
     </message>
@@ -1616,18 +1644,6 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
         <translation>The file %1 cannot be imported. %2</translation>
     </message>
     <message>
-        <source>Beim Import wurden Werte angepasst:
-
-%1
-
-Sollen die Werte so übernommen werden?</source>
-        <translation>Values were adjusted during the import:
-
-%1
-
-Should the values be taken like this?</translation>
-    </message>
-    <message>
         <source>Basalrate exportieren</source>
         <translation>Export basal rate</translation>
     </message>
@@ -1666,6 +1682,14 @@ Should the values be taken like this?</translation>
     <message>
         <source>Vergleich: %1</source>
         <translation>Comparison: %1</translation>
+    </message>
+    <message>
+        <source>Hinweis zur Dokumentation, Programm-Informationen und Benutzerhandbuch</source>
+        <translation>Note on the documentation, program information and user guide</translation>
+    </message>
+    <message>
+        <source>Benutzerhandbuch</source>
+        <translation>User guide</translation>
     </message>
 </context>
 <context>
@@ -1931,6 +1955,69 @@ Hours with a different rate; the ticked ones take the comparison&apos;s rate:</t
         <source>Tagessumme: %1 IE → %2 IE</source>
         <extracomment>IE is the insulin unit</extracomment>
         <translation>Daily total: %1 U → %2 U</translation>
+    </message>
+</context>
+<context>
+    <name>fendrimo::UserGuideWindow</name>
+    <message>
+        <source>Fendrimo - Benutzerhandbuch</source>
+        <translation>Fendrimo - User guide</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>&amp;Weitersuchen</source>
+        <translation>Find &amp;next</translation>
+    </message>
+    <message>
+        <source>Nicht gefunden</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Das Benutzerhandbuch zum Lesen und Durchsuchen</source>
+        <translation>The user guide to read and search</translation>
+    </message>
+    <message>
+        <source>Benutzerhandbuch</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Der Text des Benutzerhandbuchs</source>
+        <translation>The text of the user guide</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Der gesuchte Text; Eingabe springt zur nächsten Fundstelle</source>
+        <translation>The text to find; Enter goes to the next match</translation>
+    </message>
+    <message>
+        <source>Springt zur nächsten Fundstelle, nach der letzten wieder zur ersten</source>
+        <translation>Goes to the next match, after the last one back to the first</translation>
+    </message>
+    <message>
+        <source>Der gesuchte Text kommt nicht vor</source>
+        <translation>The text does not occur</translation>
+    </message>
+    <message>
+        <source>Schließt das Benutzerhandbuch</source>
+        <translation>Closes the user guide</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer</source>
+        <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>Das Benutzerhandbuch %1 kann nicht gelesen werden: %2</source>
+        <translation>The user guide %1 cannot be read: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "files/profilefile.h"
 #include "platform/platform.h"
+#include "widgets/screenfit.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -31,10 +32,7 @@ UserGuideWindow::UserGuideWindow(QWidget* owner, const QString& text) : QDialog(
     describeControls();
     m_text->setPlainText(text);
 
-    // Never larger than the screen, centred on it.
-    const QSize screen = platform().screenSize();
-    resize(kDesignSize.boundedTo(screen));
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    fitToArea(this, kDesignSize);
 
     connect(m_findNext, &QPushButton::clicked, this, [this] { findNext(); });
     connect(m_find, &QLineEdit::textChanged, m_notFound, &QLabel::hide);

@@ -7,6 +7,7 @@
 #include "support/form1undertest.h"
 
 #include "about/aboutbox.h"
+#include "about/userguidewindow.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -27,7 +28,8 @@ inline QStringList everyWindow()
             QStringLiteral("information"),     QStringLiteral("print dialog"),
             QStringLiteral("preview"),         QStringLiteral("history"),
             QStringLiteral("percentage tool"), QStringLiteral("shift tool"),
-            QStringLiteral("take hours"),      QStringLiteral("import check")};
+            QStringLiteral("take hours"),      QStringLiteral("import check"),
+            QStringLiteral("user guide")};
 }
 
 // The window named, unshown; nullptr for the main window, which is w.
@@ -54,6 +56,8 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
         return std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
     if (name == u"take hours")
         return std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    if (name == u"user guide")
+        return std::make_unique<UserGuideWindow>(&w, QString(200, u'x'));
     if (name == u"import check") {
         ProfileContent imported = w.profile().content();
         imported.rates = reference.rates;
