@@ -120,7 +120,7 @@ void TestEnglish::windowsSpeakEnglish()
     w.VergleichGespeichert1->trigger();
     w.ScrollBar(7)->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QPrinter printer;
-    const std::unique_ptr<QWidget> dialog = makeWindow(window, w, *w.reference(), printer);
+    const std::unique_ptr<QWidget> dialog = makeWindow(window, w, printer);
     QWidget* shown = dialog ? dialog.get() : &w;
     shown->show();
     QApplication::processEvents();

@@ -32,14 +32,18 @@ inline QStringList everyWindow()
             QStringLiteral("user guide")};
 }
 
-// The window named, unshown; nullptr for the main window, which is w.
-// The take dialog lists a run for each hour that differs from reference, the
-// import's check the same hours, rounded, and many notices.
+// The window named, unshown; nullptr for the main window, which is w. At
+// their longest: the take dialog lists every hour, each with a rate of its
+// own, the import's check the same hours, rounded, and many notices.
 inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& w,
-                                           const ProfileReference& reference, QPrinter& printer)
+                                           QPrinter& printer)
 {
     const HourlyRates rates = w.profile().content().rates;
     const ReportInput report;
+    ProfileReference reference;
+    reference.name = QStringLiteral("anders.bar");
+    for (int h = 0; h < ProfileContent::Hours; ++h)
+        reference.rates.at(size_t(h)) = rates.at(size_t(h)) + 1 + h;
     if (name == u"options")
         return std::make_unique<TFormOptionen>(&w, 30);
     if (name == u"information")
