@@ -4,6 +4,7 @@
 #include "profile/zehntel.h"
 #include "tools/ratetooldialog.h"
 #include "widgets/designscale.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/screenfit.h"
 
 #include <QDialogButtonBox>
@@ -72,11 +73,7 @@ ImportPreviewDialog::ImportPreviewDialog(QWidget* parent, const ImportPreview& p
     auto* question = new QLabel(tr("Sollen die Werte so übernommen werden?"), this);
     question->setObjectName(QStringLiteral("LabelFrage"));
 
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(buttonText(MessageButton::Ok));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(buttonText(MessageButton::Abbrechen));
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     for (QWidget* widget : {static_cast<QWidget*>(TextAenderungen),

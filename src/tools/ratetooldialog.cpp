@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "profile/zehntel.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/screenfit.h"
 
 #include <QDialogButtonBox>
@@ -61,11 +62,7 @@ RateToolDialog::RateToolDialog(QWidget* parent, RateTool tool, const HourlyRates
     for (QLabel* label : {LabelSumme, LabelRaten, LabelHinweise})
         label->setTextFormat(Qt::PlainText);
 
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(buttonText(MessageButton::Ok));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(buttonText(MessageButton::Abbrechen));
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

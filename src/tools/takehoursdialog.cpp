@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "profile/zehntel.h"
 #include "widgets/designscale.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/elidedname.h"
 #include "widgets/screenfit.h"
 
@@ -55,11 +56,7 @@ TakeHoursDialog::TakeHoursDialog(QWidget* parent, const HourlyRates& current,
     LabelSumme->setAccessibleName(tr("Tagessumme jetzt und danach"));
     LabelSumme->setTextFormat(Qt::PlainText);
     layout->addWidget(LabelSumme);
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(buttonText(MessageButton::Ok));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(buttonText(MessageButton::Abbrechen));
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Buttons = okCancelButtons(this);
     addBelowPage(this, Buttons);
     showTotal();
     fitPage(this);

@@ -1,0 +1,11 @@
+#pragma once
+
+class QDialog;
+class QDialogButtonBox;
+
+namespace fendrimo {
+
+// "OK" and "Abbrechen" in the message boxes' words, accepting and rejecting dialog.
+QDialogButtonBox* okCancelButtons(QDialog* dialog);
+
+} // namespace fendrimo
