@@ -8,6 +8,7 @@
 
 #include "about/aboutbox.h"
 #include "about/userguidewindow.h"
+#include "app/dialogvalues.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -41,11 +42,11 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
     const HourlyRates rates = w.profile().content().rates;
     const ReportInput report;
     if (name == u"options")
-        return std::make_unique<TFormOptionen>(&w, 30);
+        return std::make_unique<TFormOptionen>(&w, optionsShown(w.settings()));
     if (name == u"information")
         return std::make_unique<TAboutBox>(&w);
     if (name == u"print dialog")
-        return std::make_unique<TGrafikForm>(&w, report);
+        return std::make_unique<TGrafikForm>(&w, report, printOptions(w.settings()));
     if (name == u"preview")
         return std::make_unique<PreviewDialog>(&w, printer, report, [] { return true; });
     if (name == u"history")
