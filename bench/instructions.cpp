@@ -111,14 +111,15 @@ void writeInstructionSection(QTextStream& out, const InstructionProfile& fendrim
     const QString firstPaint = QStringLiteral("QWidgetRepaintManager::paintAndFlush()");
     const QList<Phase> phases{
         {QStringLiteral("The application object: platform plug-in, style, translations"),
-         QStringLiteral("fendrimo::Application::Application(int&, char**)"),
+         QStringLiteral(
+             "fendrimo::Application::Application(int&, char**, fendrimo::Settings const&)"),
          QStringLiteral("QApplication::QApplication(int&, char**, int)")},
         {QStringLiteral("Reading the fontconfig set-up, once per process"), populate, populate},
         {QStringLiteral("Opening fonts, one per family, size and style (fonts opened)"), openFont,
          openFont, true},
         {QStringLiteral("Fallback font lists"), fallbacks, fallbacks},
         {QStringLiteral("Building the main window, `TForm1`"),
-         QStringLiteral("fendrimo::TForm1::TForm1(QWidget*)"), QString()},
+         QStringLiteral("fendrimo::TForm1::TForm1(fendrimo::Settings&, QWidget*)"), QString()},
         {QStringLiteral("Creating the input fields (fields)"),
          QStringLiteral("QLineEdit::QLineEdit(QString const&, QWidget*)"), QString(), true},
         {QStringLiteral("Creating the sliders (sliders)"),

@@ -9,6 +9,7 @@
 #include "app/tform1.h"
 #include "platform/fakeplatform.h"
 #include "probe.h"
+#include "settings/settings.h"
 
 #include <QScrollBar>
 
@@ -18,13 +19,14 @@
 int main(int argc, char** argv)
 {
     fendrimo::bench::restartWithStartClock(argv);
-    fendrimo::Application app(argc, argv);
+    fendrimo::Settings settings;
+    fendrimo::Application app(argc, argv, settings);
     QStringList arguments = QCoreApplication::arguments();
     const bool laterStart = arguments.removeAll(QStringLiteral("--later-start")) > 0;
     const fendrimo::bench::ProbeOptions options = fendrimo::bench::parseProbeOptions(arguments);
 
     auto fake = std::make_unique<fendrimo::FakePlatform>();
-    fendrimo::TForm1 window;
+    fendrimo::TForm1 window(settings);
     const qsizetype notices = fake->boxes.size();
     // The real platform from here on: its clock moves, so the status panel
     // changes its time text once a second as it does for the user.

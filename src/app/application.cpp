@@ -8,7 +8,8 @@
 
 namespace fendrimo {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv, const Settings& settings)
+    : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("fendrimo"));
     // Lets the desktop match the window to its launcher and icon.
@@ -16,7 +17,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(programIcon());
     // Numbers and dates follow the regional settings whatever the language.
     RegionalFormats::setCurrent(RegionalFormats::fromLocale(QLocale::system()));
-    useInterfaceLanguage();
+    useInterfaceLanguage(chosenLanguage(settings));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -4,13 +4,16 @@
 
 namespace fendrimo {
 
-// The application object. A failure that escapes an event handler is shown
-// in the failure box ("Fendrimo", stop icon, message and a full stop); the
-// program runs on.
+class Settings;
+
+// The application object. It speaks the language the settings and the
+// desktop choose. A failure that escapes an event handler is shown in the
+// failure box ("Fendrimo", stop icon, message and a full stop); the program
+// runs on.
 class Application final : public QApplication
 {
 public:
-    Application(int& argc, char** argv);
+    Application(int& argc, char** argv, const Settings& settings);
     bool notify(QObject* receiver, QEvent* event) override;
 };
 

@@ -40,25 +40,26 @@ QtOption qtOption(const QByteArray& argument)
 
 // Asked before the application object exists: no translator is installed
 // yet, the text is looked up in the language the program will speak.
-QString text(const char* german)
+QString text(const Settings& settings, const char* german)
 {
-    return translatedBeforeStart("CommandLine", german);
+    return translatedBeforeStart(settings, "CommandLine", german);
 }
 
-QString usageText()
+QString usageText(const Settings& settings)
 {
-    return text(QT_TRANSLATE_NOOP(
-        "CommandLine",
-        "Aufruf: fendrimo [Optionen] [Basalraten-Datei.bar]\n"
-        "\n"
-        "Startet Fendrimo; ist eine Basalraten-Datei angegeben, lädt es sie gleich.\n"
-        "\n"
-        "Optionen:\n"
-        "  -h, --help   diese Hilfe anzeigen und beenden\n"
-        "  --version    die Programmversion anzeigen und beenden\n"
-        "  --           alles Folgende ist der Dateiname, auch wenn er mit - beginnt\n"
-        "\n"
-        "Die üblichen Qt-Optionen wie -platform, -style oder -reverse gehen an Qt.\n"));
+    return text(settings,
+                QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "Aufruf: fendrimo [Optionen] [Basalraten-Datei.bar]\n"
+                    "\n"
+                    "Startet Fendrimo; ist eine Basalraten-Datei angegeben, lädt es sie gleich.\n"
+                    "\n"
+                    "Optionen:\n"
+                    "  -h, --help   diese Hilfe anzeigen und beenden\n"
+                    "  --version    die Programmversion anzeigen und beenden\n"
+                    "  --           alles Folgende ist der Dateiname, auch wenn er mit - beginnt\n"
+                    "\n"
+                    "Die üblichen Qt-Optionen wie -platform, -style oder -reverse gehen an Qt.\n"));
 }
 
 CommandLine answer(CommandLine::Action action, const QString& output)
@@ -69,10 +70,10 @@ CommandLine answer(CommandLine::Action action, const QString& output)
     return line;
 }
 
-CommandLine refuse(const QString& reason)
+CommandLine refuse(const Settings& settings, const QString& reason)
 {
     return answer(CommandLine::Action::Refuse,
-                  QStringLiteral("fendrimo: %1\n\n%2").arg(reason, usageText()));
+                  QStringLiteral("fendrimo: %1\n\n%2").arg(reason, usageText(settings)));
 }
 
 } // namespace
@@ -82,7 +83,7 @@ int CommandLine::exitCode() const
     return action == Action::Refuse ? 2 : 0;
 }
 
-CommandLine parseCommandLine(int argc, const char* const* argv)
+CommandLine parseCommandLine(int argc, const char* const* argv, const Settings& settings)
 {
     CommandLine line;
     if (argc > 0)
@@ -94,11 +95,15 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
         const QString shown = decodeFileName(argument);
         if (optionsEnded || !argument.startsWith('-')) {
             if (line.profilePath)
-                return refuse(text(
-                    QT_TRANSLATE_NOOP("CommandLine", "Bitte nur eine Basalraten-Datei angeben.")));
+                return refuse(
+                    settings,
+                    text(settings, QT_TRANSLATE_NOOP("CommandLine",
+                                                     "Bitte nur eine Basalraten-Datei angeben.")));
             // An empty name would otherwise stand for the current folder.
             if (argument.isEmpty())
-                return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "Der Dateiname ist leer.")));
+                return refuse(
+                    settings,
+                    text(settings, QT_TRANSLATE_NOOP("CommandLine", "Der Dateiname ist leer.")));
             // Made absolute and clean now: the title, the recent list and the
             // next file dialog show where the file is, whatever folder the
             // program was started in, without "a/../".
@@ -110,7 +115,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
             continue;
         }
         if (argument == "--help" || argument == "-h")
-            return answer(CommandLine::Action::ShowHelp, usageText());
+            return answer(CommandLine::Action::ShowHelp, usageText(settings));
         if (argument == "--version")
             return answer(CommandLine::Action::ShowVersion, QStringLiteral("Fendrimo 2.1F\n"));
         switch (qtOption(argument)) {
@@ -119,16 +124,19 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
             continue;
         case QtOption::WithValue:
             if (i + 1 == argc)
-                return refuse(
-                    text(QT_TRANSLATE_NOOP("CommandLine", "Die Option %1 braucht einen Wert."))
-                        .arg(shown));
+                return refuse(settings,
+                              text(settings, QT_TRANSLATE_NOOP("CommandLine",
+                                                               "Die Option %1 braucht einen Wert."))
+                                  .arg(shown));
             line.qtArguments.push_back(i);
             line.qtArguments.push_back(++i);
             continue;
         case QtOption::None:
             break;
         }
-        return refuse(text(QT_TRANSLATE_NOOP("CommandLine", "Unbekannte Option %1")).arg(shown));
+        return refuse(
+            settings,
+            text(settings, QT_TRANSLATE_NOOP("CommandLine", "Unbekannte Option %1")).arg(shown));
     }
     return line;
 }

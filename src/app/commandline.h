@@ -7,6 +7,8 @@
 
 namespace fendrimo {
 
+class Settings;
+
 // What the program's arguments ask for. Worked out before the application
 // object exists, so that --help and --version answer without a display.
 struct CommandLine
@@ -31,6 +33,8 @@ struct CommandLine
     int exitCode() const;
 };
 
-CommandLine parseCommandLine(int argc, const char* const* argv);
+// Its texts (help, refusals) are in the language settings and the desktop
+// choose; the settings are read only for them.
+CommandLine parseCommandLine(int argc, const char* const* argv, const Settings& settings);
 
 } // namespace fendrimo

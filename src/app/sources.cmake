@@ -10,6 +10,7 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/tform1_commands.cpp
   app/tform1_exchange.cpp
   app/tform1_history.cpp
+  app/dialogvalues.cpp app/dialogvalues.h
   app/ratecontrols.cpp app/ratecontrols.h
   app/fieldmenu.cpp app/fieldmenu.h)
 list(APPEND FENDRIMO_CORE_SOURCES app/clockticker.cpp app/clockticker.h)

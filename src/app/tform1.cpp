@@ -82,7 +82,8 @@ QScrollArea* scrollingClient(QWidget* client)
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), m_document(Settings::FallbackMaximum)
+TForm1::TForm1(Settings& settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_document(settings, Settings::FallbackMaximum)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -138,14 +139,14 @@ void TForm1::FormCreate()
     // Defaults that can't be written are reported; the run goes on with them,
     // its window and an empty profile, as after any first run.
     guarded([this] {
-        IniFile ini(settingsFilePath());
+        IniFile ini(m_settings.path());
         runFirstRunCheck(ini, [this](const QString& notice) {
             platform().message(this, MessageType::Information, notice, MessageButton::Ok);
         });
     });
     // A maximum that is absent, not a number or below 1 can't range the
     // sliders; the run goes on with the first-run default instead.
-    m_document.startUp(Settings().maximum());
+    m_document.startUp(m_settings.maximum());
 }
 
 bool TForm1::FormCloseQuery()

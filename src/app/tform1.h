@@ -16,6 +16,7 @@ namespace fendrimo {
 struct FileDialogRequest;
 
 class HistoryDialog;
+class Settings;
 struct ChoiceRequest;
 struct ImportedProfile;
 struct RateTool;
@@ -25,7 +26,9 @@ enum class ExchangeFormat;
 // The main window: a view of the profile document. It asks (file dialogs,
 // questions), hands the answers to the document, shows what came of it and
 // redraws when the document changes. Its controls carry the names of the
-// window design as their object names.
+// window design as their object names. It and its document read and write
+// the settings through the handle it is given, which must outlive it; its
+// dialogs are handed values and hand the chosen ones back to it.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -33,7 +36,7 @@ class TForm1 : public QMainWindow
 public:
     static constexpr int Hours = Form1Ui::Hours;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(Settings& settings, QWidget* parent = nullptr);
     ~TForm1() override;
 
     const ProfileDocument& document() const { return m_document; }
@@ -146,7 +149,7 @@ private:
     // it (remembered, updated with the choice); none when cancelled.
     std::optional<QString> chooseProfileToOpen(const QString& title, QString& remembered);
     // The profile file dialog, starting in the stored folder.
-    static FileDialogRequest profileDialog(const QString& title, const QString& proposed);
+    FileDialogRequest profileDialog(const QString& title, const QString& proposed);
     void showLoadError(const QString& path);
     // The save dialog's choice; none when cancelled or replacing was refused.
     std::optional<QString> chooseSavePath();
@@ -168,6 +171,7 @@ private:
     static QString droppedProfile(const QMimeData* data);
     void openDropped(const QString& path);
 
+    Settings& m_settings;
     ProfileDocument m_document;
     Form1Ui m_ui;
     // Menu items with an enabled rule, updated when the document changes.

@@ -3,6 +3,7 @@
 
 #include "app/tform1.h"
 
+#include "app/dialogvalues.h"
 #include "platform/error.h"
 
 #include "files/profilerecord.h"
@@ -20,14 +21,14 @@ namespace fendrimo {
 
 void TForm1::EinstellungenClick()
 {
-    TFormOptionen dialog(this, Maximum());
+    TFormOptionen dialog(this, optionsShown(m_settings));
     // Applied while the dialog is still open, so a refusal shows over it.
     connect(&dialog, &TFormOptionen::chosen, this, [this](const OptionsChange& change) {
         guarded([&] { applyOptions(change.maximum, change.colour); });
         // Absent, the desktop decides: the empty choice removes the key.
         guarded([&] {
             if (change.language)
-                Settings().setSprache(*change.language);
+                m_settings.setSprache(*change.language);
         });
     });
     dialog.exec();
@@ -72,7 +73,11 @@ ReportInput TForm1::reportContent() const
 
 void TForm1::DruckenClick()
 {
-    TGrafikForm form(this, reportContent());
+    TGrafikForm form(this, reportContent(), printOptions(m_settings));
+    // Stored at once; a refused write is shown over the dialog.
+    connect(&form, &TGrafikForm::tableToggled, this, [this, &form](bool table) {
+        fendrimo::guarded(&form, [this, table] { m_settings.setTabelle(table); });
+    });
     form.exec();
 }
 

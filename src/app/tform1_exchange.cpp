@@ -24,13 +24,14 @@ namespace {
 
 // The exchange dialogs start in the folder of the last profile file and
 // never change it.
-FileDialogRequest exchangeDialog(const QString& title, const ExchangeFormatInfo& info)
+FileDialogRequest exchangeDialog(const QString& title, const ExchangeFormatInfo& info,
+                                 const QString& folder)
 {
     FileDialogRequest request;
     request.title = title;
     request.filter = info.filterText();
     request.defaultSuffix = QLatin1String(info.suffix);
-    request.startFolder = Settings().verzeichnis(QString());
+    request.startFolder = folder;
     return request;
 }
 
@@ -83,7 +84,8 @@ ChoiceRequest TForm1::nameChoice(const QString& title, const QString& label,
 
 void TForm1::ImportierenClick(ExchangeFormat format)
 {
-    FileDialogRequest request = exchangeDialog(tr("Basalrate importieren"), formatInfo(format));
+    FileDialogRequest request = exchangeDialog(tr("Basalrate importieren"), formatInfo(format),
+                                               m_settings.verzeichnis(QString()));
     request.fileMustExist = true;
     const std::optional<QString> chosen = platform().openFileName(this, request);
     if (!chosen)
@@ -133,7 +135,8 @@ bool TForm1::confirmImport(const ImportedProfile& imported)
 void TForm1::ExportierenClick(ExchangeFormat format)
 {
     const ExchangeFormatInfo& info = formatInfo(format);
-    FileDialogRequest request = exchangeDialog(tr("Basalrate exportieren"), info);
+    FileDialogRequest request =
+        exchangeDialog(tr("Basalrate exportieren"), info, m_settings.verzeichnis(QString()));
     request.confirmOverwrite = true;
     if (!request.startFolder.isEmpty())
         request.proposedFile = request.startFolder + QLatin1String(info.proposedName);

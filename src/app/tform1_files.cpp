@@ -36,7 +36,7 @@ FileDialogRequest TForm1::profileDialog(const QString& title, const QString& pro
     request.title = title;
     request.filter = tr("Basalraten-Dateien (*.bar)");
     request.defaultSuffix = QStringLiteral("bar");
-    request.startFolder = Settings().verzeichnis(QStringLiteral("ERROR"));
+    request.startFolder = m_settings.verzeichnis(QStringLiteral("ERROR"));
     request.proposedFile = proposed;
     return request;
 }
@@ -180,7 +180,7 @@ void TForm1::showRecentFiles()
 {
     QMenu* menu = m_ui.ZuletztGeoeffnet1;
     menu->clear();
-    const QStringList files = Settings().recentFiles();
+    const QStringList files = m_settings.recentFiles();
     for (int i = 0; i < int(files.size()); ++i) {
         const QString path = files.at(i);
         // The number is the keyboard's way in; "&" in a path is no accelerator.

@@ -17,10 +17,10 @@ void TForm1::VerlaufClick()
     if (path.isEmpty())
         return;
     const VersionStore store;
-    HistoryDialog dialog(this, path, Settings().verlauf(), m_document.historyNote());
+    HistoryDialog dialog(this, path, m_settings.verlauf(), m_document.historyNote());
     dialog.setVersions(store.versions(path));
     connect(&dialog, &HistoryDialog::keepingToggled, this,
-            [this](bool keeping) { guarded([keeping] { Settings().setVerlauf(keeping); }); });
+            [this](bool keeping) { guarded([this, keeping] { m_settings.setVerlauf(keeping); }); });
     connect(&dialog, &HistoryDialog::deleteRequested, this, [this, &dialog, path] {
         guarded([this, &dialog, path] { deleteHistory(dialog, path); });
     });

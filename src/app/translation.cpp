@@ -14,19 +14,19 @@ namespace fendrimo {
 
 namespace {
 
-QString chosenLanguage()
-{
-    return interfaceLanguage(Settings().sprache(), QLocale::system().uiLanguages());
-}
-
 QString g_language = QStringLiteral("de");
 std::unique_ptr<QTranslator> g_translator;
 
 } // namespace
 
+QString chosenLanguage(const Settings& settings)
+{
+    return interfaceLanguage(settings.sprache(), QLocale::system().uiLanguages());
+}
+
 void useInterfaceLanguage(const QString& language)
 {
-    g_language = language.isEmpty() ? chosenLanguage() : language;
+    g_language = language;
     if (g_translator)
         QCoreApplication::removeTranslator(g_translator.get());
     g_translator = std::make_unique<QTranslator>();
@@ -46,12 +46,12 @@ QString interfaceLanguageInUse()
     return g_language;
 }
 
-QString translatedBeforeStart(const char* context, const char* text)
+QString translatedBeforeStart(const Settings& settings, const char* context, const char* text)
 {
     // Chosen and loaded once: a refusal needs its reason and the usage.
-    static const std::unique_ptr<QTranslator> english = [] {
+    static const std::unique_ptr<QTranslator> english = [&settings] {
         auto translator = std::make_unique<QTranslator>();
-        return chosenLanguage() == u"en" &&
+        return chosenLanguage(settings) == u"en" &&
                        translator->load(QStringLiteral(":/i18n/fendrimo_en.qm"))
                    ? std::move(translator)
                    : nullptr;

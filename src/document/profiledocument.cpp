@@ -20,10 +20,9 @@ QString folderOf(const QString& path)
 
 } // namespace
 
-QString rememberFile(const QString& path)
+QString rememberFile(Settings& settings, const QString& path)
 {
     try {
-        Settings settings;
         settings.setVerzeichnis(folderOf(path));
         settings.addRecentFile(path);
     } catch (const Failure& failure) {
@@ -32,8 +31,8 @@ QString rememberFile(const QString& path)
     return QString();
 }
 
-ProfileDocument::ProfileDocument(qint32 maximum, QObject* parent)
-    : QObject(parent), m_profile(maximum), m_history(m_profile)
+ProfileDocument::ProfileDocument(Settings& settings, qint32 maximum, QObject* parent)
+    : QObject(parent), m_settings(settings), m_profile(maximum), m_history(m_profile)
 {
     connect(&m_profile, &BasalProfile::changed, this, &ProfileDocument::contentChanged);
 }
@@ -73,7 +72,7 @@ OpenOutcome ProfileDocument::open(const QString& path)
     // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
     start(ProfileState{contentOfRecord(m_record), false});
     setCurrentFile(path);
-    outcome.settingsError = rememberFile(path);
+    outcome.settingsError = rememberFile(m_settings, path);
     return outcome;
 }
 
@@ -91,7 +90,7 @@ SaveOutcome ProfileDocument::save(const QString& path)
     if (m_reference && m_reference->source == ProfileReference::Source::Saved)
         setReference(savedReference());
     setCurrentFile(path);
-    outcome.settingsError = rememberFile(path);
+    outcome.settingsError = rememberFile(m_settings, path);
     return outcome;
 }
 
@@ -206,12 +205,14 @@ MaximumOutcome ProfileDocument::setOptions(std::optional<qint32> chosen, std::op
                                            const std::function<void(qint32)>& refused)
 {
     const qint32 before = m_profile.maximum();
-    Settings settings;
+    // Written back even when left out, so the next start finds a usable one.
+    if (!chosen && m_settings.storedMaximum() < 1)
+        chosen = before;
     if (chosen)
-        settings.setMaximum(*chosen);
+        m_settings.setMaximum(*chosen);
     if (colour)
-        settings.setFarbDruck(*colour);
-    settings.markComplete();
+        m_settings.setFarbDruck(*colour);
+    m_settings.markComplete();
     if (!chosen)
         return {};
     const qint32 maximum = *chosen;
@@ -219,7 +220,7 @@ MaximumOutcome ProfileDocument::setOptions(std::optional<qint32> chosen, std::op
     if (highest > maximum) {
         if (refused)
             refused(highest);
-        settings.setMaximum(before);
+        m_settings.setMaximum(before);
         return {highest};
     }
     // An older state of the profile may not fit below a lower maximum.
@@ -296,7 +297,7 @@ std::optional<RaisedMaximum> ProfileDocument::raiseMaximumFor(qint32 highest, bo
         return std::nullopt;
     const qint32 raised = std::min(qint32((qint64(highest) + 9) / 10 * 10), kLargestRate);
     // Stored first: if the settings can't be written, nothing has changed yet.
-    Settings().setMaximum(raised);
+    m_settings.setMaximum(raised);
     m_profile.setMaximum(raised);
     return RaisedMaximum{raised, highest, undoable};
 }
@@ -316,7 +317,7 @@ void ProfileDocument::keepVersion(const QString& path)
     QString failure;
     try {
         // Off, nothing is kept and nothing is missing.
-        if (Settings().verlauf()) {
+        if (m_settings.verlauf()) {
             const KeepOutcome outcome = store.keep(path, m_record.toBytes());
             if (outcome.kind == KeepOutcome::Kind::Failed)
                 failure = outcome.error;

@@ -13,6 +13,7 @@
 
 namespace fendrimo {
 
+class Settings;
 struct ImportedProfile;
 struct StoredVersion;
 
@@ -52,13 +53,15 @@ struct MaximumOutcome
 // the record of the last file read (whose bytes no field fills go back into
 // the next save), the current file, whether it is saved, and the profile it
 // is compared with. Operations return what happened; the window words it.
-// A settings write that fails throws Failure before anything has changed.
+// It reads and writes the settings through the handle it is given, which
+// must outlive it. A settings write that fails throws Failure before
+// anything has changed.
 class ProfileDocument final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ProfileDocument(qint32 maximum, QObject* parent = nullptr);
+    ProfileDocument(Settings& settings, qint32 maximum, QObject* parent = nullptr);
 
     const BasalProfile& profile() const { return m_profile; }
     const ProfileContent& content() const { return m_profile.content(); }
@@ -102,8 +105,10 @@ public:
     std::optional<RaisedMaximum> restoreVersion(const StoredVersion& version,
                                                 const QString& stepText);
     // The options' maximum and print method, each only when given: a setting
-    // left out stays as stored. A maximum below a rate is refused: refused
-    // hears of it before the old maximum is stored again.
+    // left out stays as stored, but a stored maximum that can't be used
+    // (absent, not a number, below 1) is replaced by the one in force. A
+    // maximum below a rate is refused: refused hears of it before the old
+    // maximum is stored again.
     MaximumOutcome setOptions(std::optional<qint32> maximum, std::optional<bool> colour,
                               const std::function<void(qint32 highest)>& refused = {});
 
@@ -132,6 +137,7 @@ private:
     void record(const QString& text, const ProfileContent& after, int mergeKind);
     void keepVersion(const QString& path);
 
+    Settings& m_settings;
     BasalProfile m_profile;
     ProfileHistory m_history;
     Profilsatz m_record;
@@ -144,6 +150,6 @@ private:
 
 // Folder and recent list after a file was saved or loaded; the settings'
 // refusal as its text, empty when both were stored.
-QString rememberFile(const QString& path);
+QString rememberFile(Settings& settings, const QString& path);
 
 } // namespace fendrimo

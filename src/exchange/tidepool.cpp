@@ -48,16 +48,16 @@ int newestSettings(const QJsonArray& data)
 }
 
 // The pump settings chosen from a file and the schedules they offer.
-struct Settings
+struct PumpSetup
 {
     QJsonObject object;
     QList<std::pair<QString, QJsonValue>> schedules; // offered, in the file's order
     NamedProfiles offered;
 };
 
-Settings readSettings(const QByteArray& data)
+PumpSetup readSettings(const QByteArray& data)
 {
-    Settings settings;
+    PumpSetup settings;
     QJsonDocument json;
     settings.offered.error = parseJsonFile(data, json);
     if (!settings.offered.error.isEmpty())
@@ -167,7 +167,7 @@ QString readCarbRatios(const QJsonObject& settings, const QString& name, QChar s
     return error;
 }
 
-ImportOutcome readSchedule(const Settings& settings, const QString& name,
+ImportOutcome readSchedule(const PumpSetup& settings, const QString& name,
                            const RegionalFormats& formats)
 {
     QJsonValue schedule;
@@ -210,7 +210,7 @@ NamedProfiles tidepoolSchedules(const QByteArray& data)
 
 ImportOutcome readTidepool(const QByteArray& data, const RegionalFormats& formats)
 {
-    const Settings settings = readSettings(data);
+    const PumpSetup settings = readSettings(data);
     if (!settings.offered.error.isEmpty())
         return {std::nullopt, settings.offered.error};
     return readSchedule(settings, settings.offered.names.at(settings.offered.preselected), formats);
@@ -219,7 +219,7 @@ ImportOutcome readTidepool(const QByteArray& data, const RegionalFormats& format
 ImportOutcome readTidepool(const QByteArray& data, const QString& scheduleName,
                            const RegionalFormats& formats)
 {
-    const Settings settings = readSettings(data);
+    const PumpSetup settings = readSettings(data);
     if (!settings.offered.error.isEmpty())
         return {std::nullopt, settings.offered.error};
     return readSchedule(settings, scheduleName, formats);

@@ -2,7 +2,6 @@
 
 #include "platform/muldiv.h"
 #include "platform/platform.h"
-#include "settings/settings.h"
 #include "widgets/accessibility.h"
 #include "widgets/designscale.h"
 
@@ -108,9 +107,8 @@ void RadioGroup::arrangeItems()
     }
 }
 
-TFormOptionen::TFormOptionen(QWidget* parent, qint32 maximumInForce)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_maximumInForce(maximumInForce)
+TFormOptionen::TFormOptionen(QWidget* parent, const OptionsShown& shown)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FormOptionen"));
     setWindowTitle(tr("Fendrimo - Einstellungen"));
@@ -121,7 +119,7 @@ TFormOptionen::TFormOptionen(QWidget* parent, qint32 maximumInForce)
     connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
     connect(BitBtnAbbr, &QPushButton::clicked, this, [this] { BitBtnAbbrClick(); });
 
-    FormCreate();
+    FormCreate(shown);
     BitBtnAbbr->setFocus();
 }
 
@@ -242,27 +240,24 @@ void TFormOptionen::buildButtons(const DesignScale& scale)
     scale.place(BitBtnAbbr, 257, 332, 130, 33);
 }
 
-void TFormOptionen::FormCreate()
+void TFormOptionen::FormCreate(const OptionsShown& shown)
 {
     const QSize screen = platform().screenSize();
     const QSize design = designScreen(screen);
     setFixedSize(MulDiv(435, design.width(), 1024), MulDiv(415, design.height(), 768));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 
-    const Settings settings;
-    const int stored = settings.storedMaximum();
     // A stored maximum that is none of the choices leaves every item unselected.
     for (int i = 0; i < int(std::size(kMaximumChoices)); ++i) {
-        if (stored == kMaximumChoices[i])
+        if (shown.storedMaximum == kMaximumChoices[i])
             RadioGroupMax->setItemIndex(i);
     }
-    RadioGroupPrint->setItemIndex(settings.farbDruck() ? 0 : 1);
-    const QString language = settings.sprache();
+    RadioGroupPrint->setItemIndex(shown.colour ? 0 : 1);
     for (int i = 0; i < int(std::size(kLanguageChoices)); ++i) {
-        if (language == QLatin1String(kLanguageChoices[i]))
+        if (shown.language == QLatin1String(kLanguageChoices[i]))
             ComboSprache->setCurrentIndex(i);
     }
-    LabelVerzeichnis->setText(settings.verzeichnis(QStringLiteral("ERROR")));
+    LabelVerzeichnis->setText(shown.folder);
     m_shownMaximum = RadioGroupMax->itemIndex();
     m_shownPrint = RadioGroupPrint->itemIndex();
     m_shownLanguage = ComboSprache->currentIndex();
@@ -274,8 +269,6 @@ OptionsChange TFormOptionen::changes() const
     const int maximum = RadioGroupMax->itemIndex();
     if (maximum != m_shownMaximum)
         change.maximum = kMaximumChoices[maximum];
-    else if (Settings().storedMaximum() < 1)
-        change.maximum = m_maximumInForce;
     const int print = RadioGroupPrint->itemIndex();
     if (print != m_shownPrint)
         change.colour = print == 0;

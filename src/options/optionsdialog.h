@@ -38,6 +38,15 @@ private:
     int m_columns;
 };
 
+// The settings as stored when the options dialog opens, which it shows.
+struct OptionsShown
+{
+    int storedMaximum = -1; // -1: absent or not a number
+    bool colour = true;
+    QString language; // "de", "en", or empty for the desktop's
+    QString folder;
+};
+
 // The settings the user changed in the options dialog; each one left as the
 // dialog showed it is empty and stays unwritten, so that another run's change
 // of it is kept.
@@ -50,14 +59,14 @@ struct OptionsChange
 
 // "Fendrimo - Einstellungen": maximum rate, print method, language and the
 // stored folder.
-// Shows the stored settings; OK hands back what the user changed through
-// chosen(), which the caller stores and applies.
+// Shows the settings it is handed; OK hands back what the user changed
+// through chosen(), which the caller stores and applies.
 class TFormOptionen final : public QDialog
 {
     Q_OBJECT
 
 public:
-    TFormOptionen(QWidget* parent, qint32 maximumInForce);
+    TFormOptionen(QWidget* parent, const OptionsShown& shown);
 
     RadioGroup* RadioGroupMax = nullptr;
     RadioGroup* RadioGroupPrint = nullptr;
@@ -68,13 +77,12 @@ public:
     QPushButton* BitBtnOK = nullptr;
     QPushButton* BitBtnAbbr = nullptr;
 
-    // Sizes the dialog to the screen and fills it from the settings file.
-    void FormCreate();
+    // Sizes the dialog to the screen and fills it with the settings shown.
+    void FormCreate(const OptionsShown& shown);
     void BitBtnOKClick();
     void BitBtnAbbrClick();
 
-    // What differs from what the dialog showed when it opened. A stored
-    // maximum that can't be used is replaced by the one in force.
+    // What differs from what the dialog showed when it opened.
     OptionsChange changes() const;
 
 signals:
@@ -89,7 +97,6 @@ private:
     void buildFolderGroup(const DesignScale& scale);
     void buildButtons(const DesignScale& scale);
 
-    qint32 m_maximumInForce;
     // The items selected when the dialog opened; -1: none.
     int m_shownMaximum = -1;
     int m_shownPrint = -1;

@@ -6,7 +6,6 @@
 #include "platform/regional.h"
 #include "printing/reportjob.h"
 #include "printing/reportpdf.h"
-#include "settings/settings.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -99,20 +98,17 @@ QFrame* bevel(const QString& name, QWidget* parent)
     return frame;
 }
 
-bool colourPrinting()
-{
-    return Settings().farbDruck();
-}
-
-// Asks where the PDF printer writes the page, proposing a name after the
-// profile's file in the folder it last wrote to; false when the user cancels.
-bool choosePdfFile(QWidget* parent, QPrinter& printer, const QString& profileFile)
+// Asks where the PDF printer writes the page, starting in folder and
+// proposing a name after the profile's file in the folder it last wrote to;
+// false when the user cancels.
+bool choosePdfFile(QWidget* parent, QPrinter& printer, const QString& profileFile,
+                   const QString& folder)
 {
     FileDialogRequest request;
     request.title = TGrafikForm::tr("Basalrate als PDF-Datei drucken");
     request.filter = TGrafikForm::tr("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    request.startFolder = Settings().verzeichnis(QString());
+    request.startFolder = folder;
     const QString written = printer.outputFileName();
     request.proposedFile = proposedPdfFile(
         written.isEmpty() ? request.startFolder : QFileInfo(written).path(), profileFile);
@@ -150,9 +146,9 @@ QString activePrinterEntry()
     return requireActivePrinter().name;
 }
 
-TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
+TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content, PrintOptions options)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_content(std::move(content))
+      m_content(std::move(content)), m_options(std::move(options))
 {
     setObjectName(QStringLiteral("GrafikForm"));
     setWindowTitle(tr("Fendrimo - Drucken"));
@@ -174,9 +170,8 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content)
             [this] { guarded(this, [this] { ButtonPdfClick(); }); });
 
     guarded(this, [this] { FormCreate(); });
-    // Written when the user toggles it, not when it is shown.
-    connect(CheckBoxTabelle, &QCheckBox::toggled, this,
-            [this](bool table) { guarded(this, [table] { Settings().setTabelle(table); }); });
+    // Handed on when the user toggles it, not when it is shown.
+    connect(CheckBoxTabelle, &QCheckBox::toggled, this, &TGrafikForm::tableToggled);
     BitBtnDruck->setFocus();
 }
 
@@ -287,8 +282,8 @@ void TGrafikForm::describeControls()
 void TGrafikForm::FormCreate()
 {
     EditPrinter->setText(activePrinterEntry());
-    LabelPrintMethod->setText(colourPrinting() ? tr("Farbdruck") : tr("Schwarz / Weiß"));
-    CheckBoxTabelle->setChecked(Settings().tabelle());
+    LabelPrintMethod->setText(m_options.colour() ? tr("Farbdruck") : tr("Schwarz / Weiß"));
+    CheckBoxTabelle->setChecked(m_options.table);
 }
 
 void TGrafikForm::ButtonDruckSetupClick()
@@ -307,7 +302,8 @@ bool TGrafikForm::printNow()
 {
     const ActivePrinter active = requireActivePrinter();
     // Cancelling the file name prints nothing and leaves the dialog open.
-    if (active.toFile && !choosePdfFile(this, *active.printer, m_content.profileFile))
+    if (active.toFile &&
+        !choosePdfFile(this, *active.printer, m_content.profileFile, m_options.folder))
         return false;
     // A job the print service refuses is reported here and prints nothing.
     return reportPrintOutcome(this, printReport(*active.printer, printedContent()));
@@ -315,7 +311,7 @@ bool TGrafikForm::printNow()
 
 ReportInput TGrafikForm::printedContent() const
 {
-    ReportInput input = withPrintDetails(m_content, colourPrinting());
+    ReportInput input = withPrintDetails(m_content, m_options.colour());
     input.table = CheckBoxTabelle->isChecked();
     return input;
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QFrame;
 class QPageLayout;
@@ -22,6 +24,16 @@ ActivePrinter requireActivePrinter();
 // Its entry in the list of printers.
 QString activePrinterEntry();
 
+// What the print dialog is handed of the settings.
+struct PrintOptions
+{
+    bool table = false; // the table page, as the box starts
+    QString folder;     // where the PDF file dialogs start
+    // The print method in force (true: colour), asked for when the dialog
+    // opens and at each print: a change made meanwhile is printed.
+    std::function<bool()> colour;
+};
+
 // "Fendrimo - Drucken": shows the active printer and the print method, runs
 // the printer setup and prints the report. Keeps its design size.
 class TGrafikForm final : public QDialog
@@ -31,7 +43,7 @@ class TGrafikForm final : public QDialog
 public:
     // content: what the page shows of the profile; the print method and the
     // date of printing are added when it is printed.
-    TGrafikForm(QWidget* parent, ReportInput content);
+    TGrafikForm(QWidget* parent, ReportInput content, PrintOptions options);
 
     QFrame* Bevel1 = nullptr;
     QFrame* Bevel2 = nullptr;
@@ -63,6 +75,10 @@ public:
     // What the page shows of the profile, as handed over.
     const ReportInput& content() const { return m_content; }
 
+signals:
+    // The user toggled the table box; the receiver stores it at once.
+    void tableToggled(bool table);
+
 private:
     void buildControls();
     void buildPrinterGroup();
@@ -76,6 +92,7 @@ private:
     bool printNow();
 
     ReportInput m_content;
+    PrintOptions m_options;
 };
 
 } // namespace fendrimo

@@ -7,7 +7,6 @@
 #include "platform/platform.h"
 #include "printing/previewdialog.h"
 #include "printing/reportpdf.h"
-#include "settings/settings.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -72,7 +71,7 @@ void TGrafikForm::ButtonPdfClick()
     request.title = tr("Als PDF speichern");
     request.filter = tr("PDF-Dateien (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    request.startFolder = Settings().verzeichnis(QString());
+    request.startFolder = m_options.folder;
     request.confirmOverwrite = true;
     request.proposedFile = proposedPdfFile(request.startFolder, m_content.profileFile);
     const std::optional<QString> chosen = platform().saveFileName(this, request);

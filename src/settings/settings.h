@@ -18,6 +18,9 @@ public:
 
     explicit Settings(const QString& path = settingsFilePath());
 
+    // The settings file this handle reads and writes.
+    const QString& path() const { return m_ini.path(); }
+
     // "Maximum" as stored; -1 when absent or not a number.
     int storedMaximum() const;
     // The maximum to use: the stored one, or the fallback when that is absent,

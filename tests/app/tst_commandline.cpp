@@ -5,6 +5,7 @@
 #include "files/filename.h"
 #include "files/profilefile.h"
 #include "files/profilsatz.h"
+#include "settings/settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +29,8 @@ std::pair<CommandLine, QStringList> parse(const QStringList& arguments)
     std::vector<const char*> argv{"fendrimo"};
     for (const QString& argument : arguments)
         argv.push_back(bytes.emplace_back(QFile::encodeName(argument)).constData());
-    std::pair<CommandLine, QStringList> parsed{parseCommandLine(int(argv.size()), argv.data()), {}};
+    std::pair<CommandLine, QStringList> parsed{
+        parseCommandLine(int(argv.size()), argv.data(), Settings()), {}};
     for (const int index : parsed.first.qtArguments)
         parsed.second.append(QFile::decodeName(argv.at(index)));
     return parsed;
@@ -149,7 +151,7 @@ void TestCommandLine::fileFromOutside()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_folder.path()));
     const std::vector<const char*> argv{"fendrimo", argument.constData()};
-    const CommandLine line = parseCommandLine(int(argv.size()), argv.data());
+    const CommandLine line = parseCommandLine(int(argv.size()), argv.data(), Settings());
     QDir::setCurrent(before);
     QCOMPARE(line.action, Action::Run);
     QVERIFY(line.profilePath);

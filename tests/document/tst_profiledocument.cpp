@@ -154,7 +154,8 @@ void TestProfileDocument::script()
 {
     QFETCH(QStringList, operations);
     QFETCH(QStringList, states);
-    ProfileDocument document(30);
+    Settings settings;
+    ProfileDocument document(settings, 30);
     document.startUp(Settings().maximum());
     for (int i = 0; i < operations.size(); ++i) {
         m_outcome.clear();

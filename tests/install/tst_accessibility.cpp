@@ -4,6 +4,7 @@
 // however the rate got there.
 
 #include "about/aboutbox.h"
+#include "app/dialogvalues.h"
 #include "files/profilsatz.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -318,11 +319,11 @@ void TestAccessibility::everyControlNamedAndDescribed()
     std::unique_ptr<QWidget> dialog;
     QWidget* top = &w;
     if (window == QLatin1String("options"))
-        dialog = std::make_unique<TFormOptionen>(&w, 30);
+        dialog = std::make_unique<TFormOptionen>(&w, optionsShown(w.settings()));
     else if (window == QLatin1String("about"))
         dialog = std::make_unique<TAboutBox>(&w);
     else if (window == QLatin1String("print"))
-        dialog = std::make_unique<TGrafikForm>(&w, ReportInput{});
+        dialog = std::make_unique<TGrafikForm>(&w, ReportInput{}, printOptions(w.settings()));
     if (dialog) {
         dialog->show();
         top = dialog.get();

@@ -4,10 +4,11 @@
 // blown up.
 
 #include "about/aboutbox.h"
-#include "widgets/artwork.h"
+#include "app/dialogvalues.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
 #include "support/mainwindowfixture.h"
+#include "widgets/artwork.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -89,11 +90,12 @@ void TestHighDpi::windowsRenderAtTwiceTheirSize()
     std::unique_ptr<QWidget> dialog;
     QWidget* shown = f.window.get();
     if (window == QLatin1String("options"))
-        dialog = std::make_unique<TFormOptionen>(f.window.get(), 30);
+        dialog = std::make_unique<TFormOptionen>(f.window.get(), optionsShown(f.w().settings()));
     else if (window == QLatin1String("about"))
         dialog = std::make_unique<TAboutBox>(f.window.get());
     else if (window == QLatin1String("print"))
-        dialog = std::make_unique<TGrafikForm>(f.window.get(), ReportInput{});
+        dialog = std::make_unique<TGrafikForm>(f.window.get(), ReportInput{},
+                                               printOptions(f.w().settings()));
     if (dialog) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

@@ -8,6 +8,7 @@
 
 #include "about/aboutbox.h"
 #include "about/userguidewindow.h"
+#include "app/dialogvalues.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -45,11 +46,11 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
     for (int h = 0; h < ProfileContent::Hours; ++h)
         reference.rates.at(size_t(h)) = rates.at(size_t(h)) + 1 + h;
     if (name == u"options")
-        return std::make_unique<TFormOptionen>(&w, 30);
+        return std::make_unique<TFormOptionen>(&w, optionsShown(w.settings()));
     if (name == u"information")
         return std::make_unique<TAboutBox>(&w);
     if (name == u"print dialog")
-        return std::make_unique<TGrafikForm>(&w, report);
+        return std::make_unique<TGrafikForm>(&w, report, printOptions(w.settings()));
     if (name == u"preview")
         return std::make_unique<PreviewDialog>(&w, printer, report, [] { return true; });
     if (name == u"history")

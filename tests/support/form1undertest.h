@@ -5,6 +5,7 @@
 
 #include "app/clockticker.h"
 #include "app/tform1.h"
+#include "settings/settings.h"
 #include "widgets/textfields.h"
 
 #include <QAction>
@@ -17,10 +18,20 @@
 
 namespace fendrimo {
 
-class Form1UnderTest final : public TForm1
+// The settings handle a window under test is handed, made before the window
+// (a base before TForm1), over the settings file of the test's config home.
+struct OwnSettings
+{
+    Settings ownSettings;
+};
+
+class Form1UnderTest final : private OwnSettings, public TForm1
 {
 public:
-    explicit Form1UnderTest(QWidget* parent = nullptr) : TForm1(parent) {}
+    explicit Form1UnderTest(QWidget* parent = nullptr) : TForm1(ownSettings, parent) {}
+
+    // The handle the window reads and writes through, for its dialogs made directly.
+    Settings& settings() { return ownSettings; }
 
     RateSlider* ScrollBar(int n) const
     {

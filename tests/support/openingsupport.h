@@ -47,7 +47,7 @@ inline void startWith(Form1UnderTest& w, const QString& argument)
 {
     const QByteArray name = QFile::encodeName(argument);
     const std::vector<const char*> argv{"fendrimo", name.constData(), nullptr};
-    const CommandLine line = parseCommandLine(2, argv.data());
+    const CommandLine line = parseCommandLine(2, argv.data(), w.settings());
     if (line.action == CommandLine::Action::Run && line.profilePath)
         w.guarded([&] { w.loadFile(*line.profilePath); });
 }

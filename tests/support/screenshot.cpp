@@ -163,7 +163,8 @@ int main(int argc, char** argv)
     // The history of the pictures' profile stays out of the user's data folder.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    fendrimo::Application app(argc, argv);
+    const fendrimo::Settings settings;
+    fendrimo::Application app(argc, argv, settings);
     if (argc < 2) {
         qWarning("usage: fendrimo_screenshot <output.png>");
         return 2;

@@ -1,0 +1,26 @@
+#include "app/dialogvalues.h"
+
+#include "settings/settings.h"
+
+namespace fendrimo {
+
+OptionsShown optionsShown(const Settings& settings)
+{
+    OptionsShown shown;
+    shown.storedMaximum = settings.storedMaximum();
+    shown.colour = settings.farbDruck();
+    shown.language = settings.sprache();
+    shown.folder = settings.verzeichnis(QStringLiteral("ERROR"));
+    return shown;
+}
+
+PrintOptions printOptions(const Settings& settings)
+{
+    PrintOptions options;
+    options.table = settings.tabelle();
+    options.folder = settings.verzeichnis(QString());
+    options.colour = [&settings] { return settings.farbDruck(); };
+    return options;
+}
+
+} // namespace fendrimo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "options/optionsdialog.h"
+#include "printing/grafikform.h"
+
+namespace fendrimo {
+
+class Settings;
+
+// The settings as the window hands them to its dialogs, read from the file
+// as a dialog opens.
+OptionsShown optionsShown(const Settings& settings);
+// The print method is read again at each print; settings must outlive the dialog.
+PrintOptions printOptions(const Settings& settings);
+
+} // namespace fendrimo
