@@ -166,50 +166,48 @@ constexpr ChoiceTexts kCompareProfile{
     QT_TRANSLATE_NOOP("fendrimo::TForm1",
                       "Die Datei enthält mehrere Profile. Mit welchem soll verglichen werden?")};
 
-// Constant: the menus read it at start-up, and nothing is built for it.
+// Constant: the menus read it at start-up, and nothing is built for it. A
+// row: format and object name; menu item; filter, suffix, proposed name;
+// undo step; the chooser's texts for an import, for a comparison;
+// recognition rank, recogniser, taken by elimination; reader, writer, notice.
+// clang-format off
 constexpr std::array<ExchangeFormatInfo, 4> kFormats{{
-    {ExchangeFormat::Nightscout,
-     "Nightscout",
+    {ExchangeFormat::Nightscout, "Nightscout",
      QT_TRANSLATE_NOOP("Exchange", "&Nightscout-Profil (JSON)…"),
-     QT_TRANSLATE_NOOP("Exchange", "Nightscout-Profile (*.json)"),
-     "json",
-     "profil.json",
+     QT_TRANSLATE_NOOP("Exchange", "Nightscout-Profile (*.json)"), "json", "profil.json",
      QT_TRANSLATE_NOOP("Exchange", "Import aus Nightscout-Profil"),
      {QT_TRANSLATE_NOOP("fendrimo::TForm1", "Nightscout-Profil wählen"), kImportProfile.label},
      kCompareProfile,
-     2,
-     isNightscout,
-     false,
-     nightscoutSource,
-     nightscoutExport,
-     nightscoutNotice},
+     2, isNightscout, false,
+     nightscoutSource, nightscoutExport, nightscoutNotice},
     {ExchangeFormat::OpenAps, "OpenAps",
      QT_TRANSLATE_NOOP("Exchange", "&OpenAPS-Basalprofil (JSON)…"),
      QT_TRANSLATE_NOOP("Exchange", "OpenAPS-Basalprofile (*.json)"), "json", "basal_profile.json",
-     QT_TRANSLATE_NOOP("Exchange", "Import aus OpenAPS-Basalprofil"), kImportProfile,
-     kCompareProfile, 1, isOpenAps, false, openApsSource, openApsExport, openApsNotice},
-    {ExchangeFormat::Csv, "Csv", QT_TRANSLATE_NOOP("Exchange", "&Tabelle (CSV)…"),
+     QT_TRANSLATE_NOOP("Exchange", "Import aus OpenAPS-Basalprofil"),
+     kImportProfile,
+     kCompareProfile,
+     1, isOpenAps, false,
+     openApsSource, openApsExport, openApsNotice},
+    {ExchangeFormat::Csv, "Csv",
+     QT_TRANSLATE_NOOP("Exchange", "&Tabelle (CSV)…"),
      QT_TRANSLATE_NOOP("Exchange", "Tabellen (*.csv)"), "csv", "basalrate.csv",
-     QT_TRANSLATE_NOOP("Exchange", "Import aus Tabelle"), kImportProfile, kCompareProfile, 3,
-     isTable, true, tableSource, tableExport, tableNotice},
-    {ExchangeFormat::Tidepool,
-     "Tidepool",
+     QT_TRANSLATE_NOOP("Exchange", "Import aus Tabelle"),
+     kImportProfile,
+     kCompareProfile,
+     3, isTable, true,
+     tableSource, tableExport, tableNotice},
+    {ExchangeFormat::Tidepool, "Tidepool",
      QT_TRANSLATE_NOOP("Exchange", "&Tidepool-Pumpeneinstellungen (JSON)…"),
-     QT_TRANSLATE_NOOP("Exchange", "Tidepool-Daten (*.json)"),
-     "json",
-     "",
+     QT_TRANSLATE_NOOP("Exchange", "Tidepool-Daten (*.json)"), "json", "",
      QT_TRANSLATE_NOOP("Exchange", "Import aus Tidepool-Pumpeneinstellungen"),
      {QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basalplan wählen"),
       QT_TRANSLATE_NOOP("fendrimo::TForm1",
                         "Die Datei enthält mehrere Basalpläne. Welcher soll importiert werden?")},
      kCompareProfile,
-     0,
-     isTidepool,
-     false,
-     tidepoolSource,
-     nullptr,
-     nullptr},
+     0, isTidepool, false,
+     tidepoolSource, nullptr, nullptr},
 }};
+// clang-format on
 
 const ChoiceTexts& choiceTexts(const ProfileChoice& choice)
 {

@@ -63,7 +63,7 @@ ImportOutcome profileFileImport(const QByteArray& data)
     return {imported, QString()};
 }
 
-// Why no reader takes the data, after all it is not.
+// The error for data no reader takes: every format it is not, then why.
 ImportOutcome noneTakes(const QString& why)
 {
     return {std::nullopt,
