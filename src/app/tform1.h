@@ -16,13 +16,9 @@ namespace fendrimo {
 struct FileDialogRequest;
 
 class HistoryDialog;
-struct ChoiceRequest;
 struct ImportedProfile;
-struct ImportOutcome;
-struct ProfileChoice;
 struct RateTool;
 struct ReportInput;
-struct SourceRequest;
 enum class ExchangeFormat;
 
 // The main window: a view of the profile document. It asks (file dialogs,
@@ -155,11 +151,6 @@ private:
     std::optional<QString> chooseSavePath();
     // The comparison with a file that isn't a profile file: any readable source.
     void compareWithSource(const QString& path);
-    // The profile a source holds, asking which when it holds several; none
-    // when none was chosen.
-    std::optional<ImportOutcome> readSource(const QString& path, const SourceRequest& request);
-    // Which of several named profiles: long names shortened, whole in the tooltips.
-    ChoiceRequest nameChoice(const ProfileChoice& choice) const;
     // Shows what the import will change, with its notices; true for OK.
     bool confirmImport(const ImportedProfile& imported);
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);

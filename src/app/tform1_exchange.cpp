@@ -34,27 +34,32 @@ FileDialogRequest exchangeDialog(const QString& title, const ExchangeFormatInfo&
     return request;
 }
 
-} // namespace
-
-ChoiceRequest TForm1::nameChoice(const ProfileChoice& choice) const
+// Which of several named profiles, in the row's words for the purpose: long
+// names shortened, whole in the tooltips.
+ChoiceRequest nameChoice(const QWidget& window, const ProfileChoice& choice)
 {
     // The widest a name is listed, in design pixels: the chooser stays on the screen.
     const int width = DesignScale(designScreen(platform().screenSize()).width()).value(600);
     ChoiceRequest request{choice.title(), choice.label(), {}, choice.preselected, {}};
     for (const QString& name : choice.names) {
-        request.items << elidedName(name, font(), width);
+        request.items << elidedName(name, window.font(), width);
         request.toolTips << name;
     }
     return request;
 }
 
-std::optional<ImportOutcome> TForm1::readSource(const QString& path, const SourceRequest& request)
+// The profile a source holds, asking which when it holds several; none when
+// none was chosen. Import and comparison alike.
+std::optional<ImportOutcome> readSource(QWidget* window, const QString& path,
+                                        const SourceRequest& request)
 {
-    const auto choose = [this](const ProfileChoice& choice) {
-        return platform().chooseItem(this, nameChoice(choice));
+    const auto choose = [window](const ProfileChoice& choice) {
+        return platform().chooseItem(window, nameChoice(*window, choice));
     };
     return importSource(path, request, choose, RegionalFormats::current());
 }
+
+} // namespace
 
 void TForm1::ImportierenClick(ExchangeFormat format)
 {
@@ -64,7 +69,7 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     if (!chosen)
         return;
     const std::optional<ImportOutcome> outcome =
-        readSource(*chosen, {SourcePurpose::Import, format});
+        readSource(this, *chosen, {SourcePurpose::Import, format});
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
@@ -144,7 +149,7 @@ void TForm1::VergleichenClick()
 void TForm1::compareWithSource(const QString& path)
 {
     const std::optional<ImportOutcome> outcome =
-        readSource(path, {SourcePurpose::Comparison, std::nullopt});
+        readSource(this, path, {SourcePurpose::Comparison, std::nullopt});
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
