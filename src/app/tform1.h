@@ -17,7 +17,6 @@ struct FileDialogRequest;
 
 class HistoryDialog;
 class Settings;
-struct ChoiceRequest;
 struct ImportedProfile;
 struct RateTool;
 struct ReportInput;
@@ -155,9 +154,6 @@ private:
     std::optional<QString> chooseSavePath();
     // The comparison with a file that isn't a profile file: any readable source.
     void compareWithSource(const QString& path);
-    // Which of several named profiles: long names shortened, whole in the tooltips.
-    ChoiceRequest nameChoice(const QString& title, const QString& label, const QStringList& names,
-                             int preselected) const;
     // Shows what the import will change, with its notices; true for OK.
     bool confirmImport(const ImportedProfile& imported);
     void showRaisedMaximum(const std::optional<RaisedMaximum>& raised);

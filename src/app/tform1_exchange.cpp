@@ -35,52 +35,32 @@ FileDialogRequest exchangeDialog(const QString& title, const ExchangeFormatInfo&
     return request;
 }
 
-// The sentences of a notice follow one another, a blank between them.
-QString exportNotice(ExchangeFormat format, const ExportBytes& written)
-{
-    QStringList notice;
-    switch (format) {
-    case ExchangeFormat::Nightscout:
-        notice << TForm1::tr("Die Basalrate wurde als Nightscout-Profil exportiert.\n\nWirkdauer "
-                             "des Insulins, Korrekturfaktoren und Zielbereich kennt Fendrimo "
-                             "nicht; sie fehlen in der Datei und müssen im empfangenden System "
-                             "ergänzt werden, bevor es das Profil verwendet.");
-        if (written.carbRatiosLeftOut)
-            notice << TForm1::tr("Ebenso die Kohlenhydratfaktoren: Nicht alle drei Bolusfelder "
-                                 "enthalten eine Zahl über 0.");
-        if (written.timeZoneLeftOut)
-            notice << TForm1::tr("Die Zeitzone dieses Rechners hat keinen Namen, den Nightscout "
-                                 "kennt; sie fehlt in der Datei und muss in Nightscout eingestellt "
-                                 "werden, sonst verschieben sich die Raten.");
-        break;
-    case ExchangeFormat::OpenAps:
-        notice << TForm1::tr("Die Basalrate wurde als OpenAPS-Basalprofil exportiert.");
-        if (written.zeroRate)
-            notice << TForm1::tr("Achtung: Mindestens eine Stunde hat die Rate 0; OpenAPS nimmt "
-                                 "eine Basalrate von 0 nicht an.");
-        break;
-    case ExchangeFormat::Csv:
-    case ExchangeFormat::Tidepool: // read only: never exported
-        notice << TForm1::tr("Die Basalrate wurde als Tabelle exportiert.");
-        break;
-    }
-    return notice.join(QLatin1Char(' '));
-}
-
-} // namespace
-
-ChoiceRequest TForm1::nameChoice(const QString& title, const QString& label,
-                                 const QStringList& names, int preselected) const
+// Which of several named profiles, in the row's words for the purpose: long
+// names shortened, whole in the tooltips.
+ChoiceRequest nameChoice(const QWidget& window, const ProfileChoice& choice)
 {
     // The widest a name is listed, in design pixels: the chooser stays on the screen.
     const int width = DesignScale(designScreen(platform().screenSize()).width()).value(600);
-    ChoiceRequest request{title, label, {}, preselected, {}};
-    for (const QString& name : names) {
-        request.items << elidedName(name, font(), width);
+    ChoiceRequest request{choice.title(), choice.label(), {}, choice.preselected, {}};
+    for (const QString& name : choice.names) {
+        request.items << elidedName(name, window.font(), width);
         request.toolTips << name;
     }
     return request;
 }
+
+// The profile a source holds, asking which when it holds several; none when
+// none was chosen. Import and comparison alike.
+std::optional<ImportOutcome> readSource(QWidget* window, const QString& path,
+                                        const SourceRequest& request)
+{
+    const auto choose = [window](const ProfileChoice& choice) {
+        return platform().chooseItem(window, nameChoice(*window, choice));
+    };
+    return importSource(path, request, choose, RegionalFormats::current());
+}
+
+} // namespace
 
 void TForm1::ImportierenClick(ExchangeFormat format)
 {
@@ -90,18 +70,8 @@ void TForm1::ImportierenClick(ExchangeFormat format)
     const std::optional<QString> chosen = platform().openFileName(this, request);
     if (!chosen)
         return;
-    const bool tidepool = format == ExchangeFormat::Tidepool;
-    const auto choose = [this, tidepool](const QStringList& names, int preselected) {
-        return platform().chooseItem(
-            this, nameChoice(tidepool ? tr("Basalplan wählen") : tr("Nightscout-Profil wählen"),
-                             tidepool ? tr("Die Datei enthält mehrere Basalpläne. Welcher soll "
-                                           "importiert werden?")
-                                      : tr("Die Datei enthält mehrere Profile. Welches soll "
-                                           "importiert werden?"),
-                             names, preselected));
-    };
     const std::optional<ImportOutcome> outcome =
-        importFile(format, *chosen, choose, RegionalFormats::current());
+        readSource(this, *chosen, {SourcePurpose::Import, format});
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
@@ -121,10 +91,7 @@ bool TForm1::confirmImport(const ImportedProfile& imported)
 {
     // What was averaged, rounded or left out is shown with every change
     // before anything changes.
-    QStringList notices = imported.rateNotices + imported.notices;
-    const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
-    if (!adjusted.isEmpty())
-        notices.prepend(adjusted);
+    const QStringList notices = sourceNotices(imported, SourcePurpose::Import);
     // The content the document makes of the import, by the same function.
     const ProfileContent& now = m_document.content();
     ImportPreviewDialog dialog(
@@ -184,15 +151,8 @@ void TForm1::VergleichenClick()
 
 void TForm1::compareWithSource(const QString& path)
 {
-    const auto choose = [this](const QStringList& names, int preselected) {
-        return platform().chooseItem(
-            this, nameChoice(tr("Profil wählen"),
-                             tr("Die Datei enthält mehrere Profile. Mit welchem soll verglichen "
-                                "werden?"),
-                             names, preselected));
-    };
     const std::optional<ImportOutcome> outcome =
-        importAnyFile(path, choose, RegionalFormats::current());
+        readSource(this, path, {SourcePurpose::Comparison, std::nullopt});
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
@@ -206,12 +166,9 @@ void TForm1::compareWithSource(const QString& path)
     const ImportedProfile& imported = *outcome->profile;
     QString name = imported.sourceName.isEmpty() ? QFileInfo(path).fileName() : imported.sourceName;
     // What rounding or averaging made of the rates is said once, before it shows.
-    QStringList notices = imported.rateNotices;
-    const QString adjusted = adjustedHoursNotice(imported.adjustedHours);
-    if (!adjusted.isEmpty()) {
-        notices.prepend(adjusted);
+    const QStringList notices = sourceNotices(imported, SourcePurpose::Comparison);
+    if (!imported.adjustedHours.isEmpty())
         name = tr("%1 (gerundet)").arg(name);
-    }
     if (!notices.isEmpty()) {
         platform().message(this, MessageType::Information,
                            tr("Im Vergleich mit %1 stehen die Raten in Zehntel IE/h:\n\n%2")

@@ -191,7 +191,7 @@ void TForm1::addExchangeMenus()
             m_document.breakMerging();
             guarded([this, format] { ImportierenClick(format); });
         });
-        if (!info.exportable)
+        if (!info.exportable())
             continue;
         QAction* export_ = exports->addAction(item);
         export_->setObjectName(QStringLiteral("Export%1").arg(QLatin1String(info.objectName)));

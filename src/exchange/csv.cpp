@@ -4,17 +4,13 @@
 // read in the shapes spreadsheets save.
 
 #include "exchange/exchange.h"
-#include "exchange/exchangejson.h"
+#include "exchange/reading.h"
 #include "exchange/schedule.h"
-#include "files/cp1252.h"
 #include "profile/profiletools.h"
 #include "profile/zehntel.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QStringDecoder>
-
-#include <algorithm>
 
 namespace fendrimo {
 
@@ -23,101 +19,6 @@ using namespace exchange;
 namespace {
 
 const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
-
-// UTF-8; a file that isn't (an older spreadsheet saving in the Windows code
-// page) is read as Windows-1252, which decodes every byte. Only the header can
-// hold letters, so a wrong guess can't change a number.
-QString decodedText(QByteArray data)
-{
-    if (data.startsWith(kByteOrderMark))
-        data.remove(0, kByteOrderMark.size());
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(data);
-    return utf8.hasError() ? fromCp1252(data) : text;
-}
-
-// Text in UTF-16 has a byte-order mark, or a NUL byte beside every letter
-// of the Latin alphabet: the other bytes in a pair are all NUL, these none.
-bool isUtf16(const QByteArray& data)
-{
-    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
-        return true;
-    const qsizetype pairs = std::min<qsizetype>(data.size() / 2, 32);
-    if (pairs == 0)
-        return false;
-    bool evenZero = true, oddZero = true, evenSet = true, oddSet = true;
-    for (qsizetype i = 0; i < pairs; ++i) {
-        const bool even = data.at(2 * i) == '\0';
-        const bool odd = data.at(2 * i + 1) == '\0';
-        evenZero = evenZero && even;
-        evenSet = evenSet && !even;
-        oddZero = oddZero && odd;
-        oddSet = oddSet && !odd;
-    }
-    return (evenZero && oddSet) || (oddZero && evenSet);
-}
-
-// Line breaks of CR alone (older Mac programs) would make the whole table one line.
-bool onlyCarriageReturns(const QByteArray& data)
-{
-    return !data.contains('\n') && data.count('\r') > 1;
-}
-
-QString encodingProblem(const QByteArray& data)
-{
-    if (isUtf16(data))
-        return QCoreApplication::translate("Csv", "Die Tabelle ist in UTF-16 gespeichert. Gelesen "
-                                                  "werden Tabellen in UTF-8 oder Windows-1252.");
-    if (data.contains('\0'))
-        return QCoreApplication::translate("Csv",
-                                           "Die Datei enthält Binärdaten und ist keine Tabelle.");
-    if (onlyCarriageReturns(data))
-        return QCoreApplication::translate(
-            "Csv", "Die Zeilen der Tabelle enden nur mit CR (ältere "
-                   "Mac-Programme). Gelesen werden Zeilenenden LF oder CR LF.");
-    return QString();
-}
-
-// ";" or a tab outside quotes, in this order; "," only without either.
-QChar fieldSeparator(const QString& text)
-{
-    bool quoted = false;
-    bool tab = false;
-    for (const QChar ch : text) {
-        if (ch == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (!quoted && ch == QLatin1Char(';'))
-            return ch;
-        else if (!quoted && ch == QLatin1Char('\t'))
-            tab = true;
-    }
-    return tab ? QLatin1Char('\t') : QLatin1Char(',');
-}
-
-// Fields with blanks around dropped; a field may stand in double quotes, a
-// quote inside doubled.
-QStringList splitFields(QStringView line, QChar separator)
-{
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar ch = line[i];
-        if (ch == QLatin1Char('"') && quoted && i + 1 < line.size() && line[i + 1] == ch) {
-            field.append(ch);
-            ++i;
-        } else if (ch == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (ch == separator && !quoted) {
-            fields.append(field.trimmed());
-            field.clear();
-        } else {
-            field.append(ch);
-        }
-    }
-    fields.append(field.trimmed());
-    return fields;
-}
 
 bool looksLikeTime(const QString& field)
 {
@@ -203,20 +104,15 @@ QByteArray writeCsv(const HourlyRates& rates, const CsvLayout& layout)
     return kByteOrderMark + text.toUtf8();
 }
 
-bool looksLikeText(const QByteArray& data)
-{
-    return !data.contains('\0') || isUtf16(data);
-}
-
 ImportOutcome readCsv(const QByteArray& data)
 {
     QString error = fileSizeProblem(data);
     if (error.isEmpty())
-        error = encodingProblem(data);
+        error = tableTextProblem(data);
     if (!error.isEmpty())
         return {std::nullopt, error};
-    const QString text = decodedText(data);
-    const QChar separator = fieldSeparator(text);
+    const QString text = tableText(data);
+    const QChar separator = tableFieldSeparator(text);
     // With "," between the fields only "." can be the decimal separator.
     const DecimalSyntax syntax{true, separator != QLatin1Char(','), false};
     const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));

@@ -6,11 +6,13 @@
 // text naming the problem, in the language of the interface; writers return
 // the file's bytes. Widget-free: the window asks, shows and saves.
 
+#include "exchange/reading.h"
 #include "platform/regional.h"
 #include "profile/basalprofile.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,9 +21,6 @@
 #include <optional>
 
 namespace fendrimo {
-
-// Files larger than this are refused before they are read.
-constexpr qint64 kLargestExchangeFile = qint64(10) * 1024 * 1024;
 
 // What an import brings, ready to go into the profile being edited.
 struct ImportedProfile
@@ -78,6 +77,9 @@ ImportOutcome readNightscout(const QByteArray& data, const QString& profileName,
                              const RegionalFormats& formats);
 // A basal_profile.json list, or autotune's profile.json object.
 ImportOutcome readOpenAps(const QByteArray& data, const RegionalFormats& formats);
+// Whether a JSON value is a datum of Tidepool's pump settings
+// ("type": "pumpSettings").
+bool isPumpSettings(const QJsonValue& value);
 // One "pumpSettings" datum, or the newest of an array of Tidepool data; its
 // schedules without entries are not offered.
 NamedProfiles tidepoolSchedules(const QByteArray& data);
@@ -85,11 +87,6 @@ ImportOutcome readTidepool(const QByteArray& data, const RegionalFormats& format
 ImportOutcome readTidepool(const QByteArray& data, const QString& scheduleName,
                            const RegionalFormats& formats);
 ImportOutcome readCsv(const QByteArray& data);
-
-// Whether data can be the text of a table or a JSON file: no NUL byte, or
-// text in UTF-16, which the table reader names. Every profile file has NUL
-// bytes: the high bytes of its rates.
-bool looksLikeText(const QByteArray& data);
 
 // What an export needs besides the profile.
 // How a table is written: its header line, the separator between the fields

@@ -1,8 +1,5 @@
 #include "exchange/exchangejson.h"
 
-#include "exchange/exchange.h"
-
-#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QSet>
@@ -108,27 +105,6 @@ private:
 };
 
 } // namespace
-
-QString fileSizeProblem(const QByteArray& data)
-{
-    if (data.size() <= kLargestExchangeFile)
-        return QString();
-    return QCoreApplication::translate("Exchange",
-                                       "Die Datei ist größer als %1 MB und wird nicht gelesen.")
-        .arg(kLargestExchangeFile / (1024 * 1024));
-}
-
-QString parseJsonFile(const QByteArray& data, QJsonDocument& document)
-{
-    const QString tooLarge = fileSizeProblem(data);
-    if (!tooLarge.isEmpty())
-        return tooLarge;
-    QJsonParseError parseError;
-    document = QJsonDocument::fromJson(data, &parseError);
-    if (parseError.error != QJsonParseError::NoError || document.isNull())
-        return QCoreApplication::translate("Exchange", "Die Datei ist kein gültiges JSON.");
-    return QString();
-}
 
 QStringList memberKeysInFileOrder(const QByteArray& data, int arrayIndex, const QString& member)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the JSON readers share: the size limit, the parse, dates and the
-// order in which an object's members stand in the file.
+// What the JSON readers share besides reading.h: dates and the order in
+// which an object's members stand in the file.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -14,12 +14,6 @@
 #include <utility>
 
 namespace fendrimo::exchange {
-
-// Empty when the data is at most kLargestExchangeFile bytes.
-QString fileSizeProblem(const QByteArray& data);
-
-// The document, or an error text: too large or not JSON.
-QString parseJsonFile(const QByteArray& data, QJsonDocument& document);
 
 // The member names of the object that is member `member` of the object at the
 // top of the file (arrayIndex -1) or at arrayIndex of the top array, in file

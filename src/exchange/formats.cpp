@@ -1,11 +1,7 @@
-#include "exchange/formats.h"
+// The table of formats and what each row does: recognise, read, write and
+// tell. The only place that knows one format from another.
 
-#include "exchange/exchangejson.h"
-#include "files/profilefile.h"
-#include "files/profilerecord.h"
-#include "files/profilsatz.h"
-#include "profile/profiletools.h"
-#include "profile/zehntel.h"
+#include "exchange/formats.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -14,8 +10,6 @@
 #include <algorithm>
 
 namespace fendrimo {
-
-using namespace exchange;
 
 namespace {
 
@@ -36,86 +30,11 @@ std::optional<ImportOutcome> chosenImport(const NamedProfiles& offered,
     return read(offered.names.value(index));
 }
 
-// Rates no pump programs: a reader has read numbers, but no basal profile.
-std::optional<ImportOutcome> withinPumpRange(std::optional<ImportOutcome> outcome)
+// The object at the top of the JSON, or any element of the array there, of that shape.
+bool holds(const SourceData& source, bool (*shape)(const QJsonValue&))
 {
-    if (!outcome || !outcome->profile)
-        return outcome;
-    QList<int> beyond;
-    const HourlyRates& rates = outcome->profile->rates;
-    for (int hour = 0; hour < ProfileContent::Hours; ++hour) {
-        if (rates.at(size_t(hour)) > kLargestRate)
-            beyond << hour;
-    }
-    if (beyond.isEmpty())
-        return outcome;
-    return ImportOutcome{
-        std::nullopt, QCoreApplication::translate(
-                          "Exchange", "%1: Die Rate ist größer als %2 IE/h, die größte, die eine "
-                                      "Pumpe abgibt. Die Datei wird nicht übernommen.")
-                          .arg(hourRunsText(beyond), ZehntelText(kLargestRate))};
-}
-
-std::optional<ImportOutcome> readerOutcome(ExchangeFormat format, const QByteArray& data,
-                                           const ProfileChooser& choose,
-                                           const RegionalFormats& formats)
-{
-    switch (format) {
-    case ExchangeFormat::OpenAps:
-        return readOpenAps(data, formats);
-    case ExchangeFormat::Csv:
-        return readCsv(data);
-    case ExchangeFormat::Tidepool:
-        return chosenImport(tidepoolSchedules(data), choose,
-                            [&](const QString& name) { return readTidepool(data, name, formats); });
-    case ExchangeFormat::Nightscout:
-        break;
-    }
-    return chosenImport(nightscoutProfiles(data), choose,
-                        [&](const QString& name) { return readNightscout(data, name, formats); });
-}
-
-std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray& data,
-                                        const ProfileChooser& choose,
-                                        const RegionalFormats& formats)
-{
-    return withinPumpRange(readerOutcome(format, data, choose, formats));
-}
-
-// JSON starts with an object or an array; a table never does.
-bool looksLikeJson(const QByteArray& data)
-{
-    const QByteArray start = data.left(64).trimmed();
-    return start.startsWith('{') || start.startsWith('[') || start.startsWith("\xEF\xBB\xBF{") ||
-           start.startsWith("\xEF\xBB\xBF[");
-}
-
-// A profile file, read as opening reads it: its first 656 bytes, which must
-// be a basal profile.
-ImportOutcome profileFileImport(const QByteArray& data)
-{
-    Profilsatz record;
-    if (!record.assignBytes(data) || !isOpenable(record)) {
-        return {std::nullopt,
-                QCoreApplication::translate(
-                    "Exchange", "Eine Basalraten-Datei hat 656 Bytes, Raten von 0 bis %1 IE/h "
-                                "und Bolusfaktoren von höchstens 4 Zeichen.")
-                    .arg(ZehntelText(kLargestRate))};
-    }
-    ImportedProfile imported;
-    imported.rates = contentOfRecord(record).rates;
-    return {imported, QString()};
-}
-
-// The file's bytes, or the error an import reports.
-QString readExchangeFile(const QString& path, QByteArray& data)
-{
-    const FileResult read = readFileStart(path, kLargestExchangeFile + 1, data);
-    if (!read.ok())
-        return fileErrorText(read.code) + QLatin1Char('.');
-    if (data.size() > kLargestExchangeFile)
-        return QCoreApplication::translate("Exchange", "Die Datei ist größer als 10 MB.");
-    return QString();
+    const QJsonArray array = source.json.array();
+    return shape(source.json.object()) || std::any_of(array.begin(), array.end(), shape);
 }
 
 bool isNightscoutDocument(const QJsonValue& value)
@@ -126,59 +45,181 @@ bool isNightscoutDocument(const QJsonValue& value)
            document.contains(QLatin1String("defaultProfile"));
 }
 
-bool isPumpSettings(const QJsonValue& value)
+bool isNightscout(const SourceData& source)
 {
-    return value.toObject().value(QLatin1String("type")).toString() ==
-           QLatin1String("pumpSettings");
+    return source.jsonError.isEmpty() && holds(source, isNightscoutDocument);
 }
 
-// The format by content, and why data is no JSON (empty when it is).
-std::optional<ExchangeFormat> recognised(const QByteArray& data, QString& jsonError)
+bool isOpenAps(const SourceData& source)
 {
-    QJsonDocument json;
-    jsonError = parseJsonFile(data, json);
-    if (!jsonError.isEmpty())
-        return looksLikeJson(data) || !looksLikeText(data) ? std::nullopt
-                                                           : std::optional(ExchangeFormat::Csv);
-    const QJsonObject object = json.object();
-    const QJsonArray array = json.array();
-    const auto any = [&array](bool (*shape)(const QJsonValue&)) {
-        return std::any_of(array.begin(), array.end(), shape);
-    };
-    if (isPumpSettings(object) || any(isPumpSettings))
-        return ExchangeFormat::Tidepool;
-    if (object.contains(QLatin1String("basalprofile")) ||
-        array.at(0).toObject().contains(QLatin1String("minutes")))
-        return ExchangeFormat::OpenAps;
-    if (isNightscoutDocument(object) || any(isNightscoutDocument))
-        return ExchangeFormat::Nightscout;
-    return std::nullopt;
+    return source.jsonError.isEmpty() &&
+           (source.json.object().contains(QLatin1String("basalprofile")) ||
+            source.json.array().at(0).toObject().contains(QLatin1String("minutes")));
+}
+
+// Any text that is no JSON and doesn't look like JSON.
+bool isTable(const SourceData& source)
+{
+    return !source.jsonError.isEmpty() && !looksLikeJson(source.bytes) &&
+           looksLikeText(source.bytes);
+}
+
+bool isTidepool(const SourceData& source)
+{
+    return source.jsonError.isEmpty() && holds(source, isPumpSettings);
+}
+
+std::optional<ImportOutcome> nightscoutSource(const QByteArray& data, const ProfileChooser& choose,
+                                              const RegionalFormats& formats)
+{
+    return chosenImport(nightscoutProfiles(data), choose,
+                        [&](const QString& name) { return readNightscout(data, name, formats); });
+}
+
+std::optional<ImportOutcome> openApsSource(const QByteArray& data, const ProfileChooser&,
+                                           const RegionalFormats& formats)
+{
+    return readOpenAps(data, formats);
+}
+
+std::optional<ImportOutcome> tableSource(const QByteArray& data, const ProfileChooser&,
+                                         const RegionalFormats&)
+{
+    return readCsv(data);
+}
+
+std::optional<ImportOutcome> tidepoolSource(const QByteArray& data, const ProfileChooser& choose,
+                                            const RegionalFormats& formats)
+{
+    return chosenImport(tidepoolSchedules(data), choose,
+                        [&](const QString& name) { return readTidepool(data, name, formats); });
+}
+
+ExportBytes nightscoutExport(const ProfileContent& content, const ExportContext& context)
+{
+    ExportBytes written;
+    written.bytes = writeNightscout(content, context);
+    written.carbRatiosLeftOut = !written.bytes.contains("\"carbratio\"");
+    written.timeZoneLeftOut = context.timeZone.isEmpty();
+    return written;
+}
+
+ExportBytes openApsExport(const ProfileContent& content, const ExportContext&)
+{
+    ExportBytes written;
+    written.bytes = writeOpenAps(content.rates);
+    written.zeroRate =
+        std::find(content.rates.begin(), content.rates.end(), 0) != content.rates.end();
+    return written;
+}
+
+ExportBytes tableExport(const ProfileContent& content, const ExportContext& context)
+{
+    return {writeCsv(content.rates, context.csv)};
+}
+
+// The notices are the window's words and keep its translation context.
+QStringList nightscoutNotice(const ExportBytes& written)
+{
+    QStringList notice{QCoreApplication::translate(
+        "fendrimo::TForm1", "Die Basalrate wurde als Nightscout-Profil exportiert.\n\nWirkdauer "
+                            "des Insulins, Korrekturfaktoren und Zielbereich kennt Fendrimo "
+                            "nicht; sie fehlen in der Datei und müssen im empfangenden System "
+                            "ergänzt werden, bevor es das Profil verwendet.")};
+    if (written.carbRatiosLeftOut)
+        notice << QCoreApplication::translate(
+            "fendrimo::TForm1", "Ebenso die Kohlenhydratfaktoren: Nicht alle drei Bolusfelder "
+                                "enthalten eine Zahl über 0.");
+    if (written.timeZoneLeftOut)
+        notice << QCoreApplication::translate(
+            "fendrimo::TForm1", "Die Zeitzone dieses Rechners hat keinen Namen, den Nightscout "
+                                "kennt; sie fehlt in der Datei und muss in Nightscout eingestellt "
+                                "werden, sonst verschieben sich die Raten.");
+    return notice;
+}
+
+QStringList openApsNotice(const ExportBytes& written)
+{
+    QStringList notice{QCoreApplication::translate(
+        "fendrimo::TForm1", "Die Basalrate wurde als OpenAPS-Basalprofil exportiert.")};
+    if (written.zeroRate)
+        notice << QCoreApplication::translate(
+            "fendrimo::TForm1", "Achtung: Mindestens eine Stunde hat die Rate 0; OpenAPS nimmt "
+                                "eine Basalrate von 0 nicht an.");
+    return notice;
+}
+
+QStringList tableNotice(const ExportBytes&)
+{
+    return {QCoreApplication::translate("fendrimo::TForm1",
+                                        "Die Basalrate wurde als Tabelle exportiert.")};
+}
+
+// A file of several profiles; only the import of a Nightscout file or of
+// Tidepool's pump settings names what they are.
+constexpr ChoiceTexts kImportProfile{
+    QT_TRANSLATE_NOOP("fendrimo::TForm1", "Profil wählen"),
+    QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                      "Die Datei enthält mehrere Profile. Welches soll importiert werden?")};
+constexpr ChoiceTexts kCompareProfile{
+    QT_TRANSLATE_NOOP("fendrimo::TForm1", "Profil wählen"),
+    QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                      "Die Datei enthält mehrere Profile. Mit welchem soll verglichen werden?")};
+
+// Constant: the menus read it at start-up, and nothing is built for it. A
+// row: format and object name; menu item; filter, suffix, proposed name;
+// undo step; the chooser's texts for an import, for a comparison;
+// recognition rank, recogniser, taken by elimination; reader, writer, notice.
+// clang-format off
+constexpr std::array<ExchangeFormatInfo, 4> kFormats{{
+    {ExchangeFormat::Nightscout, "Nightscout",
+     QT_TRANSLATE_NOOP("Exchange", "&Nightscout-Profil (JSON)…"),
+     QT_TRANSLATE_NOOP("Exchange", "Nightscout-Profile (*.json)"), "json", "profil.json",
+     QT_TRANSLATE_NOOP("Exchange", "Import aus Nightscout-Profil"),
+     {QT_TRANSLATE_NOOP("fendrimo::TForm1", "Nightscout-Profil wählen"), kImportProfile.label},
+     kCompareProfile,
+     2, isNightscout, false,
+     nightscoutSource, nightscoutExport, nightscoutNotice},
+    {ExchangeFormat::OpenAps, "OpenAps",
+     QT_TRANSLATE_NOOP("Exchange", "&OpenAPS-Basalprofil (JSON)…"),
+     QT_TRANSLATE_NOOP("Exchange", "OpenAPS-Basalprofile (*.json)"), "json", "basal_profile.json",
+     QT_TRANSLATE_NOOP("Exchange", "Import aus OpenAPS-Basalprofil"),
+     kImportProfile,
+     kCompareProfile,
+     1, isOpenAps, false,
+     openApsSource, openApsExport, openApsNotice},
+    {ExchangeFormat::Csv, "Csv",
+     QT_TRANSLATE_NOOP("Exchange", "&Tabelle (CSV)…"),
+     QT_TRANSLATE_NOOP("Exchange", "Tabellen (*.csv)"), "csv", "basalrate.csv",
+     QT_TRANSLATE_NOOP("Exchange", "Import aus Tabelle"),
+     kImportProfile,
+     kCompareProfile,
+     3, isTable, true,
+     tableSource, tableExport, tableNotice},
+    {ExchangeFormat::Tidepool, "Tidepool",
+     QT_TRANSLATE_NOOP("Exchange", "&Tidepool-Pumpeneinstellungen (JSON)…"),
+     QT_TRANSLATE_NOOP("Exchange", "Tidepool-Daten (*.json)"), "json", "",
+     QT_TRANSLATE_NOOP("Exchange", "Import aus Tidepool-Pumpeneinstellungen"),
+     {QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basalplan wählen"),
+      QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                        "Die Datei enthält mehrere Basalpläne. Welcher soll importiert werden?")},
+     kCompareProfile,
+     0, isTidepool, false,
+     tidepoolSource, nullptr, nullptr},
+}};
+// clang-format on
+
+const ChoiceTexts& choiceTexts(const ProfileChoice& choice)
+{
+    const ExchangeFormatInfo& info = formatInfo(choice.format);
+    return choice.purpose == SourcePurpose::Import ? info.importChoice : info.comparisonChoice;
 }
 
 } // namespace
 
 const std::array<ExchangeFormatInfo, 4>& exchangeFormats()
 {
-    // The texts are translated where they are shown: itemText(), filterText(), stepText().
-    static const std::array<ExchangeFormatInfo, 4> formats{{
-        {ExchangeFormat::Nightscout, "Nightscout",
-         QT_TRANSLATE_NOOP("Exchange", "&Nightscout-Profil (JSON)…"),
-         QT_TRANSLATE_NOOP("Exchange", "Nightscout-Profile (*.json)"), "json", "profil.json",
-         QT_TRANSLATE_NOOP("Exchange", "Import aus Nightscout-Profil"), true},
-        {ExchangeFormat::OpenAps, "OpenAps",
-         QT_TRANSLATE_NOOP("Exchange", "&OpenAPS-Basalprofil (JSON)…"),
-         QT_TRANSLATE_NOOP("Exchange", "OpenAPS-Basalprofile (*.json)"), "json",
-         "basal_profile.json", QT_TRANSLATE_NOOP("Exchange", "Import aus OpenAPS-Basalprofil"),
-         true},
-        {ExchangeFormat::Csv, "Csv", QT_TRANSLATE_NOOP("Exchange", "&Tabelle (CSV)…"),
-         QT_TRANSLATE_NOOP("Exchange", "Tabellen (*.csv)"), "csv", "basalrate.csv",
-         QT_TRANSLATE_NOOP("Exchange", "Import aus Tabelle"), true},
-        {ExchangeFormat::Tidepool, "Tidepool",
-         QT_TRANSLATE_NOOP("Exchange", "&Tidepool-Pumpeneinstellungen (JSON)…"),
-         QT_TRANSLATE_NOOP("Exchange", "Tidepool-Daten (*.json)"), "json", "",
-         QT_TRANSLATE_NOOP("Exchange", "Import aus Tidepool-Pumpeneinstellungen"), false},
-    }};
-    return formats;
+    return kFormats;
 }
 
 QString ExchangeFormatInfo::itemText() const
@@ -198,91 +239,58 @@ QString ExchangeFormatInfo::stepText() const
 
 const ExchangeFormatInfo& formatInfo(ExchangeFormat format)
 {
-    const auto& formats = exchangeFormats();
-    return *std::find_if(formats.begin(), formats.end(), [format](const ExchangeFormatInfo& info) {
-        return info.format == format;
-    });
+    return *std::find_if(
+        kFormats.begin(), kFormats.end(),
+        [format](const ExchangeFormatInfo& info) { return info.format == format; });
 }
 
-std::optional<ImportOutcome> importFile(ExchangeFormat format, const QString& path,
-                                        const ProfileChooser& choose,
-                                        const RegionalFormats& formats)
+QString ProfileChoice::title() const
 {
-    QByteArray data;
-    const QString error = readExchangeFile(path, data);
-    if (!error.isEmpty())
-        return ImportOutcome{std::nullopt, error};
-    return importData(format, data, choose, formats);
+    return QCoreApplication::translate("fendrimo::TForm1", choiceTexts(*this).title);
+}
+
+QString ProfileChoice::label() const
+{
+    return QCoreApplication::translate("fendrimo::TForm1", choiceTexts(*this).label);
+}
+
+SourceData parsedSource(const QByteArray& bytes)
+{
+    SourceData source{bytes, {}, {}};
+    source.jsonError = parseJsonFile(bytes, source.json);
+    return source;
+}
+
+std::optional<ExchangeFormat> recogniseFormat(const SourceData& source)
+{
+    std::array<const ExchangeFormatInfo*, kFormats.size()> byRank{};
+    std::transform(kFormats.begin(), kFormats.end(), byRank.begin(),
+                   [](const ExchangeFormatInfo& info) { return &info; });
+    std::sort(byRank.begin(), byRank.end(),
+              [](const auto* a, const auto* b) { return a->recognitionRank < b->recognitionRank; });
+    for (const ExchangeFormatInfo* info : byRank) {
+        if (info->recognises(source))
+            return info->format;
+    }
+    return std::nullopt;
 }
 
 std::optional<ExchangeFormat> recogniseFormat(const QByteArray& data)
 {
-    QString jsonError;
-    return recognised(data, jsonError);
-}
-
-std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChooser& choose,
-                                       const RegionalFormats& formats)
-{
-    const QString tooLarge = fileSizeProblem(data);
-    if (!tooLarge.isEmpty())
-        return ImportOutcome{std::nullopt, tooLarge};
-    QString jsonError;
-    const std::optional<ExchangeFormat> format = recognised(data, jsonError);
-    if (format && *format != ExchangeFormat::Csv)
-        return importData(*format, data, choose, formats);
-    // Only a file that no reader recognises may be a profile file: no JSON,
-    // and bytes no text has, as every profile file's rates do.
-    if (!format && !jsonError.isEmpty() && !looksLikeText(data))
-        return profileFileImport(data);
-    const std::optional<ImportOutcome> table =
-        format ? importData(*format, data, choose, formats) : std::nullopt;
-    if (table && table->profile)
-        return table;
-    return ImportOutcome{
-        std::nullopt,
-        QCoreApplication::translate(
-            "Exchange", "Die Datei ist weder ein Nightscout-Profil noch ein OpenAPS-Basalprofil, "
-                        "ein Autotune-Ergebnis, Tidepool-Pumpeneinstellungen oder eine Tabelle: %1")
-            .arg(table ? table->error
-                 : jsonError.isEmpty()
-                     ? QCoreApplication::translate(
-                           "Exchange", "Sie enthält JSON, aber in keiner dieser Formen.")
-                     : jsonError)};
-}
-
-std::optional<ImportOutcome> importAnyFile(const QString& path, const ProfileChooser& choose,
-                                           const RegionalFormats& formats)
-{
-    QByteArray data;
-    const QString error = readExchangeFile(path, data);
-    if (!error.isEmpty())
-        return ImportOutcome{std::nullopt, error};
-    return importAny(data, choose, formats);
+    return recogniseFormat(parsedSource(data));
 }
 
 ExportBytes exportBytes(ExchangeFormat format, const ProfileContent& content,
                         const ExportContext& context)
 {
-    ExportBytes written;
-    switch (format) {
-    case ExchangeFormat::Nightscout:
-        written.bytes = writeNightscout(content, context);
-        written.carbRatiosLeftOut = !written.bytes.contains("\"carbratio\"");
-        written.timeZoneLeftOut = context.timeZone.isEmpty();
-        break;
-    case ExchangeFormat::OpenAps:
-        written.bytes = writeOpenAps(content.rates);
-        written.zeroRate =
-            std::find(content.rates.begin(), content.rates.end(), 0) != content.rates.end();
-        break;
-    case ExchangeFormat::Csv:
-        written.bytes = writeCsv(content.rates, context.csv);
-        break;
-    case ExchangeFormat::Tidepool:
-        break; // not offered
-    }
-    return written;
+    const ExchangeFormatInfo& info = formatInfo(format);
+    return info.write ? info.write(content, context) : ExportBytes();
+}
+
+QString exportNotice(ExchangeFormat format, const ExportBytes& written)
+{
+    const ExchangeFormatInfo& info = formatInfo(format);
+    return info.exportNotice ? info.exportNotice(written).join(QLatin1Char(' ')) : QString();
 }
 
 } // namespace fendrimo

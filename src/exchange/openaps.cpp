@@ -5,7 +5,7 @@
 
 #include "exchange/bolusfactors.h"
 #include "exchange/exchange.h"
-#include "exchange/exchangejson.h"
+#include "exchange/reading.h"
 #include "exchange/schedule.h"
 
 #include <QCoreApplication>

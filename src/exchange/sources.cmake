@@ -1,6 +1,7 @@
 list(APPEND FENDRIMO_CORE_SOURCES
   exchange/exchange.cpp exchange/exchange.h
-  exchange/formats.cpp exchange/formats.h
+  exchange/formats.cpp exchange/formats.h exchange/importsource.cpp
+  exchange/reading.cpp exchange/reading.h
   exchange/exactdecimal.cpp exchange/exactdecimal.h
   exchange/schedule.cpp exchange/schedule.h
   exchange/bolusfactors.cpp exchange/bolusfactors.h

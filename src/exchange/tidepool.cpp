@@ -6,6 +6,7 @@
 #include "exchange/bolusfactors.h"
 #include "exchange/exchange.h"
 #include "exchange/exchangejson.h"
+#include "exchange/reading.h"
 #include "exchange/schedule.h"
 
 #include <QCoreApplication>
@@ -21,12 +22,6 @@ using namespace exchange;
 namespace {
 
 constexpr qint64 kLastMillisecond = qint64(kSecondsPerDay) * 1000 - 1;
-
-bool isPumpSettings(const QJsonValue& value)
-{
-    return value.toObject().value(QLatin1String("type")).toString() ==
-           QLatin1String("pumpSettings");
-}
 
 // The index of the newest pump settings in the array by "time" (the first of
 // equals, those without a time oldest), or -1.
@@ -202,6 +197,12 @@ ImportOutcome readSchedule(const PumpSetup& settings, const QString& name,
 }
 
 } // namespace
+
+bool isPumpSettings(const QJsonValue& value)
+{
+    return value.toObject().value(QLatin1String("type")).toString() ==
+           QLatin1String("pumpSettings");
+}
 
 NamedProfiles tidepoolSchedules(const QByteArray& data)
 {

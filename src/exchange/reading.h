@@ -1,0 +1,57 @@
+#pragma once
+
+// Reading what a user hands the program, whatever kind of data it holds: the
+// size limit and a file read under it, JSON parsed within that limit, the
+// text of a table split into lines' fields, and (exactdecimal.h) numbers as
+// the decimals they were written as. Every reader of a user's file takes
+// these, so all refuse alike. Errors are whole sentences in the language of
+// the interface.
+
+#include "exchange/exactdecimal.h"
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace fendrimo {
+
+// Files larger than this are refused before they are read.
+constexpr qint64 kLargestExchangeFile = qint64(10) * 1024 * 1024;
+
+// The file's bytes, at most one beyond the limit; the error to report when
+// it can't be read or is larger than the limit, else empty.
+QString readLimitedFile(const QString& path, QByteArray& data);
+
+// Empty when the data is at most kLargestExchangeFile bytes.
+QString fileSizeProblem(const QByteArray& data);
+
+// The document, or an error text: too large or not JSON.
+QString parseJsonFile(const QByteArray& data, QJsonDocument& document);
+
+// JSON starts with an object or an array, after a byte-order mark if any; a
+// table never does.
+bool looksLikeJson(const QByteArray& data);
+
+// Whether data can be the text of a table or a JSON file: no NUL byte, or
+// text in UTF-16, which tableTextProblem names. Every profile file has NUL
+// bytes: the high bytes of its rates.
+bool looksLikeText(const QByteArray& data);
+
+// Why data is no table text the program reads (UTF-16, binary data, lines
+// ending in CR alone); empty when it is one.
+QString tableTextProblem(const QByteArray& data);
+
+// The text of a table: UTF-8 without its byte-order mark, or Windows-1252
+// when it isn't UTF-8.
+QString tableText(QByteArray data);
+
+// ";" or a tab outside quotes, in this order; "," only without either.
+QChar tableFieldSeparator(const QString& text);
+
+// Fields with blanks around dropped; a field may stand in double quotes, a
+// quote inside doubled.
+QStringList splitFields(QStringView line, QChar separator);
+
+} // namespace fendrimo
