@@ -6,10 +6,13 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/tform1_menu.cpp
   app/tform1_events.cpp
   app/tform1_view.cpp
-  app/tform1_files.cpp
+  app/filespart.cpp app/filespart.h
   app/tform1_commands.cpp
-  app/tform1_exchange.cpp
-  app/tform1_history.cpp
+  app/exchangepart.cpp app/exchangepart.h
+  app/historypart.cpp app/historypart.h
+  app/printingpart.cpp app/printingpart.h
+  app/commandpath.cpp app/commandpath.h
+  app/windowmessages.cpp app/windowmessages.h
   app/dialogvalues.cpp app/dialogvalues.h
   app/ratecontrols.cpp app/ratecontrols.h
   app/fieldmenu.cpp app/fieldmenu.h)

@@ -83,7 +83,11 @@ QScrollArea* scrollingClient(QWidget* client)
 } // namespace
 
 TForm1::TForm1(Settings& settings, QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_document(settings, Settings::FallbackMaximum)
+    : QMainWindow(parent), m_settings(settings), m_document(settings, Settings::FallbackMaximum),
+      m_commands(*this, m_document), m_files({this, m_document, settings, m_commands}),
+      m_exchange({this, m_document, settings, m_commands}),
+      m_history({this, m_document, settings, m_commands}),
+      m_printing({this, m_document, settings, m_commands}, m_ui.MemoNotizen)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -100,6 +104,7 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
     setCentralWidget(scrollingClient(client));
     m_ui.Timer = new ClockTicker(this);
     m_ui.Timer->setObjectName(QStringLiteral("Timer"));
+    addCommands();
     buildMenus();
     connectControls();
     connectDocument();
@@ -108,7 +113,7 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
     showProfile();
     showSaved(m_document.isSaved());
     showHistory();
-    showRecentFiles();
+    m_files.showRecentFiles(m_ui.ZuletztGeoeffnet1);
     updateActions();
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         bool mayEnd = false;
@@ -126,6 +131,11 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::loadFile(const QString& path)
+{
+    m_files.loadFile(path);
+}
 
 void TForm1::FormCreate()
 {

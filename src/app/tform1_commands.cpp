@@ -1,21 +1,12 @@
-// Options, printing, undo and redo, the whole-profile tools and the
-// comparison with the saved content.
+// Options, undo and redo, and the whole-profile tools.
 
 #include "app/tform1.h"
 
 #include "app/dialogvalues.h"
-#include "platform/error.h"
-
-#include "files/profilerecord.h"
+#include "app/windowmessages.h"
 #include "options/optionsdialog.h"
-#include "platform/platform.h"
-#include "printing/grafikform.h"
-#include "printing/shownlines.h"
-#include "profile/zehntel.h"
 #include "settings/settings.h"
 #include "tools/ratetooldialog.h"
-#include "tools/takehoursdialog.h"
-#include "widgets/textfields.h"
 
 namespace fendrimo {
 
@@ -36,49 +27,11 @@ void TForm1::EinstellungenClick()
 
 void TForm1::applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour)
 {
-    m_document.setOptions(newMaximum, colour, [this](qint32 highest) {
-        platform().message(
-            this, MessageType::Fehler,
-            tr("Mindestens eine aktuelle Stundenrate ist größer als das neue Maximum, welches "
-               "Sie einstellen wollten! Die höchste Stundenrate, die gerade eingestellt ist, ist "
-               "%1 IE/h! Ändern Sie das Maximum auf diesen oder den nächsthöheren Wert!")
-                .arg(ZehntelText(highest)),
-            MessageButton::Ok);
-    });
-}
-
-ReportInput TForm1::reportContent() const
-{
-    // The texts as a profile file holds them: what is printed is what is saved.
-    const Profilsatz record = m_document.recordToSave();
-    ReportInput input;
-    input.maximum = Maximum();
-    for (int h = 0; h < Hours; ++h)
-        input.rates.at(size_t(h)) = record.rate(h);
-    input.datum = record.datum();
-    input.bolusMorgens = record.bolus(bolusSlot(0));
-    input.bolusMittags = record.bolus(bolusSlot(1));
-    input.bolusAbends = record.bolus(bolusSlot(2));
-    // The notes as the field shows them: a wrapped paragraph prints as its rows.
-    input.notes = shownLines(*m_ui.MemoNotizen);
-    input.profileFile = m_document.currentFile();
-    if (reference()) {
-        ReportReference printed;
-        std::copy(reference()->rates.begin(), reference()->rates.end(), printed.rates.begin());
-        printed.name = reference()->name;
-        input.reference = printed;
-    }
-    return input;
-}
-
-void TForm1::DruckenClick()
-{
-    TGrafikForm form(this, reportContent(), printOptions(m_settings));
-    // Stored at once; a refused write is shown over the dialog.
-    connect(&form, &TGrafikForm::tableToggled, this, [this, &form](bool table) {
-        fendrimo::guarded(&form, [this, table] { m_settings.setTabelle(table); });
-    });
-    form.exec();
+    const MaximumOutcome outcome = m_document.setOptions(newMaximum, colour);
+    if (!outcome.refusedBy)
+        return;
+    WindowMessages::maximumRefused(this, *outcome.refusedBy);
+    m_document.storeMaximumInForce();
 }
 
 void TForm1::RueckgaengigClick()
@@ -100,42 +53,13 @@ void TForm1::runRateTool(const RateTool& tool, const QString& stepText)
 
 void TForm1::RatenProzentClick()
 {
-    runRateTool(percentTool(m_document.content().rates, Maximum()), tr("Alle Raten auf %1 %"));
+    runRateTool(percentTool(m_document.content().rates, m_document.maximum()),
+                tr("Alle Raten auf %1 %"));
 }
 
 void TForm1::VerschiebenClick()
 {
     runRateTool(shiftTool(m_document.content().rates), tr("Raten um %1 Stunden verschoben"));
-}
-
-void TForm1::VergleichGespeichertClick()
-{
-    m_document.setReference(m_document.savedReference());
-}
-
-void TForm1::VergleichBeendenClick()
-{
-    m_document.setReference(std::nullopt);
-}
-
-bool TForm1::referenceDiffers() const
-{
-    return reference() && !differingRuns(m_document.content().rates, *reference()).isEmpty();
-}
-
-void TForm1::AusVergleichUebernehmenClick()
-{
-    if (!referenceDiffers())
-        return;
-    TakeHoursDialog dialog(this, m_document.content().rates, *reference());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    try {
-        showRaisedMaximum(m_document.takeFromReference(dialog.chosenHours()));
-    } catch (const Failure& failure) {
-        // The maximum is stored before anything is taken: nothing was.
-        throw Failure(tr("%1. Die Stunden wurden nicht übernommen").arg(failure.message()));
-    }
 }
 
 } // namespace fendrimo

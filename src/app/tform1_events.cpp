@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +58,7 @@ void TForm1::connectControls()
         slider->installEventFilter(this);
     }
     connect(m_ui.ButtonSumme, &QPushButton::clicked, this,
-            [this] { command(&TForm1::ButtonSummeClick); });
+            [this] { m_commands.run([this] { ButtonSummeClick(); }); });
     m_ui.CheckBox1->installEventFilter(this);
     connect(m_ui.CheckBox1, &QCheckBox::toggled, this, [this](bool linked) {
         if (!m_showingProfile)
@@ -182,6 +183,33 @@ bool TForm1::filterPointerEvent(QObject* watched, QEvent* event)
         }
     }
     return false;
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event);
+}
+
+void TForm1::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!FilesPart::droppedProfile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString path = FilesPart::droppedProfile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The question and the loading come after the drop has completed, so the
+    // drag never waits on a modal box.
+    QTimer::singleShot(
+        0, this, [this, path] { m_commands.run([this, path] { m_files.openDropped(path); }); });
 }
 
 } // namespace fendrimo

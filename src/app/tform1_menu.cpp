@@ -1,9 +1,9 @@
-// The menus, built from one table: each item's text, keys, command, when it
-// is enabled and where it stands. Every command runs through command().
+// The menus, built from one table: each item's text, keys and where it
+// stands. Its command and when it is enabled come from the window or the
+// part that does it, found by the item's name; every command runs through
+// the command path.
 
 #include "app/tform1.h"
-
-#include "exchange/formats.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,11 +15,9 @@ namespace fendrimo {
 
 namespace {
 
-using Handler = void (TForm1::*)();
-using Rule = bool (TForm1::*)() const;
-
-// One row of a menu. No name: a separator; no handler: the submenu of that
-// name, filled elsewhere. The texts are translated where the menus are built.
+// One row of a menu. No name: a separator; a description: the submenu of
+// that name, filled by a part. The texts are translated where the menus are
+// built.
 struct Item
 {
     const char* name;
@@ -28,8 +26,6 @@ struct Item
     // shown; explicit keys otherwise.
     QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
     QList<QKeySequence> keys = {};
-    Handler handler = nullptr;
-    Rule enabled = nullptr; // always enabled without one
     const char* description = nullptr;
 };
 
@@ -51,76 +47,60 @@ const std::vector<Menu>& menuTable()
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
                            "Neu, Laden, Speichern, Drucken, Importieren, Exportieren, zuletzt "
                            "geöffnete Basalraten, Verlauf und Beenden"),
-         {{"Neu1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Neu"), QKeySequence::New, {},
-           &TForm1::Neu1Click},
+         {{"Neu1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Neu"), QKeySequence::New},
           kSeparator,
-          {"Basalrateladen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Laden"), QKeySequence::Open,
-           {}, &TForm1::Basalrateladen1Click},
+          {"Basalrateladen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Laden"), QKeySequence::Open},
           {"Basalratespeichern1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Speichern"),
-           QKeySequence::Save, {}, &TForm1::Basalratespeichern1Click},
+           QKeySequence::Save},
           kSeparator,
           {"BasalrateDrucken1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basalrate Drucken"),
-           QKeySequence::Print, {}, &TForm1::DruckenClick},
-          {"Importieren1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Importieren"), {}, {}, nullptr,
-           nullptr,
+           QKeySequence::Print},
+          {"Importieren1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Importieren"), {}, {},
            QT_TRANSLATE_NOOP("fendrimo::TForm1",
                              "Die Basalrate aus Nightscout, OpenAPS oder einer Tabelle "
                              "übernehmen")},
-          {"Exportieren1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Exportieren"), {}, {}, nullptr,
-           nullptr,
+          {"Exportieren1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Exportieren"), {}, {},
            QT_TRANSLATE_NOOP("fendrimo::TForm1",
                              "Die Basalrate für Nightscout, OpenAPS oder eine Tabelle schreiben")},
           {"ZuletztGeoeffnet1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Zuletzt geöffnet"), {}, {},
-           nullptr, nullptr,
            QT_TRANSLATE_NOOP("fendrimo::TForm1",
                              "Die zuletzt geladenen oder gespeicherten Basalraten")},
-          {"Verlauf1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Verlauf…"), {}, {},
-           &TForm1::VerlaufClick, &TForm1::hasCurrentFile},
+          {"Verlauf1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Verlauf…")},
           kSeparator,
           // The desktop's Quit key differs between desktops; Ctrl+Q everywhere.
           {"Beenden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Beenden"), {},
-           {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TForm1::Beenden1Click}}},
+           {QKeySequence(Qt::CTRL | Qt::Key_Q)}}}},
         {"Bearbeiten1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Bearbeiten"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
                            "Änderungen rückgängig machen oder wiederholen, alle Raten ändern oder "
                            "verschieben, mit einer anderen Basalrate vergleichen"),
          // The standard keys would add Alt+Backspace, which the text fields keep.
          {{"Rueckgaengig1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Rückgängig"), {},
-           {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &TForm1::RueckgaengigClick},
+           {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
           {"Wiederholen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Wiederholen"), {},
-           {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-           &TForm1::WiederholenClick},
+           {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
           kSeparator,
-          {"RatenProzent1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Alle Raten in &Prozent ändern…"),
-           {}, {}, &TForm1::RatenProzentClick},
-          {"Verschieben1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Zeitlich verschieben…"), {}, {},
-           &TForm1::VerschiebenClick},
+          {"RatenProzent1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Alle Raten in &Prozent ändern…")},
+          {"Verschieben1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Zeitlich verschieben…")},
           kSeparator,
-          {"Vergleichen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Vergleichen mit…"), {}, {},
-           &TForm1::VergleichenClick},
+          {"Vergleichen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Vergleichen mit…")},
           {"VergleichGespeichert1",
-           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Mit &gespeicherter Fassung vergleichen"), {}, {},
-           &TForm1::VergleichGespeichertClick},
-          {"VergleichBeenden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Vergleich &beenden"), {}, {},
-           &TForm1::VergleichBeendenClick, &TForm1::hasReference},
+           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Mit &gespeicherter Fassung vergleichen")},
+          {"VergleichBeenden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Vergleich &beenden")},
           {"AusVergleichUebernehmen1",
-           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Aus Vergleich &übernehmen…"), {}, {},
-           &TForm1::AusVergleichUebernehmenClick, &TForm1::referenceDiffers}}},
+           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Aus Vergleich &übernehmen…")}}},
         {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1", "Maximum, Druckmethode und Verzeichnis einstellen"),
-         {{"Einstellungen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Einstellungen"), {}, {},
-           &TForm1::EinstellungenClick}}},
+         {{"Einstellungen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Einstellungen")}}},
         {"Hilfe1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Hilfe"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
                            "Hinweis zur Dokumentation, Programm-Informationen und "
                            "Benutzerhandbuch"),
          {{"HilfezurFendrimo1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Hilfe zur Fendrimo"),
-           QKeySequence::HelpContents, {}, &TForm1::HilfezurFendrimo1Click},
+           QKeySequence::HelpContents},
           kSeparator,
-          {"Programminfos1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Programm-Infos"), {}, {},
-           &TForm1::Programminfos1Click},
-          {"Benutzerhandbuch1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Benutzerhandbuch"), {}, {},
-           &TForm1::BenutzerhandbuchClick}}},
+          {"Programminfos1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Programm-Infos")},
+          {"Benutzerhandbuch1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Benutzerhandbuch")}}},
     };
     return table;
 }
@@ -138,11 +118,24 @@ QMenu* namedMenu(QWidget* parent, const char* name, const char* title, const cha
 
 } // namespace
 
-void TForm1::command(void (TForm1::*handler)())
+void TForm1::addCommands()
 {
-    // A command ends every run of merged steps.
-    m_document.breakMerging();
-    guarded([this, handler] { (this->*handler)(); });
+    const auto add = [this](const char* name, void (TForm1::*handler)()) {
+        m_commands.add(name, [this, handler] { (this->*handler)(); });
+    };
+    add("Beenden1", &TForm1::Beenden1Click);
+    add("Rueckgaengig1", &TForm1::RueckgaengigClick);
+    add("Wiederholen1", &TForm1::WiederholenClick);
+    add("RatenProzent1", &TForm1::RatenProzentClick);
+    add("Verschieben1", &TForm1::VerschiebenClick);
+    add("Einstellungen", &TForm1::EinstellungenClick);
+    add("HilfezurFendrimo1", &TForm1::HilfezurFendrimo1Click);
+    add("Programminfos1", &TForm1::Programminfos1Click);
+    add("Benutzerhandbuch1", &TForm1::BenutzerhandbuchClick);
+    m_files.addCommands(m_commands);
+    m_exchange.addCommands(m_commands);
+    m_history.addCommands(m_commands);
+    m_printing.addCommands(m_commands);
 }
 
 void TForm1::buildMenus()
@@ -155,18 +148,21 @@ void TForm1::buildMenus()
         for (const Item& item : spec.items) {
             if (!item.name) {
                 menu->addSeparator();
-            } else if (!item.handler) {
+            } else if (item.description) {
                 menu->addMenu(namedMenu(menu, item.name, item.text, item.description));
             } else {
                 QAction* action = menu->addAction(tr(item.text));
-                action->setObjectName(QLatin1String(item.name));
+                const QString name = QLatin1String(item.name);
+                action->setObjectName(name);
                 action->setShortcuts(item.standard != QKeySequence::UnknownKey
                                          ? QKeySequence::keyBindings(item.standard)
                                          : item.keys);
-                const Handler handler = item.handler;
-                connect(action, &QAction::triggered, this, [this, handler] { command(handler); });
-                if (item.enabled)
-                    m_ruledActions.push_back({action, item.enabled});
+                const CommandPath::Command* command = m_commands.command(name);
+                Q_ASSERT(command);
+                connect(action, &QAction::triggered, this,
+                        [this, command = *command] { m_commands.run(command); });
+                if (CommandPath::Rule enabled = m_commands.rule(name))
+                    m_ruledActions.emplace_back(action, std::move(enabled));
             }
         }
     }
@@ -174,38 +170,16 @@ void TForm1::buildMenus()
     m_ui.Rueckgaengig1 = findChild<QAction*>(QStringLiteral("Rueckgaengig1"));
     m_ui.Wiederholen1 = findChild<QAction*>(QStringLiteral("Wiederholen1"));
     // Filled each time it opens: another run of the program may have changed the list.
-    connect(m_ui.ZuletztGeoeffnet1, &QMenu::aboutToShow, this, [this] { showRecentFiles(); });
-    addExchangeMenus();
-}
-
-void TForm1::addExchangeMenus()
-{
-    auto* imports = findChild<QMenu*>(QStringLiteral("Importieren1"));
-    auto* exports = findChild<QMenu*>(QStringLiteral("Exportieren1"));
-    for (const ExchangeFormatInfo& info : exchangeFormats()) {
-        const ExchangeFormat format = info.format;
-        const QString item = info.itemText();
-        QAction* import = imports->addAction(item);
-        import->setObjectName(QStringLiteral("Import%1").arg(QLatin1String(info.objectName)));
-        connect(import, &QAction::triggered, this, [this, format] {
-            m_document.breakMerging();
-            guarded([this, format] { ImportierenClick(format); });
-        });
-        if (!info.exportable())
-            continue;
-        QAction* export_ = exports->addAction(item);
-        export_->setObjectName(QStringLiteral("Export%1").arg(QLatin1String(info.objectName)));
-        connect(export_, &QAction::triggered, this, [this, format] {
-            m_document.breakMerging();
-            guarded([this, format] { ExportierenClick(format); });
-        });
-    }
+    connect(m_ui.ZuletztGeoeffnet1, &QMenu::aboutToShow, this,
+            [this] { m_files.showRecentFiles(m_ui.ZuletztGeoeffnet1); });
+    m_exchange.addFormatItems(findChild<QMenu*>(QStringLiteral("Importieren1")),
+                              findChild<QMenu*>(QStringLiteral("Exportieren1")));
 }
 
 void TForm1::updateActions()
 {
     for (const auto& [action, enabled] : m_ruledActions)
-        action->setEnabled((this->*enabled)());
+        action->setEnabled(enabled());
 }
 
 } // namespace fendrimo

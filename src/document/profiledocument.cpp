@@ -201,8 +201,7 @@ std::optional<RaisedMaximum> ProfileDocument::restoreVersion(const StoredVersion
     return raised;
 }
 
-MaximumOutcome ProfileDocument::setOptions(std::optional<qint32> chosen, std::optional<bool> colour,
-                                           const std::function<void(qint32)>& refused)
+MaximumOutcome ProfileDocument::setOptions(std::optional<qint32> chosen, std::optional<bool> colour)
 {
     const qint32 before = m_profile.maximum();
     // Written back even when left out, so the next start finds a usable one.
@@ -217,17 +216,18 @@ MaximumOutcome ProfileDocument::setOptions(std::optional<qint32> chosen, std::op
         return {};
     const qint32 maximum = *chosen;
     const qint32 highest = m_profile.highestRate();
-    if (highest > maximum) {
-        if (refused)
-            refused(highest);
-        m_settings.setMaximum(before);
+    if (highest > maximum)
         return {highest};
-    }
     // An older state of the profile may not fit below a lower maximum.
     if (maximum < before)
         m_history.clear();
     m_profile.setMaximum(maximum);
     return {};
+}
+
+void ProfileDocument::storeMaximumInForce()
+{
+    m_settings.setMaximum(m_profile.maximum());
 }
 
 void ProfileDocument::setReference(std::optional<ProfileReference> reference)

@@ -8,7 +8,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
 namespace fendrimo {
@@ -107,10 +106,11 @@ public:
     // The options' maximum and print method, each only when given: a setting
     // left out stays as stored, but a stored maximum that can't be used
     // (absent, not a number, below 1) is replaced by the one in force. A
-    // maximum below a rate is refused: refused hears of it before the old
-    // maximum is stored again.
-    MaximumOutcome setOptions(std::optional<qint32> maximum, std::optional<bool> colour,
-                              const std::function<void(qint32 highest)>& refused = {});
+    // maximum below a rate is refused: the outcome names the highest rate and
+    // the refused maximum stays stored until storeMaximumInForce(), which the
+    // caller runs once it has shown the refusal.
+    MaximumOutcome setOptions(std::optional<qint32> maximum, std::optional<bool> colour);
+    void storeMaximumInForce();
 
     void setReference(std::optional<ProfileReference> reference);
     // A profile read from another source (an import's rates) as the

@@ -198,6 +198,8 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         document.restoreVersion(version, QStringLiteral("Fassung wiederhergestellt"));
     } else if (verb == u"maximum") {
         const MaximumOutcome outcome = document.setOptions(number(1), true);
+        if (outcome.refusedBy)
+            document.storeMaximumInForce();
         m_outcome =
             outcome.refusedBy ? QStringLiteral("refused by %1").arg(*outcome.refusedBy) : QString();
     } else if (verb == u"compare") {

@@ -33,6 +33,19 @@ public:
     // The handle the window reads and writes through, for its dialogs made directly.
     Settings& settings() { return ownSettings; }
 
+    // What the window shows of its document, in the design's words.
+    using TForm1::DatenGespeichert;
+    using TForm1::history;
+    using TForm1::Maximum;
+    using TForm1::profile;
+    using TForm1::rate;
+    using TForm1::reference;
+
+    // Handlers, reached as the user and the clock reach them.
+    void TimerTimer() const { emit Timer->tick(); }
+    void Neu1Click() const { Neu1->trigger(); }
+    void Basalrateladen1Click() const { Basalrateladen1->trigger(); }
+
     RateSlider* ScrollBar(int n) const
     {
         return named<RateSlider>(QStringLiteral("ScrollBar%1").arg(n));

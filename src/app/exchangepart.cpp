@@ -2,21 +2,28 @@
 // OpenAPS and spreadsheets. An import shows what it will change and, after
 // OK, changes the profile being edited as one undoable step; it leaves the
 // file it came from, the title and the settings alone. An export writes a
-// file and changes nothing.
+// file and changes nothing. The comparison shows another profile beside the
+// one being edited, and hours can be taken from it.
 
-#include "app/tform1.h"
+#include "app/exchangepart.h"
+
+#include "app/filespart.h"
 #include "app/translation.h"
-
-#include "exchange/formats.h"
+#include "app/windowmessages.h"
+#include "document/profiledocument.h"
 #include "files/filename.h"
+#include "platform/error.h"
 #include "platform/platform.h"
 #include "profile/versiondiff.h"
 #include "settings/settings.h"
 #include "tools/importpreviewdialog.h"
+#include "tools/takehoursdialog.h"
 #include "widgets/designscale.h"
 #include "widgets/elidedname.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace fendrimo {
 
@@ -62,52 +69,83 @@ std::optional<ImportOutcome> readSource(QWidget* window, const QString& path,
 
 } // namespace
 
-void TForm1::ImportierenClick(ExchangeFormat format)
+void ExchangePart::addCommands(CommandPath& commands)
+{
+    commands.add("Vergleichen1", [this] { VergleichenClick(); });
+    commands.add("VergleichGespeichert1", [this] { VergleichGespeichertClick(); });
+    commands.add(
+        "VergleichBeenden1", [this] { VergleichBeendenClick(); },
+        [this] { return hasReference(); });
+    commands.add(
+        "AusVergleichUebernehmen1", [this] { AusVergleichUebernehmenClick(); },
+        [this] { return referenceDiffers(); });
+}
+
+void ExchangePart::addFormatItems(QMenu* imports, QMenu* exports)
+{
+    for (const ExchangeFormatInfo& info : exchangeFormats()) {
+        const ExchangeFormat format = info.format;
+        const QString item = info.itemText();
+        QAction* import = imports->addAction(item);
+        import->setObjectName(QStringLiteral("Import%1").arg(QLatin1String(info.objectName)));
+        QObject::connect(import, &QAction::triggered, m_context.window, [this, format] {
+            m_context.commands.run([this, format] { ImportierenClick(format); });
+        });
+        if (!info.exportable())
+            continue;
+        QAction* export_ = exports->addAction(item);
+        export_->setObjectName(QStringLiteral("Export%1").arg(QLatin1String(info.objectName)));
+        QObject::connect(export_, &QAction::triggered, m_context.window, [this, format] {
+            m_context.commands.run([this, format] { ExportierenClick(format); });
+        });
+    }
+}
+
+void ExchangePart::ImportierenClick(ExchangeFormat format)
 {
     FileDialogRequest request = exchangeDialog(tr("Basalrate importieren"), formatInfo(format),
-                                               m_settings.verzeichnis(QString()));
+                                               m_context.settings.verzeichnis(QString()));
     request.fileMustExist = true;
-    const std::optional<QString> chosen = platform().openFileName(this, request);
+    const std::optional<QString> chosen = platform().openFileName(m_context.window, request);
     if (!chosen)
         return;
     const std::optional<ImportOutcome> outcome =
-        readSource(this, *chosen, {SourcePurpose::Import, format});
+        readSource(m_context.window, *chosen, {SourcePurpose::Import, format});
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
-        platform().message(
-            this, MessageType::Fehler,
-            tr("Die Datei %1 kann nicht importiert werden. %2").arg(*chosen, outcome->error),
-            MessageButton::Ok);
+        WindowMessages::importRefused(m_context.window, *chosen, outcome->error);
         return;
     }
     const ImportedProfile& imported = *outcome->profile;
     if (!confirmImport(imported))
         return;
-    showRaisedMaximum(m_document.applyImport(imported, formatInfo(format).stepText()));
+    WindowMessages::raisedMaximum(
+        m_context.window, m_context.document.applyImport(imported, formatInfo(format).stepText()));
 }
 
-bool TForm1::confirmImport(const ImportedProfile& imported)
+bool ExchangePart::confirmImport(const ImportedProfile& imported)
 {
     // What was averaged, rounded or left out is shown with every change
     // before anything changes.
     const QStringList notices = sourceNotices(imported, SourcePurpose::Import);
     // The content the document makes of the import, by the same function.
-    const ProfileContent& now = m_document.content();
+    const ProfileContent& now = m_context.document.content();
     ImportPreviewDialog dialog(
-        this, previewImport(now, importedContent(now, imported), imported.adjustedHours), notices);
+        m_context.window,
+        previewImport(now, importedContent(now, imported), imported.adjustedHours), notices);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void TForm1::ExportierenClick(ExchangeFormat format)
+void ExchangePart::ExportierenClick(ExchangeFormat format)
 {
     const ExchangeFormatInfo& info = formatInfo(format);
-    FileDialogRequest request =
-        exchangeDialog(tr("Basalrate exportieren"), info, m_settings.verzeichnis(QString()));
+    FileDialogRequest request = exchangeDialog(tr("Basalrate exportieren"), info,
+                                               m_context.settings.verzeichnis(QString()));
     request.confirmOverwrite = true;
     if (!request.startFolder.isEmpty())
         request.proposedFile = request.startFolder + QLatin1String(info.proposedName);
-    const std::optional<QString> chosen = platform().saveFileName(this, request);
+    const std::optional<QString> chosen = platform().saveFileName(m_context.window, request);
     if (!chosen)
         return;
     const RegionalFormats formats = RegionalFormats::current();
@@ -116,51 +154,44 @@ void TForm1::ExportierenClick(ExchangeFormat format)
     const CsvLayout csv = interfaceLanguageInUse() == QLatin1String("en")
                               ? englishCsvLayout(formats.decimalSeparator)
                               : germanCsvLayout();
-    const ExportBytes written = exportBytes(format, m_document.content(),
+    const ExportBytes written = exportBytes(format, m_context.document.content(),
                                             {platform().now(), systemTimeZoneName(), formats, csv});
     const FileResult result = writeFileAtomically(*chosen, written.bytes);
     if (!result.ok()) {
-        platform().message(this, MessageType::Fehler,
-                           tr("Die Basalrate konnte nicht nach %1 exportiert werden: %2")
-                               .arg(*chosen, fileErrorText(result.code)),
-                           MessageButton::Ok);
+        WindowMessages::exportFailed(m_context.window, *chosen, result.code);
         return;
     }
-    platform().message(this, MessageType::Information, exportNotice(format, written),
+    platform().message(m_context.window, MessageType::Information, exportNotice(format, written),
                        MessageButton::Ok);
 }
 
 // Opens another profile beside the one being edited: a profile file or any
 // source the import reads. Neither it nor the title, the recent list or the
 // folder setting changes.
-void TForm1::VergleichenClick()
+void ExchangePart::VergleichenClick()
 {
-    FileDialogRequest request =
-        profileDialog(tr("Basalrate zum Vergleich laden"), m_compareDialogFileName);
+    FileDialogRequest request = profileFileDialog(
+        m_context.settings, tr("Basalrate zum Vergleich laden"), m_compareDialogFileName);
     request.fileMustExist = true;
     QStringList filters{tr("Alle lesbaren Dateien (*.bar *.json *.csv *.txt)"), request.filter};
     for (const ExchangeFormatInfo& info : exchangeFormats())
         filters << info.filterText();
     request.filter = filters.join(QStringLiteral(";;"));
-    const std::optional<QString> chosen = platform().openFileName(this, request);
+    const std::optional<QString> chosen = platform().openFileName(m_context.window, request);
     if (!chosen)
         return;
     m_compareDialogFileName = *chosen;
     compareWithSource(*chosen);
 }
 
-void TForm1::compareWithSource(const QString& path)
+void ExchangePart::compareWithSource(const QString& path)
 {
     const std::optional<ImportOutcome> outcome =
-        readSource(this, path, {SourcePurpose::Comparison, std::nullopt});
+        readSource(m_context.window, path, {SourcePurpose::Comparison, std::nullopt});
     if (!outcome)
         return; // no profile chosen
     if (!outcome->profile) {
-        platform().exclamation();
-        platform().message(this, MessageType::Fehler,
-                           tr("Fehler beim Laden der Datei %1 ! Sie ist keine Basalraten-Datei. %2")
-                               .arg(displayFileName(path), outcome->error),
-                           MessageButton::Ok);
+        WindowMessages::comparisonRefused(m_context.window, path, outcome->error);
         return;
     }
     const ImportedProfile& imported = *outcome->profile;
@@ -170,12 +201,51 @@ void TForm1::compareWithSource(const QString& path)
     if (!imported.adjustedHours.isEmpty())
         name = tr("%1 (gerundet)").arg(name);
     if (!notices.isEmpty()) {
-        platform().message(this, MessageType::Information,
+        platform().message(m_context.window, MessageType::Information,
                            tr("Im Vergleich mit %1 stehen die Raten in Zehntel IE/h:\n\n%2")
                                .arg(name, notices.join(QLatin1Char('\n'))),
                            MessageButton::Ok);
     }
-    m_document.compareWith(imported, name);
+    m_context.document.compareWith(imported, name);
+}
+
+void ExchangePart::VergleichGespeichertClick()
+{
+    m_context.document.setReference(m_context.document.savedReference());
+}
+
+void ExchangePart::VergleichBeendenClick()
+{
+    m_context.document.setReference(std::nullopt);
+}
+
+bool ExchangePart::hasReference() const
+{
+    return m_context.document.reference().has_value();
+}
+
+bool ExchangePart::referenceDiffers() const
+{
+    const ProfileDocument& document = m_context.document;
+    return document.reference() &&
+           !differingRuns(document.content().rates, *document.reference()).isEmpty();
+}
+
+void ExchangePart::AusVergleichUebernehmenClick()
+{
+    if (!referenceDiffers())
+        return;
+    ProfileDocument& document = m_context.document;
+    TakeHoursDialog dialog(m_context.window, document.content().rates, *document.reference());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        WindowMessages::raisedMaximum(m_context.window,
+                                      document.takeFromReference(dialog.chosenHours()));
+    } catch (const Failure& failure) {
+        // The maximum is stored before anything is taken: nothing was.
+        throw Failure(tr("%1. Die Stunden wurden nicht übernommen").arg(failure.message()));
+    }
 }
 
 } // namespace fendrimo
