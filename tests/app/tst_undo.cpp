@@ -117,6 +117,7 @@ void TestUndo::sliderSteps_data()
     QTest::newRow("another slider") << "other" << 3;
     QTest::newRow("the focus leaves and comes back") << "focus" << 2;
     QTest::newRow("a menu command") << "menu" << 2;
+    QTest::newRow("an export format's command") << "export" << 2;
     QTest::newRow("clicks on the arrows merge too") << "click" << 1;
     QTest::newRow("a drag is a step of its own") << "drag" << 3;
 }
@@ -140,6 +141,9 @@ void TestUndo::sliderSteps()
         f.fake.answer(MessageResult::Nein); // "Beenden", and then not
         w.Beenden1->trigger();
         QVERIFY(w.isVisible());
+    } else if (between == QLatin1String("export")) {
+        w.Exportieren1->actions().constFirst()->trigger(); // its file dialog cancelled
+        QVERIFY(!f.fake.fileDialogs.isEmpty());
     }
     if (between == QLatin1String("click")) {
         for (int i = 0; i < 2; ++i)
