@@ -62,13 +62,13 @@ void ProfileDocument::startUp(qint32 maximum)
 OpenOutcome ProfileDocument::open(const QString& path)
 {
     OpenOutcome outcome;
-    // Read into a copy: a file that fails to load leaves the record as it was.
-    Profilsatz loaded = m_record;
-    if (!readProfileFile(path, loaded).ok() || !isOpenable(loaded))
+    // A file that fails to load leaves the record as it was.
+    const RecordOutcome read = readProfileRecord(path);
+    if (!read.record)
         return outcome;
     outcome.opened = true;
-    outcome.raised = raiseMaximumFor(highestStoredRate(loaded));
-    m_record = loaded;
+    outcome.raised = raiseMaximumFor(highestStoredRate(*read.record));
+    m_record = *read.record;
     // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
     start(ProfileState{contentOfRecord(m_record), false});
     setCurrentFile(path);
