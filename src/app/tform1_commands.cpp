@@ -110,12 +110,12 @@ void TForm1::VerschiebenClick()
 
 void TForm1::VergleichGespeichertClick()
 {
-    m_document.setReference(m_document.savedReference());
+    m_document.compareWithSaved();
 }
 
 void TForm1::VergleichBeendenClick()
 {
-    m_document.setReference(std::nullopt);
+    m_document.endComparison();
 }
 
 bool TForm1::referenceDiffers() const

@@ -29,11 +29,7 @@ void TForm1::VerlaufClick()
     if (!chosen)
         return;
     if (dialog.choice() == HistoryDialog::Choice::Compare) {
-        ProfileReference reference;
-        reference.source = ProfileReference::Source::StoredVersion;
-        reference.name = versionName(*chosen);
-        reference.rates = chosen->content.rates;
-        m_document.setReference(reference);
+        m_document.compareWithVersion(*chosen, versionName(*chosen));
     } else {
         showRaisedMaximum(m_document.restoreVersion(
             *chosen, tr("%1 wiederhergestellt").arg(versionName(*chosen))));

@@ -246,6 +246,25 @@ void ProfileDocument::compareWith(const ImportedProfile& imported, const QString
     setReference(reference);
 }
 
+void ProfileDocument::compareWithSaved()
+{
+    setReference(savedReference());
+}
+
+void ProfileDocument::compareWithVersion(const StoredVersion& version, const QString& name)
+{
+    ProfileReference reference;
+    reference.source = ProfileReference::Source::StoredVersion;
+    reference.name = name;
+    reference.rates = version.content.rates;
+    setReference(reference);
+}
+
+void ProfileDocument::endComparison()
+{
+    setReference(std::nullopt);
+}
+
 std::optional<RaisedMaximum> ProfileDocument::takeFromReference(const QList<int>& hours)
 {
     if (!m_reference || hours.isEmpty())
@@ -285,7 +304,7 @@ void ProfileDocument::setCurrentFile(const QString& path)
 void ProfileDocument::start(const ProfileState& state)
 {
     // Another profile ends the comparison with the one before.
-    setReference(std::nullopt);
+    endComparison();
     m_profile.setState(state);
     m_history.restart();
     setSaved(true);
