@@ -114,11 +114,11 @@ public:
 
     // The comparisons, each in place of the one before; none changes the
     // profile, not even the maximum. A profile read from another source (an
-    // import's rates), named name:
+    // import's rates), named name.
     void compareWith(const ImportedProfile& imported, const QString& name);
-    // the content last saved, loaded or made new, which follows the saves;
+    // The content last saved, loaded or made new; it follows the saves.
     void compareWithSaved();
-    // a version kept in the history, named name;
+    // A version kept in the history, named name.
     void compareWithVersion(const StoredVersion& version, const QString& name);
     void endComparison();
     // The rates of the given hours from the comparison, as one step; the
