@@ -7,8 +7,8 @@
 
 #include "files/profilerecord.h"
 #include "history/historydialog.h"
-#include "history/versionchart.h"
 #include "history/versionstore.h"
+#include "widgets/stepchart.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -63,7 +63,8 @@ QList<QStringList> rowsOf(const HistoryDialog& dialog)
     return rows;
 }
 
-std::shared_ptr<ModalRun> openHistory(Form1UnderTest& w, const std::function<void(HistoryDialog*)>& drive)
+std::shared_ptr<ModalRun> openHistory(Form1UnderTest& w,
+                                      const std::function<void(HistoryDialog*)>& drive)
 {
     return withModal<HistoryDialog>(
         &w, [&w] { w.Verlauf1->trigger(); }, drive);
@@ -113,11 +114,12 @@ void TestHistoryWindow::savesKeepVersions()
     save(f, path);
 
     QList<QStringList> rows;
-    std::optional<HourlyRates> selected, previous;
+    QList<StepSeries> charted; // the chosen version, the one before
+    QString described;
     const auto run = openHistory(w, [&](HistoryDialog* dialog) {
         rows = rowsOf(*dialog);
-        selected = dialog->DiagrammVerlauf->selected();
-        previous = dialog->DiagrammVerlauf->previous();
+        charted = dialog->DiagrammVerlauf->series();
+        described = dialog->DiagrammVerlauf->accessibleDescription();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     QVERIFY(run->found && !run->leftOpen);
@@ -127,8 +129,11 @@ void TestHistoryWindow::savesKeepVersions()
                                                             "Uhr höher")}));
     QCOMPARE(rows.at(1).mid(1), (QStringList{QStringLiteral("23 IE"),
                                              QStringLiteral("älteste gespeicherte Fassung")}));
-    QCOMPARE(selected, std::optional(w.profile().content().rates));
-    QCOMPARE(previous->at(6), 12);
+    QCOMPARE(charted.size(), 2);
+    QCOMPARE(charted.at(0).values, w.profile().content().rates);
+    QCOMPARE(charted.at(1).values.at(6), 12);
+    QCOMPARE(described, QStringLiteral("Gewählte Fassung: Tagessumme 23,5 IE; Fassung davor "
+                                       "(gestrichelt): Tagessumme 23 IE"));
     QVERIFY(w.history().count() > 0); // the window changed nothing
 
     w.Neu1->trigger();
