@@ -5,7 +5,6 @@
 
 #include "history/historydialog.h"
 #include "history/versionstore.h"
-#include "platform/error.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 
@@ -47,11 +46,12 @@ void TForm1::deleteHistory(HistoryDialog& dialog, const QString& path)
     if (answer != MessageResult::Ja)
         return;
     const VersionStore store;
-    QString error;
-    const bool removed = store.removeAll(path, &error);
+    const RemoveOutcome removal = store.removeAll(path);
     dialog.setVersions(store.versions(path));
-    if (!removed)
-        throw Failure(tr("Der Verlauf ließ sich nicht ganz löschen: %1").arg(error));
+    if (!removal.removed())
+        platform().failure(this,
+                           tr("Der Verlauf ließ sich nicht ganz löschen: %1").arg(removal.error) +
+                               QLatin1Char('.'));
 }
 
 } // namespace fendrimo

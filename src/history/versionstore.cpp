@@ -330,35 +330,31 @@ QList<StoredVersion> VersionStore::versions(const QString& profilePath) const
     return found;
 }
 
-bool VersionStore::removeAll(const QString& profilePath, QString* error) const
+RemoveOutcome VersionStore::removeAll(const QString& profilePath) const
 {
-    const auto fail = [error](const QString& why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     if (m_root.isEmpty())
-        return true;
+        return {};
     const QString folder = folderFor(profilePath);
     if (const QString linked = linkedFolder(m_root, folder); !linked.isEmpty())
-        return fail(linked);
+        return {linked};
     QDir dir(folder);
     if (!dir.exists())
-        return true;
+        return {};
     const auto cannot = [&folder](const QString& name) {
-        return QCoreApplication::translate("VersionStore", "%1 lässt sich nicht löschen")
-            .arg(QDir::toNativeSeparators(folder + name));
+        return RemoveOutcome{
+            QCoreApplication::translate("VersionStore", "%1 lässt sich nicht löschen")
+                .arg(QDir::toNativeSeparators(folder + name))};
     };
     for (const Entry& entry : loadEntries(folder)) {
         if (entry.content && stillOurs(folder, entry) && !dir.remove(entry.file))
-            return fail(cannot(entry.file));
+            return cannot(entry.file);
     }
     const QFileInfo index(folder + kIndexName);
     if (index.isFile() && !index.isSymLink() && !dir.remove(kIndexName))
-        return fail(cannot(kIndexName));
+        return cannot(kIndexName);
     // Anything else in it is not ours and stays, and with it the folder.
     QDir(m_root).rmdir(dir.dirName());
-    return true;
+    return {};
 }
 
 QString versionTimeText(const StoredVersion& version, const QDateTime& now)

@@ -86,6 +86,7 @@ private slots:
     void unwritableHistoryLeavesTheSave();
     void twoHundredOneSaves();
     void deleteAfterTheQuestion();
+    void deleteRefusedIsReported();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -329,6 +330,32 @@ void TestHistoryWindow::deleteAfterTheQuestion()
     QVERIFY(f.fake.boxes.constFirst().text.contains(path));
     QVERIFY(!QFileInfo::exists(VersionStore().folderFor(path)));
     QVERIFY(QFileInfo::exists(path));
+}
+
+// The profile's folder became a link to a user's folder while the window was
+// open: nothing there is deleted, and the failure box says why.
+void TestHistoryWindow::deleteRefusedIsReported()
+{
+    MainWindowFixture f(30);
+    const QString path = loadProfile(f);
+    save(f, path);
+    const QString folder = QDir::cleanPath(VersionStore().folderFor(path));
+    const QString own = m_data->filePath(QStringLiteral("eigene"));
+    f.fake.answer(MessageResult::Ja);
+    int rows = -1;
+    openHistory(f.w(), [&](HistoryDialog* dialog) {
+        QVERIFY(QFile::rename(folder, own) && QFile::link(own, folder));
+        dialog->ButtonLoeschen->click();
+        rows = dialog->ListeVerlauf->rowCount();
+    });
+    QCOMPARE(rows, 0);
+    QCOMPARE(f.fake.boxes.size(), 2);
+    QVERIFY(f.fake.boxes.at(1).failure);
+    QCOMPARE(f.fake.boxes.at(1).text,
+             QStringLiteral("Der Verlauf ließ sich nicht ganz löschen: Der Ordner %1/ ist ein "
+                            "Verweis auf einen anderen Ort.")
+                 .arg(folder));
+    QCOMPARE(QDir(own).entryList(QDir::Files).size(), 2); // the version and the index
 }
 
 QTEST_MAIN(TestHistoryWindow)
