@@ -17,8 +17,6 @@
 using fendrimo::FileResult;
 using fendrimo::Profilsatz;
 using fendrimo::readProfileFile;
-using fendrimo::RecordLength;
-using fendrimo::RecordOutcome;
 using fendrimo::writeProfileFile;
 
 namespace {
@@ -82,8 +80,6 @@ private slots:
     void loadBySize();
     void loadRefused_data();
     void loadRefused();
-    void readRecord_data();
-    void readRecord();
     void loadNamedPipeDoesNotBlock_data();
     void loadNamedPipeDoesNotBlock();
     void loadWriteProtected_data();
@@ -229,43 +225,6 @@ void TstProfileFile::loadRefused()
     const QByteArray before = record.toBytes();
     QCOMPARE(readProfileFile(file, record).code, code);
     QCOMPARE(record.toBytes(), before);
-}
-
-// Opening, comparing and the history read a basal profile the one way; only
-// the history's files must be the record alone.
-void TstProfileFile::readRecord_data()
-{
-    QTest::addColumn<QByteArray>("content"); // none: no file
-    QTest::addColumn<RecordLength>("length");
-    QTest::addColumn<RecordOutcome::Problem>("problem");
-    QTest::addColumn<int>("code");
-    using Problem = RecordOutcome::Problem;
-    const QByteArray profile = sampleRecord(3).toBytes();
-    const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
-    row("profile") << profile << RecordLength::Whole << Problem::None << 0;
-    row("more after it") << profile + "x" << RecordLength::Leading << Problem::None << 0;
-    row("more where it is all") << profile + "x" << RecordLength::Whole << Problem::TooLong << 0;
-    row("655 bytes") << profile.left(655) << RecordLength::Leading << Problem::TooShort << 0;
-    row("rates above 99,9 IE/h") << sampleRecord(990).toBytes() << RecordLength::Leading
-                                 << Problem::NoProfile << 0;
-    row("no file") << QByteArray() << RecordLength::Leading << Problem::Unreadable << 2;
-}
-
-void TstProfileFile::readRecord()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(RecordLength, length);
-    QFETCH(RecordOutcome::Problem, problem);
-    QFETCH(int, code);
-    const QString file = path(QStringLiteral("profil.bar"));
-    QVERIFY(content.isEmpty() || writeRaw(file, content));
-
-    const RecordOutcome read = fendrimo::readProfileRecord(file, length);
-    QCOMPARE(read.problem, problem);
-    QCOMPARE(read.file.code, code);
-    QCOMPARE(read.record.has_value(), problem == RecordOutcome::Problem::None);
-    if (read.record)
-        QCOMPARE(read.record->toBytes(), content.left(Profilsatz::Size));
 }
 
 void TstProfileFile::loadNamedPipeDoesNotBlock_data()
