@@ -211,12 +211,12 @@ void ExchangePart::compareWithSource(const QString& path)
 
 void ExchangePart::VergleichGespeichertClick()
 {
-    m_context.document.setReference(m_context.document.savedReference());
+    m_context.document.compareWithSaved();
 }
 
 void ExchangePart::VergleichBeendenClick()
 {
-    m_context.document.setReference(std::nullopt);
+    m_context.document.endComparison();
 }
 
 bool ExchangePart::hasReference() const

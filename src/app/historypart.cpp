@@ -47,11 +47,7 @@ void HistoryPart::VerlaufClick()
     if (!chosen)
         return;
     if (dialog.choice() == HistoryDialog::Choice::Compare) {
-        ProfileReference reference;
-        reference.source = ProfileReference::Source::StoredVersion;
-        reference.name = versionName(*chosen);
-        reference.rates = chosen->content.rates;
-        document.setReference(reference);
+        document.compareWithVersion(*chosen, versionName(*chosen));
     } else {
         WindowMessages::raisedMaximum(
             m_context.window,
@@ -70,12 +66,12 @@ void HistoryPart::deleteHistory(HistoryDialog& dialog, const QString& path)
     if (answer != MessageResult::Ja)
         return;
     const VersionStore store;
-    QString error;
-    const bool removed = store.removeAll(path, &error);
+    const RemoveOutcome removal = store.removeAll(path);
     dialog.setVersions(store.versions(path));
-    if (!removed)
-        WindowMessages::failure(m_context.window,
-                                tr("Der Verlauf ließ sich nicht ganz löschen: %1").arg(error));
+    if (!removal.removed())
+        WindowMessages::failure(
+            m_context.window,
+            tr("Der Verlauf ließ sich nicht ganz löschen: %1").arg(removal.error));
 }
 
 } // namespace fendrimo

@@ -62,13 +62,13 @@ void ProfileDocument::startUp(qint32 maximum)
 OpenOutcome ProfileDocument::open(const QString& path)
 {
     OpenOutcome outcome;
-    // Read into a copy: a file that fails to load leaves the record as it was.
-    Profilsatz loaded = m_record;
-    if (!readProfileFile(path, loaded).ok() || !isOpenable(loaded))
+    // A file that fails to load leaves the record as it was.
+    const RecordOutcome read = readProfileRecord(path);
+    if (!read.record)
         return outcome;
     outcome.opened = true;
-    outcome.raised = raiseMaximumFor(highestStoredRate(loaded));
-    m_record = loaded;
+    outcome.raised = raiseMaximumFor(highestStoredRate(*read.record));
+    m_record = *read.record;
     // Linked dragging is off after a load: a loaded profile is usually fine-tuned hour by hour.
     start(ProfileState{contentOfRecord(m_record), false});
     setCurrentFile(path);
@@ -246,6 +246,25 @@ void ProfileDocument::compareWith(const ImportedProfile& imported, const QString
     setReference(reference);
 }
 
+void ProfileDocument::compareWithSaved()
+{
+    setReference(savedReference());
+}
+
+void ProfileDocument::compareWithVersion(const StoredVersion& version, const QString& name)
+{
+    ProfileReference reference;
+    reference.source = ProfileReference::Source::StoredVersion;
+    reference.name = name;
+    reference.rates = version.content.rates;
+    setReference(reference);
+}
+
+void ProfileDocument::endComparison()
+{
+    setReference(std::nullopt);
+}
+
 std::optional<RaisedMaximum> ProfileDocument::takeFromReference(const QList<int>& hours)
 {
     if (!m_reference || hours.isEmpty())
@@ -285,7 +304,7 @@ void ProfileDocument::setCurrentFile(const QString& path)
 void ProfileDocument::start(const ProfileState& state)
 {
     // Another profile ends the comparison with the one before.
-    setReference(std::nullopt);
+    endComparison();
     m_profile.setState(state);
     m_history.restart();
     setSaved(true);

@@ -112,15 +112,18 @@ public:
     MaximumOutcome setOptions(std::optional<qint32> maximum, std::optional<bool> colour);
     void storeMaximumInForce();
 
-    void setReference(std::optional<ProfileReference> reference);
-    // A profile read from another source (an import's rates) as the
-    // comparison, named name; it changes nothing, not even the maximum.
+    // The comparisons, each in place of the one before; none changes the
+    // profile, not even the maximum. A profile read from another source (an
+    // import's rates), named name.
     void compareWith(const ImportedProfile& imported, const QString& name);
+    // The content last saved, loaded or made new; it follows the saves.
+    void compareWithSaved();
+    // A version kept in the history, named name.
+    void compareWithVersion(const StoredVersion& version, const QString& name);
+    void endComparison();
     // The rates of the given hours from the comparison, as one step; the
     // comparison stays, so they show as equal.
     std::optional<RaisedMaximum> takeFromReference(const QList<int>& hours);
-    // The content last saved, loaded or made new, as a comparison.
-    ProfileReference savedReference() const;
 
 signals:
     void contentChanged();
@@ -129,6 +132,9 @@ signals:
     void referenceChanged();
 
 private:
+    void setReference(std::optional<ProfileReference> reference);
+    // The content last saved, loaded or made new, as a comparison.
+    ProfileReference savedReference() const;
     void setSaved(bool saved);
     void setCurrentFile(const QString& path);
     // A new document: the comparison ends, the history starts anew.

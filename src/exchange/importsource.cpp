@@ -5,8 +5,8 @@
 
 #include "exchange/formats.h"
 
+#include "files/profilefile.h"
 #include "files/profilerecord.h"
-#include "files/profilsatz.h"
 #include "profile/profiletools.h"
 #include "profile/zehntel.h"
 
@@ -50,8 +50,8 @@ std::optional<ImportOutcome> importData(ExchangeFormat format, const QByteArray&
 // be a basal profile.
 ImportOutcome profileFileImport(const QByteArray& data)
 {
-    Profilsatz record;
-    if (!record.assignBytes(data) || !isOpenable(record)) {
+    const RecordOutcome read = profileRecordIn(data);
+    if (!read.record) {
         return {std::nullopt,
                 QCoreApplication::translate(
                     "Exchange", "Eine Basalraten-Datei hat 656 Bytes, Raten von 0 bis %1 IE/h "
@@ -59,7 +59,7 @@ ImportOutcome profileFileImport(const QByteArray& data)
                     .arg(ZehntelText(kLargestRate))};
     }
     ImportedProfile imported;
-    imported.rates = contentOfRecord(record).rates;
+    imported.rates = contentOfRecord(*read.record).rates;
     return {imported, QString()};
 }
 

@@ -1,7 +1,7 @@
 #include "files/profilefile.h"
 
 #include "files/filename.h"
-#include "files/profilsatz.h"
+#include "files/profilerecord.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -386,6 +386,31 @@ FileResult readProfileFile(const QString& path, Profilsatz& record)
         return {ReadPastEnd};
     record.assignBytes(buffer);
     return {};
+}
+
+RecordOutcome readProfileRecord(const QString& path, RecordLength length)
+{
+    using Problem = RecordOutcome::Problem;
+    QByteArray bytes;
+    // One byte beyond the record tells a longer file.
+    const FileResult read = readFileStart(path, Profilsatz::Size + 1, bytes);
+    if (!read.ok())
+        return {std::nullopt, Problem::Unreadable, read};
+    return profileRecordIn(bytes, length);
+}
+
+RecordOutcome profileRecordIn(const QByteArray& bytes, RecordLength length)
+{
+    using Problem = RecordOutcome::Problem;
+    if (bytes.size() < Profilsatz::Size)
+        return {std::nullopt, Problem::TooShort, {}};
+    if (length == RecordLength::Whole && bytes.size() > Profilsatz::Size)
+        return {std::nullopt, Problem::TooLong, {}};
+    Profilsatz record;
+    record.assignBytes(bytes);
+    if (!isOpenable(record))
+        return {std::nullopt, Problem::NoProfile, {}};
+    return {record, Problem::None, {}};
 }
 
 FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "files/profilsatz.h"
+
 #include <QByteArray>
 #include <QString>
 
-namespace fendrimo {
+#include <optional>
 
-class Profilsatz;
+namespace fendrimo {
 
 // Outcome of a profile file operation. code 0 is success; otherwise the codes
 // of the save error texts: 2 not found, 3 invalid name, 4 too many open files,
@@ -45,8 +47,35 @@ FileResult probeWrite(const QString& folder, qint64 bytes);
 FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data);
 
 // Reads the first 656 bytes of a regular file, for reading only. On any
-// failure the record is left unchanged.
+// failure the record is left unchanged. Whatever they hold: a basal profile
+// comes from readProfileRecord.
 FileResult readProfileFile(const QString& path, Profilsatz& record);
+
+// A user's profile file may go on after its record, which opening has always
+// ignored; a version the history keeps is its record and nothing else.
+enum class RecordLength { Leading, Whole };
+
+// What reading a basal profile came to: its record, or the problem that
+// stopped it. Each caller words the problem its own way.
+struct RecordOutcome
+{
+    enum class Problem {
+        None,
+        Unreadable, // the file can't be read: file says why
+        TooShort,   // fewer bytes than a record
+        TooLong,    // more, where the record must be all of it
+        NoProfile   // rates or bolus factors no basal profile has (isOpenable)
+    };
+    std::optional<Profilsatz> record; // exactly when there is no problem
+    Problem problem = Problem::None;
+    FileResult file;
+};
+
+// The one way to a basal profile from a file, for opening, comparing and the
+// history alike: its bytes as readFileStart reads them, then profileRecordIn.
+RecordOutcome readProfileRecord(const QString& path, RecordLength length = RecordLength::Leading);
+// The same from bytes read already: a record's size, and a basal profile.
+RecordOutcome profileRecordIn(const QByteArray& bytes, RecordLength length = RecordLength::Leading);
 
 // "Datei nicht gefunden", ..., "I/O-Fehler %d".
 QString fileErrorText(int code);

@@ -1,11 +1,12 @@
 #include "history/historydialog.h"
 
-#include "history/versionchart.h"
 #include "profile/versiondiff.h"
 #include "profile/zehntel.h"
 #include "widgets/screenfit.h"
+#include "widgets/stepchart.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -83,7 +84,11 @@ void HistoryDialog::buildVersionViews()
     connect(ListeVerlauf->horizontalHeader(), &QHeaderView::sectionResized, ListeVerlauf,
             &QTableWidget::resizeRowsToContents);
     LabelProfil->setBuddy(ListeVerlauf);
-    DiagrammVerlauf = new VersionChart(this);
+    // Rates in tenths, on an axis up to 1 IE/h at least.
+    DiagrammVerlauf = new StepChart({10, [](qint64 rate) { return ZehntelText(rate); }}, this);
+    DiagrammVerlauf->setObjectName(QStringLiteral("DiagrammVerlauf"));
+    DiagrammVerlauf->setAccessibleName(
+        QCoreApplication::translate("fendrimo::VersionChart", "Stufendiagramm"));
 }
 
 // The note on the last version, whether a history is kept and its deletion.
@@ -184,14 +189,40 @@ void HistoryDialog::showSelection()
     const bool chosen = row >= 0 && row < m_versions.size();
     ButtonVergleichen->setEnabled(chosen);
     ButtonWiederherstellen->setEnabled(chosen);
-    if (!chosen) {
-        DiagrammVerlauf->setRates(std::nullopt, std::nullopt);
-        return;
+    if (!chosen)
+        showInChart(nullptr, nullptr);
+    else
+        showInChart(&m_versions.at(row),
+                    row + 1 < m_versions.size() ? &m_versions.at(row + 1) : nullptr);
+}
+
+// The chosen version's steps with the version before it dashed over them, so
+// that what changed stands out at a glance; for a screen reader, their totals.
+// The chart's texts keep the context they were first translated in.
+void HistoryDialog::showInChart(const StoredVersion* selected, const StoredVersion* previous)
+{
+    QList<StepSeries> series;
+    QString text = QCoreApplication::translate("fendrimo::VersionChart", "Keine Fassung gewählt");
+    if (selected) {
+        series << StepSeries{
+            selected->content.rates,
+            QCoreApplication::translate("fendrimo::VersionChart", "gewählte Fassung"),
+            QColor(0, 70, 160), 2.0, Qt::SolidLine};
+        text = QCoreApplication::translate("fendrimo::VersionChart",
+                                           "Gewählte Fassung: Tagessumme %1 IE")
+                   .arg(ZehntelText(selected->content.total()));
     }
-    std::optional<HourlyRates> previous;
-    if (row + 1 < m_versions.size())
-        previous = m_versions.at(row + 1).content.rates;
-    DiagrammVerlauf->setRates(m_versions.at(row).content.rates, previous);
+    if (selected && previous) {
+        // As the comparison marks on the main window's sliders.
+        series << StepSeries{previous->content.rates,
+                             QCoreApplication::translate("fendrimo::VersionChart", "Fassung davor"),
+                             QColor(150, 0, 120), 1.5, Qt::DashLine};
+        text = QCoreApplication::translate("fendrimo::VersionChart",
+                                           "%1; Fassung davor (gestrichelt): Tagessumme %2 IE")
+                   .arg(text, ZehntelText(previous->content.total()));
+    }
+    DiagrammVerlauf->setSeries(series);
+    DiagrammVerlauf->setAccessibleDescription(text);
 }
 
 void HistoryDialog::finishWith(Choice choice)

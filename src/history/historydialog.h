@@ -13,7 +13,7 @@ class QTableWidget;
 
 namespace fendrimo {
 
-class VersionChart;
+class StepChart;
 
 // How a comparison names a version: "Fassung vom 09.12.2026, 05:10 Uhr".
 QString versionName(const StoredVersion& version);
@@ -41,7 +41,7 @@ public:
 
     QLabel* LabelProfil = nullptr;
     QTableWidget* ListeVerlauf = nullptr;
-    VersionChart* DiagrammVerlauf = nullptr;
+    StepChart* DiagrammVerlauf = nullptr;
     QLabel* LabelHinweis = nullptr;
     QCheckBox* CheckBoxVerlauf = nullptr;
     QPushButton* ButtonLoeschen = nullptr;
@@ -64,6 +64,7 @@ private:
     void connectControls();
     QPushButton* addButton(const char* name, const QString& text);
     void showSelection();
+    void showInChart(const StoredVersion* selected, const StoredVersion* previous);
     void finishWith(Choice choice);
     int selectedRow() const;
 

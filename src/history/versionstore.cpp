@@ -4,7 +4,6 @@
 #include "files/lockfile.h"
 #include "files/profilefile.h"
 #include "files/profilerecord.h"
-#include "files/profilsatz.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -74,14 +73,6 @@ QByteArray sha256Of(const QByteArray& bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-std::optional<ProfileContent> profileIn(const QByteArray& bytes)
-{
-    Profilsatz record;
-    if (bytes.size() != Profilsatz::Size || !record.assignBytes(bytes) || !isOpenable(record))
-        return std::nullopt;
-    return contentOfRecord(record);
-}
-
 // The profile at path when it is the version whose hash is sha256: a regular
 // file, not a link, of a profile's size, openable. An empty sha256 takes the
 // file's own: the previous release wrote no hashes, and its versions are
@@ -89,17 +80,17 @@ std::optional<ProfileContent> profileIn(const QByteArray& bytes)
 std::optional<ProfileContent> readVersion(const QString& path, QByteArray& sha256)
 {
     const QFileInfo info(path);
-    QByteArray bytes;
-    if (info.isSymLink() || !info.isFile() ||
-        !readFileStart(path, Profilsatz::Size + 1, bytes).ok())
+    if (info.isSymLink() || !info.isFile())
         return std::nullopt;
-    const QByteArray actual = sha256Of(bytes);
+    const RecordOutcome read = readProfileRecord(path, RecordLength::Whole);
+    if (!read.record)
+        return std::nullopt;
+    // All of the file: its bytes are the record's.
+    const QByteArray actual = sha256Of(read.record->toBytes());
     if (!sha256.isEmpty() && actual != sha256)
         return std::nullopt;
-    std::optional<ProfileContent> content = profileIn(bytes);
-    if (content)
-        sha256 = actual;
-    return content;
+    sha256 = actual;
+    return contentOfRecord(*read.record);
 }
 
 // Only a file that still holds the bytes the store wrote may go.
@@ -308,8 +299,8 @@ KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& byt
                     .arg(QDir::toNativeSeparators(folder))};
     }
     // A file that would never count as a version would lie there for good.
-    const std::optional<ProfileContent> content = profileIn(bytes);
-    if (!content)
+    const RecordOutcome read = profileRecordIn(bytes, RecordLength::Whole);
+    if (!read.record)
         return {Kind::Failed, QCoreApplication::translate(
                                   "VersionStore", "Die Daten sind keine lesbare Basalraten-Datei")};
     // Another run of the program may be saving the same profile just now:
@@ -319,7 +310,8 @@ KeepOutcome VersionStore::keep(const QString& profilePath, const QByteArray& byt
         return {Kind::Failed, refused};
     makeOwnerOnly(folder + kLockName);
     removeLeftovers(folder);
-    return addVersion(folder, canonicalPath(profilePath), bytes, *content, now);
+    return addVersion(folder, canonicalPath(profilePath), bytes, contentOfRecord(*read.record),
+                      now);
 }
 
 QList<StoredVersion> VersionStore::versions(const QString& profilePath) const
@@ -338,35 +330,31 @@ QList<StoredVersion> VersionStore::versions(const QString& profilePath) const
     return found;
 }
 
-bool VersionStore::removeAll(const QString& profilePath, QString* error) const
+RemoveOutcome VersionStore::removeAll(const QString& profilePath) const
 {
-    const auto fail = [error](const QString& why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     if (m_root.isEmpty())
-        return true;
+        return {};
     const QString folder = folderFor(profilePath);
     if (const QString linked = linkedFolder(m_root, folder); !linked.isEmpty())
-        return fail(linked);
+        return {linked};
     QDir dir(folder);
     if (!dir.exists())
-        return true;
+        return {};
     const auto cannot = [&folder](const QString& name) {
-        return QCoreApplication::translate("VersionStore", "%1 lässt sich nicht löschen")
-            .arg(QDir::toNativeSeparators(folder + name));
+        return RemoveOutcome{
+            QCoreApplication::translate("VersionStore", "%1 lässt sich nicht löschen")
+                .arg(QDir::toNativeSeparators(folder + name))};
     };
     for (const Entry& entry : loadEntries(folder)) {
         if (entry.content && stillOurs(folder, entry) && !dir.remove(entry.file))
-            return fail(cannot(entry.file));
+            return cannot(entry.file);
     }
     const QFileInfo index(folder + kIndexName);
     if (index.isFile() && !index.isSymLink() && !dir.remove(kIndexName))
-        return fail(cannot(kIndexName));
+        return cannot(kIndexName);
     // Anything else in it is not ours and stays, and with it the folder.
     QDir(m_root).rmdir(dir.dirName());
-    return true;
+    return {};
 }
 
 QString versionTimeText(const StoredVersion& version, const QDateTime& now)

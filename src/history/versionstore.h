@@ -25,6 +25,13 @@ struct KeepOutcome
     QString error; // why, when Failed
 };
 
+// What deleting a profile's history came to.
+struct RemoveOutcome
+{
+    QString error; // why something of it stays; empty when all of it went
+    bool removed() const { return error.isEmpty(); }
+};
+
 // The history of saved profiles on the user's own machine: one folder per
 // profile file right inside the root (never a link), named by a hash of the
 // file's canonical path. It holds each version as a plain profile file named
@@ -60,8 +67,8 @@ public:
     QList<StoredVersion> versions(const QString& profilePath) const;
 
     // Removes every version and the index, and the folder when nothing else is
-    // in it; false with a reason when one stays.
-    bool removeAll(const QString& profilePath, QString* error = nullptr) const;
+    // in it; says why when one stays.
+    RemoveOutcome removeAll(const QString& profilePath) const;
 
 private:
     QString m_root;

@@ -5,4 +5,5 @@ list(APPEND FENDRIMO_GUI_SOURCES
   widgets/textfields.cpp widgets/textfields.h
   widgets/elidedname.cpp widgets/elidedname.h
   widgets/screenfit.cpp widgets/screenfit.h
-  widgets/dialogbuttons.cpp widgets/dialogbuttons.h)
+  widgets/dialogbuttons.cpp widgets/dialogbuttons.h
+  widgets/stepchart.cpp widgets/stepchart.h)

@@ -50,6 +50,7 @@ private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     // Runs one operation; false when it isn't known.
     bool run(ProfileDocument& document, const QString& operation);
+    bool compare(ProfileDocument& document, const QString& what, const QString& which);
     QString state(const ProfileDocument& document) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -131,6 +132,12 @@ void TestProfileDocument::script_data()
         << QStringList{"compare saved", "rate 0 5", "save neu.bar", "reference"}
         << QStringList{"saved 0 30", "unsaved 5 30", "saved 5 30 written versions 1",
                        "saved 5 30 reference 5"};
+    QTest::newRow("comparison with a version stays at saves until it ends")
+        << QStringList{"save neu.bar", "rate 0 5",    "compare version 0", "save neu.bar",
+                       "reference",    "compare end", "reference"}
+        << QStringList{"saved 0 30 written versions 1", "unsaved 5 30",           "unsaved 5 30",
+                       "saved 5 30 written versions 2", "saved 5 30 reference 0", "saved 5 30",
+                       "saved 5 30 reference none"};
     QTest::newRow("opening ends the comparison")
         << QStringList{"compare saved", "open r8.bar", "reference"}
         << QStringList{"saved 0 30", "saved 8 30 opened", "saved 8 30 reference none"};
@@ -203,14 +210,7 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         m_outcome =
             outcome.refusedBy ? QStringLiteral("refused by %1").arg(*outcome.refusedBy) : QString();
     } else if (verb == u"compare") {
-        if (word.value(1) == u"file") {
-            const auto preselected = [](const QStringList&, int index) { return index; };
-            const auto read = importAnyFile(path(word.value(2)), preselected, RegionalFormats());
-            if (read && read->profile)
-                document.compareWith(*read->profile, word.value(2));
-            return read && read->profile;
-        }
-        document.setReference(document.savedReference());
+        return compare(document, word.value(1), word.value(2));
     } else if (verb == u"take") {
         QList<int> hours;
         for (int i = 1; i < word.size(); ++i)
@@ -239,6 +239,26 @@ bool TestProfileDocument::run(ProfileDocument& document, const QString& operatio
         Settings().setVerlauf(false);
     } else {
         return false;
+    }
+    return true;
+}
+
+// "compare file <name>", "compare version <n>", "compare saved", "compare end".
+bool TestProfileDocument::compare(ProfileDocument& document, const QString& what,
+                                  const QString& which)
+{
+    if (what == u"file") {
+        const auto preselected = [](const QStringList&, int index) { return index; };
+        const auto read = importAnyFile(path(which), preselected, RegionalFormats());
+        if (read && read->profile)
+            document.compareWith(*read->profile, which);
+        return read && read->profile;
+    }
+    if (what == u"version") {
+        const QList<StoredVersion> versions = VersionStore().versions(document.currentFile());
+        document.compareWithVersion(versions.at(which.toInt()), QStringLiteral("Fassung"));
+    } else {
+        what == u"end" ? document.endComparison() : document.compareWithSaved();
     }
     return true;
 }

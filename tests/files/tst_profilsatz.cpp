@@ -1,3 +1,4 @@
+#include "files/profilefile.h"
 #include "files/profilerecord.h"
 #include "files/profilsatz.h"
 
@@ -6,6 +7,8 @@
 #include <limits>
 
 using fendrimo::Profilsatz;
+using fendrimo::RecordLength;
+using fendrimo::RecordOutcome;
 
 namespace {
 
@@ -78,6 +81,8 @@ private slots:
     void assignBytes();
     void openable_data();
     void openable();
+    void profileRecordIn_data();
+    void profileRecordIn();
 };
 
 void TstProfilsatz::workedExample()
@@ -368,6 +373,39 @@ void TstProfilsatz::openable()
     changed.replace(offset, bytes.size(), bytes);
     QVERIFY(record.assignBytes(changed));
     QCOMPARE(fendrimo::isOpenable(record), openable);
+}
+
+// Opening, comparing and the history take a basal profile the one way; only
+// the history's files must be the record alone.
+void TstProfilsatz::profileRecordIn_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<RecordLength>("length");
+    QTest::addColumn<RecordOutcome::Problem>("problem");
+    using Problem = RecordOutcome::Problem;
+    Profilsatz record;
+    for (int h = 0; h < Profilsatz::Hours; ++h)
+        record.setRate(h, 8);
+    const QByteArray profile = record.toBytes();
+    record.setRate(23, 1000);
+    const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+    row("a profile") << profile << RecordLength::Whole << Problem::None;
+    row("more after it") << profile + "x" << RecordLength::Leading << Problem::None;
+    row("more where it is all") << profile + "x" << RecordLength::Whole << Problem::TooLong;
+    row("655 bytes") << profile.left(655) << RecordLength::Leading << Problem::TooShort;
+    row("100,0 IE/h") << record.toBytes() << RecordLength::Leading << Problem::NoProfile;
+}
+
+void TstProfilsatz::profileRecordIn()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(RecordLength, length);
+    QFETCH(RecordOutcome::Problem, problem);
+    const RecordOutcome read = fendrimo::profileRecordIn(bytes, length);
+    QCOMPARE(read.problem, problem);
+    QCOMPARE(read.record.has_value(), problem == RecordOutcome::Problem::None);
+    if (read.record)
+        QCOMPARE(read.record->toBytes(), bytes.left(Profilsatz::Size));
 }
 
 QTEST_APPLESS_MAIN(TstProfilsatz)

@@ -7,8 +7,8 @@
 
 #include "files/profilerecord.h"
 #include "history/historydialog.h"
-#include "history/versionchart.h"
 #include "history/versionstore.h"
+#include "widgets/stepchart.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -63,7 +63,8 @@ QList<QStringList> rowsOf(const HistoryDialog& dialog)
     return rows;
 }
 
-std::shared_ptr<ModalRun> openHistory(Form1UnderTest& w, const std::function<void(HistoryDialog*)>& drive)
+std::shared_ptr<ModalRun> openHistory(Form1UnderTest& w,
+                                      const std::function<void(HistoryDialog*)>& drive)
 {
     return withModal<HistoryDialog>(
         &w, [&w] { w.Verlauf1->trigger(); }, drive);
@@ -85,6 +86,7 @@ private slots:
     void unwritableHistoryLeavesTheSave();
     void twoHundredOneSaves();
     void deleteAfterTheQuestion();
+    void deleteRefusedIsReported();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -113,11 +115,12 @@ void TestHistoryWindow::savesKeepVersions()
     save(f, path);
 
     QList<QStringList> rows;
-    std::optional<HourlyRates> selected, previous;
+    QList<StepSeries> charted; // the chosen version, the one before
+    QString described;
     const auto run = openHistory(w, [&](HistoryDialog* dialog) {
         rows = rowsOf(*dialog);
-        selected = dialog->DiagrammVerlauf->selected();
-        previous = dialog->DiagrammVerlauf->previous();
+        charted = dialog->DiagrammVerlauf->series();
+        described = dialog->DiagrammVerlauf->accessibleDescription();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     QVERIFY(run->found && !run->leftOpen);
@@ -127,8 +130,11 @@ void TestHistoryWindow::savesKeepVersions()
                                                             "Uhr höher")}));
     QCOMPARE(rows.at(1).mid(1), (QStringList{QStringLiteral("23 IE"),
                                              QStringLiteral("älteste gespeicherte Fassung")}));
-    QCOMPARE(selected, std::optional(w.profile().content().rates));
-    QCOMPARE(previous->at(6), 12);
+    QCOMPARE(charted.size(), 2);
+    QCOMPARE(charted.at(0).values, w.profile().content().rates);
+    QCOMPARE(charted.at(1).values.at(6), 12);
+    QCOMPARE(described, QStringLiteral("Gewählte Fassung: Tagessumme 23,5 IE; Fassung davor "
+                                       "(gestrichelt): Tagessumme 23 IE"));
     QVERIFY(w.history().count() > 0); // the window changed nothing
 
     w.Neu1->trigger();
@@ -324,6 +330,32 @@ void TestHistoryWindow::deleteAfterTheQuestion()
     QVERIFY(f.fake.boxes.constFirst().text.contains(path));
     QVERIFY(!QFileInfo::exists(VersionStore().folderFor(path)));
     QVERIFY(QFileInfo::exists(path));
+}
+
+// The profile's folder became a link to a user's folder while the window was
+// open: nothing there is deleted, and the failure box says why.
+void TestHistoryWindow::deleteRefusedIsReported()
+{
+    MainWindowFixture f(30);
+    const QString path = loadProfile(f);
+    save(f, path);
+    const QString folder = QDir::cleanPath(VersionStore().folderFor(path));
+    const QString own = m_data->filePath(QStringLiteral("eigene"));
+    f.fake.answer(MessageResult::Ja);
+    int rows = -1;
+    openHistory(f.w(), [&](HistoryDialog* dialog) {
+        QVERIFY(QFile::rename(folder, own) && QFile::link(own, folder));
+        dialog->ButtonLoeschen->click();
+        rows = dialog->ListeVerlauf->rowCount();
+    });
+    QCOMPARE(rows, 0);
+    QCOMPARE(f.fake.boxes.size(), 2);
+    QVERIFY(f.fake.boxes.at(1).failure);
+    QCOMPARE(f.fake.boxes.at(1).text,
+             QStringLiteral("Der Verlauf ließ sich nicht ganz löschen: Der Ordner %1/ ist ein "
+                            "Verweis auf einen anderen Ort.")
+                 .arg(folder));
+    QCOMPARE(QDir(own).entryList(QDir::Files).size(), 2); // the version and the index
 }
 
 QTEST_MAIN(TestHistoryWindow)

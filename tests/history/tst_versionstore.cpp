@@ -180,7 +180,7 @@ void TestVersionStore::keepsAtMostTwoHundred()
     QCOMPARE(firstRates(versions), newest);
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(),
              foreign + 1 + VersionStore::MaxVersions + 1);
-    QVERIFY(m_store->removeAll(m_profile));
+    QVERIFY(m_store->removeAll(m_profile).removed());
     const int left = int(QDir(folder).entryList(QDir::Files).size());
     QCOMPARE(left, foreign + 1);
     qInfo("fault | history folder with %d foreign files, one a replaced version | 0 shown, %d "
@@ -277,8 +277,7 @@ void TestVersionStore::damagedEntriesAreSkipped()
     QCOMPARE(firstRates(m_store->versions(m_profile)),
              tag.startsWith("listed") ? QList<qint32>{9} : (QList<qint32>{9, 8}));
 
-    QString error;
-    QVERIFY(m_store->removeAll(m_profile, &error));
+    QVERIFY(m_store->removeAll(m_profile).removed());
     QVERIFY(m_store->versions(m_profile).isEmpty());
     QVERIFY(QFileInfo::exists(folder + name));
     QVERIFY(QFileInfo::exists(m_profile));
@@ -294,7 +293,7 @@ void TestVersionStore::unwritableFolderIsReported()
     QCOMPARE(outcome.kind, KeepOutcome::Kind::Failed);
     QVERIFY2(outcome.error.contains(QStringLiteral("nicht anlegen")), qPrintable(outcome.error));
     QVERIFY(store.versions(m_profile).isEmpty());
-    QVERIFY(store.removeAll(m_profile));
+    QVERIFY(store.removeAll(m_profile).removed());
 }
 
 // A profile's folder that links to a user's folder holding what looks like a
@@ -312,9 +311,9 @@ void TestVersionStore::linkedFolderIsRefused()
     QCOMPARE(outcome.kind, KeepOutcome::Kind::Failed);
     QVERIFY2(outcome.error.contains(QStringLiteral("ist ein Verweis")), qPrintable(outcome.error));
     QVERIFY(m_store->versions(m_profile).isEmpty());
-    QString error;
-    QVERIFY(!m_store->removeAll(m_profile, &error));
-    QCOMPARE(error, outcome.error);
+    const RemoveOutcome removal = m_store->removeAll(m_profile);
+    QVERIFY(!removal.removed());
+    QCOMPARE(removal.error, outcome.error);
     QCOMPARE(QDir(own).entryList(QDir::Files), before);
     qInfo("fault | profile folder linked to a user's folder with a history | keep, list and "
           "delete refused: 0 shown, 0 deleted | the user's %d files kept",
