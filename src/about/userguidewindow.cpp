@@ -124,11 +124,11 @@ void openUserGuide(QWidget* owner, const QString& path)
         open->activateWindow();
         return;
     }
-    QByteArray bytes;
-    const FileResult read = readFileStart(path, kGuideLimit, bytes);
+    const FileStart read = readFileStart(path, kGuideLimit);
+    const QByteArray& bytes = read.data;
     if (!read.ok() || bytes.isEmpty()) {
         const QString cause =
-            read.ok() ? UserGuideWindow::tr("Die Datei ist leer") : fileErrorText(read.code);
+            read.ok() ? UserGuideWindow::tr("Die Datei ist leer") : fileErrorText(read.result.code);
         platform().message(owner, MessageType::Fehler,
                            UserGuideWindow::tr("Das Benutzerhandbuch %1 kann nicht gelesen "
                                                "werden: %2")

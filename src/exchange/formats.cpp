@@ -256,9 +256,8 @@ QString ProfileChoice::label() const
 
 SourceData parsedSource(const QByteArray& bytes)
 {
-    SourceData source{bytes, {}, {}};
-    source.jsonError = parseJsonFile(bytes, source.json);
-    return source;
+    JsonFile parsed = parseJsonFile(bytes);
+    return SourceData{bytes, std::move(parsed.document), std::move(parsed.problem)};
 }
 
 std::optional<ExchangeFormat> recogniseFormat(const SourceData& source)

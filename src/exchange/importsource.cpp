@@ -112,13 +112,12 @@ std::optional<ImportOutcome> importSource(const QString& path, const SourceReque
                                           const SourceChooser& choose,
                                           const RegionalFormats& formats)
 {
-    QByteArray data;
-    const QString error = readLimitedFile(path, data);
-    if (!error.isEmpty())
-        return ImportOutcome{std::nullopt, error};
+    const LimitedFile file = readLimitedFile(path);
+    if (!file.problem.isEmpty())
+        return ImportOutcome{std::nullopt, file.problem};
     if (request.format)
-        return importData(*request.format, data, request.purpose, choose, formats);
-    return importRecognised(data, request.purpose, choose, formats);
+        return importData(*request.format, file.data, request.purpose, choose, formats);
+    return importRecognised(file.data, request.purpose, choose, formats);
 }
 
 std::optional<ImportOutcome> importAny(const QByteArray& data, const ProfileChooser& choose,

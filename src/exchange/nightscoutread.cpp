@@ -77,8 +77,9 @@ struct Source
 Source readSource(const QByteArray& data)
 {
     Source source;
-    QJsonDocument json;
-    source.profiles.error = parseJsonFile(data, json);
+    const JsonFile parsed = parseJsonFile(data);
+    const QJsonDocument& json = parsed.document;
+    source.profiles.error = parsed.problem;
     if (!source.profiles.error.isEmpty())
         return source;
     const int index = json.isArray() ? newestDocument(json.array()) : -1;

@@ -157,8 +157,9 @@ QByteArray writeOpenAps(const HourlyRates& rates)
 
 ImportOutcome readOpenAps(const QByteArray& data, const RegionalFormats& formats)
 {
-    QJsonDocument json;
-    QString error = parseJsonFile(data, json);
+    const JsonFile parsed = parseJsonFile(data);
+    const QJsonDocument& json = parsed.document;
+    QString error = parsed.problem;
     const bool autotune = json.isObject() && json.object().contains(QLatin1String("basalprofile"));
     const QJsonArray list =
         autotune ? json.object().value(QLatin1String("basalprofile")).toArray() : json.array();

@@ -45,14 +45,15 @@ bool onlyCarriageReturns(const QByteArray& data)
 
 } // namespace
 
-QString readLimitedFile(const QString& path, QByteArray& data)
+LimitedFile readLimitedFile(const QString& path)
 {
-    const FileResult read = readFileStart(path, kLargestExchangeFile + 1, data);
+    const FileStart read = readFileStart(path, kLargestExchangeFile + 1);
+    LimitedFile file{read.data, {}};
     if (!read.ok())
-        return fileErrorText(read.code) + QLatin1Char('.');
-    if (data.size() > kLargestExchangeFile)
-        return QCoreApplication::translate("Exchange", "Die Datei ist größer als 10 MB.");
-    return QString();
+        file.problem = fileErrorText(read.result.code) + QLatin1Char('.');
+    else if (file.data.size() > kLargestExchangeFile)
+        file.problem = QCoreApplication::translate("Exchange", "Die Datei ist größer als 10 MB.");
+    return file;
 }
 
 QString fileSizeProblem(const QByteArray& data)
@@ -64,16 +65,16 @@ QString fileSizeProblem(const QByteArray& data)
         .arg(kLargestExchangeFile / (1024 * 1024));
 }
 
-QString parseJsonFile(const QByteArray& data, QJsonDocument& document)
+JsonFile parseJsonFile(const QByteArray& data)
 {
-    const QString tooLarge = fileSizeProblem(data);
-    if (!tooLarge.isEmpty())
-        return tooLarge;
+    JsonFile file{{}, fileSizeProblem(data)};
+    if (!file.problem.isEmpty())
+        return file;
     QJsonParseError parseError;
-    document = QJsonDocument::fromJson(data, &parseError);
-    if (parseError.error != QJsonParseError::NoError || document.isNull())
-        return QCoreApplication::translate("Exchange", "Die Datei ist kein gültiges JSON.");
-    return QString();
+    file.document = QJsonDocument::fromJson(data, &parseError);
+    if (parseError.error != QJsonParseError::NoError || file.document.isNull())
+        file.problem = QCoreApplication::translate("Exchange", "Die Datei ist kein gültiges JSON.");
+    return file;
 }
 
 bool looksLikeJson(const QByteArray& data)

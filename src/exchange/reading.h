@@ -20,15 +20,26 @@ namespace fendrimo {
 // Files larger than this are refused before they are read.
 constexpr qint64 kLargestExchangeFile = qint64(10) * 1024 * 1024;
 
-// The file's bytes, at most one beyond the limit; the error to report when
-// it can't be read or is larger than the limit, else empty.
-QString readLimitedFile(const QString& path, QByteArray& data);
+// A user's file read under the limit: its bytes (at most one beyond the
+// limit), or the problem to report when it can't be read or is larger.
+struct LimitedFile
+{
+    QByteArray data;
+    QString problem;
+};
+LimitedFile readLimitedFile(const QString& path);
 
 // Empty when the data is at most kLargestExchangeFile bytes.
 QString fileSizeProblem(const QByteArray& data);
 
-// The document, or an error text: too large or not JSON.
-QString parseJsonFile(const QByteArray& data, QJsonDocument& document);
+// JSON parsed within the limit: the document, or the problem (too large or
+// not JSON).
+struct JsonFile
+{
+    QJsonDocument document;
+    QString problem;
+};
+JsonFile parseJsonFile(const QByteArray& data);
 
 // JSON starts with an object or an array, after a byte-order mark if any; a
 // table never does.

@@ -53,8 +53,9 @@ struct PumpSetup
 PumpSetup readSettings(const QByteArray& data)
 {
     PumpSetup settings;
-    QJsonDocument json;
-    settings.offered.error = parseJsonFile(data, json);
+    const JsonFile parsed = parseJsonFile(data);
+    const QJsonDocument& json = parsed.document;
+    settings.offered.error = parsed.problem;
     if (!settings.offered.error.isEmpty())
         return settings;
     const int index = json.isArray() ? newestSettings(json.array()) : -1;

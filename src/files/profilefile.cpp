@@ -378,25 +378,23 @@ FileResult probeWrite(const QString& folder, qint64 bytes)
 
 FileResult readProfileFile(const QString& path, Profilsatz& record)
 {
-    QByteArray buffer;
-    const FileResult read = readFileStart(path, Profilsatz::Size, buffer);
+    const FileStart read = readFileStart(path, Profilsatz::Size);
     if (!read.ok())
-        return read;
-    if (buffer.size() < Profilsatz::Size)
+        return read.result;
+    if (read.data.size() < Profilsatz::Size)
         return {ReadPastEnd};
-    record.assignBytes(buffer);
+    record.assignBytes(read.data);
     return {};
 }
 
 RecordOutcome readProfileRecord(const QString& path, RecordLength length)
 {
     using Problem = RecordOutcome::Problem;
-    QByteArray bytes;
     // One byte beyond the record tells a longer file.
-    const FileResult read = readFileStart(path, Profilsatz::Size + 1, bytes);
+    const FileStart read = readFileStart(path, Profilsatz::Size + 1);
     if (!read.ok())
-        return {std::nullopt, Problem::Unreadable, read};
-    return profileRecordIn(bytes, length);
+        return {std::nullopt, Problem::Unreadable, read.result};
+    return profileRecordIn(read.data, length);
 }
 
 RecordOutcome profileRecordIn(const QByteArray& bytes, RecordLength length)
@@ -413,28 +411,28 @@ RecordOutcome profileRecordIn(const QByteArray& bytes, RecordLength length)
     return {record, Problem::None, {}};
 }
 
-FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data)
+FileStart readFileStart(const QString& path, qint64 limit)
 {
     if (!nameUsable(path))
-        return {InvalidName};
+        return {{InvalidName}, {}};
     const QByteArray name = encodeFileName(path);
 
     // Folders, pipes and devices are refused before opening: a pipe would wait
     // for a writer and a device could deliver without end.
     struct stat st;
     if (::stat(name.constData(), &st) != 0)
-        return {codeForErrno(errno)};
+        return {{codeForErrno(errno)}, {}};
     if (!S_ISREG(st.st_mode))
-        return {AccessDenied};
+        return {{AccessDenied}, {}};
 
     // O_NONBLOCK in case the name was swapped for a pipe since the check.
     const FdGuard fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
-        return {codeForErrno(errno)};
+        return {{codeForErrno(errno)}, {}};
     if (::fstat(fd.get(), &st) != 0)
-        return {codeForErrno(errno)};
+        return {{codeForErrno(errno)}, {}};
     if (!S_ISREG(st.st_mode))
-        return {AccessDenied};
+        return {{AccessDenied}, {}};
 
     QByteArray buffer(qsizetype(std::min<qint64>(limit, st.st_size + 1)), '\0');
     qsizetype total = 0;
@@ -446,15 +444,14 @@ FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return {codeForErrno(errno)};
+            return {{codeForErrno(errno)}, {}};
         }
         if (n == 0)
             break;
         total += n;
     }
     buffer.truncate(total);
-    data = buffer;
-    return {};
+    return {{}, buffer};
 }
 
 QString fileErrorText(int code)

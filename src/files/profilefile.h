@@ -42,9 +42,17 @@ FileResult makeOwnerOnly(const QString& path);
 // and dropped, so nothing is left there, not even after a crash.
 FileResult probeWrite(const QString& folder, qint64 bytes);
 
+// The bytes read from the start of a file, or the result that refused them.
+struct FileStart
+{
+    FileResult result;
+    QByteArray data; // empty unless result is ok
+    bool ok() const { return result.ok(); }
+};
+
 // Reads at most limit bytes from the start of a regular file, fewer when it
 // is shorter; for reading only. Folders, pipes and devices are refused.
-FileResult readFileStart(const QString& path, qint64 limit, QByteArray& data);
+FileStart readFileStart(const QString& path, qint64 limit);
 
 // Reads the first 656 bytes of a regular file, for reading only. On any
 // failure the record is left unchanged. Whatever they hold: a basal profile

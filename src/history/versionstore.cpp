@@ -105,9 +105,11 @@ bool stillOurs(const QString& folder, const Entry& entry)
 QList<Entry> readIndex(const QString& folder)
 {
     const QString path = folder + kIndexName;
-    QByteArray bytes;
-    if (QFileInfo(path).isSymLink() || !readFileStart(path, kLargestIndex + 1, bytes).ok() ||
-        bytes.size() > kLargestIndex)
+    if (QFileInfo(path).isSymLink())
+        return {};
+    const FileStart read = readFileStart(path, kLargestIndex + 1);
+    const QByteArray& bytes = read.data;
+    if (!read.ok() || bytes.size() > kLargestIndex)
         return {};
     const QJsonArray listed =
         QJsonDocument::fromJson(bytes).object().value(QStringLiteral("fassungen")).toArray();

@@ -27,13 +27,12 @@ constexpr int notFound = 2; // FileResult's code for a missing file
 // pipe would block the start for good) or is larger than any settings file.
 std::optional<QByteArray> readSettingsFile(const QString& path, int* code = nullptr)
 {
-    QByteArray bytes;
-    const FileResult read = readFileStart(path, largestFile + 1, bytes);
+    const FileStart read = readFileStart(path, largestFile + 1);
     if (code)
-        *code = read.code;
-    if (!read.ok() || bytes.size() > largestFile)
+        *code = read.result.code;
+    if (!read.ok() || read.data.size() > largestFile)
         return std::nullopt;
-    return bytes;
+    return read.data;
 }
 
 // One line of the file as it is on disk, so that lines we don't touch are
