@@ -49,25 +49,14 @@ void TForm1::applyOptions(std::optional<qint32> newMaximum, std::optional<bool> 
 
 ReportInput TForm1::reportContent() const
 {
-    // The texts as a profile file holds them: what is printed is what is saved.
-    const Profilsatz record = m_document.recordToSave();
     ReportInput input;
+    // The content as a profile file holds it: what is printed is what is saved.
+    input.profile = contentOfRecord(m_document.recordToSave());
     input.maximum = Maximum();
-    for (int h = 0; h < Hours; ++h)
-        input.rates.at(size_t(h)) = record.rate(h);
-    input.datum = record.datum();
-    input.bolusMorgens = record.bolus(bolusSlot(0));
-    input.bolusMittags = record.bolus(bolusSlot(1));
-    input.bolusAbends = record.bolus(bolusSlot(2));
     // The notes as the field shows them: a wrapped paragraph prints as its rows.
     input.notes = shownLines(*m_ui.MemoNotizen);
+    input.reference = reference();
     input.profileFile = m_document.currentFile();
-    if (reference()) {
-        ReportReference printed;
-        std::copy(reference()->rates.begin(), reference()->rates.end(), printed.rates.begin());
-        printed.name = reference()->name;
-        input.reference = printed;
-    }
     return input;
 }
 

@@ -41,8 +41,8 @@ ReportInput workedInput()
     ReportInput input;
     input.maximum = 30;
     for (int h = 0; h < 24; ++h)
-        input.rates[size_t(h)] = workedRates()[size_t(h)];
-    input.datum = QStringLiteral("08.12.2026");
+        input.profile.rates[size_t(h)] = workedRates()[size_t(h)];
+    input.profile.datum = QStringLiteral("08.12.2026");
     input.today = QStringLiteral("09.12.2026");
     return input;
 }

@@ -219,11 +219,11 @@ void TestPrintDialog::handOver()
     // Rates, not slider positions; texts as a profile file would hold them.
     QCOMPARE(handed.maximum, 30);
     for (int h = 0; h < 24; ++h)
-        QCOMPARE(handed.rates[size_t(h)], qint64(workedRates()[size_t(h)]));
-    QCOMPARE(handed.datum, storedDatum);
-    QCOMPARE(handed.bolusMorgens, QStringLiteral("1,5"));
-    QCOMPARE(handed.bolusMittags, storedBolus);
-    QCOMPARE(handed.bolusAbends, QStringLiteral("1,2"));
+        QCOMPARE(handed.profile.rates[size_t(h)], workedRates()[size_t(h)]);
+    QCOMPARE(handed.profile.datum, storedDatum);
+    QCOMPARE(handed.profile.bolus[0], QStringLiteral("1,5"));
+    QCOMPARE(handed.profile.bolus[1], storedBolus);
+    QCOMPARE(handed.profile.bolus[2], QStringLiteral("1,2"));
     // The notes print as the field shows them, line by line.
     QCOMPARE(handed.notes.join(QString()), w.MemoNotizen->text().remove(QLatin1Char('\n')));
 }
