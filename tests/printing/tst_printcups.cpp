@@ -336,7 +336,7 @@ void TestPrintCups::printOutcome()
     restore.dismiss();
     restoreFault(fault);
 
-    QCOMPARE(outcome.printed, printed);
+    QCOMPARE(outcome.printed(), printed);
     QCOMPARE(told, printed);
     QCOMPARE(outcome.held, held);
     QCOMPARE(outcome.refusal.isEmpty(), printed);
@@ -478,7 +478,7 @@ void TestPrintCups::jobCarriesThePrinterSetup()
     ReportInput input = workedInput();
     input.colour = colourMethod;
     const PrintOutcome outcome = printReport(printer, input);
-    QVERIFY2(outcome.printed, qPrintable(outcome.refusal));
+    QVERIFY2(outcome.printed(), qPrintable(outcome.refusal));
     QVERIFY(outcome.held);
 
     const QSet<int> jobs = CupsServer::jobIds() - jobsBefore;

@@ -160,6 +160,8 @@ private slots:
     void printerFailure_data();
     void printerFailure();
     void fileCannotBeWritten();
+    void printOutcome_data();
+    void printOutcome();
     void notesAsTheFieldShowsThem_data();
     void notesAsTheFieldShowsThem();
     void wrappedNotesPrinted();
@@ -584,6 +586,35 @@ void TestPrintDialog::fileCannotBeWritten()
              QStringList{
                  QStringLiteral("failure:Die Datei %1 kann nicht geschrieben werden.").arg(path)});
     QVERIFY(run.openAfter);
+}
+
+void TestPrintDialog::printOutcome_data()
+{
+    QTest::addColumn<int>("failAfter"); // -1: Qt's PDF printer into a missing folder
+    QTest::addColumn<int>("problem");
+    QTest::newRow("job can't begin") << 0 << int(PrintOutcome::Problem::NotStarted);
+    QTest::newRow("fails in the chart") << 60 << int(PrintOutcome::Problem::Aborted);
+    QTest::newRow("never fails") << INT_MAX << int(PrintOutcome::Problem::None);
+    QTest::newRow("file can't be written") << -1 << int(PrintOutcome::Problem::FileNotWritten);
+}
+
+// A printer that fails comes back as the outcome's problem, not as a throw.
+void TestPrintDialog::printOutcome()
+{
+    QFETCH(int, failAfter);
+    QFETCH(int, problem);
+    FailingEngine engine(failAfter);
+    FailingPrinter failing(&engine);
+    QPrinter pdfPrinter(QPrinter::HighResolution);
+    const QString path = m_dir.filePath(QStringLiteral("fehlt/seite.pdf"));
+    pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+    pdfPrinter.setOutputFileName(path);
+    ReportInput input;
+    input.maximum = 30;
+    const PrintOutcome outcome = printReport(failAfter < 0 ? pdfPrinter : failing, input);
+    QCOMPARE(int(outcome.problem), problem);
+    QCOMPARE(outcome.printed(), problem == int(PrintOutcome::Problem::None));
+    QCOMPARE(outcome.file, failAfter < 0 ? path : QString());
 }
 
 void TestPrintDialog::notesAsTheFieldShowsThem_data()

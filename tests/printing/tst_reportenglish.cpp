@@ -121,8 +121,9 @@ void TestReportEnglish::pagesReadInEnglish()
 {
     useInterfaceLanguage(QStringLiteral("en"));
     const QByteArray pdf =
-        reportPdf(sampleInput(true),
-                  QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        reportPdf(sampleInput(true), pdfFileSetup(QPageLayout(QPageSize(QPageSize::A4),
+                                                              QPageLayout::Portrait, QMarginsF())))
+            .pdf;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QFile file(path);
