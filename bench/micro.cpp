@@ -44,11 +44,9 @@ ReportInput reportInput(qint32 maximum)
     ReportInput input;
     input.maximum = maximum;
     for (size_t h = 0; h < kRates.size(); ++h)
-        input.rates[h] = kRates[h];
-    input.datum = QStringLiteral("08.12.2026");
-    input.bolusMorgens = QStringLiteral("1,5");
-    input.bolusMittags = QStringLiteral("1,0");
-    input.bolusAbends = QStringLiteral("1,2");
+        input.profile.rates[h] = qint32(kRates[h]);
+    input.profile.datum = QStringLiteral("08.12.2026");
+    input.profile.bolus = {QStringLiteral("1,5"), QStringLiteral("1,0"), QStringLiteral("1,2")};
     input.notes = {QStringLiteral("Sport am Dienstag: Rate ab 17 Uhr senken"),
                    QStringLiteral("Pumpe neu programmiert nach Absprache")};
     input.today = QStringLiteral("09.12.2026");

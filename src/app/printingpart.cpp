@@ -19,26 +19,14 @@ void PrintingPart::addCommands(CommandPath& commands)
 ReportInput PrintingPart::reportContent() const
 {
     const ProfileDocument& document = m_context.document;
-    // The texts as a profile file holds them: what is printed is what is saved.
-    const Profilsatz record = document.recordToSave();
     ReportInput input;
+    // The content as a profile file holds it: what is printed is what is saved.
+    input.profile = contentOfRecord(document.recordToSave());
     input.maximum = document.maximum();
-    for (int h = 0; h < ProfileContent::Hours; ++h)
-        input.rates.at(size_t(h)) = record.rate(h);
-    input.datum = record.datum();
-    input.bolusMorgens = record.bolus(bolusSlot(0));
-    input.bolusMittags = record.bolus(bolusSlot(1));
-    input.bolusAbends = record.bolus(bolusSlot(2));
     // The notes as the field shows them: a wrapped paragraph prints as its rows.
     input.notes = shownLines(*m_notes);
+    input.reference = document.reference();
     input.profileFile = document.currentFile();
-    if (document.reference()) {
-        ReportReference printed;
-        std::copy(document.reference()->rates.begin(), document.reference()->rates.end(),
-                  printed.rates.begin());
-        printed.name = document.reference()->name;
-        input.reference = printed;
-    }
     return input;
 }
 

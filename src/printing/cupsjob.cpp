@@ -41,17 +41,22 @@ QString withoutFullStop(QString text)
     return text;
 }
 
+// The library's functions, or why it can't be had.
+struct LoadOutcome
+{
+    std::optional<Cups> cups;
+    QString error; // set exactly when there are no functions
+};
+
 // The library stays loaded for the rest of the run (QLibrary doesn't unload
 // it), so the next job finds it at once.
-std::optional<Cups> loadCups(const QString& fileName, QString* error)
+LoadOutcome loadCups(const QString& fileName)
 {
     QLibrary library(fileName);
-    if (!library.load()) {
-        *error = QCoreApplication::translate("CupsJob",
-                                             "der Druckdienst (libcups) lässt sich nicht laden: %1")
-                     .arg(withoutFullStop(library.errorString()));
-        return std::nullopt;
-    }
+    if (!library.load())
+        return {std::nullopt, QCoreApplication::translate(
+                                  "CupsJob", "der Druckdienst (libcups) lässt sich nicht laden: %1")
+                                  .arg(withoutFullStop(library.errorString()))};
     Cups cups;
     QString missing;
 #define FENDRIMO_CUPS_RESOLVE(name)                                                                \
@@ -61,12 +66,11 @@ std::optional<Cups> loadCups(const QString& fileName, QString* error)
     FENDRIMO_CUPS_FUNCTIONS(FENDRIMO_CUPS_RESOLVE)
 #undef FENDRIMO_CUPS_RESOLVE
     if (missing.isEmpty())
-        return cups;
-    *error = QCoreApplication::translate(
-                 "CupsJob", "der Druckdienst (libcups) lässt sich nicht laden: %1 hat keine "
-                            "Funktion %2")
-                 .arg(fileName, missing);
-    return std::nullopt;
+        return {cups, QString()};
+    return {std::nullopt, QCoreApplication::translate(
+                              "CupsJob", "der Druckdienst (libcups) lässt sich nicht laden: %1 "
+                                         "hat keine Funktion %2")
+                              .arg(fileName, missing)};
 }
 
 // The options in libcups' own list, freed with it.
@@ -240,9 +244,12 @@ CupsSubmission submitPdfThrough(const QString& library, const QString& queue, co
                                 const CupsJobOptions& options)
 {
     CupsSubmission submission;
-    const std::optional<Cups> cups = loadCups(library, &submission.refusal);
-    if (!cups)
+    const LoadOutcome loaded = loadCups(library);
+    if (!loaded.cups) {
+        submission.refusal = loaded.error;
         return submission;
+    }
+    const std::optional<Cups>& cups = loaded.cups;
 
     // The service knows the queue; an instance only names saved options.
     const qsizetype slash = queue.indexOf(QLatin1Char('/'));

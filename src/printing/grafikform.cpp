@@ -1,6 +1,5 @@
 #include "printing/grafikform.h"
 
-#include "platform/error.h"
 #include "platform/guarded.h"
 #include "platform/platform.h"
 #include "platform/regional.h"
@@ -8,6 +7,7 @@
 #include "printing/reportpdf.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -131,19 +131,60 @@ ReportInput withPrintDetails(ReportInput input, bool colour)
     return input;
 }
 
-} // namespace
-
-ActivePrinter requireActivePrinter()
+// What kept a print from going out, as the failure box says it.
+QString problemText(const PrintOutcome& outcome)
 {
-    ActivePrinter active = platform().activePrinter();
-    if (!active.printer)
-        throw Failure(TGrafikForm::tr("Zur Zeit ist kein Standard-Drucker gewählt"));
-    return active;
+    using Problem = PrintOutcome::Problem;
+    switch (outcome.problem) {
+    case Problem::None:
+    case Problem::Refused:
+    case Problem::Cancelled:
+        break;
+    case Problem::NoPrinter:
+        return TGrafikForm::tr("Zur Zeit ist kein Standard-Drucker gewählt");
+    case Problem::NotStarted:
+        return QCoreApplication::translate("ReportJob",
+                                           "Der Druckauftrag kann nicht gestartet werden");
+    case Problem::FileNotWritten:
+        return QCoreApplication::translate("ReportJob",
+                                           "Die Datei %1 kann nicht geschrieben werden")
+            .arg(outcome.file);
+    case Problem::Aborted:
+        return QCoreApplication::translate(
+            "ReportJob", "Fehler beim Drucken, der Druckauftrag wurde abgebrochen");
+    case Problem::NotHandedOver:
+        return QCoreApplication::translate(
+            "ReportJob", "Die Seite konnte nicht an den Drucker übergeben werden");
+    }
+    return QString();
 }
 
-QString activePrinterEntry()
+} // namespace
+
+bool reportPrintOutcome(QWidget* parent, const PrintOutcome& outcome, QWidget* over)
 {
-    return requireActivePrinter().name;
+    if (outcome.problem == PrintOutcome::Problem::Cancelled)
+        return false;
+    if (outcome.problem == PrintOutcome::Problem::Refused) {
+        platform().message(
+            parent, MessageType::Fehler,
+            QCoreApplication::translate("ReportJob", "Der Druckauftrag wurde nicht angenommen: %1.")
+                .arg(outcome.refusal),
+            MessageButton::Ok);
+        return false;
+    }
+    if (!outcome.printed()) {
+        platform().failure(over ? over : parent, problemText(outcome) + QLatin1Char('.'));
+        return false;
+    }
+    if (outcome.held)
+        platform().message(parent, MessageType::Information,
+                           QCoreApplication::translate(
+                               "ReportJob", "Der Drucker ist angehalten: der Druckauftrag wartet "
+                                            "in seiner Warteschlange und wird gedruckt, sobald "
+                                            "der Drucker wieder freigegeben ist."),
+                           MessageButton::Ok);
+    return true;
 }
 
 TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content, PrintOptions options)
@@ -279,9 +320,22 @@ void TGrafikForm::describeControls()
     BitBtnCancel->setAccessibleDescription(tr("Schließt das Fenster, ohne zu drucken"));
 }
 
+std::optional<QString> TGrafikForm::shownPrinter()
+{
+    const ActivePrinter active = platform().activePrinter();
+    if (active.printer)
+        return active.name;
+    reportPrintOutcome(this, PrintOutcome::stoppedBy(PrintOutcome::Problem::NoPrinter));
+    return std::nullopt;
+}
+
 void TGrafikForm::FormCreate()
 {
-    EditPrinter->setText(activePrinterEntry());
+    // With no printer the box says so and nothing more is filled in.
+    const std::optional<QString> printer = shownPrinter();
+    if (!printer)
+        return;
+    EditPrinter->setText(*printer);
     LabelPrintMethod->setText(m_options.colour() ? tr("Farbdruck") : tr("Schwarz / Weiß"));
     CheckBoxTabelle->setChecked(m_options.table);
 }
@@ -289,24 +343,32 @@ void TGrafikForm::FormCreate()
 void TGrafikForm::ButtonDruckSetupClick()
 {
     platform().printerSetup(this);
-    EditPrinter->setText(activePrinterEntry());
+    if (const std::optional<QString> printer = shownPrinter())
+        EditPrinter->setText(*printer);
 }
 
 void TGrafikForm::ButtonDruckenClick()
 {
-    if (printNow())
+    if (printNow(this))
         accept();
 }
 
-bool TGrafikForm::printNow()
+PrintOutcome TGrafikForm::print()
 {
-    const ActivePrinter active = requireActivePrinter();
+    const ActivePrinter active = platform().activePrinter();
+    if (!active.printer)
+        return PrintOutcome::stoppedBy(PrintOutcome::Problem::NoPrinter);
     // Cancelling the file name prints nothing and leaves the dialog open.
     if (active.toFile &&
         !choosePdfFile(this, *active.printer, m_content.profileFile, m_options.folder))
-        return false;
-    // A job the print service refuses is reported here and prints nothing.
-    return reportPrintOutcome(this, printReport(*active.printer, printedContent()));
+        return PrintOutcome::stoppedBy(PrintOutcome::Problem::Cancelled);
+    return printReport(*active.printer, printedContent());
+}
+
+bool TGrafikForm::printNow(QWidget* over)
+{
+    // A job that did not go out is reported here and prints nothing.
+    return reportPrintOutcome(this, print(), over);
 }
 
 ReportInput TGrafikForm::printedContent() const

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "printing/reportjob.h"
 #include "printing/reportpage.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -16,13 +18,12 @@ class QPushButton;
 
 namespace fendrimo {
 
-struct ActivePrinter;
-
-// The active printer. Throws Failure "Zur Zeit ist kein Standard-Drucker
-// gewählt" when no output can be had at all.
-ActivePrinter requireActivePrinter();
-// Its entry in the list of printers.
-QString activePrinterEntry();
+// Tells the user what a print came to; the print dialog's one place that
+// words it. What kept the job from going out shows in the failure box over
+// the window the print was asked from (over, else parent); the print
+// service's refusal as an error and a job waiting in a stopped queue as a
+// notice over parent; a cancelled file name says nothing. True when printed.
+bool reportPrintOutcome(QWidget* parent, const PrintOutcome& outcome, QWidget* over = nullptr);
 
 // What the print dialog is handed of the settings.
 struct PrintOptions
@@ -88,8 +89,14 @@ private:
     void describeControls();
     // The content as printed now: print method, date of printing, table page.
     ReportInput printedContent() const;
-    // Hands the pages to the active printer; true when the job was taken.
-    bool printNow();
+    // Prints on the active printer, asking the PDF printer's file name first.
+    PrintOutcome print();
+    // Prints and tells the outcome, over the window it was asked from; true
+    // when the job was taken.
+    bool printNow(QWidget* over);
+    // The active printer's entry in the list of printers; with none the
+    // failure box says so.
+    std::optional<QString> shownPrinter();
 
     ReportInput m_content;
     PrintOptions m_options;

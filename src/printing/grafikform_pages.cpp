@@ -58,8 +58,9 @@ void TGrafikForm::buildPageBand()
 void TGrafikForm::ButtonVorschauClick()
 {
     QPrinter fallback;
+    // A print that fails from the preview says so over the preview.
     PreviewDialog preview(this, activeOr(fallback), printedContent(),
-                          [this] { return printNow(); });
+                          [this, &preview] { return printNow(&preview); });
     // Printed from the preview: the job is done, as after "Drucken".
     if (preview.exec() == QDialog::Accepted)
         accept();
@@ -78,8 +79,10 @@ void TGrafikForm::ButtonPdfClick()
     if (!chosen)
         return;
     QPrinter fallback;
-    const QByteArray pdf = reportPdf(printedContent(), activeOr(fallback).pageLayout());
-    const FileResult written = pdf.isEmpty() ? FileResult{5} : writeFileAtomically(*chosen, pdf);
+    const PdfOutcome made =
+        reportPdf(printedContent(), pdfFileSetup(activeOr(fallback).pageLayout()));
+    const FileResult written =
+        made.problem != JobProblem::None ? FileResult{5} : writeFileAtomically(*chosen, made.pdf);
     if (!written.ok()) {
         platform().message(this, MessageType::Fehler,
                            tr("Die Datei %1 kann nicht geschrieben werden: %2")

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
 
 namespace fendrimo {
@@ -128,7 +127,7 @@ void describeHeading(PageBuilder& page, const ReportInput& input, qint64 total)
     page.text(150, -150, QCoreApplication::translate("ReportPage", "Basalrate"), 100, black);
     page.line(150, -260, 1950, -260, 1, black);
     page.text(150, -290, QCoreApplication::translate("ReportPage", "Programmiert am:"), 50, black);
-    page.text(750, -290, input.datum, 50, black);
+    page.text(750, -290, input.profile.datum, 50, black);
     page.text(150, -340, QCoreApplication::translate("ReportPage", "Gedruckt am: "), 50, black);
     page.text(750, -340, input.today, 50, black);
     page.text(150, -390, QCoreApplication::translate("ReportPage", "Tagessumme der Basalrate: "),
@@ -136,11 +135,11 @@ void describeHeading(PageBuilder& page, const ReportInput& input, qint64 total)
     page.text(750, -390, unitsText(ZehntelText(total, input.decimalSeparator)), 50,
               accentOf(input));
     page.text(1200, -290, QCoreApplication::translate("ReportPage", "Bolus morgens:"), 50, black);
-    page.text(1600, -290, bolusText(input.bolusMorgens), 50, black);
+    page.text(1600, -290, bolusText(input.profile.bolus[0]), 50, black);
     page.text(1200, -340, QCoreApplication::translate("ReportPage", "Bolus mittags:"), 50, black);
-    page.text(1600, -340, bolusText(input.bolusMittags), 50, black);
+    page.text(1600, -340, bolusText(input.profile.bolus[1]), 50, black);
     page.text(1200, -390, QCoreApplication::translate("ReportPage", "Bolus abends:"), 50, black);
-    page.text(1600, -390, bolusText(input.bolusAbends), 50, black);
+    page.text(1600, -390, bolusText(input.profile.bolus[2]), 50, black);
 }
 
 // The grid's lines, then the hours along the bottom and the tenths on both sides.
@@ -193,17 +192,14 @@ void describeStepLine(PageBuilder& page, YOf yOf, int width, const QColor& colou
 // dashed step line, thinner than the report's own so that where both agree
 // the dashes run inside it. A rate above the chart runs along its top edge
 // with its value written above.
-void describeReference(PageBuilder& page, const ReportReference& reference, qint64 maximum,
+void describeReference(PageBuilder& page, const ProfileReference& reference, qint64 maximum,
                        QChar separator)
 {
     const QColor grey = kReportGrey;
-    qint64 total = 0;
-    for (const qint64 rate : reference.rates)
-        total += rate;
     page.line(150, -465, 250, -465, 6, grey, true);
     page.text(270, -445,
               QCoreApplication::translate("ReportPage", "Vergleich: %1, Tagessumme %2 IE")
-                  .arg(reference.name, ZehntelText(total, separator)),
+                  .arg(reference.name, ZehntelText(reference.total(), separator)),
               40, grey);
 
     const qint64 base = chartBase(maximum);
@@ -254,14 +250,12 @@ void describeTableChange(PageBuilder& page, qint64 rate, qint64 compared, qint64
 }
 
 // Below the table: the comparison's daily total and what the change column means.
-void describeTableReferenceTotal(PageBuilder& page, const ReportReference& reference, qint64 bottom,
-                                 QChar separator)
+void describeTableReferenceTotal(PageBuilder& page, const ProfileReference& reference,
+                                 qint64 bottom, QChar separator)
 {
-    const qint64 compared =
-        std::accumulate(reference.rates.begin(), reference.rates.end(), qint64(0));
     page.text(1170, bottom - 50,
               QCoreApplication::translate("ReportPage", "Vergleich: %1 IE")
-                  .arg(ZehntelText(compared, separator)),
+                  .arg(ZehntelText(reference.total(), separator)),
               50, kReportGrey);
     page.text(150, bottom - 110,
               QCoreApplication::translate("ReportPage",
@@ -285,7 +279,7 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth)
     HourRates rates{};
     qint64 total = 0;
     for (int h = 0; h < kHours; ++h) {
-        rates[h] = input.rates[h];
+        rates[h] = input.profile.rates[h];
         total += rates[h];
     }
     const qint64 base = chartBase(maximum);
@@ -316,13 +310,13 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
     const QColor black = kReportBlack;
     const QColor accent = accentOf(input);
     const QChar separator = input.decimalSeparator;
-    const std::optional<ReportReference>& reference = input.reference;
+    const std::optional<ProfileReference>& reference = input.reference;
 
     page.text(150, -150, QCoreApplication::translate("ReportPage", "Basalrate – Stundenwerte"), 100,
               black);
     page.line(150, -260, 1950, -260, 1, black);
     page.text(150, -290, QCoreApplication::translate("ReportPage", "Programmiert am:"), 50, black);
-    page.text(750, -290, input.datum, 50, black);
+    page.text(750, -290, input.profile.datum, 50, black);
     if (reference) {
         page.text(150, -340, QCoreApplication::translate("ReportPage", "Vergleich:"), 50, black);
         page.text(750, -340, reference->name, 50, black);
@@ -347,11 +341,12 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
     qint64 total = 0;
     for (int h = 0; h < kHours; ++h) {
         const qint64 y = top - row * (h + 1) - 8;
-        total += input.rates[h];
+        const qint64 rate = input.profile.rates[h];
+        total += rate;
         page.text(170, y, hourSpanText(h, h), 45, black);
-        page.text(770, y, ZehntelText(input.rates[h], separator), 45, accent);
+        page.text(770, y, ZehntelText(rate, separator), 45, accent);
         if (reference)
-            describeTableChange(page, input.rates[h], reference->rates[h], y, separator);
+            describeTableChange(page, rate, reference->rates[h], y, separator);
     }
     page.text(150, bottom - 50,
               QCoreApplication::translate("ReportPage", "Tagessumme der Basalrate: "), 50, black);

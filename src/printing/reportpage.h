@@ -1,44 +1,40 @@
 #pragma once
 
+#include "profile/basalprofile.h"
+#include "profile/comparison.h"
+
 #include <QChar>
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 #include <utility>
 
 namespace fendrimo {
 
-// A profile printed beside the one of the report for comparison.
-struct ReportReference
-{
-    std::array<qint64, 24> rates{}; // tenths of IE/h, hour 0..23
-    QString name;                   // a file name, "gespeicherte Fassung" or a date
-};
-
 // What the printed report shows, as handed over by the print command.
 struct ReportInput
 {
-    qint32 maximum = 0;             // tenths of IE/h: sets the chart's height
-    std::array<qint64, 24> rates{}; // tenths of IE/h, hour 0..23
-    QString datum;
-    QString bolusMorgens; // slot 1
-    QString bolusMittags; // slot 4
-    QString bolusAbends;  // slot 7
-    QStringList notes;    // the lines the notes field shows
-    bool colour = true;
-    QString today; // short date of the printing day
-    QChar decimalSeparator = QLatin1Char(',');
-    // Without one the page is the report alone.
-    std::optional<ReportReference> reference;
-    // A second page lists the 24 hourly values as a table.
-    bool table = false;
+    // The profile as a profile file holds it: what is printed is what is
+    // saved. Its notes are not printed from here but as the field shows them.
+    ProfileContent profile;
+    qint32 maximum = 0; // tenths of IE/h: sets the chart's height
+    QStringList notes;  // the lines the notes field shows
+    // Printed beside the profile, named by its legend; without one the page
+    // is the report alone.
+    std::optional<ProfileReference> reference;
     // The profile's file, empty while it has none. Not printed: a PDF of the
     // report is named after it.
     QString profileFile;
+
+    // Set by the print dialog as it prints.
+    bool colour = true;
+    QString today; // short date of the printing day
+    QChar decimalSeparator = QLatin1Char(',');
+    // A second page lists the 24 hourly values as a table.
+    bool table = false;
 };
 
 // One drawing step of the page. Units are 0.1 mm, x to the right, y upward,

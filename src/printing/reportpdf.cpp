@@ -46,27 +46,51 @@ bool paintPages(QPainter& painter, QPagedPaintDevice& device, const ReportInput&
     return paintPages(painter, device, describePages(input, reportPageDepth(device)));
 }
 
-QByteArray reportPdf(const ReportInput& input, const QPageLayout& layout)
+JobProblem drawPageJob(QPagedPaintDevice& device, const QList<QList<ReportStep>>& pages,
+                       const std::function<bool()>& deviceFailed,
+                       const std::function<void()>& abort)
 {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return {};
-    bool painted = false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return JobProblem::NotBegun;
+    if (!paintPages(painter, device, pages, deviceFailed)) {
+        if (abort)
+            abort();
+        if (painter.isActive())
+            painter.end();
+        return JobProblem::NotDrawn;
+    }
+    if (!painter.end() || (deviceFailed && deviceFailed()))
+        return JobProblem::NotHandedOver;
+    return JobProblem::None;
+}
+
+PdfSetup pdfFileSetup(const QPageLayout& layout)
+{
+    //: the PDF document's title
+    return {layout, kPdfResolution, QCoreApplication::translate("ReportPdf", "Basalrate")};
+}
+
+PdfOutcome reportPdf(const ReportInput& input, const PdfSetup& setup)
+{
+    PdfOutcome made;
+    QBuffer buffer(&made.pdf);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        made.problem = JobProblem::NotBegun;
+        return made;
+    }
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        writer.setPageLayout(layout);
+        writer.setResolution(setup.resolution);
+        writer.setPageLayout(setup.layout);
         writer.setCreator(QStringLiteral("Fendrimo"));
-        //: the PDF document's title
-        writer.setTitle(QCoreApplication::translate("ReportPdf", "Basalrate"));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return {};
-        painted = paintPages(painter, writer, input);
-        painted = painter.end() && painted;
+        writer.setTitle(setup.title);
+        // Described before the job begins: once it runs, only the writer can fail.
+        made.problem = drawPageJob(writer, describePages(input, reportPageDepth(writer)));
     }
-    return painted ? pdf : QByteArray();
+    if (made.problem != JobProblem::None)
+        made.pdf.clear();
+    return made;
 }
 
 QString proposedPdfFile(const QString& folder, const QString& profileFile)

@@ -41,8 +41,8 @@ ReportInput workedInput()
     ReportInput input;
     input.maximum = 30;
     for (int h = 0; h < 24; ++h)
-        input.rates[size_t(h)] = workedRates()[size_t(h)];
-    input.datum = QStringLiteral("08.12.2026");
+        input.profile.rates[size_t(h)] = workedRates()[size_t(h)];
+    input.profile.datum = QStringLiteral("08.12.2026");
     input.today = QStringLiteral("09.12.2026");
     return input;
 }
@@ -336,7 +336,7 @@ void TestPrintCups::printOutcome()
     restore.dismiss();
     restoreFault(fault);
 
-    QCOMPARE(outcome.printed, printed);
+    QCOMPARE(outcome.printed(), printed);
     QCOMPARE(told, printed);
     QCOMPARE(outcome.held, held);
     QCOMPARE(outcome.refusal.isEmpty(), printed);
@@ -478,7 +478,7 @@ void TestPrintCups::jobCarriesThePrinterSetup()
     ReportInput input = workedInput();
     input.colour = colourMethod;
     const PrintOutcome outcome = printReport(printer, input);
-    QVERIFY2(outcome.printed, qPrintable(outcome.refusal));
+    QVERIFY2(outcome.printed(), qPrintable(outcome.refusal));
     QVERIFY(outcome.held);
 
     const QSet<int> jobs = CupsServer::jobIds() - jobsBefore;

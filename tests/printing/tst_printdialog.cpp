@@ -160,6 +160,8 @@ private slots:
     void printerFailure_data();
     void printerFailure();
     void fileCannotBeWritten();
+    void printOutcome_data();
+    void printOutcome();
     void notesAsTheFieldShowsThem_data();
     void notesAsTheFieldShowsThem();
     void wrappedNotesPrinted();
@@ -219,11 +221,11 @@ void TestPrintDialog::handOver()
     // Rates, not slider positions; texts as a profile file would hold them.
     QCOMPARE(handed.maximum, 30);
     for (int h = 0; h < 24; ++h)
-        QCOMPARE(handed.rates[size_t(h)], qint64(workedRates()[size_t(h)]));
-    QCOMPARE(handed.datum, storedDatum);
-    QCOMPARE(handed.bolusMorgens, QStringLiteral("1,5"));
-    QCOMPARE(handed.bolusMittags, storedBolus);
-    QCOMPARE(handed.bolusAbends, QStringLiteral("1,2"));
+        QCOMPARE(handed.profile.rates[size_t(h)], workedRates()[size_t(h)]);
+    QCOMPARE(handed.profile.datum, storedDatum);
+    QCOMPARE(handed.profile.bolus[0], QStringLiteral("1,5"));
+    QCOMPARE(handed.profile.bolus[1], storedBolus);
+    QCOMPARE(handed.profile.bolus[2], QStringLiteral("1,2"));
     // The notes print as the field shows them, line by line.
     QCOMPARE(handed.notes.join(QString()), w.MemoNotizen->text().remove(QLatin1Char('\n')));
 }
@@ -584,6 +586,35 @@ void TestPrintDialog::fileCannotBeWritten()
              QStringList{
                  QStringLiteral("failure:Die Datei %1 kann nicht geschrieben werden.").arg(path)});
     QVERIFY(run.openAfter);
+}
+
+void TestPrintDialog::printOutcome_data()
+{
+    QTest::addColumn<int>("failAfter"); // -1: Qt's PDF printer into a missing folder
+    QTest::addColumn<int>("problem");
+    QTest::newRow("job can't begin") << 0 << int(PrintOutcome::Problem::NotStarted);
+    QTest::newRow("fails in the chart") << 60 << int(PrintOutcome::Problem::Aborted);
+    QTest::newRow("never fails") << INT_MAX << int(PrintOutcome::Problem::None);
+    QTest::newRow("file can't be written") << -1 << int(PrintOutcome::Problem::FileNotWritten);
+}
+
+// A printer that fails comes back as the outcome's problem, not as a throw.
+void TestPrintDialog::printOutcome()
+{
+    QFETCH(int, failAfter);
+    QFETCH(int, problem);
+    FailingEngine engine(failAfter);
+    FailingPrinter failing(&engine);
+    QPrinter pdfPrinter(QPrinter::HighResolution);
+    const QString path = m_dir.filePath(QStringLiteral("fehlt/seite.pdf"));
+    pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
+    pdfPrinter.setOutputFileName(path);
+    ReportInput input;
+    input.maximum = 30;
+    const PrintOutcome outcome = printReport(failAfter < 0 ? pdfPrinter : failing, input);
+    QCOMPARE(int(outcome.problem), problem);
+    QCOMPARE(outcome.printed(), problem == int(PrintOutcome::Problem::None));
+    QCOMPARE(outcome.file, failAfter < 0 ? path : QString());
 }
 
 void TestPrintDialog::notesAsTheFieldShowsThem_data()

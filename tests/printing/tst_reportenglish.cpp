@@ -25,16 +25,16 @@ ReportInput sampleInput(bool comparison)
 {
     ReportInput input;
     input.maximum = 30;
-    input.rates.fill(8);
-    input.rates[6] = 12;
-    input.datum = QStringLiteral("08.12.2026");
-    input.bolusMorgens = QStringLiteral("1,5");
+    input.profile.rates.fill(8);
+    input.profile.rates[6] = 12;
+    input.profile.datum = QStringLiteral("08.12.2026");
+    input.profile.bolus[0] = QStringLiteral("1,5");
     input.notes = {QStringLiteral("Sport")};
     input.today = QStringLiteral("09.12.2026");
     input.table = true;
     if (comparison) {
-        ReportReference reference;
-        std::copy(input.rates.begin(), input.rates.end(), reference.rates.begin());
+        ProfileReference reference;
+        reference.rates = input.profile.rates;
         reference.rates[6] = 13;
         reference.name = QStringLiteral("Autotune");
         input.reference = reference;
@@ -121,8 +121,9 @@ void TestReportEnglish::pagesReadInEnglish()
 {
     useInterfaceLanguage(QStringLiteral("en"));
     const QByteArray pdf =
-        reportPdf(sampleInput(true),
-                  QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        reportPdf(sampleInput(true), pdfFileSetup(QPageLayout(QPageSize(QPageSize::A4),
+                                                              QPageLayout::Portrait, QMarginsF())))
+            .pdf;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     QFile file(path);

@@ -34,11 +34,9 @@ ReportInput input(qint32 maximum, const QList<qint64>& rates)
     ReportInput in;
     in.maximum = maximum;
     for (int h = 0; h < 24; ++h)
-        in.rates[size_t(h)] = rates.value(h);
-    in.datum = QStringLiteral("08.12.2026");
-    in.bolusMorgens = QStringLiteral("1,5");
-    in.bolusMittags = QStringLiteral("1,0");
-    in.bolusAbends = QStringLiteral("1,2");
+        in.profile.rates[size_t(h)] = qint32(rates.value(h));
+    in.profile.datum = QStringLiteral("08.12.2026");
+    in.profile.bolus = {QStringLiteral("1,5"), QStringLiteral("1,0"), QStringLiteral("1,2")};
     in.notes = {QStringLiteral("Sport"), QStringLiteral("abends")};
     in.today = QStringLiteral("09.12.2026");
     return in;
@@ -394,9 +392,7 @@ void TestReportPage::bolusTexts()
     QFETCH(QString, bolus);
     QFETCH(QString, printed);
     ReportInput in = input(30, workedRates());
-    in.bolusMorgens = bolus;
-    in.bolusMittags = bolus;
-    in.bolusAbends = bolus;
+    in.profile.bolus = {bolus, bolus, bolus};
     const QList<ReportStep> steps = describeReport(in, kA4Depth);
     const int rows[] = {-290, -340, -390};
     for (int i = 0; i < 3; ++i) {
@@ -640,8 +636,9 @@ void TestReportPage::comparisonProfile()
     QFETCH(QString, legend);
     ReportInput in = input(maximum, workedRates());
     if (compared) {
-        ReportReference other;
-        std::copy(reference.begin(), reference.end(), other.rates.begin());
+        ProfileReference other;
+        std::transform(reference.begin(), reference.end(), other.rates.begin(),
+                       [](qint64 rate) { return qint32(rate); });
         other.name = QStringLiteral("alt.bar");
         in.reference = other;
     }
@@ -695,9 +692,9 @@ void TestReportPage::tableWithComparison()
     QFETCH(QString, change);
     ReportInput in = input(30, workedRates());
     if (compared) {
-        ReportReference other;
-        std::copy(in.rates.begin(), in.rates.end(), other.rates.begin());
-        other.rates[6] = reference;
+        ProfileReference other;
+        other.rates = in.profile.rates;
+        other.rates[6] = qint32(reference);
         other.name = QStringLiteral("Autotune (gerundet)");
         in.reference = other;
     }

@@ -66,9 +66,9 @@ ReportInput workedExample(bool colour)
     ReportInput in;
     in.maximum = 30;
     for (int h = 0; h < 24; ++h)
-        in.rates[size_t(h)] = rates[h];
-    in.datum = QStringLiteral("08.12.2026");
-    in.bolusMorgens = QStringLiteral("1,5");
+        in.profile.rates[size_t(h)] = qint32(rates[h]);
+    in.profile.datum = QStringLiteral("08.12.2026");
+    in.profile.bolus[0] = QStringLiteral("1,5");
     in.notes = {QStringLiteral("Sport")};
     in.today = QStringLiteral("08.12.2026");
     in.colour = colour;
