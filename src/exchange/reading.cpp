@@ -4,6 +4,7 @@
 #include "files/profilefile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -43,6 +44,13 @@ bool onlyCarriageReturns(const QByteArray& data)
     return !data.contains('\n') && data.count('\r') > 1;
 }
 
+QString tooLargeText(qint64 limit)
+{
+    return QCoreApplication::translate("Exchange",
+                                       "Die Datei ist größer als %1 MB und wird nicht gelesen.")
+        .arg(limit / (1024 * 1024));
+}
+
 } // namespace
 
 QString readLimitedFile(const QString& path, QByteArray& data)
@@ -57,11 +65,23 @@ QString readLimitedFile(const QString& path, QByteArray& data)
 
 QString fileSizeProblem(const QByteArray& data)
 {
-    if (data.size() <= kLargestExchangeFile)
-        return QString();
-    return QCoreApplication::translate("Exchange",
-                                       "Die Datei ist größer als %1 MB und wird nicht gelesen.")
-        .arg(kLargestExchangeFile / (1024 * 1024));
+    return fileSizeProblem(data, kLargestExchangeFile);
+}
+
+QString readLimitedFile(const QString& path, QByteArray& data, qint64 limit)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > limit)
+        return tooLargeText(limit);
+    const FileResult read = readFileStart(path, limit + 1, data);
+    if (!read.ok())
+        return fileErrorText(read.code) + QLatin1Char('.');
+    return fileSizeProblem(data, limit);
+}
+
+QString fileSizeProblem(const QByteArray& data, qint64 limit)
+{
+    return data.size() <= limit ? QString() : tooLargeText(limit);
 }
 
 QString parseJsonFile(const QByteArray& data, QJsonDocument& document)

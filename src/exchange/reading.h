@@ -27,6 +27,11 @@ QString readLimitedFile(const QString& path, QByteArray& data);
 // Empty when the data is at most kLargestExchangeFile bytes.
 QString fileSizeProblem(const QByteArray& data);
 
+// The same under another limit, for data of another kind than a profile: a
+// file larger than limit is refused before it is read.
+QString readLimitedFile(const QString& path, QByteArray& data, qint64 limit);
+QString fileSizeProblem(const QByteArray& data, qint64 limit);
+
 // The document, or an error text: too large or not JSON.
 QString parseJsonFile(const QByteArray& data, QJsonDocument& document);
 

@@ -1,0 +1,119 @@
+#include "glucose/glucosetext.h"
+
+#include <QCoreApplication>
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace fendrimo::glucose {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmed(QByteArrayView field)
+{
+    qsizetype begin = 0, end = field.size();
+    while (begin < end && isBlank(field[begin]))
+        ++begin;
+    while (end > begin && isBlank(field[end - 1]))
+        --end;
+    if (end - begin >= 2 && field[begin] == '"' && field[end - 1] == '"')
+        ++begin, --end;
+    return field.sliced(begin, end - begin);
+}
+
+} // namespace
+
+bool Lines::next()
+{
+    if (pos_ >= data_.size())
+        return false;
+    const char* start = data_.data() + pos_;
+    const auto* end =
+        static_cast<const char*>(std::memchr(start, '\n', size_t(data_.size() - pos_)));
+    qsizetype length = end ? end - start : data_.size() - pos_;
+    pos_ += length + 1;
+    if (length > 0 && start[length - 1] == '\r')
+        --length;
+    line_ = QByteArrayView(start, length);
+    ++number_;
+    return true;
+}
+
+void splitLine(QByteArrayView line, char separator, std::vector<QByteArrayView>& fields)
+{
+    fields.clear();
+    bool quoted = false;
+    qsizetype start = 0;
+    const char* chars = line.data();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = chars[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == separator && !quoted) {
+            fields.push_back(trimmed(line.sliced(start, i - start)));
+            start = i + 1;
+        }
+    }
+    fields.push_back(trimmed(line.sliced(start)));
+}
+
+std::optional<int> wholeNumber(QByteArrayView text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::optional<int> tenths(QByteArrayView text)
+{
+    const qsizetype point = std::max(text.indexOf('.'), text.indexOf(','));
+    if (point < 0) {
+        const std::optional<int> whole = text.size() <= 8 ? wholeNumber(text) : std::nullopt;
+        return whole ? std::optional<int>(*whole * 10) : std::nullopt;
+    }
+    if (point != text.size() - 2 || point > 8)
+        return std::nullopt;
+    const std::optional<int> whole = wholeNumber(text.first(point));
+    const std::optional<int> tenth = wholeNumber(text.sliced(point + 1));
+    return whole && tenth ? std::optional<int>(*whole * 10 + *tenth) : std::nullopt;
+}
+
+bool sameWord(QByteArrayView text, QByteArrayView word)
+{
+    return text.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+QString lineWhere(int number)
+{
+    return QCoreApplication::translate("Glucose", "Zeile %1").arg(number);
+}
+
+QString entryWhere(int number)
+{
+    return QCoreApplication::translate("Glucose", "Eintrag %1").arg(number);
+}
+
+QString quoted(QByteArrayView field)
+{
+    constexpr qsizetype kLongest = 40;
+    const QByteArrayView shown = field.first(std::min(field.size(), kLongest));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(shown);
+    if (utf8.hasError())
+        text = QString::fromLatin1(shown);
+    return QLatin1Char('"') + text +
+           (shown.size() < field.size() ? QStringLiteral("…\"") : QStringLiteral("\""));
+}
+
+} // namespace fendrimo::glucose

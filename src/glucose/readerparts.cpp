@@ -1,0 +1,97 @@
+#include "glucose/readerparts.h"
+
+#include "glucose/glucosetext.h"
+
+#include "exchange/reading.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace fendrimo::glucose {
+
+GlucoseOutcome failure(const QString& error)
+{
+    return {std::nullopt, error};
+}
+
+GlucoseOutcome finished(GlucoseFile file)
+{
+    if (file.readings.empty())
+        return failure(QCoreApplication::translate(
+            "Glucose", "Die Datei enthält keine Glukosewerte des Sensors."));
+    if (!std::is_sorted(file.readings.begin(), file.readings.end()))
+        std::sort(file.readings.begin(), file.readings.end());
+    return {std::move(file), QString()};
+}
+
+void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker)
+{
+    qsizetype count = 0;
+    for (qsizetype at = data.indexOf(marker); at >= 0; at = data.indexOf(marker, at + 1))
+        ++count;
+    readings.reserve(size_t(count + 1));
+}
+
+QStringList headerFields(QByteArrayView line, char& separator)
+{
+    const QString text = tableText(line.toByteArray());
+    separator = char(tableFieldSeparator(text).unicode());
+    return splitFields(text, QLatin1Char(separator));
+}
+
+int columnStarting(const QStringList& header, std::initializer_list<const char*> names)
+{
+    for (int i = 0; i < header.size(); ++i) {
+        for (const char* name : names) {
+            if (header.at(i).startsWith(QString::fromUtf8(name), Qt::CaseInsensitive))
+                return i;
+        }
+    }
+    return -1;
+}
+
+std::optional<GlucoseUnit> unitOfColumn(const QString& name)
+{
+    if (name.contains(QLatin1String("mg/dl"), Qt::CaseInsensitive))
+        return GlucoseUnit::MgPerDl;
+    if (name.contains(QLatin1String("mmol/l"), Qt::CaseInsensitive))
+        return GlucoseUnit::MmolPerL;
+    return std::nullopt;
+}
+
+std::optional<int> glucoseValue(QByteArrayView text, GlucoseUnit unit)
+{
+    // Beyond 999 mg/dL or 99.9 mmol/L no glucose is measured.
+    constexpr int kLargest = 999;
+    const std::optional<int> value =
+        unit == GlucoseUnit::MgPerDl ? wholeNumber(text) : tenths(text);
+    return value && *value > 0 && *value <= kLargest ? value : std::nullopt;
+}
+
+int rangeLimit(ReadingKind kind, GlucoseUnit unit)
+{
+    const bool low = kind == ReadingKind::BelowRange;
+    if (unit == GlucoseUnit::MgPerDl)
+        return low ? kSensorLowestMgPerDl : kSensorHighestMgPerDl;
+    return low ? kSensorLowestMmolTenths : kSensorHighestMmolTenths;
+}
+
+QString unitName(GlucoseUnit unit)
+{
+    return unit == GlucoseUnit::MgPerDl ? QStringLiteral("mg/dL") : QStringLiteral("mmol/L");
+}
+
+QString valueProblem(const QString& where, QByteArrayView written, GlucoseUnit unit)
+{
+    if (unit == GlucoseUnit::MgPerDl)
+        return QCoreApplication::translate(
+                   "Glucose",
+                   "%1: %2 ist kein Glukosewert in mg/dL (eine ganze Zahl von 1 bis 999).")
+            .arg(where, quoted(written));
+    return QCoreApplication::translate("Glucose", "%1: %2 ist kein Glukosewert in mmol/L "
+                                                  "(von 0,1 bis 99,9, eine Nachkommastelle).")
+        .arg(where, quoted(written));
+}
+
+} // namespace fendrimo::glucose
