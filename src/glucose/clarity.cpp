@@ -124,12 +124,13 @@ GlucoseOutcome readClarity(const QByteArray& data, const QTimeZone&)
     GlucoseFile file;
     file.format = GlucoseFormat::Clarity;
     file.unit = columns->unit;
-    reserveFor(file.readings, data, "EGV");
+    reserveFor(file.readings, data, "\n");
     std::vector<QByteArrayView> fields;
+    const int read = std::max({columns->time, columns->event, columns->value}) + 1;
     while (lines.next()) {
         if (lines.line().trimmed().isEmpty())
             continue;
-        splitLine(lines.line(), columns->separator, fields);
+        splitLine(lines.line(), columns->separator, fields, read);
         const auto field = [&](int i) {
             return i < int(fields.size()) ? fields[size_t(i)] : QByteArrayView();
         };

@@ -14,16 +14,35 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-QByteArrayView trimmed(QByteArrayView field)
+QByteArrayView trimmed(const char* begin, const char* end)
 {
-    qsizetype begin = 0, end = field.size();
-    while (begin < end && isBlank(field[begin]))
+    while (begin < end && isBlank(*begin))
         ++begin;
-    while (end > begin && isBlank(field[end - 1]))
+    while (end > begin && isBlank(end[-1]))
         --end;
-    if (end - begin >= 2 && field[begin] == '"' && field[end - 1] == '"')
+    if (end - begin >= 2 && *begin == '"' && end[-1] == '"')
         ++begin, --end;
-    return field.sliced(begin, end - begin);
+    return QByteArrayView(begin, end - begin);
+}
+
+// The quote that ends a quoted field begun before from, a doubled one
+// being inside; end when there is none.
+const char* closingQuote(const char* from, const char* end)
+{
+    for (;;) {
+        const auto* quote = static_cast<const char*>(std::memchr(from, '"', size_t(end - from)));
+        if (!quote)
+            return end;
+        if (quote + 1 < end && quote[1] == '"')
+            from = quote + 2;
+        else
+            return quote;
+    }
+}
+
+inline char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
 } // namespace
@@ -44,22 +63,26 @@ bool Lines::next()
     return true;
 }
 
-void splitLine(QByteArrayView line, char separator, std::vector<QByteArrayView>& fields)
+void splitLine(QByteArrayView line, char separator, std::vector<QByteArrayView>& fields,
+               qsizetype most)
 {
     fields.clear();
-    bool quoted = false;
-    qsizetype start = 0;
-    const char* chars = line.data();
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = chars[i];
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (c == separator && !quoted) {
-            fields.push_back(trimmed(line.sliced(start, i - start)));
-            start = i + 1;
-        }
+    const char* p = line.data();
+    const char* end = p + line.size();
+    for (;;) {
+        const char* start = p;
+        while (p < end && isBlank(*p))
+            ++p;
+        if (p < end && *p == '"')
+            p = closingQuote(p + 1, end);
+        const auto* next =
+            p < end ? static_cast<const char*>(std::memchr(p, separator, size_t(end - p)))
+                    : nullptr;
+        fields.push_back(trimmed(start, next ? next : end));
+        if (!next || qsizetype(fields.size()) == most)
+            return;
+        p = next + 1;
     }
-    fields.push_back(trimmed(line.sliced(start)));
 }
 
 std::optional<int> wholeNumber(QByteArrayView text)
@@ -91,7 +114,13 @@ std::optional<int> tenths(QByteArrayView text)
 
 bool sameWord(QByteArrayView text, QByteArrayView word)
 {
-    return text.compare(word, Qt::CaseInsensitive) == 0;
+    if (text.size() != word.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (lower(text[i]) != lower(word[i]))
+            return false;
+    }
+    return true;
 }
 
 QString lineWhere(int number)

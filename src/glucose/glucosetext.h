@@ -28,10 +28,11 @@ private:
     int number_ = 0;
 };
 
-// The fields of a line split at separator outside double quotes, each with
-// blanks and its quotes dropped (a doubled quote inside stays doubled:
-// nothing read from a field holds one). fields is reused.
-void splitLine(QByteArrayView line, char separator, std::vector<QByteArrayView>& fields);
+// The first most fields of a line split at separator outside double
+// quotes, each with blanks and its quotes dropped (a doubled quote inside
+// stays doubled: nothing read from a field holds one). fields is reused.
+void splitLine(QByteArrayView line, char separator, std::vector<QByteArrayView>& fields,
+               qsizetype most = -1);
 
 // A whole number of digits alone, at most 9 of them.
 std::optional<int> wholeNumber(QByteArrayView text);

@@ -57,18 +57,45 @@ int digitsAt(QByteArrayView text, qsizetype& at, int count)
     return taken == 0 || (count != 0 && taken != count) ? -1 : value;
 }
 
-std::optional<std::int64_t> isoClockSeconds(QByteArrayView text, QByteArrayView* rest)
+namespace {
+
+// "2024-05-13T19:27:20" at the start of text, as nearly every export
+// writes it: read at once.
+bool fixedIsoClock(QByteArrayView text, ClockTime& t)
 {
-    ClockTime t;
-    qsizetype at = 0;
+    static constexpr int kDigits[] = {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18};
+    if (text.size() < 19 || text[4] != '-' || text[7] != '-' ||
+        (text[10] != 'T' && text[10] != ' ') || text[13] != ':' || text[16] != ':')
+        return false;
+    for (const int at : kDigits) {
+        if (unsigned(text[at] - '0') > 9)
+            return false;
+    }
+    const auto two = [&](int at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); };
+    t = {two(0) * 100 + two(2), two(5), two(8), two(11), two(14), two(17)};
+    return true;
+}
+
+// The same with an hour of one digit ("2025-05-01 0:01:47"); at is past it.
+bool flexibleIsoClock(QByteArrayView text, ClockTime& t, qsizetype& at)
+{
+    at = 0;
     t.year = digitsAt(text, at, 4);
     const bool date = charAt(text, at, '-') && (t.month = digitsAt(text, at, 2)) >= 0 &&
                       charAt(text, at, '-') && (t.day = digitsAt(text, at, 2)) >= 0;
     const bool between = date && (charAt(text, at, 'T') || charAt(text, at, ' '));
-    const bool time = between && (t.hour = digitsAt(text, at, 0)) >= 0 && charAt(text, at, ':') &&
-                      (t.minute = digitsAt(text, at, 2)) >= 0 && charAt(text, at, ':') &&
-                      (t.second = digitsAt(text, at, 2)) >= 0;
-    if (t.year < 0 || !time)
+    return t.year >= 0 && between && (t.hour = digitsAt(text, at, 0)) >= 0 &&
+           charAt(text, at, ':') && (t.minute = digitsAt(text, at, 2)) >= 0 &&
+           charAt(text, at, ':') && (t.second = digitsAt(text, at, 2)) >= 0;
+}
+
+} // namespace
+
+std::optional<std::int64_t> isoClockSeconds(QByteArrayView text, QByteArrayView* rest)
+{
+    ClockTime t;
+    qsizetype at = 19;
+    if (!fixedIsoClock(text, t) && !flexibleIsoClock(text, t, at))
         return std::nullopt;
     if (charAt(text, at, '.')) {
         while (at < text.size() && text[at] >= '0' && text[at] <= '9')

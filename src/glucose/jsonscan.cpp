@@ -3,28 +3,36 @@
 #include <QCoreApplication>
 
 #include <cstring>
+#include <stdexcept>
 
 namespace fendrimo::glucose {
 
 namespace {
 
-bool isNumberChar(char c)
+inline bool isNumberChar(char c)
 {
     return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
 }
 
-bool isLetter(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
-
 } // namespace
+
+JsonArrayScanner::JsonArrayScanner(QByteArrayView data, std::initializer_list<const char*> keys)
+    : begin_(data.data()), p_(data.data()), end_(data.data() + data.size())
+{
+    if (keys.size() > size_t(kMostKeys))
+        throw std::logic_error("more JSON keys than the scanner holds");
+    size_t i = 0;
+    for (const char* key : keys) {
+        keys_[i] = QByteArrayView(key);
+        keysStarting_[std::uint8_t(key[0])] |= std::uint8_t(1u << i);
+        ++i;
+    }
+}
 
 bool JsonArrayScanner::fail()
 {
     done_ = true;
-    const QByteArrayView before = data_.first(std::min(at_, data_.size()));
-    const qsizetype line = before.count('\n') + 1;
+    const qsizetype line = QByteArrayView(begin_, p_ - begin_).count('\n') + 1;
     error_ = QCoreApplication::translate(
                  "Glucose", "Eintrag %1: Das JSON ist in Zeile %2 fehlerhaft oder bricht ab.")
                  .arg(std::max(index_, 1))
@@ -32,49 +40,52 @@ bool JsonArrayScanner::fail()
     return false;
 }
 
-void JsonArrayScanner::skipBlanks()
+inline void JsonArrayScanner::skipBlanks()
 {
-    while (at_ < data_.size()) {
-        const char c = data_[at_];
-        if (c != ' ' && c != '\n' && c != '\r' && c != '\t')
-            return;
-        ++at_;
-    }
+    // Most often there is none: every byte above the blank is no blank.
+    if (p_ < end_ && std::uint8_t(*p_) > ' ')
+        return;
+    const char* p = p_;
+    while (p < end_ && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
+        ++p;
+    p_ = p;
 }
 
 bool JsonArrayScanner::start()
 {
-    if (data_.startsWith("\xEF\xBB\xBF"))
-        at_ = 3;
+    if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0)
+        p_ += 3;
     skipBlanks();
-    if (at_ >= data_.size() || data_[at_] != '[')
+    if (p_ >= end_ || *p_ != '[')
         return false;
-    ++at_;
+    ++p_;
     skipBlanks();
-    if (at_ < data_.size() && data_[at_] == ']') {
-        ++at_;
+    if (p_ < end_ && *p_ == ']') {
+        ++p_;
         done_ = true;
     }
     return true;
 }
 
 // A string from its opening quote; text is what stands between the quotes.
-bool JsonArrayScanner::string(QByteArrayView& text)
+// A quote after an odd number of backslashes is inside.
+inline bool JsonArrayScanner::string(QByteArrayView& text)
 {
-    const qsizetype begin = ++at_;
+    const char* begin = p_ + 1;
+    const char* p = begin;
     for (;;) {
-        const void* found = std::memchr(data_.data() + at_, '"', size_t(data_.size() - at_));
-        if (!found)
+        p = p < end_ ? static_cast<const char*>(std::memchr(p, '"', size_t(end_ - p))) : nullptr;
+        if (!p)
             return false;
-        at_ = static_cast<const char*>(found) - data_.data();
-        qsizetype slashes = 0;
-        while (at_ - slashes > begin && data_[at_ - slashes - 1] == '\\')
-            ++slashes;
-        ++at_;
-        if (slashes % 2 == 0)
+        const char* slashes = p;
+        while (slashes > begin && slashes[-1] == '\\')
+            --slashes;
+        if ((p - slashes) % 2 == 0)
             break;
+        ++p;
     }
-    text = data_.sliced(begin, at_ - 1 - begin);
+    text = QByteArrayView(begin, p - begin);
+    p_ = p + 1;
     return true;
 }
 
@@ -83,14 +94,14 @@ bool JsonArrayScanner::nested()
 {
     int depth = 0;
     QByteArrayView ignored;
-    while (at_ < data_.size()) {
-        const char c = data_[at_];
+    while (p_ < end_) {
+        const char c = *p_;
         if (c == '"') {
             if (!string(ignored))
                 return false;
             continue;
         }
-        ++at_;
+        ++p_;
         if (c == '{' || c == '[')
             ++depth;
         else if ((c == '}' || c == ']') && --depth == 0)
@@ -99,52 +110,79 @@ bool JsonArrayScanner::nested()
     return false;
 }
 
-bool JsonArrayScanner::value(JsonKind& kind, QByteArrayView& text)
+bool JsonArrayScanner::value(JsonMember& member)
 {
     skipBlanks();
-    if (at_ >= data_.size())
+    if (p_ >= end_)
         return false;
-    const char c = data_[at_];
-    const qsizetype begin = at_;
+    const char c = *p_;
+    const char* begin = p_;
     if (c == '"') {
-        kind = JsonKind::String;
-        return string(text);
+        member.kind = JsonKind::String;
+        return string(member.text);
     }
     if (c == '{' || c == '[') {
-        kind = c == '{' ? JsonKind::Object : JsonKind::Array;
+        member.kind = c == '{' ? JsonKind::Object : JsonKind::Array;
         const bool closed = nested();
-        text = data_.sliced(begin, at_ - begin);
+        member.text = QByteArrayView(begin, p_ - begin);
         return closed;
     }
     const bool number = isNumberChar(c);
-    kind = number ? JsonKind::Number : JsonKind::Literal;
-    while (at_ < data_.size() && (number ? isNumberChar(data_[at_]) : isLetter(data_[at_])))
-        ++at_;
-    text = data_.sliced(begin, at_ - begin);
-    return at_ > begin;
+    member.kind = number ? JsonKind::Number : JsonKind::Literal;
+    const char* p = p_;
+    if (number) {
+        while (p < end_ && isNumberChar(*p))
+            ++p;
+    } else {
+        while (p < end_ && *p >= 'a' && *p <= 'z')
+            ++p;
+    }
+    p_ = p;
+    member.text = QByteArrayView(begin, p - begin);
+    return p > begin;
+}
+
+inline int JsonArrayScanner::keyIndex(QByteArrayView key) const
+{
+    unsigned candidates = key.isEmpty() ? 0 : keysStarting_[std::uint8_t(key.front())];
+    while (candidates != 0) {
+        const int i = __builtin_ctz(candidates);
+        candidates &= candidates - 1;
+        const QByteArrayView wanted = keys_[size_t(i)];
+        if (wanted.size() != key.size())
+            continue;
+        qsizetype at = 1; // the first byte chose the candidates
+        while (at < key.size() && key[at] == wanted[at])
+            ++at;
+        if (at == key.size())
+            return i;
+    }
+    return -1;
 }
 
 bool JsonArrayScanner::objectMembers()
 {
-    ++at_;
+    ++p_;
     skipBlanks();
-    if (at_ < data_.size() && data_[at_] == '}') {
-        ++at_;
-        return true;
-    }
+    if (p_ < end_ && *p_ == '}')
+        return ++p_, true;
+    JsonMember skipped;
     for (;;) {
-        JsonMember m{};
+        QByteArrayView key;
         skipBlanks();
-        if (at_ >= data_.size() || data_[at_] != '"' || !string(m.key))
+        if (p_ >= end_ || *p_ != '"' || !string(key))
             return false;
         skipBlanks();
-        if (at_ >= data_.size() || data_[at_++] != ':' || !value(m.kind, m.text))
+        const int at = keyIndex(key);
+        JsonMember& member = at >= 0 ? members_[size_t(at)] : skipped;
+        if (p_ >= end_ || *p_++ != ':' || !value(member))
             return false;
-        members_.push_back(m);
+        if (at >= 0)
+            found_[size_t(at)] = true;
         skipBlanks();
-        if (at_ >= data_.size())
+        if (p_ >= end_)
             return false;
-        const char c = data_[at_++];
+        const char c = *p_++;
         if (c == '}')
             return true;
         if (c != ',')
@@ -156,9 +194,9 @@ bool JsonArrayScanner::objectMembers()
 bool JsonArrayScanner::end()
 {
     skipBlanks();
-    if (at_ >= data_.size())
+    if (p_ >= end_)
         return false;
-    const char c = data_[at_++];
+    const char c = *p_++;
     if (c == ']') {
         done_ = true;
         return true;
@@ -171,49 +209,47 @@ bool JsonArrayScanner::next()
     if (done_)
         return false;
     ++index_;
-    members_.clear();
+    found_.fill(false);
     skipBlanks();
-    object_ = at_ < data_.size() && data_[at_] == '{';
-    JsonKind kind;
-    QByteArrayView text;
-    const bool read = object_ ? objectMembers() : value(kind, text);
+    JsonMember ignored;
+    const bool read = p_ < end_ && *p_ == '{' ? objectMembers() : value(ignored);
     return read && end() ? true : fail();
-}
-
-const JsonMember* JsonArrayScanner::member(QByteArrayView key) const
-{
-    for (const JsonMember& m : members_) {
-        if (m.key == key)
-            return &m;
-    }
-    return nullptr;
 }
 
 std::optional<JsonDecimal> jsonDecimal(QByteArrayView text)
 {
     JsonDecimal d;
-    d.negative = text.startsWith('-');
-    qsizetype at = d.negative ? 1 : 0;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    d.negative = p < end && *p == '-';
+    p += d.negative ? 1 : 0;
+    const char* digitsStart = p;
+    const char* point = nullptr;
     int digits = 0;
-    bool point = false;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c == '.' && !point && digits > 0) {
-            point = true;
+    for (; p < end; ++p) {
+        if (*p == '.' && !point && p > digitsStart) {
+            point = p;
             continue;
         }
-        if (c < '0' || c > '9' || ++digits > 18)
+        if (*p < '0' || *p > '9' || ++digits > 18)
             return std::nullopt;
-        d.digits = d.digits * 10 + (c - '0');
-        d.decimals += point ? 1 : 0;
+        d.digits = d.digits * 10 + (*p - '0');
     }
-    if (digits == 0 || text.endsWith('.'))
+    if (digits == 0 || (point && point == end - 1))
         return std::nullopt;
+    d.decimals = point ? int(end - point - 1) : 0;
     return d;
 }
 
 std::optional<std::int64_t> jsonWhole(QByteArrayView text)
 {
+    // Digits alone, as nearly always: read at once.
+    std::int64_t value = 0;
+    qsizetype i = 0;
+    for (; i < text.size() && i < 18 && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10 + (text[i] - '0');
+    if (i > 0 && i == text.size())
+        return value;
     std::optional<JsonDecimal> d = jsonDecimal(text);
     if (!d)
         return std::nullopt;

@@ -97,7 +97,7 @@ DateOrder dateOrder(Lines lines, const LibreColumns& columns)
     bool twelveHours = false;
     std::vector<QByteArrayView> fields;
     while (lines.next()) {
-        splitLine(lines.line(), columns.separator, fields);
+        splitLine(lines.line(), columns.separator, fields, columns.time + 1);
         const std::optional<LibreTime> t = qsizetype(fields.size()) > columns.time
                                                ? libreTime(fields[size_t(columns.time)])
                                                : std::nullopt;
@@ -192,7 +192,7 @@ GlucoseOutcome readLibreView(const QByteArray& data, const QTimeZone&)
     while (lines.next()) {
         if (lines.line().trimmed().isEmpty())
             continue;
-        splitLine(lines.line(), columns->separator, fields);
+        splitLine(lines.line(), columns->separator, fields, needed + 1);
         const std::optional<int> type =
             int(fields.size()) > needed ? wholeNumber(fields[size_t(columns->type)]) : std::nullopt;
         if (!type)

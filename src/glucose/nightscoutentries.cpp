@@ -16,15 +16,31 @@ using namespace glucose;
 
 namespace {
 
-// Values below 39 are the sensor's states in Nightscout, not glucose.
 constexpr int kLowestGlucose = 39;
 constexpr int kLargestOffset = 18 * 60;
 
-std::optional<SkipReason> skipped(const JsonArrayScanner& entries)
+// The members read, in the order entryScanner() asks for them.
+enum Key { Type, Sgv, Date, UtcOffset, Time };
+
+JsonArrayScanner entryScanner(const QByteArray& data)
 {
-    const JsonMember* type = entries.member("type");
+    return JsonArrayScanner(QByteArrayView(data), {"type", "sgv", "date", "utcOffset", "time"});
+}
+
+std::optional<std::int64_t> whole(const JsonArrayScanner& entries, Key key)
+{
+    const JsonMember* m = entries.member(key);
+    return m && m->kind == JsonKind::Number ? jsonWhole(m->text) : std::nullopt;
+}
+
+// Values below 39 are the sensor's states in Nightscout, not glucose.
+std::optional<SkipReason> skipped(const JsonArrayScanner& entries,
+                                  const std::optional<std::int64_t>& sgv)
+{
+    const JsonMember* type = entries.member(Type);
     if (type && type->text == "sgv")
-        return std::nullopt;
+        return sgv.value_or(kLowestGlucose) < kLowestGlucose ? std::optional(SkipReason::StatusCode)
+                                                             : std::nullopt;
     return type && type->text == "cal" ? SkipReason::Calibration : SkipReason::OtherEvent;
 }
 
@@ -34,25 +50,24 @@ QString missing(int entry, const char* name)
         .arg(entryWhere(entry), QLatin1String(name));
 }
 
-std::optional<std::int64_t> wholeMember(const JsonArrayScanner& entries, const char* name)
+QString readEntry(const JsonArrayScanner& entries, const std::optional<std::int64_t>& sgv,
+                  ZonePlacer& zone, GlucoseReading& reading)
 {
-    const JsonMember* m = entries.member(name);
-    return m && m->kind == JsonKind::Number ? jsonWhole(m->text) : std::nullopt;
-}
-
-QString readEntry(const JsonArrayScanner& entries, ZonePlacer& zone, GlucoseReading& reading)
-{
-    const std::optional<std::int64_t> sgv = wholeMember(entries, "sgv");
-    if (!sgv || *sgv < 0 || *sgv > 999)
+    if (!sgv || *sgv > 999)
         return missing(entries.index(), "sgv");
-    const std::optional<std::int64_t> date = wholeMember(entries, "date");
+    const std::optional<std::int64_t> date = whole(entries, Date);
     if (!date || *date < 0)
         return missing(entries.index(), "date");
-    const std::optional<std::int64_t> given =
-        entries.member("utcOffset") ? wholeMember(entries, "utcOffset") : std::nullopt;
-    if (entries.member("utcOffset") && (!given || std::abs(*given) > kLargestOffset))
-        return missing(entries.index(), "utcOffset");
-    const int offset = given ? int(*given) : zone.offsetMinutes(*date);
+    // Minutes east of UTC as given, else the system's zone's.
+    int offset = 0;
+    if (entries.member(UtcOffset)) {
+        const std::int64_t given = whole(entries, UtcOffset).value_or(kLargestOffset + 1);
+        if (std::abs(given) > kLargestOffset)
+            return missing(entries.index(), "utcOffset");
+        offset = int(given);
+    } else {
+        offset = zone.offsetMinutes(*date);
+    }
     reading.localSeconds = *date / 1000 + offset * 60;
     reading.offsetMinutes = std::int16_t(offset);
     reading.value = std::uint16_t(*sgv);
@@ -65,16 +80,16 @@ namespace glucose {
 
 bool isNightscoutEntries(const QByteArray& data)
 {
-    JsonArrayScanner entries{QByteArrayView(data)};
-    return entries.start() && entries.next() && entries.member("date") &&
-           (entries.member("sgv") || entries.member("type")) && !entries.member("time");
+    JsonArrayScanner first = entryScanner(data);
+    return first.start() && first.next() && first.member(Date) &&
+           (first.member(Sgv) || first.member(Type)) && !first.member(Time);
 }
 
 } // namespace glucose
 
 GlucoseOutcome readNightscoutEntries(const QByteArray& data, const QTimeZone& systemZone)
 {
-    JsonArrayScanner entries{QByteArrayView(data)};
+    JsonArrayScanner entries = entryScanner(data);
     if (!entries.start())
         return failure(QCoreApplication::translate(
             "Glucose", "Die Datei ist keine Liste von Nightscout-Einträgen (ein JSON-Array)."));
@@ -84,16 +99,13 @@ GlucoseOutcome readNightscoutEntries(const QByteArray& data, const QTimeZone& sy
     reserveFor(file.readings, data, "\"sgv\"");
     ZonePlacer zone(systemZone);
     while (entries.next()) {
-        if (const auto reason = skipped(entries)) {
+        const std::optional<std::int64_t> sgv = whole(entries, Sgv);
+        if (const auto reason = skipped(entries, sgv)) {
             ++file.skipped.at(size_t(*reason));
             continue;
         }
-        if (wholeMember(entries, "sgv").value_or(kLowestGlucose) < kLowestGlucose) {
-            ++file.skipped.at(size_t(SkipReason::StatusCode));
-            continue;
-        }
         GlucoseReading reading;
-        const QString error = readEntry(entries, zone, reading);
+        const QString error = readEntry(entries, sgv, zone, reading);
         if (!error.isEmpty())
             return failure(error);
         file.readings.push_back(reading);

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstring>
 
 namespace fendrimo::glucose {
 
@@ -27,10 +28,20 @@ GlucoseOutcome finished(GlucoseFile file)
 
 void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker)
 {
-    qsizetype count = 0;
-    for (qsizetype at = data.indexOf(marker); at >= 0; at = data.indexOf(marker, at + 1))
-        ++count;
-    readings.reserve(size_t(count + 1));
+    // Found by one of its bytes, the last but one: a quoted word's last
+    // letter is rarer in JSON than its quote.
+    const qsizetype by = std::max<qsizetype>(marker.size() - 2, 0);
+    size_t count = 0;
+    const char* at = data.data() + by;
+    const char* end = data.data() + data.size();
+    while (at < end &&
+           (at = static_cast<const char*>(std::memchr(at, marker[by], size_t(end - at))))) {
+        const char* start = at - by;
+        count += end - start >= marker.size() &&
+                 std::memcmp(start, marker.data(), size_t(marker.size())) == 0;
+        ++at;
+    }
+    readings.reserve(count + 1);
 }
 
 QStringList headerFields(QByteArrayView line, char& separator)

@@ -21,12 +21,21 @@ namespace {
 
 constexpr int kLargestOffset = 18 * 60;
 
+// The members read, in the order dataScanner() asks for them.
+enum Key { Type, SubType, Units, Value, Time, TimezoneOffset };
+
+JsonArrayScanner dataScanner(const QByteArray& data)
+{
+    return JsonArrayScanner(QByteArrayView(data),
+                            {"type", "subType", "units", "value", "time", "timezoneOffset"});
+}
+
 std::optional<SkipReason> skipped(const JsonArrayScanner& data)
 {
-    const JsonMember* type = data.member("type");
+    const JsonMember* type = data.member(Type);
     if (type && type->text == "cbg")
         return std::nullopt;
-    const JsonMember* subType = data.member("subType");
+    const JsonMember* subType = data.member(SubType);
     return type && type->text == "deviceEvent" && subType && subType->text == "calibration"
                ? SkipReason::Calibration
                : SkipReason::OtherEvent;
@@ -48,7 +57,9 @@ std::optional<std::pair<GlucoseUnit, int>> exactValue(const JsonDecimal& d, bool
                    ? std::optional(std::pair(GlucoseUnit::MmolPerL, int(tenths)))
                    : std::nullopt;
     }
-    const double scale = std::pow(10.0, d.decimals);
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+                                         1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    const double scale = kPowers[d.decimals];
     const double mg = double(d.digits) / scale * kMgPerDlPerMmol;
     const double whole = std::round(mg);
     // What rounding the mmol/L to its decimals may have moved.
@@ -60,9 +71,13 @@ std::optional<std::pair<GlucoseUnit, int>> exactValue(const JsonDecimal& d, bool
 
 QString readValue(const JsonArrayScanner& data, GlucoseReading& reading)
 {
-    const JsonMember* units = data.member("units");
-    const bool mgPerDl = units && units->text.compare("mg/dL", Qt::CaseInsensitive) == 0;
-    const JsonMember* value = data.member("value");
+    const JsonMember* units = data.member(Units);
+    const bool mgPerDl = units && sameWord(units->text, "mg/dL");
+    if (units && !mgPerDl && !sameWord(units->text, "mmol/L"))
+        return QCoreApplication::translate("Glucose",
+                                           "%1: Die Einheit %2 ist weder mg/dL noch mmol/L.")
+            .arg(entryWhere(data.index()), quoted(units->text));
+    const JsonMember* value = data.member(Value);
     const std::optional<JsonDecimal> d =
         value && value->kind == JsonKind::Number ? jsonDecimal(value->text) : std::nullopt;
     const auto exact = d ? exactValue(*d, mgPerDl) : std::nullopt;
@@ -79,7 +94,7 @@ QString readValue(const JsonArrayScanner& data, GlucoseReading& reading)
 
 QString readTime(const JsonArrayScanner& data, ZonePlacer& zone, GlucoseReading& reading)
 {
-    const JsonMember* time = data.member("time");
+    const JsonMember* time = data.member(Time);
     QByteArrayView rest;
     const std::optional<std::int64_t> utc =
         time && time->kind == JsonKind::String ? isoClockSeconds(time->text, &rest) : std::nullopt;
@@ -87,15 +102,20 @@ QString readTime(const JsonArrayScanner& data, ZonePlacer& zone, GlucoseReading&
         return QCoreApplication::translate(
                    "Glucose", "%1: \"time\" %2 ist kein Zeitpunkt in UTC (JJJJ-MM-TTThh:mm:ssZ).")
             .arg(entryWhere(data.index()), quoted(time ? time->text : QByteArrayView()));
-    const JsonMember* offsetMember = data.member("timezoneOffset");
-    const std::optional<std::int64_t> given = offsetMember && offsetMember->kind == JsonKind::Number
-                                                  ? jsonWhole(offsetMember->text)
-                                                  : std::nullopt;
-    if (offsetMember && (!given || std::abs(*given) > kLargestOffset))
-        return QCoreApplication::translate(
-                   "Glucose", "%1: \"timezoneOffset\" ist keine ganze Zahl von Minuten.")
-            .arg(entryWhere(data.index()));
-    const int offset = given ? int(*given) : zone.offsetMinutes(*utc * 1000);
+    const JsonMember* given = data.member(TimezoneOffset);
+    int offset = 0;
+    if (given) {
+        const std::int64_t minutes = given->kind == JsonKind::Number
+                                         ? jsonWhole(given->text).value_or(kLargestOffset + 1)
+                                         : kLargestOffset + 1;
+        if (std::abs(minutes) > kLargestOffset)
+            return QCoreApplication::translate(
+                       "Glucose", "%1: \"timezoneOffset\" ist keine ganze Zahl von Minuten.")
+                .arg(entryWhere(data.index()));
+        offset = int(minutes);
+    } else {
+        offset = zone.offsetMinutes(*utc * 1000);
+    }
     reading.localSeconds = *utc + offset * 60;
     reading.offsetMinutes = std::int16_t(offset);
     return QString();
@@ -107,15 +127,15 @@ namespace glucose {
 
 bool isTidepoolCbg(const QByteArray& data)
 {
-    JsonArrayScanner items{QByteArrayView(data)};
-    return items.start() && items.next() && items.member("type") && items.member("time");
+    JsonArrayScanner items = dataScanner(data);
+    return items.start() && items.next() && items.member(Type) && items.member(Time);
 }
 
 } // namespace glucose
 
 GlucoseOutcome readTidepoolCbg(const QByteArray& data, const QTimeZone& systemZone)
 {
-    JsonArrayScanner items{QByteArrayView(data)};
+    JsonArrayScanner items = dataScanner(data);
     if (!items.start())
         return failure(QCoreApplication::translate(
             "Glucose", "Die Datei ist kein Tidepool-Export (ein JSON-Array von Daten)."));

@@ -217,6 +217,10 @@ void TestGlucoseReaders::refused_data()
         << jsonArray({tidepoolCbg(utc("2024-05-13T19:27:20Z"), "5.5", 120),
                       tidepoolCbg(utc("2024-05-13T19:32:20Z"), "7.123", 120)})
         << "Eintrag 2: \"value\" \"7.123\" ist kein Glukosewert in mmol/L";
+    QTest::newRow("Tidepool: another unit")
+        << jsonArray({QByteArray(tidepoolCbg(utc("2024-05-13T19:27:20Z"), "5.5", 120))
+                          .replace("mmol/L", "mg/L")})
+        << "Eintrag 1: Die Einheit \"mg/L\" ist weder mg/dL noch mmol/L.";
     QTest::newRow("a basal-rate table") << QByteArray("Uhrzeit;Basalrate (IE/h)\n00:00;0,8\n")
                                         << "Die Datei ist kein Glukose-Export";
 }
