@@ -52,7 +52,7 @@ struct GlucoseOutcome
     QString error;
 };
 
-// Data as a recogniser sees it: the bytes and the first lines' text.
+// A recogniser looks at the start of the data only.
 using GlucoseRecogniser = bool (*)(const QByteArray& data);
 using GlucoseReader = GlucoseOutcome (*)(const QByteArray& data, const QTimeZone& systemZone);
 
@@ -78,10 +78,12 @@ std::optional<GlucoseFormat> recogniseGlucose(const QByteArray& data);
 
 // The readings of data recognised by its content; a reading without a UTC
 // offset in a format that counts time in UTC is placed in systemZone.
-GlucoseOutcome readGlucose(const QByteArray& data, const QTimeZone& systemZone);
+GlucoseOutcome readGlucose(const QByteArray& data,
+                           const QTimeZone& systemZone = QTimeZone::systemTimeZone());
 
 // The same for the file at path, refused unread above kLargestGlucoseFile.
-GlucoseOutcome readGlucoseFile(const QString& path, const QTimeZone& systemZone);
+GlucoseOutcome readGlucoseFile(const QString& path,
+                               const QTimeZone& systemZone = QTimeZone::systemTimeZone());
 
 // The readers, one per row.
 GlucoseOutcome readClarity(const QByteArray& data, const QTimeZone& systemZone);

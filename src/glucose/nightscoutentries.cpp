@@ -96,7 +96,8 @@ GlucoseOutcome readNightscoutEntries(const QByteArray& data, const QTimeZone& sy
     GlucoseFile file;
     file.format = GlucoseFormat::NightscoutEntries;
     file.unit = GlucoseUnit::MgPerDl;
-    reserveFor(file.readings, data, "\"sgv\"");
+    // The key, not the type's value "sgv": room for each reading once.
+    reserveFor(file.readings, data, "\"sgv\":", 3);
     ZonePlacer zone(systemZone);
     while (entries.next()) {
         const std::optional<std::int64_t> sgv = whole(entries, Sgv);

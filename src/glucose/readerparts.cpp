@@ -26,11 +26,9 @@ GlucoseOutcome finished(GlucoseFile file)
     return {std::move(file), QString()};
 }
 
-void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker)
+void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker,
+                qsizetype by)
 {
-    // Found by one of its bytes, the last but one: a quoted word's last
-    // letter is rarer in JSON than its quote.
-    const qsizetype by = std::max<qsizetype>(marker.size() - 2, 0);
     size_t count = 0;
     const char* at = data.data() + by;
     const char* end = data.data() + data.size();

@@ -16,8 +16,11 @@ GlucoseOutcome failure(const QString& error);
 // The readings sorted into time order; an error when there are none.
 GlucoseOutcome finished(GlucoseFile file);
 
-// Room for one reading per marker in the data (a line, an entry) at most.
-void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker);
+// Room for one reading per marker in the data (a line, a key) at most,
+// found by its byte at by, the rarest; the readings' room is most of what
+// reading takes beyond the file.
+void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker,
+                qsizetype by = 0);
 
 // A header line's fields as text (UTF-8, or Windows-1252 when it isn't) and
 // the separator of the table's fields.

@@ -142,7 +142,7 @@ GlucoseOutcome readTidepoolCbg(const QByteArray& data, const QTimeZone& systemZo
     GlucoseFile file;
     file.format = GlucoseFormat::TidepoolCbg;
     file.unit = GlucoseUnit::MmolPerL;
-    reserveFor(file.readings, data, "\"cbg\"");
+    reserveFor(file.readings, data, "\"cbg\"", 3);
     ZonePlacer zone(systemZone);
     while (items.next()) {
         if (const auto reason = skipped(items)) {
