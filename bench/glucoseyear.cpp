@@ -45,10 +45,12 @@ QByteArray yearOf(fendrimo::GlucoseFormat format)
     if (format == GlucoseFormat::NightscoutEntries || format == GlucoseFormat::TidepoolCbg)
         file += "[\n";
     char line[400];
-    for (int i = 0; i < kYearReadings; ++i) {
+    for (int n = 0; n < kYearReadings; ++n) {
+        // Nightscout answers newest first.
+        const int i = format == GlucoseFormat::NightscoutEntries ? kYearReadings - 1 - n : n;
         const QByteArray clock = yearClock(i);
         const qint64 ms = (kYearStart + qint64(i) * 300) * 1000;
-        const char* sep = i + 1 < kYearReadings ? ",\n" : "\n";
+        const char* sep = n + 1 < kYearReadings ? ",\n" : "\n";
         switch (format) {
         case GlucoseFormat::Clarity:
             file += clarityRow(i + 4, clock, "EGV", QByteArray::number(yearValue(i)));

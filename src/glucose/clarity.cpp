@@ -25,6 +25,7 @@ struct ClarityColumns
     int value = -1;
     GlucoseUnit unit = GlucoseUnit::MgPerDl;
     char separator = ',';
+    qsizetype count = 0; // of the header's fields
 };
 
 QByteArrayView withoutByteOrderMark(const QByteArray& data)
@@ -39,6 +40,7 @@ std::optional<ClarityColumns> clarityColumns(QByteArrayView headerLine)
 {
     ClarityColumns columns;
     const QStringList header = headerFields(headerLine, columns.separator);
+    columns.count = header.size();
     columns.time = columnStarting(header, {"Timestamp (", "Zeitstempel ("});
     columns.event = columnStarting(header, {"Event Type"});
     if (columns.event < 0 && columns.time >= 0)
@@ -139,7 +141,9 @@ GlucoseOutcome readClarity(const QByteArray& data, const QTimeZone&)
             continue;
         }
         GlucoseReading reading;
-        const QString error = readRow(fields, *columns, lines.number(), reading);
+        QString error = cutShort(lines, columns->separator, columns->count);
+        if (error.isEmpty())
+            error = readRow(fields, *columns, lines.number(), reading);
         if (!error.isEmpty())
             return failure(error);
         file.readings.push_back(reading);

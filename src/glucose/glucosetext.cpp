@@ -55,6 +55,7 @@ bool Lines::next()
     const auto* end =
         static_cast<const char*>(std::memchr(start, '\n', size_t(data_.size() - pos_)));
     qsizetype length = end ? end - start : data_.size() - pos_;
+    ended_ = end != nullptr;
     pos_ += length + 1;
     if (length > 0 && start[length - 1] == '\r')
         --length;

@@ -20,12 +20,16 @@ public:
     bool next();
     QByteArrayView line() const { return line_; }
     int number() const { return number_; }
+    // Whether the line ended in a line break: the last line of a file cut
+    // short doesn't.
+    bool ended() const { return ended_; }
 
 private:
     QByteArrayView data_;
     QByteArrayView line_;
     qsizetype pos_ = 0;
     int number_ = 0;
+    bool ended_ = false;
 };
 
 // The first most fields of a line split at separator outside double

@@ -28,12 +28,14 @@ struct LibreColumns
     int value = -1;
     GlucoseUnit unit = GlucoseUnit::MgPerDl;
     char separator = ',';
+    qsizetype count = 0; // of the header's fields
 };
 
 std::optional<LibreColumns> libreColumns(QByteArrayView headerLine)
 {
     LibreColumns columns;
     const QStringList header = headerFields(headerLine, columns.separator);
+    columns.count = header.size();
     columns.time = columnStarting(header, {"Device Timestamp", "Gerätezeitstempel"});
     columns.type = columnStarting(header, {"Record Type", "Aufzeichnungstyp"});
     columns.value = columnStarting(header, {"Historic Glucose", "Glukosewert-Verlauf"});
@@ -204,7 +206,9 @@ GlucoseOutcome readLibreView(const QByteArray& data, const QTimeZone&)
             continue;
         }
         GlucoseReading reading;
-        const QString error = readRow(fields, *columns, order, lines.number(), reading);
+        QString error = cutShort(lines, columns->separator, columns->count);
+        if (error.isEmpty())
+            error = readRow(fields, *columns, order, lines.number(), reading);
         if (!error.isEmpty())
             return failure(error);
         file.readings.push_back(reading);

@@ -21,8 +21,14 @@ GlucoseOutcome finished(GlucoseFile file)
     if (file.readings.empty())
         return failure(QCoreApplication::translate(
             "Glucose", "Die Datei enthält keine Glukosewerte des Sensors."));
-    if (!std::is_sorted(file.readings.begin(), file.readings.end()))
-        std::sort(file.readings.begin(), file.readings.end());
+    auto& r = file.readings;
+    if (!std::is_sorted(r.begin(), r.end())) {
+        // Nightscout answers newest first.
+        if (std::is_sorted(r.rbegin(), r.rend()))
+            std::reverse(r.begin(), r.end());
+        else
+            std::sort(r.begin(), r.end());
+    }
     return {std::move(file), QString()};
 }
 
@@ -40,6 +46,21 @@ void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByt
         ++at;
     }
     readings.reserve(count + 1);
+}
+
+QString cutShort(const Lines& lines, char separator, qsizetype headerFields)
+{
+    if (lines.ended())
+        return QString();
+    std::vector<QByteArrayView> fields;
+    splitLine(lines.line(), separator, fields);
+    if (qsizetype(fields.size()) >= headerFields)
+        return QString();
+    return QCoreApplication::translate("Glucose", "%1: Die letzte Zeile bricht nach %2 von %3 "
+                                                  "Feldern ab; die Datei ist nicht vollständig.")
+        .arg(lineWhere(lines.number()))
+        .arg(fields.size())
+        .arg(headerFields);
 }
 
 QStringList headerFields(QByteArrayView line, char& separator)

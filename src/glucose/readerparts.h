@@ -4,6 +4,7 @@
 // unit and the value of a reading, and the outcome once all rows are read.
 
 #include "glucose/glucoseformats.h"
+#include "glucose/glucosetext.h"
 
 #include <QStringList>
 
@@ -21,6 +22,10 @@ GlucoseOutcome finished(GlucoseFile file);
 // reading takes beyond the file.
 void reserveFor(std::vector<GlucoseReading>& readings, QByteArrayView data, QByteArrayView marker,
                 qsizetype by = 0);
+
+// An error when the line is the last, without a line break, and has fewer
+// fields than the header: a file cut short may have cut a number.
+QString cutShort(const Lines& lines, char separator, qsizetype headerFields);
 
 // A header line's fields as text (UTF-8, or Windows-1252 when it isn't) and
 // the separator of the table's fields.

@@ -72,6 +72,8 @@ private slots:
     void read();
     void refused_data();
     void refused();
+    void cutShort_data();
+    void cutShort();
 };
 
 void TestGlucoseReaders::read_data()
@@ -232,6 +234,38 @@ void TestGlucoseReaders::refused()
     const GlucoseOutcome outcome = readGlucose(file, QTimeZone("Europe/Berlin"));
     QVERIFY(!outcome.file);
     QVERIFY2(outcome.error.startsWith(error), qPrintable(outcome.error));
+}
+
+void TestGlucoseReaders::cutShort_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("Clarity") << kClarityHeader + kClarityMetadata +
+                                    clarityRow(4, "2025-05-13T21:27:20", "EGV", "111") +
+                                    clarityRow(5, "2025-05-13T21:32:20", "EGV", "High");
+    QTest::newRow("Clarity, German, unquoted") << QByteArray(germanClarity()).replace('"', "");
+    QTest::newRow("LibreView") << kLibreTitle + libreHeader("mmol/L") +
+                                      libreRow("16-03-2021 13:42", 0, "4.1") +
+                                      libreRow("16-03-2021 13:57", 0, "12");
+    QTest::newRow("LibreView, German, quoted") << germanLibre("mmol/L", "\"5,8\"");
+    QTest::newRow("Nightscout") << nightscout(true);
+    QTest::newRow("Tidepool") << tidepool(true);
+}
+
+// A file cut short at any byte gives the readings before the cut or an
+// error, never a number the cut made.
+void TestGlucoseReaders::cutShort()
+{
+    QFETCH(QByteArray, file);
+    const GlucoseOutcome whole = readGlucose(file, QTimeZone("Europe/Berlin"));
+    QVERIFY(whole.file);
+    const QStringList read = described(whole.file->readings);
+    for (qsizetype cut = 0; cut < file.size(); ++cut) {
+        const GlucoseOutcome outcome = readGlucose(file.left(cut), QTimeZone("Europe/Berlin"));
+        QCOMPARE(bool(outcome.file), outcome.error.isEmpty());
+        for (const QString& reading :
+             outcome.file ? described(outcome.file->readings) : QStringList())
+            QVERIFY2(read.contains(reading), qPrintable(QString::number(cut) + ": " + reading));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestGlucoseReaders)
