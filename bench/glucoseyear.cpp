@@ -1,12 +1,17 @@
 // A year of 5-minute readings (105,120) in each export's shape, read once,
 // for measuring: under
 // valgrind --tool=callgrind --toggle-collect='fendrimo::readGlucose*'
-// "fendrimo_glucoseyear clarity" counts recognising and reading alone.
+// "fendrimo_glucoseyear clarity" counts recognising and reading alone;
+// "qjsondocument" with --toggle-collect='*throughQJsonDocument*' the same
+// entries through Qt's JSON.
 
 #include "glucose/glucoseformats.h"
 #include "glucose/glucosesamples.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 #include <cstring>
@@ -84,10 +89,33 @@ QByteArray yearOf(fendrimo::GlucoseFormat format)
     return file;
 }
 
+// The comparison the scanner was written against: the year of Nightscout
+// entries through QJsonDocument, its values taken out.
+[[gnu::noinline]] void throughQJsonDocument(const QByteArray& file)
+{
+    const QJsonArray entries = QJsonDocument::fromJson(file).array();
+    std::vector<fendrimo::GlucoseReading> readings;
+    readings.reserve(size_t(entries.size()));
+    for (const QJsonValue& entry : entries) {
+        const QJsonObject object = entry.toObject();
+        if (object.value(QLatin1String("type")).toString() != QLatin1String("sgv"))
+            continue;
+        fendrimo::GlucoseReading reading;
+        reading.value = std::uint16_t(object.value(QLatin1String("sgv")).toInt());
+        reading.localSeconds = qint64(object.value(QLatin1String("date")).toDouble()) / 1000;
+        readings.push_back(reading);
+    }
+    std::printf("QJsonDocument: %zu readings\n", readings.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && std::strcmp(argv[1], "qjsondocument") == 0) {
+        throughQJsonDocument(yearOf(fendrimo::GlucoseFormat::NightscoutEntries));
+        return 0;
+    }
     using fendrimo::GlucoseFormat;
     const char* names[] = {"clarity", "libreview", "nightscout", "tidepool"};
     const GlucoseFormat formats[] = {GlucoseFormat::Clarity, GlucoseFormat::LibreView,

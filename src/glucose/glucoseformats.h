@@ -23,7 +23,7 @@ enum class GlucoseFormat : std::uint8_t { Clarity, LibreView, NightscoutEntries,
 enum class SkipReason : std::uint8_t {
     Metadata,    // Clarity's rows without a time: name, device, alerts
     Note,        // LibreView's notes
-    Calibration, // Clarity and Nightscout calibrations
+    Calibration, // calibrations in Clarity, Nightscout and Tidepool
     Scan,        // LibreView's scans: spot readings, not the sensor's record
     StatusCode,  // Nightscout's sgv below 39: a sensor state, no glucose
     OtherEvent,  // insulin, food, strips, alerts, meters, pump data
@@ -36,13 +36,11 @@ struct GlucoseFile
     GlucoseFormat format = GlucoseFormat::Clarity;
     GlucoseUnit unit = GlucoseUnit::MgPerDl;
     std::vector<GlucoseReading> readings;
-    std::array<int, kSkipReasons> skipped{};
+    std::array<int, kSkipReasons> skipped{}; // by SkipReason
     // The system's zone (IANA id) when it placed readings the file gave no
     // offset for, and how many; empty and 0 when it placed none.
     QByteArray zoneUsed;
     int placedInZone = 0;
-
-    int skippedFor(SkipReason reason) const { return skipped.at(size_t(reason)); }
 };
 
 // The file's readings, or the problem: exactly one of them is set.
