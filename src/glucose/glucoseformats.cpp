@@ -67,6 +67,10 @@ GlucoseOutcome readGlucose(const QByteArray& data, const QTimeZone& systemZone)
     if (!tooLarge.isEmpty())
         return failure(tooLarge);
     const std::optional<GlucoseFormat> format = recogniseGlucose(data);
+    // A table saved as UTF-16 or binary data: why, rather than what it isn't.
+    const QString textProblem = format || looksLikeJson(data) ? QString() : tableTextProblem(data);
+    if (!textProblem.isEmpty())
+        return failure(textProblem);
     if (!format)
         return failure(QCoreApplication::translate(
             "Glucose", "Die Datei ist kein Glukose-Export von Dexcom Clarity oder LibreView (CSV) "

@@ -223,6 +223,12 @@ void TestGlucoseReaders::refused_data()
         << jsonArray({QByteArray(tidepoolCbg(utc("2024-05-13T19:27:20Z"), "5.5", 120))
                           .replace("mmol/L", "mg/L")})
         << "Eintrag 1: Die Einheit \"mg/L\" ist weder mg/dL noch mmol/L.";
+    QTest::newRow("Clarity saved as UTF-16")
+        << QByteArray("\xFF\xFE") +
+               QByteArray(
+                   reinterpret_cast<const char*>(QString::fromUtf8(kClarityHeader.mid(3)).utf16()),
+                   (kClarityHeader.size() - 3) * 2)
+        << "Die Tabelle ist in UTF-16 gespeichert.";
     QTest::newRow("a basal-rate table") << QByteArray("Uhrzeit;Basalrate (IE/h)\n00:00;0,8\n")
                                         << "Die Datei ist kein Glukose-Export";
 }
