@@ -4,6 +4,7 @@
 #include "files/profilefile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -43,6 +44,13 @@ bool onlyCarriageReturns(const QByteArray& data)
     return !data.contains('\n') && data.count('\r') > 1;
 }
 
+QString tooLargeText(qint64 limit)
+{
+    return QCoreApplication::translate("Exchange",
+                                       "Die Datei ist größer als %1 MB und wird nicht gelesen.")
+        .arg(limit / (1024 * 1024));
+}
+
 } // namespace
 
 LimitedFile readLimitedFile(const QString& path)
@@ -58,11 +66,23 @@ LimitedFile readLimitedFile(const QString& path)
 
 QString fileSizeProblem(const QByteArray& data)
 {
-    if (data.size() <= kLargestExchangeFile)
-        return QString();
-    return QCoreApplication::translate("Exchange",
-                                       "Die Datei ist größer als %1 MB und wird nicht gelesen.")
-        .arg(kLargestExchangeFile / (1024 * 1024));
+    return fileSizeProblem(data, kLargestExchangeFile);
+}
+
+LimitedFile readLimitedFile(const QString& path, qint64 limit)
+{
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > limit)
+        return {{}, tooLargeText(limit)};
+    const FileStart read = readFileStart(path, limit + 1);
+    if (!read.ok())
+        return {{}, fileErrorText(read.result.code) + QLatin1Char('.')};
+    return {read.data, fileSizeProblem(read.data, limit)};
+}
+
+QString fileSizeProblem(const QByteArray& data, qint64 limit)
+{
+    return data.size() <= limit ? QString() : tooLargeText(limit);
 }
 
 JsonFile parseJsonFile(const QByteArray& data)

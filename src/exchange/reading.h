@@ -41,6 +41,11 @@ struct JsonFile
 };
 JsonFile parseJsonFile(const QByteArray& data);
 
+// The same under another limit, for data of another kind than a profile: a
+// file larger than limit is refused before it is read.
+LimitedFile readLimitedFile(const QString& path, qint64 limit);
+QString fileSizeProblem(const QByteArray& data, qint64 limit);
+
 // JSON starts with an object or an array, after a byte-order mark if any; a
 // table never does.
 bool looksLikeJson(const QByteArray& data);

@@ -1,0 +1,11 @@
+list(APPEND FENDRIMO_CORE_SOURCES
+  glucose/glucosedata.cpp glucose/glucosedata.h
+  glucose/glucoseformats.cpp glucose/glucoseformats.h
+  glucose/readerparts.cpp glucose/readerparts.h
+  glucose/glucosetext.cpp glucose/glucosetext.h
+  glucose/glucosetime.cpp glucose/glucosetime.h
+  glucose/jsonscan.cpp glucose/jsonscan.h
+  glucose/clarity.cpp
+  glucose/libreview.cpp
+  glucose/nightscoutentries.cpp
+  glucose/tidepoolcbg.cpp)
