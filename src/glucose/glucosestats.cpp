@@ -205,6 +205,8 @@ GlucoseStatistics glucoseStatistics(const GlucoseData& data, const GlucosePeriod
     const std::int64_t length = countReadings(data, runs, stats, below, above);
     setTimeWithData(length, o);
     o.goals = rangeGoals(o.rangeReadings);
+    for (size_t r = 0; r < o.rangeShares.size() && o.readings > 0; ++r)
+        o.rangeShares[r] = double(o.rangeReadings[r]) / o.readings;
 
     std::array<size_t, kHoursPerDay + 1> starts{};
     const std::vector<double> values = sortedByHour(data, runs, stats, starts);
@@ -213,9 +215,11 @@ GlucoseStatistics glucoseStatistics(const GlucoseData& data, const GlucosePeriod
         HourFigures& hour = stats.hours[h];
         if (hour.readings == 0)
             continue;
+        const double* sorted = values.data() + starts[h];
         for (size_t p = 0; p < kAgpPercentiles.size(); ++p)
-            hour.percentiles[p] =
-                percentile(values.data() + starts[h], size_t(hour.readings), kAgpPercentiles[p]);
+            hour.percentiles[p] = percentile(sorted, size_t(hour.readings), kAgpPercentiles[p]);
+        hour.minimum = sorted[0];
+        hour.maximum = sorted[hour.readings - 1];
         hour.shareBelow70 = double(below[h]) / hour.readings;
         hour.shareAbove180 = double(above[h]) / hour.readings;
     }

@@ -27,8 +27,11 @@ constexpr int kNearHourEndSeconds = 15 * 60;
 struct HourFigures
 {
     int readings = 0;
-    // 5th, 25th, 50th, 75th, 95th percentile (type 7); only with readings.
+    // 5th, 25th, 50th, 75th, 95th percentile (type 7) and the extremes;
+    // only with readings.
     std::array<double, kAgpPercentileCount> percentiles{};
+    double minimum = 0;
+    double maximum = 0;
     double shareBelow70 = 0; // below the target range, 0..1 of the hour's readings
     double shareAbove180 = 0;
     // The median over the days of the change from the reading nearest the
@@ -60,6 +63,7 @@ struct PeriodFigures
     std::optional<double> gmi;        // %, 3.31 + 0.02392 x mean
     bool cvGoalMet = false;           // cv at most 36 %
     std::array<int, kGlucoseRanges> rangeReadings{};
+    std::array<double, kGlucoseRanges> rangeShares{}; // of the readings, 0..1
     std::array<RangeGoal, kRangeGoals> goals{};
     // The consensus wants 14 days and 70 % of the time with data.
     bool fewerThan14Days = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Readings written as "2024-03-04 08:05 120": whole mg/dL, "6.7" mmol/L,
-// "L" or "H" beyond the sensor's range; "+60" after the value is the offset.
+// "2024-03-05 08:05 120", "03-05 08:05 120" (2024) or "08:05 120" (2024-03-04): whole mg/dL,
+// "6.7" mmol/L, "L" or "H" beyond the sensor's range; a fourth field is the UTC offset.
 
 #include "glucose/glucosedata.h"
 
@@ -12,32 +12,19 @@
 
 namespace fendrimo::test {
 
-inline std::int64_t clockSeconds(const QString& dateAndTime)
-{
-    const QStringList parts = dateAndTime.split(u' ');
-    return QDateTime(QDate::fromString(parts.at(0), Qt::ISODate),
-                     QTime::fromString(parts.at(1), QStringLiteral("hh:mm")), Qt::UTC)
-        .toSecsSinceEpoch();
-}
-
 inline GlucoseReading readingOf(const QString& line)
 {
-    const QStringList parts = line.split(u' ');
-    GlucoseReading r;
-    r.localSeconds = clockSeconds(parts.at(0) + u' ' + parts.at(1));
-    const QString& value = parts.at(2);
-    if (value == u'L' || value == u'H') {
-        r.kind = value == u'L' ? ReadingKind::BelowRange : ReadingKind::AboveRange;
-        r.value = value == u'L' ? kSensorLowestMgPerDl : kSensorHighestMgPerDl;
-    } else if (value.contains(u'.')) {
-        r.unit = GlucoseUnit::MmolPerL;
-        r.value = std::uint16_t(qRound(value.toDouble() * 10));
-    } else {
-        r.value = std::uint16_t(value.toInt());
-    }
-    if (parts.size() > 3)
-        r.offsetMinutes = std::int16_t(parts.at(3).toInt());
-    return r;
+    QStringList f = (line.indexOf(u':') < 3 ? "03-04 " + line : line).split(u' ');
+    f[0] = f[0].size() == 5 ? "2024-" + f[0] : f[0];
+    const QString& v = f.at(2);
+    const int limit = v == u'L' ? kSensorLowestMgPerDl : (v == u'H' ? kSensorHighestMgPerDl : 0);
+    const bool mmol = v.contains(u'.');
+    return {QDateTime::fromString(f.at(0) + u'T' + f.at(1) + u'Z', Qt::ISODate).toSecsSinceEpoch(),
+            f.size() > 3 ? std::int16_t(f.at(3).toInt()) : kNoOffset,
+            std::uint16_t(limit ? limit : qRound(v.toDouble() * (mmol ? 10 : 1))),
+            mmol ? GlucoseUnit::MmolPerL : GlucoseUnit::MgPerDl,
+            limit ? (v == u'L' ? ReadingKind::BelowRange : ReadingKind::AboveRange)
+                  : ReadingKind::Measured};
 }
 
 inline GlucoseData dataOf(const QStringList& lines)
@@ -51,11 +38,11 @@ inline GlucoseData dataOf(const QStringList& lines)
     return data;
 }
 
-// Every 5 minutes from "2024-03-04 08:00" on, `count` readings of one value.
+// `count` readings 5 minutes apart from "2024-03-04 08:00" on, each "value [offset]".
 inline QStringList everyFiveMinutes(const QString& from, int count, const QString& value)
 {
     QStringList lines;
-    const QDateTime start = QDateTime::fromSecsSinceEpoch(clockSeconds(from), Qt::UTC);
+    const auto start = QDateTime::fromSecsSinceEpoch(readingOf(from + " 0").localSeconds, Qt::UTC);
     for (int i = 0; i < count; ++i)
         lines << start.addSecs(i * 300).toString(QStringLiteral("yyyy-MM-dd hh:mm ")) + value;
     return lines;

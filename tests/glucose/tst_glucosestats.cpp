@@ -1,8 +1,8 @@
-// The AGP's figures from readings: percentiles and shares per hour, the
-// change within an hour, the ranges in both units, the period's figures and
-// its shortfalls, the smoothed curves.
+// The AGP's figures per hour of the day and over a period and its days, the
+// ranges in both units and their goals, the curves as drawn, a basal test.
 
 #include "glucose/agpcurves.h"
+#include "glucose/basaltest.h"
 #include "glucose/glucosestats.h"
 #include "readings.h"
 
@@ -15,23 +15,28 @@ using namespace fendrimo::test;
 
 namespace {
 
-using Values = QList<double>;
+using Values = QList<double>; // NaN: none
+const double none = qQNaN();
 
-GlucoseStatistics statisticsOf(const QStringList& lines, GlucoseUnit shown = GlucoseUnit::MgPerDl)
+void compare(const Values& actual, const Values& expected)
 {
-    const GlucoseData data = dataOf(lines);
-    const GlucosePeriod whole = choosePeriod(data, QDate(1970, 1, 1), QDate(2100, 1, 1)).period;
-    return glucoseStatistics(data, whole, shown);
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < actual.size(); ++i)
+        QVERIFY2(std::isnan(actual[i]) ? std::isnan(expected[i])
+                                       : std::abs(actual[i] - expected[i]) < 1e-6,
+                 qPrintable(QStringLiteral("%1: %2").arg(i).arg(actual[i])));
 }
 
-// Fourteen days of 5-minute readings, `perDay` of them from midnight on.
-QStringList fourteenDays(int days, int perDay, const QString& value)
+double valueOr(const std::optional<double>& value)
 {
-    QStringList lines;
-    for (int d = 0; d < days; ++d)
-        lines << everyFiveMinutes(QDate(2024, 3, 4).addDays(d).toString(Qt::ISODate) + " 00:00",
-                                  perDay, value);
-    return lines;
+    return value.value_or(none);
+}
+
+// Over the default period: the last 14 days.
+GlucoseStatistics statisticsOf(const QStringList& lines)
+{
+    const GlucoseData data = dataOf(lines);
+    return glucoseStatistics(data, defaultPeriod(data), GlucoseUnit::MgPerDl);
 }
 
 } // namespace
@@ -41,246 +46,136 @@ class TestGlucoseStats : public QObject
     Q_OBJECT
 
 private slots:
-    void hourPercentiles_data();
-    void hourPercentiles();
-    void hourChange_data();
-    void hourChange();
+    void hourFigures_data();
+    void hourFigures();
     void ranges_data();
     void ranges();
-    void halfToEven_data();
-    void halfToEven();
-    void goals_data();
-    void goals();
+    void goalsAtTheirLimits();
     void periodFigures_data();
     void periodFigures();
-    void smoothing_data();
-    void smoothing();
-    void drawnCurvesClamped();
+    void daysThatCount_data();
+    void daysThatCount();
+    void drawnCurves_data();
+    void drawnCurves();
+    void basalTest_data();
+    void basalTest();
 };
 
-void TestGlucoseStats::hourPercentiles_data()
-{
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<Values>("expected"); // 5th, 25th, 50th, 75th, 95th; below 70, above 180
-    QTest::newRow("one value: every percentile")
-        << QStringList{"100"} << Values{100, 100, 100, 100, 100, 0, 0};
-    // positions 0.05, 0.25, 0.5, 0.75, 0.95 between 100 and 200
-    QTest::newRow("two values") << QStringList{"200", "100"}
-                                << Values{105, 125, 150, 175, 195, 0, 0.5};
-    // sorted 50 60 80 120 200; positions 0.2 (50+0.2*10), 1, 2, 3, 3.8 (120+0.8*80)
-    QTest::newRow("five values, unsorted")
-        << QStringList{"200", "50", "120", "60", "80"} << Values{52, 60, 80, 120, 184, 0.4, 0.2};
-    // L counts as 40, H as 400: sorted 40 100 400; 40+0.1*60, 40+0.5*60, 100, 100+0.5*300,
-    // 100+0.9*300
-    QTest::newRow("Low and High as the sensor's limits")
-        << QStringList{"H", "L", "100"} << Values{46, 70, 100, 250, 370, 1.0 / 3, 1.0 / 3};
-}
-
-void TestGlucoseStats::hourPercentiles()
-{
-    QFETCH(QStringList, values);
-    QFETCH(Values, expected);
-    QStringList lines;
-    for (int i = 0; i < values.size(); ++i)
-        lines
-            << QStringLiteral("2024-03-04 08:%1 %2").arg(i * 10, 2, 10, QChar(u'0')).arg(values[i]);
-    const GlucoseStatistics stats = statisticsOf(lines);
-    const HourFigures& hour = stats.hours[8];
-    QCOMPARE(hour.readings, values.size());
-    QCOMPARE(stats.hours[7].readings + stats.hours[9].readings, 0);
-    for (int p = 0; p < kAgpPercentileCount; ++p)
-        QCOMPARE(hour.percentiles[size_t(p)], expected[p]);
-    QCOMPARE(hour.shareBelow70, expected[5]);
-    QCOMPARE(hour.shareAbove180, expected[6]);
-}
-
-void TestGlucoseStats::hourChange_data()
+void TestGlucoseStats::hourFigures_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("hour");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<double>("median"); // NaN: none
-    QTest::addColumn<int>("beyondSensor");
-    // 07:55 is nearer 08:00 than 08:10; 130-100 over 70 minutes
-    QTest::newRow("nearest to each end, by the time between")
-        << QStringList{"2024-03-04 07:55 100", "2024-03-04 08:10 200", "2024-03-04 09:05 130"} << 8
-        << 1 << 30.0 * 60 / 70 << 0;
-    // +20, -10 and +30 per hour: the middle one
-    QTest::newRow("the median over the days")
-        << QStringList{"2024-03-04 08:00 100", "2024-03-04 09:00 120", "2024-03-05 08:00 100",
-                       "2024-03-05 09:00 90",  "2024-03-06 08:00 100", "2024-03-06 09:00 130"}
-        << 8 << 3 << 20.0 << 0;
-    QTest::newRow("20 minutes off is not near the start")
-        << QStringList{"2024-03-04 08:20 100", "2024-03-04 09:00 120"} << 8 << 0 << qQNaN() << 0;
-    QTest::newRow("Low at the start: left out, counted")
-        << QStringList{"2024-03-04 08:00 L", "2024-03-04 09:00 120"} << 8 << 0 << qQNaN() << 1;
-    QTest::newRow("hour 23 ends at the next midnight")
-        << QStringList{"2024-03-04 23:00 100", "2024-03-05 00:00 112"} << 23 << 1 << 12.0 << 0;
+    // readings, min, 5th-95th, max, <70, >180; change: days, median, days with Low or High
+    QTest::addColumn<Values>("expected");
+    QTest::newRow("one value") << QStringList{"08:00 100"} << 8
+                               << Values{1, 100, 100, 100, 100, 100, 100, 100, 0, 0, 0, none, 0};
+    // (n - 1) p = 0.05, 0.25, 0.5, 0.75, 0.95 between 100 and 200
+    QTest::newRow("two") << QStringList{"08:00 200", "08:10 100"} << 8
+                         << Values{2, 100, 105, 125, 150, 175, 195, 200, 0, 0.5, 0, none, 0};
+    // 50 60 80 120 200: at 0.2 (50 + 0.2 * 10), 1, 2, 3, 3.8 (120 + 0.8 * 80); 8:40 not near 9
+    QTest::newRow("five, unsorted")
+        << QStringList{"08:00 200", "08:10 50", "08:20 120", "08:30 60", "08:40 80"} << 8
+        << Values{5, 50, 52, 60, 80, 120, 184, 200, 0.4, 0.2, 0, none, 0};
+    // 40 100 400: at 0.1 (40 + 0.1 * 60), 0.5, 1, 1.5 (100 + 0.5 * 300), 1.9
+    QTest::newRow("Low and High as 40 and 400")
+        << QStringList{"08:00 H", "08:10 L", "08:20 100"} << 8
+        << Values{3, 40, 46, 70, 100, 250, 370, 400, 1 / 3.0, 1 / 3.0, 0, none, 0};
+    // 7:55 is nearer 8:00 than 8:10 is; 130 - 100 in 70 minutes
+    QTest::newRow("change between the readings nearest each end")
+        << QStringList{"07:55 100", "08:10 200", "09:05 130"} << 8
+        << Values{1, 200, 200, 200, 200, 200, 200, 200, 0, 1, 1, 30.0 * 60 / 70, 0};
+    QTest::newRow("change: median of +20, -10, +30")
+        << QStringList{"08:00 100",      "09:00 120",       "03-05 08:00 100",
+                       "03-05 09:00 90", "03-06 08:00 100", "03-06 09:00 130"}
+        << 8 << Values{3, 100, 100, 100, 100, 100, 100, 100, 0, 0, 3, 20, 0};
+    QTest::newRow("change from Low: counted apart")
+        << QStringList{"08:00 L", "09:00 120"} << 8
+        << Values{1, 40, 40, 40, 40, 40, 40, 40, 1, 0, 0, none, 1};
 }
 
-void TestGlucoseStats::hourChange()
+void TestGlucoseStats::hourFigures()
 {
     QFETCH(QStringList, lines);
     QFETCH(int, hour);
-    QFETCH(int, days);
-    QFETCH(double, median);
-    QFETCH(int, beyondSensor);
-    const HourFigures figures = statisticsOf(lines).hours[size_t(hour)];
-    QCOMPARE(figures.changeDays, days);
-    QCOMPARE(figures.changeDaysBeyondSensor, beyondSensor);
-    QCOMPARE(figures.medianChangePerHour.has_value(), !std::isnan(median));
-    if (figures.medianChangePerHour)
-        QCOMPARE(*figures.medianChangePerHour, median);
+    QFETCH(Values, expected);
+    const HourFigures h = statisticsOf(lines).hours[size_t(hour)];
+    const auto& p = h.percentiles;
+    compare({double(h.readings), h.minimum, p[0], p[1], p[2], p[3], p[4], h.maximum, h.shareBelow70,
+             h.shareAbove180, double(h.changeDays), valueOr(h.medianChangePerHour),
+             double(h.changeDaysBeyondSensor)},
+            expected);
 }
 
 void TestGlucoseStats::ranges_data()
 {
-    QTest::addColumn<QString>("value");
+    QTest::addColumn<Values>("mgPerDl"); // either side of a boundary
     QTest::addColumn<GlucoseUnit>("shown");
-    QTest::addColumn<GlucoseRange>("expected");
+    QTest::addColumn<QList<GlucoseRange>>("expected");
     const auto mg = GlucoseUnit::MgPerDl;
     const auto mmol = GlucoseUnit::MmolPerL;
-    const auto row = [](const char* value, GlucoseUnit shown, GlucoseRange range) {
-        QTest::addRow("%s %s", value, shown == GlucoseUnit::MgPerDl ? "mg/dL" : "mmol/L")
-            << QString::fromLatin1(value) << shown << range;
+    const double k = kMgPerDlPerMmol;
+    using R = GlucoseRange;
+    const auto row = [](const char* name, Values values, GlucoseUnit shown, R below, R above) {
+        QTest::newRow(name) << values << shown << QList<GlucoseRange>{below, above};
     };
-    row("53", mg, GlucoseRange::VeryLow);
-    row("54", mg, GlucoseRange::Low);
-    row("69", mg, GlucoseRange::Low);
-    row("70", mg, GlucoseRange::Target);
-    row("180", mg, GlucoseRange::Target);
-    row("181", mg, GlucoseRange::High);
-    row("250", mg, GlucoseRange::High);
-    row("251", mg, GlucoseRange::VeryHigh);
-    row("2.9", mmol, GlucoseRange::VeryLow);
-    row("3.0", mmol, GlucoseRange::Low);
-    row("3.8", mmol, GlucoseRange::Low);
-    row("3.9", mmol, GlucoseRange::Target);
-    row("10.0", mmol, GlucoseRange::Target);
-    row("10.1", mmol, GlucoseRange::High);
-    row("13.9", mmol, GlucoseRange::High);
-    row("14.0", mmol, GlucoseRange::VeryHigh);
-    row("69", mmol, GlucoseRange::Low);     // 69 / 18.01559 = 3.830 -> 3.8
-    row("70", mmol, GlucoseRange::Target);  // 3.886 -> 3.9
-    row("181", mmol, GlucoseRange::Target); // 10.047 -> 10.0, though above 180 mg/dL
-    row("182", mmol, GlucoseRange::High);   // 10.102 -> 10.1
-    row("3.8", mg, GlucoseRange::Low);      // 3.8 * 18.01559 = 68.46 -> 68
-    row("3.9", mg, GlucoseRange::Target);   // 70.26 -> 70
-    row("10.0", mg, GlucoseRange::Target);  // 180.16 -> 180
-    row("10.1", mg, GlucoseRange::High);    // 181.96 -> 182
-    row("L", mmol, GlucoseRange::VeryLow);  // 40 mg/dL = 2.2
-    row("H", mmol, GlucoseRange::VeryHigh); // 400 mg/dL = 22.2
+    row("69/70 mg/dL", {69, 70}, mg, R::Low, R::Target);
+    row("180/181 mg/dL", {180, 181}, mg, R::Target, R::High);
+    row("68.5/69.5 to even: 68/70", {68.5, 69.5}, mg, R::Low, R::Target);
+    row("180.5/181.5 to even: 180/182", {180.5, 181.5}, mg, R::Target, R::High);
+    row("3.8/3.9 mmol/L", {3.8 * k, 3.9 * k}, mmol, R::Low, R::Target);
+    row("10.0/10.1 mmol/L", {10.0 * k, 10.1 * k}, mmol, R::Target, R::High);
+    // exactly half a tenth as doubles
+    row("3.85/10.05 to even: 3.8/10.0", {38.5 * k / 10, 100.5 * k / 10}, mmol, R::Low, R::Target);
+    // / 18.01559: 3.830 -> 3.8, 3.886 -> 3.9; 10.047 -> 10.0 (not high), 10.102 -> 10.1
+    row("69/70 mg/dL in mmol/L", {69, 70}, mmol, R::Low, R::Target);
+    row("181/182 mg/dL in mmol/L", {181, 182}, mmol, R::Target, R::High);
 }
 
 void TestGlucoseStats::ranges()
 {
-    QFETCH(QString, value);
+    QFETCH(Values, mgPerDl);
     QFETCH(GlucoseUnit, shown);
-    QFETCH(GlucoseRange, expected);
-    QCOMPARE(rangeOf(readingOf("2024-03-04 08:00 " + value), shown), expected);
+    QFETCH(QList<GlucoseRange>, expected);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(rangeOfShown(shownValue(mgPerDl[i], shown), shown), expected[i]);
 }
 
-void TestGlucoseStats::halfToEven_data()
+void TestGlucoseStats::goalsAtTheirLimits()
 {
-    QTest::addColumn<double>("mgPerDl");
-    QTest::addColumn<GlucoseUnit>("shown");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<GlucoseRange>("range");
-    const auto mg = GlucoseUnit::MgPerDl;
-    const auto mmol = GlucoseUnit::MmolPerL;
-    QTest::newRow("69.5 -> 70") << 69.5 << mg << 70 << GlucoseRange::Target;
-    QTest::newRow("68.5 -> 68") << 68.5 << mg << 68 << GlucoseRange::Low;
-    QTest::newRow("180.5 -> 180") << 180.5 << mg << 180 << GlucoseRange::Target;
-    QTest::newRow("181.5 -> 182") << 181.5 << mg << 182 << GlucoseRange::High;
-    // mg/dL that are exactly half a tenth of mmol/L in doubles
-    QTest::newRow("3.85 -> 3.8") << 38.5 * kMgPerDlPerMmol / 10 << mmol << 38 << GlucoseRange::Low;
-    QTest::newRow("3.95 -> 4.0") << 39.5 * kMgPerDlPerMmol / 10 << mmol << 40
-                                 << GlucoseRange::Target;
-    QTest::newRow("10.05 -> 10.0")
-        << 100.5 * kMgPerDlPerMmol / 10 << mmol << 100 << GlucoseRange::Target;
-}
-
-void TestGlucoseStats::halfToEven()
-{
-    QFETCH(double, mgPerDl);
-    QFETCH(GlucoseUnit, shown);
-    QFETCH(int, expected);
-    QFETCH(GlucoseRange, range);
-    QCOMPARE(shownValue(mgPerDl, shown), expected);
-    QCOMPARE(rangeOfShown(expected, shown), range);
-}
-
-void TestGlucoseStats::goals_data()
-{
-    QTest::addColumn<QList<int>>("counts"); // very low, low, target, high, very high
-    QTest::addColumn<QList<bool>>("met");   // in target, <70, <54, >180, >250
-    QTest::newRow("at or beyond every limit: none met")
-        << QList<int>{1, 3, 70, 20, 6} << QList<bool>{false, false, false, false, false};
-    QTest::newRow("71 % in target, 3 % below 70, 26 % above 180")
-        << QList<int>{0, 3, 71, 21, 5} << QList<bool>{true, true, true, false, false};
-    QTest::newRow("every goal met")
-        << QList<int>{0, 3, 73, 20, 4} << QList<bool>{true, true, true, true, true};
-    QTest::newRow("no readings: none met")
-        << QList<int>{0, 0, 0, 0, 0} << QList<bool>{false, false, false, false, false};
-}
-
-void TestGlucoseStats::goals()
-{
-    QFETCH(QList<int>, counts);
-    QFETCH(QList<bool>, met);
-    std::array<int, kGlucoseRanges> byRange{};
-    std::copy(counts.begin(), counts.end(), byRange.begin());
-    const auto goals = rangeGoals(byRange);
-    for (int g = 0; g < kRangeGoals; ++g)
-        QCOMPARE(goals[size_t(g)].met, met[g]);
-    QCOMPARE(goals[size_t(RangeGoalKind::Below70)].readings, counts[0] + counts[1]);
+    // 70 % in target is not more than 70 %, 4 % below 70 not less than 4 %, and so on
+    const auto atLimits = rangeGoals({1, 3, 70, 20, 6}); // very low, low, target, high, very high
+    const auto within = rangeGoals({0, 3, 73, 20, 4});
+    for (size_t g = 0; g < kRangeGoals; ++g)
+        QCOMPARE((QList<bool>{atLimits[g].met, within[g].met}), (QList<bool>{false, true}));
 }
 
 void TestGlucoseStats::periodFigures_data()
 {
     QTest::addColumn<QStringList>("lines");
-    // days with data, readings, time with data, <14 days, <70 %, mean, SD, CV, CV met, GMI,
-    // Low, High, time with data clamped; NaN: none
+    // days with data, readings, time with data, clamped, <14 days, <70 %, mean, SD, CV, GMI
     QTest::addColumn<Values>("expected");
-    const double none = qQNaN();
-    QTest::newRow("14 days every 5 minutes") // GMI 3.31 + 0.02392 * 100
-        << fourteenDays(14, 288, "100") << Values{14, 4032, 1, 0, 0, 100, 0, 0, 1, 5.702, 0, 0, 0};
-    QTest::newRow("13 days: fewer than 14")
-        << fourteenDays(13, 288, "100") << Values{13, 3744, 1, 1, 0, 100, 0, 0, 1, 5.702, 0, 0, 0};
-    QTest::newRow("202 readings a day: 70.1 %") // 202 * 300 s / 86400 s
-        << fourteenDays(14, 202, "100")
-        << Values{14, 2828, 202 * 300 / 86400.0, 0, 0, 100, 0, 0, 1, 5.702, 0, 0, 0};
-    QTest::newRow("201 readings a day: 69.8 %")
-        << fourteenDays(14, 201, "100")
-        << Values{14, 2814, 201 * 300 / 86400.0, 0, 1, 100, 0, 0, 1, 5.702, 0, 0, 0};
-    // 0:00-1:55 and 3:00-23:55: 276 readings fill 23 hours
-    QTest::newRow("the day summer time begins has 23 hours")
+    const QString monday = QStringLiteral("2024-03-04 00:00");
+    // GMI 3.31 + 0.02392 * 100
+    QTest::newRow("the last 14 of 20 days") << everyFiveMinutes(monday, 20 * 288, "100")
+                                            << Values{14, 4032, 1, 0, 0, 0, 100, 0, 0, 5.702};
+    // 2823 of 14 x 288 = 4032: 70.01 %, over 11 days
+    QTest::newRow("70.01 %") << (everyFiveMinutes(monday, 2822, "100") << "2024-03-17 23:55 100")
+                             << Values{11, 2823, 2823 / 4032.0, 0, 1, 0, 100, 0, 0, 5.702};
+    // (4032 + 288) x 300 s is more than 14 days
+    QTest::newRow("a day twice over: clamped")
+        << everyFiveMinutes(monday, 14 * 288, "100") + everyFiveMinutes(monday, 288, "100 60")
+        << Values{14, 4320, 1, 1, 0, 0, 100, 0, 0, 5.702};
+    QTest::newRow("69.99 %") << (everyFiveMinutes(monday, 2821, "100") << "2024-03-17 23:55 100")
+                             << Values{11, 2822, 2822 / 4032.0, 0, 1, 1, 100, 0, 0, 5.702};
+    // 0:00-1:55 and 3:00-23:55: 276 x 300 s = 23 hours
+    QTest::newRow("summer time begins: 23 hours")
         << everyFiveMinutes("2024-03-31 00:00", 24, "100 60") +
                everyFiveMinutes("2024-03-31 03:00", 252, "100 120")
-        << Values{1, 276, 1, 1, 0, 100, 0, 0, 1, 5.702, 0, 0, 0};
-    // 0:00-2:55 and again 2:00-23:55: 300 readings fill 25 hours
-    QTest::newRow("the day summer time ends has 25 hours")
-        << everyFiveMinutes("2024-10-27 00:00", 36, "100 120") +
-               everyFiveMinutes("2024-10-27 02:00", 264, "100 60")
-        << Values{1, 300, 1, 1, 0, 100, 0, 0, 1, 5.702, 0, 0, 0};
-    // 4032 + 288 readings x 300 s fill more than 14 days
-    QTest::newRow("one day twice over: clamped at 100 %")
-        << fourteenDays(14, 288, "100") + everyFiveMinutes("2024-03-04 00:00", 288, "100 60")
-        << Values{14, 4320, 1, 0, 0, 100, 0, 0, 1, 5.702, 0, 0, 1};
-    // mean 110; squares 900 + 100 + 100 + 900 over 3: SD 25.8199; CV 25.8199 / 110;
-    // GMI 3.31 + 2.6312
-    QTest::newRow("mean, SD with n - 1, CV, GMI")
-        << QStringList{"2024-03-04 08:00 80", "2024-03-04 08:05 100", "2024-03-04 08:10 120",
-                       "2024-03-04 08:15 140"}
-        << Values{1, 4, 1200 / 86400.0, 1, 1, 110, 25.81988897, 0.2347262634, 1, 5.9412, 0, 0, 0};
-    QTest::newRow("one reading: no spacing, no SD")
-        << QStringList{"2024-03-04 08:00 100"}
-        << Values{1, 1, none, 1, 1, 100, none, none, 0, 5.702, 0, 0, 0};
-    // 40 + 400 + 100 + 100 = 640 / 4; squares 14400 + 57600 + 3600 + 3600 over 3: SD 162.4808
-    QTest::newRow("Low and High count as the sensor's limits")
-        << QStringList{"2024-03-04 08:00 L", "2024-03-04 08:05 H", "2024-03-04 08:10 100",
-                       "2024-03-04 08:15 100"}
-        << Values{1, 4, 1200 / 86400.0, 1, 1, 160, 162.4807681, 1.0155048, 0, 7.1372, 1, 1, 0};
+        << Values{1, 276, 1, 0, 1, 0, 100, 0, 0, 5.702};
+    // mean 110, SD sqrt((900 + 100 + 100 + 900) / 3), CV 25.8199 / 110, GMI 3.31 + 2.6312
+    QTest::newRow("mean, SD, CV, GMI")
+        << QStringList{"08:00 80", "08:05 100", "08:10 120", "08:15 140"}
+        << Values{1, 4, 1200 / 86400.0, 0, 1, 1, 110, 25.81988897, 0.2347262634, 5.9412};
 }
 
 void TestGlucoseStats::periodFigures()
@@ -288,78 +183,116 @@ void TestGlucoseStats::periodFigures()
     QFETCH(QStringList, lines);
     QFETCH(Values, expected);
     const PeriodFigures o = statisticsOf(lines).overall;
-    const auto compare = [](const std::optional<double>& actual, double wanted) {
-        QCOMPARE(actual.has_value(), !std::isnan(wanted));
-        if (actual)
-            QVERIFY2(std::abs(*actual - wanted) < 1e-6, qPrintable(QString::number(*actual)));
-    };
-    QCOMPARE(o.daysWithData, int(expected[0]));
-    QCOMPARE(o.readings, int(expected[1]));
-    compare(o.timeWithData, expected[2]);
-    QCOMPARE(o.fewerThan14Days, expected[3] != 0);
-    QCOMPARE(o.lessThan70PercentData, expected[4] != 0);
-    compare(o.mean, expected[5]);
-    compare(o.sd, expected[6]);
-    compare(o.cv, expected[7]);
-    QCOMPARE(o.cvGoalMet, expected[8] != 0);
-    compare(o.gmi, expected[9]);
-    QCOMPARE(o.belowSensorRange, int(expected[10]));
-    QCOMPARE(o.aboveSensorRange, int(expected[11]));
-    QCOMPARE(o.timeWithDataClamped, expected[12] != 0);
+    compare({double(o.daysWithData), double(o.readings), valueOr(o.timeWithData),
+             double(o.timeWithDataClamped), double(o.fewerThan14Days),
+             double(o.lessThan70PercentData), valueOr(o.mean), valueOr(o.sd), valueOr(o.cv),
+             valueOr(o.gmi)},
+            expected);
 }
 
-void TestGlucoseStats::smoothing_data()
+void TestGlucoseStats::daysThatCount_data()
 {
-    QTest::addColumn<Values>("hours"); // NaN: empty
-    QTest::addColumn<int>("hour");
-    QTest::addColumn<double>("expected");
-    Values peak(24, 100);
-    peak[5] = 160;
-    Values midnight(24, 100);
-    midnight[0] = 160;
-    Values oneEmpty(24, 100);
-    oneEmpty[3] = qQNaN();
-    oneEmpty[4] = 150;
-    Values alone(24, qQNaN());
-    alone[10] = 200;
-    QTest::newRow("own and both neighbours") << peak << 5 << (100 + 4 * 160 + 100) / 6.0;
-    QTest::newRow("next to the peak") << peak << 4 << (100 + 4 * 100 + 160) / 6.0;
-    QTest::newRow("hour 23 wraps to hour 0") << midnight << 23 << (100 + 4 * 100 + 160) / 6.0;
-    QTest::newRow("hour 0 wraps to hour 23") << midnight << 0 << (100 + 4 * 160 + 100) / 6.0;
-    QTest::newRow("one neighbour empty") << oneEmpty << 4 << (4 * 150 + 100) / 5.0;
-    QTest::newRow("both neighbours empty: kept") << alone << 10 << 200.0;
-    QTest::newRow("an empty hour stays empty") << oneEmpty << 3 << qQNaN();
+    QTest::addColumn<DaySelection>("selection");
+    QTest::addColumn<QList<QDate>>("picked");
+    QTest::addColumn<Values>("expected"); // days, mean
+    // Monday 2024-03-04 to Sunday 2024-03-17 of 1 to 20 March: 104 to 117 mg/dL
+    QTest::newRow("all") << DaySelection::All << QList<QDate>{} << Values{14, 110.5};
+    QTest::newRow("Monday to Friday: 4-8, 11-15") // 95 / 10
+        << DaySelection::MondayToFriday << QList<QDate>{} << Values{10, 109.5};
+    QTest::newRow("Saturday and Sunday: 9, 10, 16, 17") // 52 / 4
+        << DaySelection::SaturdayAndSunday << QList<QDate>{} << Values{4, 113};
+    QTest::newRow("picked 5 and 17; April 1st lies outside")
+        << DaySelection::Picked
+        << QList<QDate>{QDate(2024, 3, 5), QDate(2024, 3, 17), QDate(2024, 4, 1)} << Values{2, 111};
 }
 
-void TestGlucoseStats::smoothing()
+void TestGlucoseStats::daysThatCount()
+{
+    QFETCH(DaySelection, selection);
+    QFETCH(QList<QDate>, picked);
+    QFETCH(Values, expected);
+    QStringList lines;
+    for (int day = 1; day <= 20; ++day)
+        lines << QStringLiteral("2024-03-%1 12:00 %2").arg(day, 2, 10, QChar(u'0')).arg(100 + day);
+    const GlucoseData data = dataOf(lines);
+    const GlucosePeriod period =
+        choosePeriod(data, QDate(2024, 3, 17), QDate(2024, 3, 4), selection, picked).period;
+    const PeriodFigures o = glucoseStatistics(data, period, GlucoseUnit::MgPerDl).overall;
+    compare({double(o.days), double(o.daysWithData), valueOr(o.mean)},
+            Values{expected[0], expected[0], expected[1]});
+}
+
+void TestGlucoseStats::drawnCurves_data()
+{
+    QTest::addColumn<Values>("hours"); // 95th percentiles; NaN: no readings
+    QTest::addColumn<int>("hour");
+    QTest::addColumn<Values>("expected"); // drawn, clamped
+    Values peak(24, 100), midnight(24, 100), oneEmpty(24, 100), alone(24, none), high(24, 400);
+    peak[5] = midnight[0] = 160;
+    oneEmpty[3] = none;
+    oneEmpty[4] = 150;
+    alone[10] = 200;
+    high[12] = 100;
+    QTest::newRow("23 wraps to 0") << midnight << 23 << Values{(100 + 4 * 100 + 160) / 6.0, 0};
+    QTest::newRow("one neighbour empty") << oneEmpty << 4 << Values{(4 * 150 + 100) / 5.0, 0};
+    QTest::newRow("both neighbours empty") << alone << 10 << Values{200, 0};
+    QTest::newRow("an empty hour stays empty") << oneEmpty << 3 << Values{none, 0};
+    QTest::newRow("400 drawn at 350") << high << 10 << Values{350, 1};
+    QTest::newRow("(400 + 4 * 400 + 100) / 6 = 350") << high << 11 << Values{350, 0};
+}
+
+void TestGlucoseStats::drawnCurves()
 {
     QFETCH(Values, hours);
     QFETCH(int, hour);
-    QFETCH(double, expected);
-    HourValues values;
-    for (int h = 0; h < kHoursPerDay; ++h) {
-        if (!std::isnan(hours[h]))
-            values[size_t(h)] = hours[h];
+    QFETCH(Values, expected);
+    std::array<HourFigures, kHoursPerDay> figures{};
+    for (size_t h = 0; h < figures.size(); ++h) {
+        figures[h].readings = std::isnan(hours[int(h)]) ? 0 : 1;
+        figures[h].percentiles[4] = hours[int(h)];
     }
-    const std::optional<double> smoothed = smoothedHours(values)[size_t(hour)];
-    QCOMPARE(smoothed.has_value(), !std::isnan(expected));
-    if (smoothed)
-        QCOMPARE(*smoothed, expected);
+    const AgpCurve top = agpCurves(figures)[4];
+    compare({valueOr(top.values[size_t(hour)]), double(top.clamped[size_t(hour)])}, expected);
 }
 
-void TestGlucoseStats::drawnCurvesClamped()
+void TestGlucoseStats::basalTest_data()
 {
-    std::array<HourFigures, kHoursPerDay> hours{};
-    for (HourFigures& hour : hours)
-        hour = {1, {100, 100, 100, 100, 400}, 0, 0, std::nullopt, 0, 0};
-    hours[12].percentiles[4] = 100;
-    const AgpCurve top = agpCurves(hours)[4];
-    QCOMPARE(*top.values[10], 350.0); // 400 drawn at the top
-    QCOMPARE(top.clamped[10], true);
-    QCOMPARE(*top.values[11], 350.0); // (400 + 4 * 400 + 100) / 6 = 350, not above it
-    QCOMPARE(top.clamped[11], false);
-    QCOMPARE(*top.values[12], 200.0); // (400 + 4 * 100 + 400) / 6
-    QCOMPARE(agpCurves(hours)[0].clamped[10], false);
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<Values>("changes"); // per hour
+    QTest::addColumn<Values>("block");   // start, end, per hour, readings, outside, all within
+    // 22:00 to 6:00, both included: 8 readings, H and 65 outside; (106 - 120) / 8 hours
+    QTest::newRow("22 to 6 over midnight")
+        << QStringList{"21:00 30",        "22:00 120",       "23:00 118",      "03-05 00:00 115",
+                       "03-05 01:00 H",   "03-05 02:00 105", "03-05 03:00 65", "03-05 05:00 100",
+                       "03-05 06:00 106", "03-05 07:00 200"}
+        << 22 << 6 << Values{-2, -3, none, none, -40, none, none, 6}
+        << Values{120, 106, -1.75, 8, 2, 0};
+    QTest::newRow("6 to 8, all within") << QStringList{"06:00 100", "07:00 110", "08:00 120"} << 6
+                                        << 8 << Values{10, 10} << Values{100, 120, 10, 3, 0, 1};
+}
+
+void TestGlucoseStats::basalTest()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(Values, changes);
+    QFETCH(Values, block);
+    const auto results =
+        fendrimo::basalTest(dataOf(lines), {QDate(2024, 3, 4)}, {from, to}, GlucoseUnit::MgPerDl);
+    QCOMPARE(results.size(), size_t(1));
+    const BasalTestDay& r = results.front();
+    Values hours;
+    for (const BasalTestHour& hour : r.hours) {
+        QCOMPARE(hour.hour, (from + int(hours.size())) % 24);
+        hours << valueOr(hour.change);
+    }
+    compare(hours, changes);
+    compare({r.start->mgPerDl, r.end->mgPerDl, valueOr(r.changePerHour), double(r.readings),
+             double(r.outsideTarget), double(r.allWithinTarget)},
+            block);
 }
 
 QTEST_APPLESS_MAIN(TestGlucoseStats)
