@@ -128,7 +128,7 @@ void setSpread(const std::vector<double>& values, PeriodFigures& o)
         sum += v;
     const double mean = sum / double(values.size());
     o.mean = mean;
-    o.gmi = 3.31 + 0.02392 * mean;
+    o.gmi = 3.31 + 0.02392 * mean; // Bergenstal et al., Diabetes Care 2018
     if (values.size() < 2)
         return;
     double squares = 0;

@@ -65,7 +65,8 @@ struct PeriodFigures
     std::array<int, kGlucoseRanges> rangeReadings{};
     std::array<double, kGlucoseRanges> rangeShares{}; // of the readings, 0..1
     std::array<RangeGoal, kRangeGoals> goals{};
-    // The consensus wants 14 days and 70 % of the time with data.
+    // The consensus wants 14 days and 70 % of the time with data; a time
+    // with data that is not known falls short.
     bool fewerThan14Days = true;
     bool lessThan70PercentData = true;
 };
