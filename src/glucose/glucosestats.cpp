@@ -96,6 +96,49 @@ std::int64_t countReadings(const GlucoseData& data, const std::vector<DayRun>& r
     return length;
 }
 
+bool oneUnit(const GlucoseData& data, const std::vector<DayRun>& runs)
+{
+    for (const DayRun& run : runs) {
+        for (size_t i = run.begin; i < run.end; ++i) {
+            if (data.readings[i].unit != data.readings[runs.front().begin].unit)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Readings of one unit hold whole values (mg/dL or tenths of mmol/L), so a
+// count per value orders each hour in one pass, without comparing.
+void orderByCounting(const GlucoseData& data, const std::vector<DayRun>& runs,
+                     const std::array<size_t, kHoursPerDay + 1>& starts,
+                     std::vector<double>& values)
+{
+    std::vector<std::uint16_t> keys(values.size());
+    std::array<size_t, kHoursPerDay> next{};
+    std::copy(starts.begin(), starts.end() - 1, next.begin());
+    GlucoseReading key; // the data's unit; its value counts up
+    std::uint16_t highest = 0;
+    for (const DayRun& run : runs) {
+        key.unit = data.readings[run.begin].unit;
+        for (size_t i = run.begin; i < run.end; ++i) {
+            const GlucoseReading& r = data.readings[i];
+            keys[next[size_t(localHour(r.localSeconds))]++] = r.value;
+            highest = std::max(highest, r.value);
+        }
+    }
+    std::vector<int> counts(size_t(highest) + 1);
+    for (size_t h = 0; h < size_t(kHoursPerDay); ++h) {
+        for (size_t i = starts[h]; i < starts[h + 1]; ++i)
+            ++counts[keys[i]];
+        size_t out = starts[h];
+        for (size_t v = 0; v < counts.size(); ++v) {
+            key.value = std::uint16_t(v);
+            for (; counts[v] > 0; --counts[v])
+                values[out++] = mgPerDl(key);
+        }
+    }
+}
+
 // The values in mg/dL, sorted within each hour; starts[h] is hour h's first.
 std::vector<double> sortedByHour(const GlucoseData& data, const std::vector<DayRun>& runs,
                                  const GlucoseStatistics& stats,
@@ -105,6 +148,10 @@ std::vector<double> sortedByHour(const GlucoseData& data, const std::vector<DayR
     for (size_t h = 0; h < size_t(kHoursPerDay); ++h)
         starts[h + 1] = starts[h] + size_t(stats.hours[h].readings);
     std::vector<double> values(starts[kHoursPerDay]);
+    if (oneUnit(data, runs)) {
+        orderByCounting(data, runs, starts, values);
+        return values;
+    }
     std::array<size_t, kHoursPerDay> next{};
     std::copy(starts.begin(), starts.end() - 1, next.begin());
     for (const DayRun& run : runs) {

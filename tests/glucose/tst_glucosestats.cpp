@@ -80,6 +80,16 @@ void TestGlucoseStats::hourFigures_data()
     QTest::newRow("Low and High as 40 and 400")
         << QStringList{"08:00 H", "08:10 L", "08:20 100"} << 8
         << Values{3, 40, 46, 70, 100, 250, 370, 400, 1 / 3.0, 1 / 3.0, 0, none, 0};
+    // 5.0 and 10.0 mmol/L are 90.07795 and 180.1559 mg/dL: 90.07795 + 0.05 * 90.07795, ...
+    QTest::newRow("mmol/L") << QStringList{"08:00 10.0", "08:10 5.0"} << 8
+                            << Values{2,           90.07795,    94.5818475, 112.5974375, 135.116925,
+                                      157.6364125, 175.6520025, 180.1559,   0,           0,
+                                      0,           none,        0};
+    // 90.07795 and 100: 90.07795 + 0.05 * 9.92205, ...
+    QTest::newRow("both units") << QStringList{"08:00 100", "08:10 5.0"} << 8
+                                << Values{2,          90.07795,   90.5740525, 92.5584625, 95.038975,
+                                          97.5194875, 99.5038975, 100,        0,          0,
+                                          0,          none,       0};
     // 7:55 is nearer 8:00 than 8:10 is; 130 - 100 in 70 minutes
     QTest::newRow("change between the readings nearest each end")
         << QStringList{"07:55 100", "08:10 200", "09:05 130"} << 8
