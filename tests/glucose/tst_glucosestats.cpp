@@ -279,6 +279,9 @@ void TestGlucoseStats::basalTest_data()
                        "03-05 06:00 106", "03-05 07:00 200"}
         << 22 << 6 << Values{-2, -3, none, none, -40, none, none, 6}
         << Values{120, 106, -1.75, 8, 2, 0};
+    // 24 hours, no reading near any hour's other end; (124 - 100) / 24
+    QTest::newRow("6 to 6: a whole day") << QStringList{"06:00 100", "03-05 06:00 124"} << 6 << 6
+                                         << Values(24, none) << Values{100, 124, 1, 2, 0, 1};
     QTest::newRow("6 to 8, all within") << QStringList{"06:00 100", "07:00 110", "08:00 120"} << 6
                                         << 8 << Values{10, 10} << Values{100, 120, 10, 3, 0, 1};
 }
