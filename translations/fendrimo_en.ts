@@ -350,6 +350,113 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     </message>
 </context>
 <context>
+    <name>Glucose</name>
+    <message>
+        <source>%1: %2 ist kein Zeitpunkt der Form %3.</source>
+        <translation>%1: %2 is not a time of the form %3.</translation>
+    </message>
+    <message>
+        <source>An keinem Datum der Datei ist zu erkennen, ob der Tag oder der Monat vorne steht (TT-MM-JJJJ oder MM-TT-JJJJ). Bitte einen Zeitraum von mindestens 13 Tagen exportieren.</source>
+        <translation>No date in the file shows whether the day or the month comes first (DD-MM-YYYY or MM-DD-YYYY). Please export a period of at least 13 days.</translation>
+    </message>
+    <message>
+        <source>Zeile 2: Die Kopfzeile von LibreView nennt keinen Gerätezeitstempel, keinen Aufzeichnungstyp oder keinen Glukosewert-Verlauf mit Einheit.</source>
+        <translation>Line 2: The LibreView header names no device timestamp, no record type or no historic glucose with its unit.</translation>
+    </message>
+    <message>
+        <source>%1: Die Zeile hat keinen Aufzeichnungstyp (eine Zahl).</source>
+        <translation>%1: The line has no record type (a number).</translation>
+    </message>
+    <message>
+        <source>Eintrag %1: Das JSON ist in Zeile %2 fehlerhaft oder bricht ab.</source>
+        <translation>Entry %1: The JSON is faulty or breaks off in line %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Glukosewerte des Sensors.</source>
+        <translation>The file contains no glucose readings of the sensor.</translation>
+    </message>
+    <message>
+        <source>%1: Die letzte Zeile bricht nach %2 von %3 Feldern ab; die Datei ist nicht vollständig.</source>
+        <translation>%1: The last line breaks off after %2 of %3 fields; the file is not complete.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein Glukosewert in mg/dL (eine ganze Zahl von 1 bis 999).</source>
+        <translation>%1: %2 is not a glucose value in mg/dL (a whole number from 1 to 999).</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein Glukosewert in mmol/L (von 0,1 bis 99,9, eine Nachkommastelle).</source>
+        <translation>%1: %2 is not a glucose value in mmol/L (from 0.1 to 99.9, one decimal place).</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; fehlt oder ist keine ganze Zahl.</source>
+        <translation>%1: &quot;%2&quot; is missing or not a whole number.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Liste von Nightscout-Einträgen (ein JSON-Array).</source>
+        <translation>The file is not a list of Nightscout entries (a JSON array).</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Eintrag %1</source>
+        <translation>Entry %1</translation>
+    </message>
+    <message>
+        <source>Dexcom-Clarity-Export (*.csv)</source>
+        <translation>Dexcom Clarity export (*.csv)</translation>
+    </message>
+    <message>
+        <source>LibreView-Glukosedaten (*.csv)</source>
+        <translation>LibreView glucose data (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nightscout-Einträge (*.json)</source>
+        <translation>Nightscout entries (*.json)</translation>
+    </message>
+    <message>
+        <source>Tidepool-Datenexport (*.json)</source>
+        <translation>Tidepool data export (*.json)</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Glukose-Export von Dexcom Clarity oder LibreView (CSV) und keine Einträge von Nightscout oder Daten von Tidepool (JSON).</source>
+        <translation>The file is not a glucose export of Dexcom Clarity or LibreView (CSV), nor Nightscout entries or Tidepool data (JSON).</translation>
+    </message>
+    <message>
+        <source>%1: Die Zeile hat %2 Felder, ihr fehlt der Glukosewert.</source>
+        <translation>%1: The line has %2 fields; it lacks the glucose value.</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist kein Zeitpunkt der Form JJJJ-MM-TTThh:mm:ss.</source>
+        <translation>%1: %2 is not a time of the form YYYY-MM-DDThh:mm:ss.</translation>
+    </message>
+    <message>
+        <source>Zeile 1: Die Kopfzeile von Dexcom Clarity nennt keinen Zeitstempel oder keinen Glukosewert mit Einheit.</source>
+        <translation>Line 1: The Dexcom Clarity header names no timestamp or no glucose value with its unit.</translation>
+    </message>
+    <message>
+        <source>%1: Die Einheit %2 ist weder mg/dL noch mmol/L.</source>
+        <translation>%1: The unit %2 is neither mg/dL nor mmol/L.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;value&quot; %2 ist kein Glukosewert in %3, weder mit einer Nachkommastelle noch umgerechnet aus ganzen mg/dL.</source>
+        <translation>%1: &quot;value&quot; %2 is not a glucose value in %3, neither with one decimal place nor converted from whole mg/dL.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;time&quot; %2 ist kein Zeitpunkt in UTC (JJJJ-MM-TTThh:mm:ssZ).</source>
+        <translation>%1: &quot;time&quot; %2 is not a time in UTC (YYYY-MM-DDThh:mm:ssZ).</translation>
+    </message>
+    <message>
+        <source>%1: &quot;timezoneOffset&quot; ist keine ganze Zahl von Minuten.</source>
+        <translation>%1: &quot;timezoneOffset&quot; is not a whole number of minutes.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Tidepool-Export (ein JSON-Array von Daten).</source>
+        <translation>The file is not a Tidepool export (a JSON array of data).</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Kann nicht nach %1 schreiben</source>

@@ -8,4 +8,9 @@ list(APPEND FENDRIMO_CORE_SOURCES
   glucose/clarity.cpp
   glucose/libreview.cpp
   glucose/nightscoutentries.cpp
-  glucose/tidepoolcbg.cpp)
+  glucose/tidepoolcbg.cpp
+  glucose/glucoseperiod.cpp glucose/glucoseperiod.h
+  glucose/glucoseranges.cpp glucose/glucoseranges.h
+  glucose/glucosestats.cpp glucose/glucosestats.h
+  glucose/agpcurves.cpp glucose/agpcurves.h
+  glucose/basaltest.cpp glucose/basaltest.h)
