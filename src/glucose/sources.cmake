@@ -13,4 +13,5 @@ list(APPEND FENDRIMO_CORE_SOURCES
   glucose/glucoseranges.cpp glucose/glucoseranges.h
   glucose/glucosestats.cpp glucose/glucosestats.h
   glucose/agpcurves.cpp glucose/agpcurves.h
-  glucose/basaltest.cpp glucose/basaltest.h)
+  glucose/basaltest.cpp glucose/basaltest.h
+  glucose/glucoseshown.cpp glucose/glucoseshown.h)

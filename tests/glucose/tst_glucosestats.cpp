@@ -3,6 +3,7 @@
 
 #include "glucose/agpcurves.h"
 #include "glucose/basaltest.h"
+#include "glucose/glucoseshown.h"
 #include "glucose/glucosestats.h"
 #include "readings.h"
 
@@ -59,6 +60,8 @@ private slots:
     void drawnCurves();
     void basalTest_data();
     void basalTest();
+    void shownTexts_data();
+    void shownTexts();
 };
 
 void TestGlucoseStats::hourFigures_data()
@@ -306,6 +309,40 @@ void TestGlucoseStats::basalTest()
     compare({r.start->mgPerDl, r.end->mgPerDl, valueOr(r.changePerHour), double(r.readings),
              double(r.outsideTarget), double(r.allWithinTarget)},
             block);
+}
+
+void TestGlucoseStats::shownTexts_data()
+{
+    QTest::addColumn<double>("mgPerDl");
+    QTest::addColumn<bool>("mmol");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("change");
+    const QString minus(QChar(0x2212));
+    QTest::newRow("mg/dL whole, half to even") << 142.5 << false << "142"
+                                               << "+142";
+    QTest::newRow("mg/dL rounds up") << 143.5 << false << "144"
+                                     << "+144";
+    QTest::newRow("mg/dL falling") << -12.4 << false << minus + "12" << minus + "12";
+    QTest::newRow("a change that shows as zero") << 0.4 << false << "0"
+                                                 << "0";
+    // 142 / 18.01559 = 7.882: one decimal.
+    QTest::newRow("mmol/L one decimal") << 142.0 << true << "7,9"
+                                        << "+7,9";
+    QTest::newRow("mmol/L below one") << -12.0 << true << minus + "0,7" << minus + "0,7";
+    // 180 mg/dL is 9.991 mmol/L: shown as 10,0, as the ranges count it.
+    QTest::newRow("mmol/L at the target's top") << 180.0 << true << "10,0"
+                                                << "+10,0";
+}
+
+void TestGlucoseStats::shownTexts()
+{
+    QFETCH(double, mgPerDl);
+    QFETCH(bool, mmol);
+    QFETCH(QString, value);
+    QFETCH(QString, change);
+    const GlucoseUnit unit = mmol ? GlucoseUnit::MmolPerL : GlucoseUnit::MgPerDl;
+    QCOMPARE(glucoseText(mgPerDl, unit, QLatin1Char(',')), value);
+    QCOMPARE(glucoseChangeText(mgPerDl, unit, QLatin1Char(',')), change);
 }
 
 QTEST_APPLESS_MAIN(TestGlucoseStats)
