@@ -11,7 +11,6 @@
 #include <functional>
 
 class QMimeData;
-class QObject;
 class QProgressDialog;
 
 namespace fendrimo {
@@ -38,8 +37,8 @@ public:
     void addCommands(CommandPath& commands);
     // A dropped local file of a glucose export's suffix, or an empty text.
     static QString droppedGlucose(const QMimeData* data);
-    // Reads the file at path into the data set as "Glukosedaten laden" does
-    // after its dialog.
+    // Reads the file at path into the data set, after any read under way, as
+    // "Glukosedaten laden" does after its dialog.
     void loadFile(const QString& path);
 
 private:
@@ -47,7 +46,7 @@ private:
     void GlukoseEntfernenClick();
 
     bool hasData() const { return !m_data.files.isEmpty(); }
-    // Starts reading the next file waiting, if any and none is read now.
+    // Starts reading the next file waiting, if any.
     void readNext();
     // A read ended: its outcome into the data set, worded.
     void takeOutcome(const QString& path, const GlucoseOutcome& outcome);
