@@ -98,8 +98,6 @@ void TestOpening::dragAcceptance_data()
     QTest::newRow("one local .bar") << QStringList{"profil.bar"} << none << false << true;
     QTest::newRow("two .bar files")
         << QStringList{"profil.bar", "zweite.bar"} << none << false << false;
-    QTest::newRow("one local glucose export")
-        << QStringList{"glukose.csv"} << none << false << true;
     QTest::newRow("neither a .bar file nor glucose data")
         << QStringList{"notiz.odt"} << none << false << false;
     QTest::newRow("remote url") << QStringList{"https://example.org/profil.bar"} << none << false
