@@ -1888,6 +1888,10 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
         <comment>skipped rows</comment>
         <translation>other events</translation>
     </message>
+    <message>
+        <source>Die geladenen Glukosedaten aus einer Datei entfernen?</source>
+        <translation>Remove the glucose data loaded from one file?</translation>
+    </message>
 </context>
 <context>
     <name>fendrimo::TFormOptionen</name>

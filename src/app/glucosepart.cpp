@@ -143,10 +143,12 @@ void GlucosePart::GlukoseEntfernenClick()
 {
     if (!hasData())
         return;
-    if (platform().message(
-            m_context.window, MessageType::Bestaetigen,
-            tr("Die geladenen Glukosedaten aus %1 Dateien entfernen?").arg(m_data.files.size()),
-            MessageButton::Ja | MessageButton::Nein) != MessageResult::Ja)
+    if (platform().message(m_context.window, MessageType::Bestaetigen,
+                           m_data.files.size() == 1
+                               ? tr("Die geladenen Glukosedaten aus einer Datei entfernen?")
+                               : tr("Die geladenen Glukosedaten aus %1 Dateien entfernen?")
+                                     .arg(m_data.files.size()),
+                           MessageButton::Ja | MessageButton::Nein) != MessageResult::Ja)
         return;
     m_data = GlucoseData();
     m_changed();

@@ -123,7 +123,9 @@ void TestGlucoseCommands::loading()
     QCOMPARE(f.fake.pendingAnswers(), data ? 0 : 1);
     QVERIFY(!data ||
             f.fake.boxes.constLast().text.endsWith(
-                QStringLiteral("Glukosedaten aus %1 Dateien entfernen?").arg(files.size())));
+                files.size() == 1
+                    ? QStringLiteral("Glukosedaten aus einer Datei entfernen?")
+                    : QStringLiteral("Glukosedaten aus %1 Dateien entfernen?").arg(files.size())));
 }
 
 QTEST_MAIN(TestGlucoseCommands)
