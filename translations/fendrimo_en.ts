@@ -1585,10 +1585,6 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <translation>Menu</translation>
     </message>
     <message>
-        <source>Hauptmenü mit Datei, Bearbeiten, Optionen und Hilfe</source>
-        <translation>Main menu with File, Edit, Options and Help</translation>
-    </message>
-    <message>
         <source>%1 IE/h</source>
         <extracomment>IE is the insulin unit</extracomment>
         <translation>%1 U/h</translation>
@@ -1797,6 +1793,104 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
     <message>
         <source>Benutzerhandbuch</source>
         <translation>User guide</translation>
+    </message>
+    <message>
+        <source>Alle Glukosedaten (*.csv *.json *.txt)</source>
+        <translation>All glucose data (*.csv *.json *.txt)</translation>
+    </message>
+    <message>
+        <source>Glukosedaten laden</source>
+        <translation>Load glucose data</translation>
+    </message>
+    <message>
+        <source>Die Glukosedaten aus %1 werden gelesen.</source>
+        <translation>Reading the glucose data from %1.</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die geladenen Glukosedaten aus %1 Dateien entfernen?</source>
+        <translation>Remove the glucose data loaded from %1 files?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht als Glukosedaten gelesen werden. %2</source>
+        <translation>The file %1 cannot be read as glucose data. %2</translation>
+    </message>
+    <message>
+        <source>Glukosedaten aus %1 geladen (%2, Werte in %3).</source>
+        <translation>Glucose data loaded from %1 (%2, values in %3).</translation>
+    </message>
+    <message>
+        <source>Messwerte: %1 neu, %2 waren schon geladen.</source>
+        <translation>Readings: %1 new, %2 were loaded already.</translation>
+    </message>
+    <message>
+        <source>Tage: %1 bis %2</source>
+        <translation>Days: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Übersprungene Zeilen: %1</source>
+        <translation>Rows skipped: %1</translation>
+    </message>
+    <message>
+        <source>Zeitangaben ohne Zeitzone wurden in der Zeitzone %1 des Systems gelesen.</source>
+        <translation>Times without a time zone were read in the system&apos;s time zone %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Glukose</source>
+        <translation>&amp;Glucose</translation>
+    </message>
+    <message>
+        <source>Glukosedaten aus CGM-Exporten laden oder wieder entfernen</source>
+        <translation>Load glucose data from CGM exports or remove it again</translation>
+    </message>
+    <message>
+        <source>Glukosedaten &amp;laden…</source>
+        <translation>&amp;Load glucose data…</translation>
+    </message>
+    <message>
+        <source>Glukosedaten &amp;entfernen</source>
+        <translation>&amp;Remove glucose data</translation>
+    </message>
+    <message>
+        <source>Hauptmenü mit Datei, Bearbeiten, Glukose, Optionen und Hilfe</source>
+        <translation>Main menu with File, Edit, Glucose, Options and Help</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <comment>skipped rows</comment>
+        <translation>metadata</translation>
+    </message>
+    <message>
+        <source>Notizen</source>
+        <comment>skipped rows</comment>
+        <translation>notes</translation>
+    </message>
+    <message>
+        <source>Kalibrierungen</source>
+        <comment>skipped rows</comment>
+        <translation>calibrations</translation>
+    </message>
+    <message>
+        <source>Scans</source>
+        <comment>skipped rows</comment>
+        <translation>scans</translation>
+    </message>
+    <message>
+        <source>Sensorzustände</source>
+        <comment>skipped rows</comment>
+        <translation>sensor states</translation>
+    </message>
+    <message>
+        <source>andere Ereignisse</source>
+        <comment>skipped rows</comment>
+        <translation>other events</translation>
+    </message>
+    <message>
+        <source>Die geladenen Glukosedaten aus einer Datei entfernen?</source>
+        <translation>Remove the glucose data loaded from one file?</translation>
     </message>
 </context>
 <context>

@@ -174,7 +174,7 @@ void FilesPart::ZuletztGeoeffnetClick(const QString& path)
         loadFile(path);
 }
 
-QString FilesPart::droppedProfile(const QMimeData* data)
+QString droppedLocalFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls())
         return QString();
@@ -182,9 +182,13 @@ QString FilesPart::droppedProfile(const QMimeData* data)
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return QString();
     const QString path = urls.front().toLocalFile();
-    if (!path.endsWith(QLatin1String(".bar"), Qt::CaseInsensitive) || QFileInfo(path).isDir())
-        return QString();
-    return path;
+    return QFileInfo(path).isDir() ? QString() : path;
+}
+
+QString FilesPart::droppedProfile(const QMimeData* data)
+{
+    const QString path = droppedLocalFile(data);
+    return path.endsWith(QLatin1String(".bar"), Qt::CaseInsensitive) ? path : QString();
 }
 
 void FilesPart::openDropped(const QString& path)

@@ -17,6 +17,8 @@ struct FileDialogRequest;
 // The profile file dialog, starting in the stored folder.
 FileDialogRequest profileFileDialog(const Settings& settings, const QString& title,
                                     const QString& proposed);
+// The one local file dropped, not a folder; an empty text for anything else.
+QString droppedLocalFile(const QMimeData* data);
 
 // "Neu", "Laden", "Speichern", the recent profiles and dropped files: the
 // window asks, the document does.

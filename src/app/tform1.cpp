@@ -87,7 +87,8 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
       m_commands(*this, m_document), m_files({this, m_document, settings, m_commands}),
       m_exchange({this, m_document, settings, m_commands}),
       m_history({this, m_document, settings, m_commands}),
-      m_printing({this, m_document, settings, m_commands}, m_ui.MemoNotizen)
+      m_printing({this, m_document, settings, m_commands}, m_ui.MemoNotizen),
+      m_glucose({this, m_document, settings, m_commands}, [this] { updateActions(); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

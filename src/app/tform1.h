@@ -4,6 +4,7 @@
 #include "app/exchangepart.h"
 #include "app/filespart.h"
 #include "app/form1ui.h"
+#include "app/glucosepart.h"
 #include "app/historypart.h"
 #include "app/printingpart.h"
 #include "document/profiledocument.h"
@@ -27,7 +28,8 @@ struct RateTool;
 // window design as their object names. It and its document read and write
 // the settings through the handle it is given, which must outlive it; its
 // dialogs are handed values and hand the chosen ones back to it. Its
-// features (files, exchange and comparison, history, printing) are parts
+// features (files, exchange and comparison, history, printing, glucose data)
+// are parts
 // that add their commands to the one command path the menus run through.
 class TForm1 : public QMainWindow
 {
@@ -135,6 +137,7 @@ private:
     ExchangePart m_exchange;
     HistoryPart m_history;
     PrintingPart m_printing;
+    GlucosePart m_glucose;
     // Menu items with an enabled rule, updated when the document changes.
     std::vector<std::pair<QAction*, CommandPath::Rule>> m_ruledActions;
     // Set while the controls are brought in line with the profile, so their

@@ -1,6 +1,6 @@
 // Wiring of the controls to the handlers, and the events the window filters:
 // mouse releases on sliders, double clicks, the bolus key filter, the
-// profile's undo keys in text fields, and dropped files.
+// profile's undo keys in text fields, and dropped profile and glucose files.
 
 #include "app/tform1.h"
 
@@ -192,7 +192,8 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event)
 
 void TForm1::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!FilesPart::droppedProfile(event->mimeData()).isEmpty())
+    const QMimeData* data = event->mimeData();
+    if (!FilesPart::droppedProfile(data).isEmpty() || !GlucosePart::droppedGlucose(data).isEmpty())
         event->acceptProposedAction();
     else
         event->ignore();
@@ -200,16 +201,23 @@ void TForm1::dragMoveEvent(QDragMoveEvent* event)
 
 void TForm1::dropEvent(QDropEvent* event)
 {
-    const QString path = FilesPart::droppedProfile(event->mimeData());
-    if (path.isEmpty()) {
+    const QString profile = FilesPart::droppedProfile(event->mimeData());
+    const QString glucose = GlucosePart::droppedGlucose(event->mimeData());
+    if (profile.isEmpty() && glucose.isEmpty()) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
     // The question and the loading come after the drop has completed, so the
     // drag never waits on a modal box.
-    QTimer::singleShot(
-        0, this, [this, path] { m_commands.run([this, path] { m_files.openDropped(path); }); });
+    QTimer::singleShot(0, this, [this, profile, glucose] {
+        m_commands.run([this, profile, glucose] {
+            if (!profile.isEmpty())
+                m_files.openDropped(profile);
+            else
+                m_glucose.loadFile(glucose);
+        });
+    });
 }
 
 } // namespace fendrimo

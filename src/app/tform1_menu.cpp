@@ -89,6 +89,11 @@ const std::vector<Menu>& menuTable()
           {"VergleichBeenden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Vergleich &beenden")},
           {"AusVergleichUebernehmen1",
            QT_TRANSLATE_NOOP("fendrimo::TForm1", "Aus Vergleich &übernehmen…")}}},
+        {"Glukose1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Glukose"),
+         QT_TRANSLATE_NOOP("fendrimo::TForm1",
+                           "Glukosedaten aus CGM-Exporten laden oder wieder entfernen"),
+         {{"GlukoseLaden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &laden…")},
+          {"GlukoseEntfernen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &entfernen")}}},
         {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1", "Maximum, Druckmethode und Verzeichnis einstellen"),
          {{"Einstellungen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Einstellungen")}}},
@@ -136,12 +141,14 @@ void TForm1::addCommands()
     m_exchange.addCommands(m_commands);
     m_history.addCommands(m_commands);
     m_printing.addCommands(m_commands);
+    m_glucose.addCommands(m_commands);
 }
 
 void TForm1::buildMenus()
 {
     menuBar()->setAccessibleName(tr("Menü"));
-    menuBar()->setAccessibleDescription(tr("Hauptmenü mit Datei, Bearbeiten, Optionen und Hilfe"));
+    menuBar()->setAccessibleDescription(
+        tr("Hauptmenü mit Datei, Bearbeiten, Glukose, Optionen und Hilfe"));
     for (const Menu& spec : menuTable()) {
         QMenu* menu = namedMenu(menuBar(), spec.name, spec.title, spec.description);
         menuBar()->addMenu(menu);

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace fendrimo {
 
+struct GlucoseFile;
+
 // The one place the main window words what an operation came to: the core
 // and the document return outcomes, these boxes tell the user, over parent.
 class WindowMessages
@@ -28,6 +30,11 @@ public:
     static void comparisonRefused(QWidget* parent, const QString& path, const QString& error);
     static void exportFailed(QWidget* parent, const QString& path, int fileErrorCode);
     static void maximumRefused(QWidget* parent, qint32 highest);
+    static void glucoseRefused(QWidget* parent, const QString& path, const QString& error);
+    // What a glucose file added to the data set, present: its readings the
+    // data held already.
+    static void glucoseLoaded(QWidget* parent, const QString& path, const GlucoseFile& file,
+                              int present);
 };
 
 } // namespace fendrimo

@@ -388,7 +388,8 @@ void TestMainWindow::menu()
     for (QAction* action : menus)
         titles << action->text();
     QCOMPARE(titles, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
-                                  QStringLiteral("Optionen"), QStringLiteral("&Hilfe")}));
+                                  QStringLiteral("&Glukose"), QStringLiteral("Optionen"),
+                                  QStringLiteral("&Hilfe")}));
     // Each item with the shortcuts it shows, a submenu with its title.
     const auto items = [&](int index) {
         QStringList texts;
@@ -410,8 +411,9 @@ void TestMainWindow::menu()
                                     "Alle Raten in &Prozent ändern…", "&Zeitlich verschieben…", "-",
                                     "&Vergleichen mit…", "Mit &gespeicherter Fassung vergleichen",
                                     "Vergleich &beenden", "Aus Vergleich &übernehmen…"}));
-    QCOMPARE(items(2), QStringList{"Einstellungen"});
-    QCOMPARE(items(3),
+    QCOMPARE(items(2), (QStringList{"Glukosedaten &laden…", "Glukosedaten &entfernen"}));
+    QCOMPARE(items(3), QStringList{"Einstellungen"});
+    QCOMPARE(items(4),
              (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos", "Benutzerhandbuch"}));
 }
 

@@ -98,14 +98,15 @@ void TestOpening::dragAcceptance_data()
     QTest::newRow("one local .bar") << QStringList{"profil.bar"} << none << false << true;
     QTest::newRow("two .bar files")
         << QStringList{"profil.bar", "zweite.bar"} << none << false << false;
-    QTest::newRow("not a .bar file") << QStringList{"notiz.txt"} << none << false << false;
+    QTest::newRow("neither a .bar file nor glucose data")
+        << QStringList{"notiz.odt"} << none << false << false;
     QTest::newRow("remote url") << QStringList{"https://example.org/profil.bar"} << none << false
                                 << false;
     QTest::newRow("folder named x.bar") << QStringList{"x.bar"} << none << false << false;
     QTest::newRow("text only") << QStringList() << "profil.bar" << false << false;
     QTest::newRow("text only over a text field") << QStringList() << "12.03.2026" << true << true;
     QTest::newRow("not a .bar file over a text field, with text")
-        << QStringList{"notiz.txt"} << "notiz" << true << false;
+        << QStringList{"notiz.odt"} << "notiz" << true << false;
 }
 
 void TestOpening::dragAcceptance()
