@@ -17,7 +17,10 @@
 #include <QFutureWatcher>
 #include <QMimeData>
 #include <QProgressDialog>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QPromise>
+#include <QThreadPool>
+
+#include <memory>
 
 namespace fendrimo {
 
@@ -25,6 +28,21 @@ namespace {
 
 // A read shorter than this passes without a dialog flashing up.
 constexpr int kProgressDelayMs = 500;
+
+// The read on a thread of the global pool. QtCore's own promise rather than
+// Qt Concurrent: another library loaded at every start would cost start-up
+// time for a command most runs never use.
+QFuture<GlucoseOutcome> readOnPool(const QString& path, const QTimeZone& zone)
+{
+    auto promise = std::make_shared<QPromise<GlucoseOutcome>>();
+    QFuture<GlucoseOutcome> future = promise->future();
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, path, zone] {
+        promise->addResult(readGlucoseFile(path, zone));
+        promise->finish();
+    });
+    return future;
+}
 
 QString glucoseDialogFilter()
 {
@@ -111,8 +129,7 @@ void GlucosePart::readNext()
         readNext();
     });
     // The zone is the system's as the file was chosen, read on this thread.
-    watcher->setFuture(QtConcurrent::run(
-        [path, zone = QTimeZone::systemTimeZone()] { return readGlucoseFile(path, zone); }));
+    watcher->setFuture(readOnPool(path, QTimeZone::systemTimeZone()));
 }
 
 void GlucosePart::endReading()

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QMenu;
 class QMimeData;
 
 namespace fendrimo {
@@ -108,6 +109,8 @@ private:
     void addCommands();
     // The menus from their table; an item's command runs through the command path.
     void buildMenus();
+    // The items of the menu table's menu of that index, into menu.
+    void fillMenu(QMenu* menu, size_t index);
     void connectControls();
     void connectDocument();
     bool filterFieldEvent(QObject* watched, QEvent* event);
@@ -143,6 +146,9 @@ private:
     // Set while the controls are brought in line with the profile, so their
     // change notifications are not taken for user input.
     bool m_showingProfile = false;
+    // Whether the hours show a comparison: without one now or before, they
+    // show none already, as they were built.
+    bool m_referenceShown = false;
     bool m_startedUp = false;
 };
 

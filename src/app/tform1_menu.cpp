@@ -35,6 +35,9 @@ struct Menu
     const char* title;
     const char* description;
     std::vector<Item> items;
+    // Its items are made when it first opens: a menu most runs never open
+    // costs start-up nothing but its title.
+    bool filledOnOpening = false;
 };
 
 const Item kSeparator{nullptr, nullptr};
@@ -93,7 +96,8 @@ const std::vector<Menu>& menuTable()
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
                            "Glukosedaten aus CGM-Exporten laden oder wieder entfernen"),
          {{"GlukoseLaden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &laden…")},
-          {"GlukoseEntfernen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &entfernen")}}},
+          {"GlukoseEntfernen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &entfernen")}},
+         true},
         {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1", "Maximum, Druckmethode und Verzeichnis einstellen"),
          {{"Einstellungen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Einstellungen")}}},
@@ -149,29 +153,19 @@ void TForm1::buildMenus()
     menuBar()->setAccessibleName(tr("Menü"));
     menuBar()->setAccessibleDescription(
         tr("Hauptmenü mit Datei, Bearbeiten, Glukose, Optionen und Hilfe"));
-    for (const Menu& spec : menuTable()) {
+    const std::vector<Menu>& table = menuTable();
+    for (size_t index = 0; index < table.size(); ++index) {
+        const Menu& spec = table[index];
         QMenu* menu = namedMenu(menuBar(), spec.name, spec.title, spec.description);
         menuBar()->addMenu(menu);
-        for (const Item& item : spec.items) {
-            if (!item.name) {
-                menu->addSeparator();
-            } else if (item.description) {
-                menu->addMenu(namedMenu(menu, item.name, item.text, item.description));
-            } else {
-                QAction* action = menu->addAction(tr(item.text));
-                const QString name = QLatin1String(item.name);
-                action->setObjectName(name);
-                action->setShortcuts(item.standard != QKeySequence::UnknownKey
-                                         ? QKeySequence::keyBindings(item.standard)
-                                         : item.keys);
-                const CommandPath::Command* command = m_commands.command(name);
-                Q_ASSERT(command);
-                connect(action, &QAction::triggered, this,
-                        [this, command = *command] { m_commands.run(command); });
-                if (CommandPath::Rule enabled = m_commands.rule(name))
-                    m_ruledActions.emplace_back(action, std::move(enabled));
-            }
+        if (!spec.filledOnOpening) {
+            fillMenu(menu, index);
+            continue;
         }
+        connect(menu, &QMenu::aboutToShow, this, [this, menu, index] {
+            if (menu->isEmpty())
+                fillMenu(menu, index);
+        });
     }
     m_ui.ZuletztGeoeffnet1 = findChild<QMenu*>(QStringLiteral("ZuletztGeoeffnet1"));
     m_ui.Rueckgaengig1 = findChild<QAction*>(QStringLiteral("Rueckgaengig1"));
@@ -181,6 +175,32 @@ void TForm1::buildMenus()
             [this] { m_files.showRecentFiles(m_ui.ZuletztGeoeffnet1); });
     m_exchange.addFormatItems(findChild<QMenu*>(QStringLiteral("Importieren1")),
                               findChild<QMenu*>(QStringLiteral("Exportieren1")));
+}
+
+void TForm1::fillMenu(QMenu* menu, size_t index)
+{
+    for (const Item& item : menuTable().at(index).items) {
+        if (!item.name) {
+            menu->addSeparator();
+        } else if (item.description) {
+            menu->addMenu(namedMenu(menu, item.name, item.text, item.description));
+        } else {
+            QAction* action = menu->addAction(tr(item.text));
+            const QString name = QLatin1String(item.name);
+            action->setObjectName(name);
+            action->setShortcuts(item.standard != QKeySequence::UnknownKey
+                                     ? QKeySequence::keyBindings(item.standard)
+                                     : item.keys);
+            const CommandPath::Command* command = m_commands.command(name);
+            Q_ASSERT(command);
+            connect(action, &QAction::triggered, this,
+                    [this, command = *command] { m_commands.run(command); });
+            if (CommandPath::Rule enabled = m_commands.rule(name)) {
+                action->setEnabled(enabled());
+                m_ruledActions.emplace_back(action, std::move(enabled));
+            }
+        }
+    }
 }
 
 void TForm1::updateActions()

@@ -99,9 +99,12 @@ void TForm1::showHistory()
 
 void TForm1::showReference()
 {
-    for (int n = 1; n <= Hours; ++n)
-        showReferenceInHour(n);
     const std::optional<ProfileReference>& compared = reference();
+    if (compared || m_referenceShown) {
+        for (int n = 1; n <= Hours; ++n)
+            showReferenceInHour(n);
+    }
+    m_referenceShown = compared.has_value();
     m_ui.LabelVergleich->setVisible(compared.has_value());
     if (!compared)
         return;

@@ -95,7 +95,7 @@ void TestGlucoseCommands::loading()
             continue;
         }
         f.fake.chooseFile(content.isNull() ? std::nullopt : std::optional(dir + name));
-        w.findChild<QAction*>(QStringLiteral("GlukoseLaden1"))->trigger();
+        w.openedItem("Glukose1", "GlukoseLaden1")->trigger();
     }
     if (way == "cancel") { // before the read has ended: its outcome never arrives
         w.findChild<QProgressDialog*>()->findChild<QPushButton*>()->click();
@@ -114,7 +114,7 @@ void TestGlucoseCommands::loading()
     QVERIFY(w.rate(1) == 8 && w.history().count() == 0 && w.DatenGespeichert());
     QCOMPARE(f.home.read(), settings);
     // "Entfernen" is there for data only: it asks, then empties the data.
-    QAction* remove = w.findChild<QAction*>(QStringLiteral("GlukoseEntfernen1"));
+    QAction* remove = w.openedItem("Glukose1", "GlukoseEntfernen1");
     const bool data = box.contains(QStringLiteral("geladen ("));
     QCOMPARE(remove->isEnabled(), data);
     f.fake.answer(MessageResult::Ja);

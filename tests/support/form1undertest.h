@@ -91,6 +91,13 @@ public:
     QAction* const HilfezurFendrimo1 = named<QAction>("HilfezurFendrimo1");
     QAction* const Programminfos1 = named<QAction>("Programminfos1");
 
+    // An item of a menu made when it first opens, after opening it as the user would.
+    QAction* openedItem(const char* menu, const char* item) const
+    {
+        emit named<QMenu>(menu)->aboutToShow();
+        return named<QAction>(item);
+    }
+
 private:
     // A control that isn't there stops the test at once, naming it.
     template <typename T> T* named(const QString& name) const
