@@ -2,6 +2,7 @@
 // platform fake standing in for the printers: the hand-over, the dialog, the
 // printer setup, printing to the fake's PDF printer and printer failures.
 
+#include "glucosesample.h"
 #include "printcheck.h"
 #include "printing/shownlines.h"
 #include "support/mainwindowfixture.h"
@@ -147,6 +148,8 @@ private slots:
     void controlGeometry();
     void printMethodFromSettings_data();
     void printMethodFromSettings();
+    void glucoseBox_data();
+    void glucoseBox();
     void closingWithoutPrinting_data();
     void closingWithoutPrinting();
     void setupRefreshesPrinterName_data();
@@ -337,6 +340,70 @@ void TestPrintDialog::printMethodFromSettings()
     QString shown;
     runPrintDialog(f.w(), [&](TGrafikForm& form) { shown = form.LabelPrintMethod->text(); });
     QCOMPARE(shown, label);
+}
+
+void TestPrintDialog::glucoseBox_data()
+{
+    QTest::addColumn<int>("source");        // 0: none set, 1: one without data, 2: one with data
+    QTest::addColumn<QByteArray>("stored"); // the line in the settings file, if any
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("no glucose data, stored on")
+        << 0 << QByteArray("Glukoseprofil=1\n") << false << false;
+    QTest::newRow("a source without data, stored on")
+        << 1 << QByteArray("Glukoseprofil=1\n") << false << false;
+    QTest::newRow("data, absent") << 2 << QByteArray() << true << false;
+    QTest::newRow("data, stored on") << 2 << QByteArray("Glukoseprofil=1\n") << true << true;
+    QTest::newRow("data, stored off") << 2 << QByteArray("Glukoseprofil=0\n") << true << false;
+}
+
+// "Glukoseprofil drucken" can be ticked only while glucose data is loaded;
+// it shows the setting without writing it, a toggle writes it at once and
+// the next print starts with it.
+void TestPrintDialog::glucoseBox()
+{
+    QFETCH(int, source);
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, enabled);
+    QFETCH(bool, checked);
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\n" + stored),
+                        true);
+    const GlucoseData data = hourlyRises(3);
+    if (source > 0)
+        f.w().printing().setGlucoseSource([&, source]() -> std::optional<GlucoseReport> {
+            if (source == 1)
+                return std::nullopt;
+            return hourlyRisesReport(data, GlucoseUnit::MgPerDl);
+        });
+    const QByteArray before = f.home.read();
+    bool wasEnabled = !enabled;
+    bool wasChecked = !checked;
+    QByteArray afterOpening;
+    QByteArray afterClick;
+    runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        auto* box = form.findChild<QCheckBox*>(QStringLiteral("CheckBoxGlukose"));
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("Glukoseprofil drucken"));
+        wasEnabled = box->isEnabled();
+        wasChecked = box->isChecked();
+        afterOpening = f.home.read();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        afterClick = f.home.read();
+    });
+    QCOMPARE(wasEnabled, enabled);
+    QCOMPARE(wasChecked, checked);
+    QCOMPARE(afterOpening, before);
+    if (!enabled) {
+        QCOMPARE(afterClick, before);
+        return;
+    }
+    QVERIFY2(afterClick.contains(checked ? "Glukoseprofil=0" : "Glukoseprofil=1"),
+             afterClick.constData());
+    bool reopened = checked;
+    runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        reopened = form.findChild<QCheckBox*>(QStringLiteral("CheckBoxGlukose"))->isChecked();
+    });
+    QCOMPARE(reopened, !checked);
 }
 
 void TestPrintDialog::closingWithoutPrinting_data()

@@ -2,6 +2,7 @@
 // platform offers its PDF printer, "Drucken" asks for a file and the page
 // lands there. Only the message boxes and file dialogs are the fake's.
 
+#include "glucosesample.h"
 #include "platform/qtplatform.h"
 #include "printcheck.h"
 #include "support/mainwindowfixture.h"
@@ -193,6 +194,8 @@ private slots:
     void tableSetting();
     void pdfButton_data();
     void pdfButton();
+    void glucosePageInThePdf_data();
+    void glucosePageInThePdf();
     void previewShowsThePrintedPages_data();
     void previewShowsThePrintedPages();
     void setupDialog_data();
@@ -429,6 +432,73 @@ void TestPrintPdf::pdfButton()
     if (!sample.isEmpty() && table && sixth == 12) {
         QFile::remove(sample);
         QVERIFY(QFile::copy(path, sample));
+    }
+}
+
+void TestPrintPdf::glucosePageInThePdf_data()
+{
+    QTest::addColumn<bool>("table");
+    QTest::newRow("after the report") << false;
+    QTest::newRow("after the table page") << true;
+}
+
+// With the box ticked, "Als PDF speichern…" adds the glucose profile as the
+// last page, its hourly table read back row by row; the pages before it are
+// the ones printed without it.
+void TestPrintPdf::glucosePageInThePdf()
+{
+    QFETCH(bool, table);
+    MainWindowFixture f(
+        setUpSettings(30).replace("Verzeichnis=\n",
+                                  table ? "Verzeichnis=\nTabelle=1\n" : "Verzeichnis=\n"),
+        true);
+    QtPlatform real;
+    f.fake.printing = &real;
+    QList<qint32> rates(24, 8);
+    rates[8] = 12;
+    f.loadRates(rates);
+    const GlucoseData data = hourlyRises(14, 3);
+    f.w().printing().setGlucoseSource(
+        [&] { return std::optional(hourlyRisesReport(data, GlucoseUnit::MgPerDl)); });
+    const QString with = m_dir.filePath(QStringLiteral("glukose-%1.pdf").arg(table));
+    const QString without = m_dir.filePath(QStringLiteral("ohne-glukose-%1.pdf").arg(table));
+    for (const QString& path : {with, without}) {
+        f.fake.chooseFile(path);
+        runPrintDialog(f.w(), [&](TGrafikForm& form) {
+            form.CheckBoxGlukose->setChecked(path == with);
+            QTest::mouseClick(form.BitBtnPdf, Qt::LeftButton);
+        });
+    }
+    const int pages = table ? 3 : 2;
+    QCOMPARE(pdfPages(with), pages);
+    QCOMPARE(pdfPages(without), pages - 1);
+    QCOMPARE(pdfImage(with, 50), pdfImage(without, 50));
+    const QString last = QString::number(pages);
+    const QStringList lines = runTool(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), QStringLiteral("-f"), last,
+                                       QStringLiteral("-l"), last, with, QStringLiteral("-")})
+                                  .split(QLatin1Char('\n'));
+    QVERIFY(lines.join(QLatin1Char('\n')).contains(QStringLiteral("Glukoseprofil")));
+    // Hour, rate, readings, 5 % to 95 %, below 70 and above 180 in %, change.
+    const QList<QRegularExpression> rows{
+        QRegularExpression(QStringLiteral("^\\s*Uhrzeit\\s+IE/h\\s+Werte\\s+5 %\\s+25 %\\s+Median"
+                                          "\\s+75 %\\s+95 %\\s+< 70\\s+> 180\\s+mg/dL/h\\s*$")),
+        QRegularExpression(QStringLiteral("^\\s*3 bis 4 Uhr\\s+0,8\\s+0\\s*$")),
+        QRegularExpression(QStringLiteral("^\\s*8 bis 9 Uhr\\s+1,2\\s+168\\s+100\\s+111\\s+122"
+                                          "\\s+133\\s+144\\s+0\\s+0\\s+\\+48\\s*$")),
+        QRegularExpression(QStringLiteral("^\\s*23 bis 24 Uhr\\s+0,8\\s+168\\s+100\\s+111\\s+122"
+                                          "\\s+133\\s+144\\s+0\\s+0\\s+0\\s*$"))};
+    for (const QRegularExpression& row : rows) {
+        const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+            return row.match(line).hasMatch();
+        });
+        QVERIFY2(found,
+                 qPrintable(row.pattern() + QLatin1Char('\n') + lines.join(QLatin1Char('\n'))));
+    }
+    const QString sample = qEnvironmentVariable("FENDRIMO_GLUCOSE_SAMPLE");
+    if (!sample.isEmpty() && table) {
+        QFile::remove(sample);
+        QVERIFY(QFile::copy(with, sample));
     }
 }
 

@@ -116,6 +116,9 @@ private slots:
     void textCellHidesTheGrid();
     void lineWidths_data();
     void lineWidths();
+    void textAlignment_data();
+    void textAlignment();
+    void polygonFilledWithoutOutline();
 };
 
 void TestReportPainter::pageDepthOfTheDevice_data()
@@ -252,6 +255,41 @@ void TestReportPainter::lineWidths()
     for (int y = 150; y < 250; ++y)
         thickness += qGray(image.pixel(200, y)) < 128 ? 1 : 0;
     QVERIFY2(qAbs(thickness - width) <= 1, qPrintable(QString::number(thickness)));
+}
+
+void TestReportPainter::textAlignment_data()
+{
+    QTest::addColumn<ReportStep::Align>("align");
+    QTest::addColumn<qreal>("share"); // of the cell that lies left of x
+    QTest::newRow("left: x is the left edge") << ReportStep::Align::Left << 0.0;
+    QTest::newRow("right: x is the right edge") << ReportStep::Align::Right << 1.0;
+    QTest::newRow("centre: x is the middle") << ReportStep::Align::Centre << 0.5;
+}
+
+void TestReportPainter::textAlignment()
+{
+    QFETCH(ReportStep::Align, align);
+    QFETCH(qreal, share);
+    ReportStep step = text(400, -100, QStringLiteral("1234"), 50);
+    step.align = align;
+    const QRect cell = whiteArea(painted({step}, page(800, 300, Qt::gray)));
+    QVERIFY(cell.width() > 80);
+    QVERIFY2(qAbs(cell.left() + share * cell.width() - 400) <= 1.5,
+             qPrintable(QStringLiteral("%1 wide from %2").arg(cell.width()).arg(cell.left())));
+    QVERIFY2(qAbs(cell.top() - 100) <= 1, qPrintable(QString::number(cell.top())));
+}
+
+void TestReportPainter::polygonFilledWithoutOutline()
+{
+    ReportStep band(ReportStep::Kind::Polygon, 0, 0, 0, 0, QString(), 0, 0, QColor(160, 160, 160));
+    band.polygon = QPolygon({QPoint(100, -100), QPoint(300, -100), QPoint(300, -200)});
+    const QImage image = painted({band}, page(400, 300));
+    // Inside the triangle its grey throughout, up to its edges; white outside.
+    QCOMPARE(qGray(at(image, 280, -120)), 160);
+    QCOMPARE(qGray(at(image, 298, -102)), 160);
+    QCOMPARE(qGray(at(image, 200, -102)), 160);
+    QVERIFY(isWhite(at(image, 150, -180)));
+    QVERIFY(isWhite(at(image, 303, -150)));
 }
 
 QTEST_MAIN(TestReportPainter)
