@@ -32,6 +32,12 @@ constexpr int kLongestFileList = 80;
 // Picked days are listed up to this many, the rest by number.
 constexpr int kListedDays = 6;
 
+// A label marked for translation in this page's context.
+QString pageText(const char* source)
+{
+    return QCoreApplication::translate("GlucosePage", source);
+}
+
 qint64 hourX(double hour)
 {
     return kChartLeft + qint64(std::lround(hour * kHourWidth));
@@ -44,8 +50,9 @@ qint64 glucoseY(double mgPerDl)
            qint64(std::lround((kChartTop - kChartBottom) * mgPerDl / kAgpDrawnHighestMgPerDl));
 }
 
-// The rate axis: 0 up to the highest rate, in steps of 0.1, 0.2 or 0.5
-// times a power of ten, at most five of them.
+// The rate axis: 0 to a step above the highest rate, so that the rates never
+// run along the chart's top edge; steps of 1, 2 or 5 tenths times a power of
+// ten, at most five of them.
 struct RateScale
 {
     qint64 step = 1; // tenths
@@ -59,7 +66,7 @@ RateScale rateScale(const ProfileContent& profile)
     for (qint64 power = 1;; power *= 10) {
         for (const qint64 factor : {1, 2, 5}) {
             const qint64 step = factor * power;
-            const qint64 steps = (highest + step - 1) / step;
+            const qint64 steps = highest / step + 1;
             if (steps <= 5)
                 return {step, steps * step};
         }
@@ -92,9 +99,8 @@ QString filesText(const QStringList& files)
     }
     QString text = names.join(QStringLiteral(", "));
     if (names.size() < files.size())
-        text = QCoreApplication::translate("GlucosePage", "%1 und %n weitere", nullptr,
-                                           int(files.size() - names.size()))
-                   .arg(text);
+        text = QCoreApplication::translate("GlucosePage", "%1 und %2 weitere")
+                   .arg(text, QString::number(files.size() - names.size()));
     return text;
 }
 
@@ -102,11 +108,11 @@ QString daysText(const GlucosePeriod& period, const ReportInput& input)
 {
     switch (period.days) {
     case DaySelection::All:
-        return pageText("alle Tage");
+        return QCoreApplication::translate("GlucosePage", "alle Tage");
     case DaySelection::MondayToFriday:
-        return pageText("Montag bis Freitag");
+        return QCoreApplication::translate("GlucosePage", "Montag bis Freitag");
     case DaySelection::SaturdayAndSunday:
-        return pageText("Samstag und Sonntag");
+        return QCoreApplication::translate("GlucosePage", "Samstag und Sonntag");
     case DaySelection::Picked:
         break;
     }
@@ -119,11 +125,11 @@ QString daysText(const GlucosePeriod& period, const ReportInput& input)
     QStringList listed;
     for (qsizetype i = 0; i < picked.size() && i < kListedDays; ++i)
         listed << dateText(picked.at(i), input);
-    QString text = pageText("ausgewählte Tage: %1").arg(listed.join(QStringLiteral(", ")));
+    QString text = QCoreApplication::translate("GlucosePage", "ausgewählte Tage: %1")
+                       .arg(listed.join(QStringLiteral(", ")));
     if (picked.size() > kListedDays)
-        text = QCoreApplication::translate("GlucosePage", "%1 und %n weitere", nullptr,
-                                           int(picked.size() - kListedDays))
-                   .arg(text);
+        text = QCoreApplication::translate("GlucosePage", "%1 und %2 weitere")
+                   .arg(text, QString::number(picked.size() - kListedDays));
     return text;
 }
 
@@ -133,7 +139,7 @@ void describeHeading(Steps& page, const ReportInput& input, const GlucoseReport&
 {
     const GlucoseStatistics& stats = report.statistics;
     const PeriodFigures& all = stats.overall;
-    page.text(kLeft, -150, pageText("Glukoseprofil"), 100);
+    page.text(kLeft, -150, QCoreApplication::translate("GlucosePage", "Glukoseprofil"), 100);
     page.line(kLeft, -260, kRight, -260, 1, kBlack);
     const auto row = [&](qint64 x, qint64 y, const char* label, const QString& value) {
         page.text(x, y, pageText(label), 40);
@@ -141,20 +147,25 @@ void describeHeading(Steps& page, const ReportInput& input, const GlucoseReport&
     };
     row(kLeft, -285, QT_TRANSLATE_NOOP("GlucosePage", "Dateien:"), filesText(report.files));
     row(kLeft, -330, QT_TRANSLATE_NOOP("GlucosePage", "Zeitraum:"),
-        pageText("%1 bis %2, %3")
+        QCoreApplication::translate("GlucosePage", "%1 bis %2, %3")
             .arg(dateText(stats.period.first, input), dateText(stats.period.last, input),
                  daysText(stats.period, input)));
     row(kLeft, -375, QT_TRANSLATE_NOOP("GlucosePage", "Tage mit Daten:"),
-        pageText("%1 von %2").arg(all.daysWithData).arg(all.days));
+        QCoreApplication::translate("GlucosePage", "%1 von %2")
+            .arg(all.daysWithData)
+            .arg(all.days));
     row(1100, -375, QT_TRANSLATE_NOOP("GlucosePage", "Zeit mit CGM-Daten:"),
-        all.timeWithDataClamped ? pageText("%1 (begrenzt)").arg(percentOf(all.timeWithData))
+        all.timeWithDataClamped ? QCoreApplication::translate("GlucosePage", "%1 (begrenzt)")
+                                      .arg(percentOf(all.timeWithData))
                                 : percentOf(all.timeWithData));
     row(kLeft, -420, QT_TRANSLATE_NOOP("GlucosePage", "Einheit:"), unitName(stats.shown));
     row(1100, -420, QT_TRANSLATE_NOOP("GlucosePage", "Gedruckt am:"), input.today);
     if (all.fewerThan14Days || all.lessThan70PercentData)
         page.text(kLeft, -470,
-                  pageText("Weniger Daten, als der Konsens für ein AGP verlangt (14 Tage, 70 % "
-                           "der Zeit): %1 Tage, %2 der Zeit.")
+                  QCoreApplication::translate(
+                      "GlucosePage",
+                      "Weniger Daten, als der Konsens für ein AGP verlangt (14 Tage, 70 % "
+                      "der Zeit): %1 Tage, %2 der Zeit.")
                       .arg(all.daysWithData)
                       .arg(percentOf(all.timeWithData)),
                   35);
@@ -190,10 +201,12 @@ void describeChartFrame(Steps& page, const ReportInput& input, const Palette& pa
         page.line(kChartRight, y, kChartRight + 12, y, 2, palette.rate);
         page.text(kChartRight + 20, y + 15, ZehntelText(tenths, separator), 30, palette.rate);
     }
-    page.text(kChartRight + 20, kChartTop + 55, pageText("IE/h"), 30, palette.rate);
+    page.text(kChartRight + 20, kChartTop + 55, QCoreApplication::translate("GlucosePage", "IE/h"),
+              30, palette.rate);
     for (int h = 0; h <= kHours; h += 3)
         page.text(hourX(h), kChartBottom - 12, QString::number(h), 30, kBlack, Align::Centre);
-    page.text(kChartRight + 50, kChartBottom - 12, pageText("Uhr"), 30);
+    page.text(kChartRight + 50, kChartBottom - 12,
+              QCoreApplication::translate("GlucosePage", "Uhr"), 30);
 }
 
 // A curve's points: each hour's middle; across midnight the day wraps, so

@@ -71,17 +71,17 @@ Cells hourCells(const ReportInput& input, int hour)
 
 Cells headerCells(GlucoseUnit unit, QChar separator)
 {
-    return {pageText("Uhrzeit"),
-            pageText("IE/h"),
-            pageText("Werte"),
-            pageText("5 %"),
-            pageText("25 %"),
-            pageText("Median"),
-            pageText("75 %"),
-            pageText("95 %"),
+    return {QCoreApplication::translate("GlucosePage", "Uhrzeit"),
+            QCoreApplication::translate("GlucosePage", "IE/h"),
+            QCoreApplication::translate("GlucosePage", "Werte"),
+            QCoreApplication::translate("GlucosePage", "5 %"),
+            QCoreApplication::translate("GlucosePage", "25 %"),
+            QCoreApplication::translate("GlucosePage", "Median"),
+            QCoreApplication::translate("GlucosePage", "75 %"),
+            QCoreApplication::translate("GlucosePage", "95 %"),
             QStringLiteral("< ") + glucoseText(70, unit, separator),
             QStringLiteral("> ") + glucoseText(180, unit, separator),
-            pageText("%1/h").arg(unitName(unit))};
+            QCoreApplication::translate("GlucosePage", "%1/h").arg(unitName(unit))};
 }
 
 QString withSeparator(const char* text, QChar separator)
@@ -111,7 +111,8 @@ constexpr std::array<RangeRow, kGlucoseRanges> kRangeRows{{
 
 QString metText(bool met)
 {
-    return met ? pageText("ja") : pageText("nein");
+    return met ? QCoreApplication::translate("GlucosePage", "ja")
+               : QCoreApplication::translate("GlucosePage", "nein");
 }
 
 } // namespace
@@ -124,29 +125,32 @@ void describeLegend(Steps& page, const ReportInput& input, const Palette& palett
     constexpr qint64 y = -1120;
     constexpr qint64 mid = y - 15;
     page.polygon(QPolygon(QRect(int(kLeft), int(y - 28), 60, 26)), palette.outerBand);
-    page.text(kLeft + 75, y, pageText("5–95 %"), 30);
+    page.text(kLeft + 75, y, QCoreApplication::translate("GlucosePage", "5–95 %"), 30);
     page.polygon(QPolygon(QRect(370, int(y - 28), 60, 26)), palette.innerBand);
-    page.text(445, y, pageText("25–75 %"), 30);
+    page.text(445, y, QCoreApplication::translate("GlucosePage", "25–75 %"), 30);
     page.line(600, mid, 660, mid, 10, palette.median);
-    page.text(675, y, pageText("Median"), 30);
+    page.text(675, y, QCoreApplication::translate("GlucosePage", "Median"), 30);
     page.line(820, mid, 880, mid, 5, palette.target);
     page.text(895, y,
-              pageText("Zielbereich %1–%2 %3")
+              QCoreApplication::translate("GlucosePage", "Zielbereich %1–%2 %3")
                   .arg(glucoseText(70, unit, separator), glucoseText(180, unit, separator),
                        unitName(unit)),
               30);
     page.line(1290, mid, 1350, mid, 6, palette.rate, palette.rateDashed);
-    page.text(1365, y, pageText("Basalrate (IE/h)"), 30, palette.rate);
+    page.text(1365, y, QCoreApplication::translate("GlucosePage", "Basalrate (IE/h)"), 30,
+              palette.rate);
     page.polygon(
-        QPolygon({QPoint(1640, int(y - 4)), QPoint(1668, int(y - 4)), QPoint(1654, int(y - 28))}),
+        QPolygon({QPoint(1640, int(y - 28)), QPoint(1668, int(y - 28)), QPoint(1654, int(y - 4))}),
         palette.median);
     page.text(1680, y,
-              pageText("über %1 %2")
+              QCoreApplication::translate("GlucosePage", "über %1 %2")
                   .arg(glucoseText(kAgpDrawnHighestMgPerDl, unit, separator), unitName(unit)),
               30);
     page.text(kLeft, y - 42,
-              pageText("Kurven: Perzentile je Stunde, mit den Nachbarstunden geglättet und "
-                       "oben begrenzt; die Tabelle unten zeigt sie ungeglättet."),
+              QCoreApplication::translate(
+                  "GlucosePage",
+                  "Kurven: Perzentile je Stunde, mit den Nachbarstunden geglättet und "
+                  "oben begrenzt; die Tabelle unten zeigt sie ungeglättet."),
               30);
 }
 
@@ -168,35 +172,40 @@ void describeFigures(Steps& page, const ReportInput& input)
         all.gmi ? QString::number(*all.gmi, 'f', 1).replace(u'.', separator) + QStringLiteral(" %")
                 : QStringLiteral("–");
     const std::array<std::array<QString, 4>, 5> figures{{
-        {pageText("Kennzahl"), pageText("Wert"), pageText("Ziel"), pageText("erreicht")},
-        {pageText("Mittlere Glukose"), glucose(all.mean), {}, {}},
-        {pageText("Standardabweichung"), glucose(all.sd), {}, {}},
+        {QCoreApplication::translate("GlucosePage", "Kennzahl"),
+         QCoreApplication::translate("GlucosePage", "Wert"),
+         QCoreApplication::translate("GlucosePage", "Ziel"),
+         QCoreApplication::translate("GlucosePage", "erreicht")},
+        {QCoreApplication::translate("GlucosePage", "Mittlere Glukose"), glucose(all.mean), {}, {}},
+        {QCoreApplication::translate("GlucosePage", "Standardabweichung"), glucose(all.sd), {}, {}},
         // The consensus goal of the CV: at most 36 %.
-        {pageText("Variationskoeffizient (CV)"), percentOf(all.cv), QStringLiteral("≤ 36 %"),
-         all.cv ? metText(all.cvGoalMet) : QString()},
-        {pageText("GMI"), gmi, {}, {}},
+        {QCoreApplication::translate("GlucosePage", "Variationskoeffizient (CV)"),
+         percentOf(all.cv), QStringLiteral("≤ 36 %"), all.cv ? metText(all.cvGoalMet) : QString()},
+        {QCoreApplication::translate("GlucosePage", "GMI"), gmi, {}, {}},
     }};
     for (size_t r = 0; r < figures.size(); ++r) {
         const qint64 y = top - row * qint64(r);
         page.text(kLeft, y, figures[r][0], 35);
-        page.text(720, y, figures[r][1], 35, kBlack, Align::Right);
-        page.text(750, y, figures[r][2], 35);
-        page.text(860, y, figures[r][3], 35);
+        page.text(700, y, figures[r][1], 35, kBlack, Align::Right);
+        page.text(740, y, figures[r][2], 35);
+        page.text(880, y, figures[r][3], 35);
     }
-    page.text(1040, top, pageText("Bereich (%1)").arg(unitName(unit)), 35);
-    page.text(1460, top, pageText("Anteil"), 35, kBlack, Align::Right);
-    page.text(1490, top, pageText("Ziel"), 35);
-    page.text(1830, top, pageText("erreicht"), 35);
+    page.text(1040, top,
+              QCoreApplication::translate("GlucosePage", "Bereich (%1)").arg(unitName(unit)), 35);
+    page.text(1460, top, QCoreApplication::translate("GlucosePage", "Anteil"), 35, kBlack,
+              Align::Right);
+    page.text(1490, top, QCoreApplication::translate("GlucosePage", "Ziel"), 35);
+    page.text(1830, top, QCoreApplication::translate("GlucosePage", "erreicht"), 35);
     for (size_t r = 0; r < kRangeRows.size(); ++r) {
         const RangeRow& range = kRangeRows[r];
         const qint64 y = top - row * qint64(r + 1);
         const RangeGoal& goal = all.goals[size_t(range.goal)];
         const bool mg = unit == GlucoseUnit::MgPerDl;
-        QString goalText =
-            QStringLiteral("%1 %2 %").arg(goal.moreThan ? u'>' : u'<').arg(goal.goalPercent);
+        QString goalText = (goal.moreThan ? QStringLiteral("> ") : QStringLiteral("< ")) +
+                           QString::number(goal.goalPercent) + QStringLiteral(" %");
         if (range.togetherMg && any)
             goalText =
-                pageText("%1 (%2: %3 %)")
+                QCoreApplication::translate("GlucosePage", "%1 (%2: %3 %)")
                     .arg(goalText,
                          withSeparator(mg ? range.togetherMg : range.togetherMmol, separator),
                          percentText(goal.share));
@@ -211,15 +220,15 @@ void describeFigures(Steps& page, const ReportInput& input)
     page.line(kLeft, top - 40, 990, top - 40, 2, kBlack);
     page.line(1040, top - 40, kRight, top - 40, 2, kBlack);
 
-    QString note = pageText("Anteile auf ganze Prozent gerundet; „erreicht“ nach den "
-                            "ungerundeten Anteilen.");
+    QString note = QCoreApplication::translate(
+        "GlucosePage", "Anteile auf ganze Prozent gerundet; „erreicht“ nach den "
+                       "ungerundeten Anteilen.");
     const int beyond = all.belowSensorRange + all.aboveSensorRange;
     if (beyond > 0)
-        note += u' ' + QCoreApplication::translate(
-                           "GlucosePage",
-                           "%n Werte außerhalb des Messbereichs (Low/High) zählen als dessen "
-                           "Grenze.",
-                           nullptr, beyond);
+        note += u' ' + QCoreApplication::translate("GlucosePage",
+                                                   "Werte außerhalb des Messbereichs (Low/High), "
+                                                   "als dessen Grenze gezählt: %1.")
+                           .arg(beyond);
     page.text(kLeft, top - row * 6 - 10, note, 30);
 }
 
@@ -241,13 +250,15 @@ void describeHourTable(Steps& page, const ReportInput& input, const Palette& pal
 
     // The groups over the header: rate, readings, percentiles, shares, change.
     const qint64 groupTop = kTableTop;
-    cellText(1, groupTop, pageText("Basalrate"), palette.rate);
-    cellText(2, groupTop, pageText("Anzahl"), kBlack);
+    cellText(1, groupTop, QCoreApplication::translate("GlucosePage", "Basalrate"), palette.rate);
+    cellText(2, groupTop, QCoreApplication::translate("GlucosePage", "Anzahl"), kBlack);
     page.text((kSeparators[1] + kSeparators[2]) / 2, groupTop - inset,
-              pageText("Perzentile (%1)").arg(unitName(unit)), height, kBlack, Align::Centre);
-    page.text((kSeparators[2] + kSeparators[3]) / 2, groupTop - inset, pageText("Anteil in %"),
+              QCoreApplication::translate("GlucosePage", "Perzentile (%1)").arg(unitName(unit)),
               height, kBlack, Align::Centre);
-    cellText(10, groupTop, pageText("Änderung"), kBlack);
+    page.text((kSeparators[2] + kSeparators[3]) / 2, groupTop - inset,
+              QCoreApplication::translate("GlucosePage", "Anteil in %"), height, kBlack,
+              Align::Centre);
+    cellText(10, groupTop, QCoreApplication::translate("GlucosePage", "Änderung"), kBlack);
     const Cells header = headerCells(unit, input.decimalSeparator);
     for (size_t c = 0; c < header.size(); ++c)
         cellText(c, groupTop - row, header[c], c == 1 ? palette.rate : kBlack);

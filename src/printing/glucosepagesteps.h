@@ -41,11 +41,6 @@ inline Palette paletteOf(bool colour)
     return {{226, 226, 226}, {160, 160, 160}, kBlack, kBlack, kBlack, true};
 }
 
-inline QString pageText(const char* source)
-{
-    return QCoreApplication::translate("GlucosePage", source);
-}
-
 class Steps
 {
 public:

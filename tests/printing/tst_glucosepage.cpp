@@ -2,8 +2,10 @@
 // both units, the shortfall line, the marks of clamped curves, the colours
 // of black and white, and that everything lies on the page, unoverlapped.
 
+#include "app/translation.h"
 #include "glucosesample.h"
 #include "printing/reportpainter.h"
+#include "printing/reportpdf.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -73,12 +75,14 @@ class TestGlucosePage : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanupTestCase() { useInterfaceLanguage(QStringLiteral("de")); }
     void describesThePage_data();
     void describesThePage();
 };
 
 void TestGlucosePage::describesThePage_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<GlucoseUnit>("unit");
     QTest::addColumn<bool>("colour");
     QTest::addColumn<qint64>("depth");
@@ -92,31 +96,29 @@ void TestGlucosePage::describesThePage_data()
 
     const QStringList mgHeader{"Uhrzeit", "IE/h", "Werte", "5 %",   "25 %",   "Median",
                                "75 %",    "95 %", "< 70",  "> 180", "mg/dL/h"};
-    QStringList mmolHeader = mgHeader;
-    mmolHeader[8] = "< 3,9";
-    mmolHeader[9] = "> 10,0";
-    mmolHeader[10] = "mmol/L/h";
+    // In English, with the unit's own bounds.
+    const QStringList mmolHeader{"Time", "U/h",  "Readings", "5 %",    "25 %",    "Median",
+                                 "75 %", "95 %", "< 3,9",    "> 10,0", "mmol/L/h"};
     const QStringList hour8{"8 bis 9 Uhr", "1",   "168", "100", "111", "122",
                             "133",         "144", "0",   "0",   "+48"};
-    QTest::newRow("mg/dL in colour on A4") << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << -1
-                                           << false << mgHeader << hour8 << false << 0;
-    QTest::newRow("mmol/L in black and white on Letter")
-        << GlucoseUnit::MmolPerL << false << kLetterDepth << 14 << -1 << false << mmolHeader
-        << QStringList{"8 bis 9 Uhr", "1",   "168", "5,6", "6,2", "6,8",
-                       "7,4",         "8,0", "0",   "0",   "+2,7"}
+    QTest::newRow("mg/dL in colour on A4") << "de" << GlucoseUnit::MgPerDl << true << kA4Depth << 14
+                                           << -1 << false << mgHeader << hour8 << false << 0;
+    QTest::newRow("English, mmol/L in black and white on Letter")
+        << "en" << GlucoseUnit::MmolPerL << false << kLetterDepth << 14 << -1 << false << mmolHeader
+        << QStringList{"8 to 9 h", "1", "168", "5,6", "6,2", "6,8", "7,4", "8,0", "0", "0", "+2,7"}
         << false << 0;
     // Nothing stands in an hour without readings but its rate and count.
     QTest::newRow("an hour without readings")
-        << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << 8 << false << mgHeader
+        << "de" << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << 8 << false << mgHeader
         << QStringList{"8 bis 9 Uhr", "1", "0"} << false << 0;
     QTest::newRow("fewer than 14 days")
-        << GlucoseUnit::MgPerDl << false << kLetterDepth << 5 << -1 << false << mgHeader
+        << "de" << GlucoseUnit::MgPerDl << false << kLetterDepth << 5 << -1 << false << mgHeader
         << QStringList{"8 bis 9 Uhr", "1", "60", "100", "111", "122", "133", "144", "0", "0", "+48"}
         << true << 0;
     // A high evening: the 95th percentile's curve lies above 350 from 19 to
     // 22 Uhr, smoothed with the lower hours beside them.
     QTest::newRow("a clamped curve")
-        << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << -1 << true << mgHeader
+        << "de" << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << -1 << true << mgHeader
         << QStringList{"8 bis 9 Uhr", "1",   "168", "100", "111", "122",
                        "133",         "144", "0",   "0",   "+48"}
         << false << 3;
@@ -124,6 +126,7 @@ void TestGlucosePage::describesThePage_data()
 
 void TestGlucosePage::describesThePage()
 {
+    QFETCH(QString, language);
     QFETCH(GlucoseUnit, unit);
     QFETCH(bool, colour);
     QFETCH(qint64, depth);
@@ -135,6 +138,7 @@ void TestGlucosePage::describesThePage()
     QFETCH(bool, shortfall);
     QFETCH(int, clampMarks);
 
+    useInterfaceLanguage(language);
     const GlucoseData data = hourlyRises(days, emptyHour, highEvening);
     ReportInput input;
     input.maximum = 30;
@@ -143,12 +147,24 @@ void TestGlucosePage::describesThePage()
     input.table = true;
     input.glucose = hourlyRisesReport(data, unit);
     const QList<QList<ReportStep>> pages = describePages(input, depth);
+    // The page of each row as a PDF to look at, when asked for.
+    const QString samples = qEnvironmentVariable("FENDRIMO_GLUCOSE_PAGES");
+    if (!samples.isEmpty()) {
+        QFile file(samples + u'/' + QString::fromUtf8(QTest::currentDataTag()).replace(u'/', u'-') +
+                   ".pdf");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reportPdf(input, pdfFileSetup(QPageLayout(QPageSize(QPageSize::A4),
+                                                             QPageLayout::Portrait,
+                                                             QMarginsF(10, 10, 10, 10))))
+                       .pdf);
+    }
     QCOMPARE(pages.size(), 3);
     const QList<ReportStep>& page = pages.last();
 
-    QVERIFY(findText(page, QStringLiteral("Glukoseprofil")));
+    QVERIFY(findText(page, language == u"de" ? QStringLiteral("Glukoseprofil")
+                                             : QStringLiteral("Glucose profile")));
     QVERIFY(findText(page, QStringLiteral("clarity.csv")));
-    const ReportStep* hourHeader = findText(page, QStringLiteral("Uhrzeit"));
+    const ReportStep* hourHeader = findText(page, header.first());
     QVERIFY(hourHeader);
     QCOMPARE(textsOf(textsAt(page, hourHeader->y)), header);
     const ReportStep* hour = findText(page, row.first());
@@ -157,7 +173,7 @@ void TestGlucosePage::describesThePage()
     // Every hour has its row, in order, under the header.
     qint64 above = hourHeader->y;
     for (int h = 0; h < 24; ++h) {
-        const ReportStep* span = findText(page, QStringLiteral("%1 bis %2 Uhr").arg(h).arg(h + 1));
+        const ReportStep* span = findText(page, hourSpanText(h, h));
         QVERIFY(span && span->y < above);
         above = span->y;
     }
