@@ -161,7 +161,7 @@ void describeHeading(Steps& page, const ReportInput& input, const GlucoseReport&
     row(kLeft, -420, QT_TRANSLATE_NOOP("GlucosePage", "Einheit:"), unitName(stats.shown));
     row(1100, -420, QT_TRANSLATE_NOOP("GlucosePage", "Gedruckt am:"), input.today);
     if (all.fewerThan14Days || all.lessThan70PercentData)
-        page.text(kLeft, -470,
+        page.text(kLeft, -462,
                   QCoreApplication::translate(
                       "GlucosePage",
                       "Weniger Daten, als der Konsens für ein AGP verlangt (14 Tage, 70 % "
@@ -195,13 +195,13 @@ void describeChartFrame(Steps& page, const ReportInput& input, const Palette& pa
     for (const auto& [mark, above] : labels)
         page.text(kChartLeft - 15, glucoseY(mark) + above, glucoseText(mark, unit, separator), 26,
                   kBlack, Align::Right);
-    page.text(kChartLeft - 15, kChartTop + 55, unitName(unit), 30, kBlack, Align::Right);
+    page.text(kChartLeft - 15, kChartTop + 48, unitName(unit), 30, kBlack, Align::Right);
     for (qint64 tenths = 0; tenths <= scale.top; tenths += scale.step) {
         const qint64 y = rateY(tenths, scale);
         page.line(kChartRight, y, kChartRight + 12, y, 2, palette.rate);
         page.text(kChartRight + 20, y + 15, ZehntelText(tenths, separator), 30, palette.rate);
     }
-    page.text(kChartRight + 20, kChartTop + 55, QCoreApplication::translate("GlucosePage", "IE/h"),
+    page.text(kChartRight + 20, kChartTop + 48, QCoreApplication::translate("GlucosePage", "IE/h"),
               30, palette.rate);
     for (int h = 0; h <= kHours; h += 3)
         page.text(hourX(h), kChartBottom - 12, QString::number(h), 30, kBlack, Align::Centre);

@@ -48,6 +48,10 @@ void TGrafikForm::buildPageBand()
     CheckBoxGlukose->setObjectName(QStringLiteral("CheckBoxGlukose"));
     CheckBoxGlukose->setGeometry(40, 283, 397, 24);
     CheckBoxGlukose->setEnabled(m_options.glucoseAvailable);
+    // The dialog's black text would hide that the box can't be ticked.
+    QPalette greyed = CheckBoxGlukose->palette();
+    greyed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    CheckBoxGlukose->setPalette(greyed);
     CheckBoxGlukose->setAccessibleDescription(
         tr("Druckt zuletzt eine Seite mit dem Glukoseprofil der geladenen Glukosedaten; nur "
            "mit geladenen Glukosedaten"));

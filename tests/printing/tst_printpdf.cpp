@@ -448,10 +448,8 @@ void TestPrintPdf::glucosePageInThePdf_data()
 void TestPrintPdf::glucosePageInThePdf()
 {
     QFETCH(bool, table);
-    MainWindowFixture f(
-        setUpSettings(30).replace("Verzeichnis=\n",
-                                  table ? "Verzeichnis=\nTabelle=1\n" : "Verzeichnis=\n"),
-        true);
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", table ? "Tabelle=1\n" : ""),
+                        true);
     QtPlatform real;
     f.fake.printing = &real;
     QList<qint32> rates(24, 8);
@@ -470,38 +468,20 @@ void TestPrintPdf::glucosePageInThePdf()
         });
     }
     const int pages = table ? 3 : 2;
-    // The pages with the glucose profile for the documentation, when asked for.
-    const QString sample = qEnvironmentVariable("FENDRIMO_GLUCOSE_SAMPLE");
-    if (!sample.isEmpty() && table) {
-        QFile::remove(sample);
-        QVERIFY(QFile::copy(with, sample));
-    }
     QCOMPARE(pdfPages(with), pages);
     QCOMPARE(pdfPages(without), pages - 1);
     QCOMPARE(pdfImage(with, 50), pdfImage(without, 50));
-    const QString last = QString::number(pages);
-    const QStringList lines = runTool(QStringLiteral("pdftotext"),
-                                      {QStringLiteral("-layout"), QStringLiteral("-f"), last,
-                                       QStringLiteral("-l"), last, with, QStringLiteral("-")})
-                                  .split(QLatin1Char('\n'));
-    QVERIFY(lines.join(QLatin1Char('\n')).contains(QStringLiteral("Glukoseprofil")));
     // Hour, rate, readings, 5 % to 95 %, below 70 and above 180 in %, change.
-    const QList<QRegularExpression> rows{
-        QRegularExpression(
-            QStringLiteral("^\\s*Uhrzeit\\s+IE/h\\s+Werte\\s+5\\s*%\\s+25\\s*%\\s+Median"
-                           "\\s+75\\s*%\\s+95\\s*%\\s+< 70\\s+> 180\\s+mg/dL/h\\s*$")),
-        QRegularExpression(QStringLiteral("^\\s*3 bis 4 Uhr\\s+0,8\\s+0\\s*$")),
-        QRegularExpression(QStringLiteral("^\\s*8 bis 9 Uhr\\s+1,2\\s+168\\s+100\\s+111\\s+122"
-                                          "\\s+133\\s+144\\s+0\\s+0\\s+\\+48\\s*$")),
-        QRegularExpression(QStringLiteral("^\\s*23 bis 24 Uhr\\s+0,8\\s+168\\s+100\\s+111\\s+122"
-                                          "\\s+133\\s+144\\s+0\\s+0\\s+0\\s*$"))};
-    for (const QRegularExpression& row : rows) {
-        const bool found = std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
-            return row.match(line).hasMatch();
-        });
-        QVERIFY2(found,
-                 qPrintable(row.pattern() + QLatin1Char('\n') + lines.join(QLatin1Char('\n'))));
-    }
+    QStringList rows;
+    for (const QString& line :
+         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                               QString::number(pages), with, QStringLiteral("-")})
+             .split(u'\n'))
+        rows << line.simplified();
+    QVERIFY(rows.contains(QStringLiteral("Glukoseprofil")));
+    QVERIFY(rows.contains(QStringLiteral("8 bis 9 Uhr 1,2 168 100 111 122 133 144 0 0 +48")));
+    QVERIFY(rows.contains(QStringLiteral("3 bis 4 Uhr 0,8 0")));
+    QVERIFY(rows.contains(QStringLiteral("23 bis 24 Uhr 0,8 168 100 111 122 133 144 0 0 0")));
 }
 
 void TestPrintPdf::previewShowsThePrintedPages_data()

@@ -276,7 +276,7 @@ void TestReportPainter::textAlignment()
     QVERIFY(cell.width() > 80);
     QVERIFY2(qAbs(cell.left() + share * cell.width() - 400) <= 1.5,
              qPrintable(QStringLiteral("%1 wide from %2").arg(cell.width()).arg(cell.left())));
-    QVERIFY2(qAbs(cell.top() - 100) <= 1, qPrintable(QString::number(cell.top())));
+    QCOMPARE(cell.top(), 100);
 }
 
 void TestReportPainter::polygonFilledWithoutOutline()
@@ -284,8 +284,7 @@ void TestReportPainter::polygonFilledWithoutOutline()
     ReportStep band(ReportStep::Kind::Polygon, 0, 0, 0, 0, QString(), 0, 0, QColor(160, 160, 160));
     band.polygon = QPolygon({QPoint(100, -100), QPoint(300, -100), QPoint(300, -200)});
     const QImage image = painted({band}, page(400, 300));
-    // Inside the triangle its grey throughout, up to its edges; white outside.
-    QCOMPARE(qGray(at(image, 280, -120)), 160);
+    // Its grey up to its edges, with no darker outline; white outside.
     QCOMPARE(qGray(at(image, 298, -102)), 160);
     QCOMPARE(qGray(at(image, 200, -102)), 160);
     QVERIFY(isWhite(at(image, 150, -180)));
