@@ -1,12 +1,10 @@
-// The glucose profile page as drawing steps: its hourly table in both units
-// and languages, an hour without readings, the shortfall line, the marks of
-// clamped curves, black and white, and everything on the page, unoverlapped.
+// The glucose profile page as drawing steps: its hourly table in both units and languages, the
+// shortfall, clamped curves, black and white, and everything on the page, unoverlapped.
 
 #include "app/translation.h"
 #include "glucosesample.h"
 #include "printing/reportpainter.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QtTest>
@@ -18,48 +16,22 @@ using namespace fendrimo::testing;
 
 namespace {
 
-// A4 less 10 mm at top and bottom; Letter less half an inch. The width is
-// the report page's own right edge.
-constexpr qint64 kA4Depth = 2770;
-constexpr qint64 kLetterDepth = 2540;
+// Letter less half an inch at top and bottom, the shallower of the papers;
+// the width is the report page's own right edge.
+constexpr qint64 kDepth = 2540;
 constexpr qint64 kWidth = 1960;
 
-const ReportStep* findText(const QList<ReportStep>& steps, const QString& text)
-{
-    const auto found = std::find_if(steps.begin(), steps.end(), [&](const ReportStep& step) {
-        return step.kind == ReportStep::Kind::Text && step.text == text;
-    });
-    return found == steps.end() ? nullptr : &*found;
-}
-
-// The texts in the row of the first text, left to right, joined by "|".
+// The texts on the row of the text `first`, left to right, joined by "|".
 QString rowOf(const QList<ReportStep>& steps, const QString& first)
 {
-    const ReportStep* start = findText(steps, first);
-    QList<ReportStep> row;
-    std::copy_if(steps.begin(), steps.end(), std::back_inserter(row), [&](const ReportStep& s) {
-        return start && s.kind == ReportStep::Kind::Text && s.y == start->y && !s.text.isEmpty();
-    });
-    std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
-    QStringList texts;
-    for (const ReportStep& step : row)
-        texts << step.text;
-    return texts.join(u'|');
-}
-
-// A text's cell as drawn, its width from the painter; y upward.
-QRectF cellOf(const ReportStep& step, ReportPainter& measure)
-{
-    const qreal width = measure.textWidth(step);
-    const qreal shift = step.align == ReportStep::Align::Left    ? 0
-                        : step.align == ReportStep::Align::Right ? width
-                                                                 : width / 2;
-    return QRectF(step.x - shift, qreal(step.y - step.fontHeight), width, step.fontHeight);
-}
-
-bool onPage(qreal x, qreal y, qint64 depth)
-{
-    return x >= 0 && x <= kWidth && y <= 0 && y >= -depth;
+    QMap<qint64, QString> row;
+    for (const ReportStep& start : steps) {
+        for (const ReportStep& step : steps) {
+            if (start.text == first && step.y == start.y && !step.text.isEmpty())
+                row.insert(step.x, step.text);
+        }
+    }
+    return row.values().join(u'|');
 }
 
 } // namespace
@@ -77,95 +49,79 @@ private slots:
 void TestGlucosePage::describesThePage_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<GlucoseUnit>("unit");
     QTest::addColumn<bool>("colour");
-    QTest::addColumn<qint64>("depth");
-    QTest::addColumn<int>("days");
-    QTest::addColumn<int>("emptyHour"); // -1: none
-    QTest::addColumn<bool>("highEvening");
-    QTest::addColumn<QString>("header");
-    QTest::addColumn<QString>("row"); // 8 Uhr's cells
+    QTest::addColumn<GlucoseReport>("report");
+    QTest::addColumn<QStringList>("rows"); // the header, 8 Uhr
     QTest::addColumn<bool>("shortfall");
     QTest::addColumn<int>("clampMarks");
-
     const QString mg = "Uhrzeit|IE/h|Werte|5 %|25 %|Median|75 %|95 %|< 70|> 180|mg/dL/h";
     const QString hour8 = "8 bis 9 Uhr|1|168|100|111|122|133|144|0|0|+48";
-    QTest::newRow("mg/dL in colour on A4") << "de" << GlucoseUnit::MgPerDl << true << kA4Depth << 14
-                                           << -1 << false << mg << hour8 << false << 0;
-    QTest::newRow("English, mmol/L in black and white on Letter")
-        << "en" << GlucoseUnit::MmolPerL << false << kLetterDepth << 14 << -1 << false
-        << "Time|U/h|Readings|5 %|25 %|Median|75 %|95 %|< 3,9|> 10,0|mmol/L/h"
-        << "8 to 9 h|1|168|5,6|6,2|6,8|7,4|8,0|0|0|+2,7" << false << 0;
+    QTest::newRow("mg/dL in colour")
+        << "de" << true << hourlyRises(14) << QStringList{mg, hour8} << false << 0;
+    QTest::newRow("English, mmol/L in black and white")
+        << "en" << false << hourlyRises(14, -1, false, GlucoseUnit::MmolPerL)
+        << QStringList{"Time|U/h|Readings|5 %|25 %|Median|75 %|95 %|< 3,9|> 10,0|mmol/L/h",
+                       "8 to 9 h|1|168|5,6|6,2|6,8|7,4|8,0|0|0|+2,7"}
+        << false << 0;
     // Nothing stands in an hour without readings but its rate and count.
     QTest::newRow("an hour without readings")
-        << "de" << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << 8 << false << mg
-        << "8 bis 9 Uhr|1|0" << false << 0;
+        << "de" << true << hourlyRises(14, 8) << QStringList{mg, "8 bis 9 Uhr|1|0"} << false << 0;
     QTest::newRow("fewer than 14 days")
-        << "de" << GlucoseUnit::MgPerDl << false << kLetterDepth << 5 << -1 << false << mg
-        << "8 bis 9 Uhr|1|60|100|111|122|133|144|0|0|+48" << true << 0;
-    // The 95th percentile's curve lies above 350 from 19 to 22 Uhr, smoothed
-    // with the lower hours beside them.
-    QTest::newRow("a clamped curve") << "de" << GlucoseUnit::MgPerDl << true << kA4Depth << 14 << -1
-                                     << true << mg << hour8 << false << 3;
+        << "de" << false << hourlyRises(5)
+        << QStringList{mg, "8 bis 9 Uhr|1|60|100|111|122|133|144|0|0|+48"} << true << 0;
+    // The 95th percentile lies above 350 from 19 to 22 Uhr, smoothed or not.
+    QTest::newRow("a clamped curve")
+        << "de" << true << hourlyRises(14, -1, true) << QStringList{mg, hour8} << false << 3;
 }
 
 void TestGlucosePage::describesThePage()
 {
     QFETCH(QString, language);
-    QFETCH(GlucoseUnit, unit);
     QFETCH(bool, colour);
-    QFETCH(qint64, depth);
-    QFETCH(int, days);
-    QFETCH(int, emptyHour);
-    QFETCH(bool, highEvening);
-    QFETCH(QString, header);
-    QFETCH(QString, row);
+    QFETCH(GlucoseReport, report);
+    QFETCH(QStringList, rows);
     QFETCH(bool, shortfall);
     QFETCH(int, clampMarks);
     useInterfaceLanguage(language);
-    const GlucoseData data = hourlyRises(days, emptyHour, highEvening);
     ReportInput input;
     input.profile.rates.fill(10);
     input.colour = colour;
-    input.table = true;
-    input.glucose = hourlyRisesReport(data, unit);
-    const QList<QList<ReportStep>> pages = describePages(input, depth);
-    QCOMPARE(pages.size(), 3);
+    input.glucose = report;
+    const QList<QList<ReportStep>> pages = describePages(input, kDepth);
     const QList<ReportStep>& page = pages.last();
-
-    QVERIFY(findText(page, QStringLiteral("clarity.csv")));
-    QCOMPARE(rowOf(page, header.section(u'|', 0, 0)), header);
-    QCOMPARE(rowOf(page, row.section(u'|', 0, 0)), row);
-    QCOMPARE(std::any_of(page.begin(), page.end(),
-                         [](const ReportStep& s) { return s.text.startsWith("Weniger Daten"); }),
-             shortfall);
+    for (const QString& row : rows)
+        QCOMPARE(rowOf(page, row.section(u'|', 0, 0)), row);
+    QVERIFY(rowOf(page, "clarity.csv").endsWith("|clarity.csv"));
+    const auto count = [&](const std::function<bool(const ReportStep&)>& which) {
+        return int(std::count_if(page.begin(), page.end(), which));
+    };
+    QCOMPARE(count([](auto& s) { return s.text.startsWith("Weniger Daten"); }), int(shortfall));
     // Clamped curves are marked by the small triangles along the chart's top.
-    QCOMPARE(std::count_if(page.begin(), page.end(),
-                           [](const ReportStep& s) {
-                               return s.polygon.size() == 3 &&
-                                      s.polygon.boundingRect().top() == -560;
-                           }),
+    QCOMPARE(count([](auto& s) {
+                 return s.polygon.size() == 3 && s.polygon.boundingRect().top() == -560;
+             }),
              clampMarks);
-    QCOMPARE(std::any_of(page.begin(), page.end(),
-                         [](const ReportStep& s) { return s.colour.hsvSaturation() > 40; }),
-             colour);
-
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
+    QCOMPARE(count([](auto& s) { return s.colour.hsvSaturation() > 40; }) > 0, colour);
+    const auto onPage = [](qreal x, qreal y) {
+        return x >= 0 && x <= kWidth && y <= 0 && y >= -kDepth;
+    };
+    QPdfWriter writer(QStringLiteral("/dev/null"));
     QPainter painter(&writer);
     ReportPainter measure(painter);
     QList<QRectF> cells;
     for (const ReportStep& step : page) {
         for (const QPoint& corner : step.polygon)
-            QVERIFY(onPage(corner.x(), corner.y(), depth));
-        if (step.kind == ReportStep::Kind::Line)
-            QVERIFY(onPage(step.x, step.y, depth) && onPage(step.x2, step.y2, depth));
+            QVERIFY(onPage(corner.x(), corner.y()));
+        QVERIFY(onPage(step.x, step.y) && onPage(step.x2, step.y2));
         if (step.kind != ReportStep::Kind::Text || step.text.isEmpty())
             continue;
-        const QRectF cell = cellOf(step, measure);
-        QVERIFY2(onPage(cell.left(), cell.bottom(), depth) &&
-                     onPage(cell.right(), cell.top(), depth),
+        // The cell as drawn, y upward, moved left by its alignment.
+        const qreal width = measure.textWidth(step);
+        const qreal shift = step.align == ReportStep::Align::Right    ? width
+                            : step.align == ReportStep::Align::Centre ? width / 2
+                                                                      : 0;
+        const QRectF cell(step.x - shift, qreal(step.y - step.fontHeight), width, step.fontHeight);
+        QVERIFY2(onPage(cell.left(), cell.top()) && onPage(cell.right(), cell.top()),
                  qPrintable(step.text));
         for (const QRectF& other : cells)
             QVERIFY2(!other.intersects(cell), qPrintable(step.text));
