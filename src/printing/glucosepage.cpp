@@ -152,8 +152,7 @@ void describeHeading(Steps& page, const ReportInput& input, const GlucoseReport&
                  daysText(stats.period, input)));
     row(kLeft, -375, QT_TRANSLATE_NOOP("GlucosePage", "Tage mit Daten:"),
         QCoreApplication::translate("GlucosePage", "%1 von %2")
-            .arg(all.daysWithData)
-            .arg(all.days));
+            .arg(QString::number(all.daysWithData), QString::number(all.days)));
     row(1100, -375, QT_TRANSLATE_NOOP("GlucosePage", "Zeit mit CGM-Daten:"),
         all.timeWithDataClamped ? QCoreApplication::translate("GlucosePage", "%1 (begrenzt)")
                                       .arg(percentOf(all.timeWithData))
@@ -166,8 +165,7 @@ void describeHeading(Steps& page, const ReportInput& input, const GlucoseReport&
                       "GlucosePage",
                       "Weniger Daten, als der Konsens für ein AGP verlangt (14 Tage, 70 % "
                       "der Zeit): %1 Tage, %2 der Zeit.")
-                      .arg(all.daysWithData)
-                      .arg(percentOf(all.timeWithData)),
+                      .arg(QString::number(all.daysWithData), percentOf(all.timeWithData)),
                   35);
 }
 
