@@ -115,6 +115,45 @@ QString metText(bool met)
                : QCoreApplication::translate("GlucosePage", "nein");
 }
 
+// The time in each range beside its goal, from the highest range down; the
+// goals below 70 and above 180 give the share of both their ranges.
+void describeRanges(Steps& page, const ReportInput& input, qint64 top, qint64 row)
+{
+    const PeriodFigures& all = input.glucose->statistics.overall;
+    const GlucoseUnit unit = input.glucose->statistics.shown;
+    const QChar separator = input.decimalSeparator;
+    const bool any = all.readings > 0;
+    page.text(1040, top,
+              QCoreApplication::translate("GlucosePage", "Bereich (%1)").arg(unitName(unit)), 35);
+    page.text(1460, top, QCoreApplication::translate("GlucosePage", "Anteil"), 35, kBlack,
+              Align::Right);
+    page.text(1490, top, QCoreApplication::translate("GlucosePage", "Ziel"), 35);
+    page.text(1830, top, QCoreApplication::translate("GlucosePage", "erreicht"), 35);
+    for (size_t r = 0; r < kRangeRows.size(); ++r) {
+        const RangeRow& range = kRangeRows[r];
+        const qint64 y = top - row * qint64(r + 1);
+        const RangeGoal& goal =
+            *std::find_if(all.goals.begin(), all.goals.end(),
+                          [&](const RangeGoal& g) { return g.kind == range.goal; });
+        const bool mg = unit == GlucoseUnit::MgPerDl;
+        QString goalText = (goal.moreThan ? QStringLiteral("> ") : QStringLiteral("< ")) +
+                           QString::number(goal.goalPercent) + QStringLiteral(" %");
+        if (range.togetherMg && any)
+            goalText =
+                QCoreApplication::translate("GlucosePage", "%1 (%2: %3 %)")
+                    .arg(goalText,
+                         withSeparator(mg ? range.togetherMg : range.togetherMmol, separator),
+                         percentText(goal.share));
+        page.text(1040, y, withSeparator(mg ? range.mg : range.mmol, separator), 35);
+        page.text(1460, y,
+                  any ? percentText(all.rangeShares[size_t(range.range)]) + QStringLiteral(" %")
+                      : QStringLiteral("–"),
+                  35, kBlack, Align::Right);
+        page.text(1490, y, goalText, 35);
+        page.text(1830, y, any ? metText(goal.met) : QString(), 35);
+    }
+}
+
 } // namespace
 
 // One legend entry: its mark, then its text.
@@ -161,7 +200,6 @@ void describeFigures(Steps& page, const ReportInput& input)
     const PeriodFigures& all = stats.overall;
     const GlucoseUnit unit = stats.shown;
     const QChar separator = input.decimalSeparator;
-    const bool any = all.readings > 0;
     constexpr qint64 top = kFiguresTop;
     constexpr qint64 row = 42;
     const auto glucose = [&](const std::optional<double>& value) {
@@ -190,33 +228,7 @@ void describeFigures(Steps& page, const ReportInput& input)
         page.text(740, y, figures[r][2], 35);
         page.text(880, y, figures[r][3], 35);
     }
-    page.text(1040, top,
-              QCoreApplication::translate("GlucosePage", "Bereich (%1)").arg(unitName(unit)), 35);
-    page.text(1460, top, QCoreApplication::translate("GlucosePage", "Anteil"), 35, kBlack,
-              Align::Right);
-    page.text(1490, top, QCoreApplication::translate("GlucosePage", "Ziel"), 35);
-    page.text(1830, top, QCoreApplication::translate("GlucosePage", "erreicht"), 35);
-    for (size_t r = 0; r < kRangeRows.size(); ++r) {
-        const RangeRow& range = kRangeRows[r];
-        const qint64 y = top - row * qint64(r + 1);
-        const RangeGoal& goal = all.goals[size_t(range.goal)];
-        const bool mg = unit == GlucoseUnit::MgPerDl;
-        QString goalText = (goal.moreThan ? QStringLiteral("> ") : QStringLiteral("< ")) +
-                           QString::number(goal.goalPercent) + QStringLiteral(" %");
-        if (range.togetherMg && any)
-            goalText =
-                QCoreApplication::translate("GlucosePage", "%1 (%2: %3 %)")
-                    .arg(goalText,
-                         withSeparator(mg ? range.togetherMg : range.togetherMmol, separator),
-                         percentText(goal.share));
-        page.text(1040, y, withSeparator(mg ? range.mg : range.mmol, separator), 35);
-        page.text(1460, y,
-                  any ? percentText(all.rangeShares[size_t(range.range)]) + QStringLiteral(" %")
-                      : QStringLiteral("–"),
-                  35, kBlack, Align::Right);
-        page.text(1490, y, goalText, 35);
-        page.text(1830, y, any ? metText(goal.met) : QString(), 35);
-    }
+    describeRanges(page, input, top, row);
     page.line(kLeft, top - 40, 990, top - 40, 2, kBlack);
     page.line(1040, top - 40, kRight, top - 40, 2, kBlack);
 
