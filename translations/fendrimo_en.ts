@@ -457,6 +457,217 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     </message>
 </context>
 <context>
+    <name>GlucosePage</name>
+    <message>
+        <source>alle Tage</source>
+        <translation>all days</translation>
+    </message>
+    <message>
+        <source>Montag bis Freitag</source>
+        <translation>Monday to Friday</translation>
+    </message>
+    <message>
+        <source>Samstag und Sonntag</source>
+        <translation>Saturday and Sunday</translation>
+    </message>
+    <message>
+        <source>ausgewählte Tage: %1</source>
+        <translation>chosen days: %1</translation>
+    </message>
+    <message>
+        <source>Glukoseprofil</source>
+        <translation>Glucose profile</translation>
+    </message>
+    <message>
+        <source>Dateien:</source>
+        <translation>Files:</translation>
+    </message>
+    <message>
+        <source>Zeitraum:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>%1 bis %2, %3</source>
+        <translation>%1 to %2, %3</translation>
+    </message>
+    <message>
+        <source>Tage mit Daten:</source>
+        <translation>Days with data:</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Zeit mit CGM-Daten:</source>
+        <translation>Time with CGM data:</translation>
+    </message>
+    <message>
+        <source>%1 (begrenzt)</source>
+        <translation>%1 (capped)</translation>
+    </message>
+    <message>
+        <source>Einheit:</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>Gedruckt am:</source>
+        <translation>Printed on:</translation>
+    </message>
+    <message>
+        <source>Weniger Daten, als der Konsens für ein AGP verlangt (14 Tage, 70 % der Zeit): %1 Tage, %2 der Zeit.</source>
+        <translation>Less data than the consensus asks of an AGP (14 days, 70 % of the time): %1 days, %2 of the time.</translation>
+    </message>
+    <message>
+        <source>IE/h</source>
+        <translation>U/h</translation>
+    </message>
+    <message>
+        <source>Uhr</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>5 %</source>
+        <translation>5 %</translation>
+    </message>
+    <message>
+        <source>25 %</source>
+        <translation>25 %</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>75 %</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>95 %</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>%1/h</source>
+        <translation>%1/h</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>5–95 %</source>
+        <translation>5–95 %</translation>
+    </message>
+    <message>
+        <source>25–75 %</source>
+        <translation>25–75 %</translation>
+    </message>
+    <message>
+        <source>Zielbereich %1–%2 %3</source>
+        <translation>Target range %1–%2 %3</translation>
+    </message>
+    <message>
+        <source>Basalrate (IE/h)</source>
+        <translation>Basal rate (U/h)</translation>
+    </message>
+    <message>
+        <source>über %1 %2</source>
+        <translation>above %1 %2</translation>
+    </message>
+    <message>
+        <source>Kurven: Perzentile je Stunde, mit den Nachbarstunden geglättet und oben begrenzt; die Tabelle unten zeigt sie ungeglättet.</source>
+        <translation>Curves: percentiles per hour, smoothed with the neighbouring hours and capped at the top; the table below shows them unsmoothed.</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>erreicht</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>Mittlere Glukose</source>
+        <translation>Mean glucose</translation>
+    </message>
+    <message>
+        <source>Standardabweichung</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>Variationskoeffizient (CV)</source>
+        <translation>Coefficient of variation (CV)</translation>
+    </message>
+    <message>
+        <source>GMI</source>
+        <translation>GMI</translation>
+    </message>
+    <message>
+        <source>Bereich (%1)</source>
+        <translation>Range (%1)</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>%1 (%2: %3 %)</source>
+        <translation>%1 (%2: %3 %)</translation>
+    </message>
+    <message>
+        <source>Anteile auf ganze Prozent gerundet; „erreicht“ nach den ungerundeten Anteilen.</source>
+        <translation>Shares rounded to whole percent; “met” judged by the unrounded shares.</translation>
+    </message>
+    <message>
+        <source>Basalrate</source>
+        <translation>Basal rate</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Perzentile (%1)</source>
+        <translation>Percentiles (%1)</translation>
+    </message>
+    <message>
+        <source>Anteil in %</source>
+        <translation>Share in %</translation>
+    </message>
+    <message>
+        <source>Änderung</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>%1 und %2 weitere</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>Werte außerhalb des Messbereichs (Low/High), als dessen Grenze gezählt: %1.</source>
+        <translation>Readings beyond the sensor’s range (Low/High), counted as its limit: %1.</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Kann nicht nach %1 schreiben</source>
@@ -2134,6 +2345,14 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
     <message>
         <source>Die Basalrate wurde als PDF-Datei gespeichert: %1</source>
         <translation>The basal rate was saved as a PDF file: %1</translation>
+    </message>
+    <message>
+        <source>Glukoseprofil drucken</source>
+        <translation>Print glucose profile</translation>
+    </message>
+    <message>
+        <source>Druckt zuletzt eine Seite mit dem Glukoseprofil der geladenen Glukosedaten; nur mit geladenen Glukosedaten</source>
+        <translation>Prints a last page with the glucose profile of the loaded glucose data; only with glucose data loaded</translation>
     </message>
 </context>
 <context>

@@ -14,10 +14,12 @@ OptionsShown optionsShown(const Settings& settings)
     return shown;
 }
 
-PrintOptions printOptions(const Settings& settings)
+PrintOptions printOptions(const Settings& settings, bool glucoseAvailable)
 {
     PrintOptions options;
     options.table = settings.tabelle();
+    options.glucose = settings.glukoseprofil();
+    options.glucoseAvailable = glucoseAvailable;
     options.folder = settings.verzeichnis(QString());
     options.colour = [&settings] { return settings.farbDruck(); };
     return options;

@@ -32,12 +32,20 @@ ReportInput PrintingPart::reportContent() const
 
 void PrintingPart::DruckenClick()
 {
-    TGrafikForm form(m_context.window, reportContent(), printOptions(m_context.settings));
+    ReportInput content = reportContent();
+    if (m_glucose)
+        content.glucose = m_glucose();
+    const bool glucose = content.glucose.has_value();
+    TGrafikForm form(m_context.window, std::move(content),
+                     printOptions(m_context.settings, glucose));
     // Stored at once; a refused write is shown over the dialog.
     QObject::connect(&form, &TGrafikForm::tableToggled, m_context.window,
                      [this, &form](bool table) {
                          guarded(&form, [this, table] { m_context.settings.setTabelle(table); });
                      });
+    QObject::connect(&form, &TGrafikForm::glucoseToggled, m_context.window, [this, &form](bool on) {
+        guarded(&form, [this, on] { m_context.settings.setGlukoseprofil(on); });
+    });
     form.exec();
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "app/commandpath.h"
+#include "printing/glucosereport.h"
+
+#include <functional>
+#include <optional>
 
 namespace fendrimo {
 
@@ -20,12 +24,19 @@ public:
 
     void addCommands(CommandPath& commands);
 
+    // What the glucose profile page shows, asked for as the print dialog
+    // opens; none, or no source (the default), while no glucose data is
+    // loaded: the dialog then offers no glucose page.
+    using GlucoseSource = std::function<std::optional<GlucoseReport>()>;
+    void setGlucoseSource(GlucoseSource source) { m_glucose = std::move(source); }
+
 private:
     void DruckenClick();
     ReportInput reportContent() const;
 
     WindowContext m_context;
     NotesEdit* const& m_notes; // filled when the window's controls are built
+    GlucoseSource m_glucose;
 };
 
 } // namespace fendrimo

@@ -69,6 +69,8 @@ protected:
     // The rate of hour n-1 in tenths of IE/h.
     qint32 rate(int n) const { return m_document.profile().rate(n - 1); }
     const std::optional<ProfileReference>& reference() const { return m_document.reference(); }
+    // The print command's part, which the glucose data is handed to.
+    PrintingPart& printing() { return m_printing; }
 
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

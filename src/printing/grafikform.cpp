@@ -128,6 +128,7 @@ ReportInput withPrintDetails(ReportInput input, bool colour)
     const RegionalFormats& formats = RegionalFormats::current();
     input.today = formats.shortDate(platform().now().date());
     input.decimalSeparator = formats.decimalSeparator;
+    input.shortDateFormat = formats.shortDateFormat;
     return input;
 }
 
@@ -213,6 +214,7 @@ TGrafikForm::TGrafikForm(QWidget* parent, ReportInput content, PrintOptions opti
     guarded(this, [this] { FormCreate(); });
     // Handed on when the user toggles it, not when it is shown.
     connect(CheckBoxTabelle, &QCheckBox::toggled, this, &TGrafikForm::tableToggled);
+    connect(CheckBoxGlukose, &QCheckBox::toggled, this, &TGrafikForm::glucoseToggled);
     BitBtnDruck->setFocus();
 }
 
@@ -240,7 +242,8 @@ void TGrafikForm::buildControls()
 
     // Tab runs over the buttons and the box; the printer name is shown, not edited.
     setTabOrder(BitBtnDruckSetup, CheckBoxTabelle);
-    setTabOrder(CheckBoxTabelle, BitBtnVorschau);
+    setTabOrder(CheckBoxTabelle, CheckBoxGlukose);
+    setTabOrder(CheckBoxGlukose, BitBtnVorschau);
     setTabOrder(BitBtnVorschau, BitBtnPdf);
     setTabOrder(BitBtnPdf, BitBtnDruck);
     setTabOrder(BitBtnDruck, BitBtnCancel);
@@ -338,6 +341,7 @@ void TGrafikForm::FormCreate()
     EditPrinter->setText(*printer);
     LabelPrintMethod->setText(m_options.colour() ? tr("Farbdruck") : tr("Schwarz / Weiß"));
     CheckBoxTabelle->setChecked(m_options.table);
+    CheckBoxGlukose->setChecked(m_options.glucose && m_options.glucoseAvailable);
 }
 
 void TGrafikForm::ButtonDruckSetupClick()
@@ -375,6 +379,8 @@ ReportInput TGrafikForm::printedContent() const
 {
     ReportInput input = withPrintDetails(m_content, m_options.colour());
     input.table = CheckBoxTabelle->isChecked();
+    if (!CheckBoxGlukose->isEnabled() || !CheckBoxGlukose->isChecked())
+        input.glucose.reset();
     return input;
 }
 

@@ -29,7 +29,11 @@ bool reportPrintOutcome(QWidget* parent, const PrintOutcome& outcome, QWidget* o
 struct PrintOptions
 {
     bool table = false; // the table page, as the box starts
-    QString folder;     // where the PDF file dialogs start
+    // The glucose profile page, as its box starts; the box can be ticked
+    // only while glucose data is loaded (available).
+    bool glucose = false;
+    bool glucoseAvailable = false;
+    QString folder; // where the PDF file dialogs start
     // The print method in force (true: colour), asked for when the dialog
     // opens and at each print: a change made meanwhile is printed.
     std::function<bool()> colour;
@@ -56,6 +60,7 @@ public:
     QGroupBox* GroupBoxPrintMethod = nullptr;
     QLabel* LabelPrintMethod = nullptr;
     QCheckBox* CheckBoxTabelle = nullptr;
+    QCheckBox* CheckBoxGlukose = nullptr;
     QPushButton* BitBtnVorschau = nullptr;
     QPushButton* BitBtnPdf = nullptr;
     QPushButton* BitBtnDruck = nullptr;
@@ -79,6 +84,8 @@ public:
 signals:
     // The user toggled the table box; the receiver stores it at once.
     void tableToggled(bool table);
+    // The same for the glucose profile box.
+    void glucoseToggled(bool glucose);
 
 private:
     void buildControls();
@@ -87,7 +94,8 @@ private:
     void buildPrintButtons();
     void buildPageBand();
     void describeControls();
-    // The content as printed now: print method, date of printing, table page.
+    // The content as printed now: print method, date of printing, table page,
+    // glucose page.
     ReportInput printedContent() const;
     // Prints on the active printer, asking the PDF printer's file name first.
     PrintOutcome print();

@@ -1,5 +1,5 @@
 // The print dialog's band for the pages themselves: the table page, the
-// preview and the PDF file.
+// glucose profile, the preview and the PDF file.
 
 #include "printing/grafikform.h"
 
@@ -40,18 +40,30 @@ void TGrafikForm::buildPageBand()
 
     CheckBoxTabelle = new QCheckBox(tr("Stundenwerte als Tabelle drucken"), this);
     CheckBoxTabelle->setObjectName(QStringLiteral("CheckBoxTabelle"));
-    CheckBoxTabelle->setGeometry(40, 264, 397, 26);
+    CheckBoxTabelle->setGeometry(40, 259, 397, 24);
     CheckBoxTabelle->setAccessibleDescription(
         tr("Druckt nach dem Diagramm eine zweite Seite mit den 24 Stundenwerten"));
 
+    CheckBoxGlukose = new QCheckBox(tr("Glukoseprofil drucken"), this);
+    CheckBoxGlukose->setObjectName(QStringLiteral("CheckBoxGlukose"));
+    CheckBoxGlukose->setGeometry(40, 283, 397, 24);
+    CheckBoxGlukose->setEnabled(m_options.glucoseAvailable);
+    // The dialog's black text would hide that the box can't be ticked.
+    QPalette greyed = CheckBoxGlukose->palette();
+    greyed.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    CheckBoxGlukose->setPalette(greyed);
+    CheckBoxGlukose->setAccessibleDescription(
+        tr("Druckt zuletzt eine Seite mit dem Glukoseprofil der geladenen Glukosedaten; nur "
+           "mit geladenen Glukosedaten"));
+
     BitBtnVorschau = new QPushButton(tr("Vorschau…"), this);
     BitBtnVorschau->setObjectName(QStringLiteral("BitBtnVorschau"));
-    BitBtnVorschau->setGeometry(56, 296, 161, 33);
+    BitBtnVorschau->setGeometry(56, 310, 161, 28);
     BitBtnVorschau->setAccessibleDescription(tr("Zeigt die Seiten so, wie sie gedruckt werden"));
 
     BitBtnPdf = new QPushButton(tr("Als PDF speichern…"), this);
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
-    BitBtnPdf->setGeometry(256, 296, 161, 33);
+    BitBtnPdf->setGeometry(256, 310, 161, 28);
     BitBtnPdf->setAccessibleDescription(tr("Speichert die Seiten als PDF-Datei"));
 }
 

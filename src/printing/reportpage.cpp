@@ -1,5 +1,6 @@
 #include "printing/reportpage.h"
 
+#include "printing/glucosepage.h"
 #include "profile/basalprofile.h"
 #include "profile/zehntel.h"
 
@@ -361,6 +362,8 @@ QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDept
     QList<QList<ReportStep>> pages{describeReport(input, pageDepth)};
     if (input.table)
         pages.append(describeTablePage(input, pageDepth));
+    if (input.glucose)
+        pages.append(describeGlucosePage(input, pageDepth));
     return pages;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "printing/glucosereport.h"
 #include "profile/basalprofile.h"
 #include "profile/comparison.h"
 
 #include <QChar>
 #include <QColor>
 #include <QList>
+#include <QPolygon>
 #include <QString>
 #include <QStringList>
 
@@ -35,13 +37,20 @@ struct ReportInput
     QChar decimalSeparator = QLatin1Char(',');
     // A second page lists the 24 hourly values as a table.
     bool table = false;
+    // How the page writes a day: the region's short date (the glucose period).
+    QString shortDateFormat = QStringLiteral("dd.MM.yyyy");
+    // A last page shows the glucose profile beside the rates; without it
+    // the print is the profile's pages alone.
+    std::optional<GlucoseReport> glucose;
 };
 
 // One drawing step of the page. Units are 0.1 mm, x to the right, y upward,
 // origin at the top-left corner of the printable area: every y is negative.
 struct ReportStep
 {
-    enum class Kind { Text, Line };
+    enum class Kind { Text, Line, Polygon };
+    // Where a text stands: x is its cell's left edge, right edge or middle.
+    enum class Align { Left, Right, Centre };
 
     ReportStep() = default;
     ReportStep(Kind kind, qint64 x, qint64 y, qint64 x2, qint64 y2, QString text, int fontHeight,
@@ -60,7 +69,9 @@ struct ReportStep
     int fontHeight = 0; // text: cell height
     int penWidth = 0;   // line
     QColor colour;
-    bool dashed = false; // line
+    bool dashed = false;       // line
+    Align align = Align::Left; // text
+    QPolygon polygon;          // polygon: its corners, filled in colour without an outline
 };
 
 } // namespace fendrimo
@@ -86,7 +97,7 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth);
 QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth);
 
 // Every page the print of input has, in order: the report, then the table
-// page when asked for.
+// page when asked for, then the glucose profile when there is one.
 QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth);
 
 } // namespace fendrimo

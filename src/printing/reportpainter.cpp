@@ -18,6 +18,15 @@ constexpr qreal kUnitsPerInch = 254.0;
 // and scaled down, so that even the 1.5 mm cell keeps its height closely.
 constexpr int kTextScale = 16;
 
+// How far left of x a text starts, in the font's own units.
+qreal alignShift(ReportStep::Align align, const QFontMetricsF& metrics, const QString& text)
+{
+    if (align == ReportStep::Align::Left)
+        return 0;
+    const qreal width = metrics.horizontalAdvance(text) / kTextScale;
+    return align == ReportStep::Align::Right ? width : width / 2;
+}
+
 } // namespace
 
 ReportPainter::ReportPainter(QPainter& painter) : m_painter(painter)
@@ -55,6 +64,13 @@ void ReportPainter::draw(const ReportStep& step)
                            QPointF(qreal(step.x2), qreal(step.y2)));
         return;
     }
+    if (step.kind == ReportStep::Kind::Polygon) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(step.colour);
+        m_painter.drawPolygon(step.polygon);
+        m_painter.setBrush(Qt::NoBrush);
+        return;
+    }
     if (step.text.isEmpty())
         return;
     const QFont& font = fontFor(step.fontHeight);
@@ -62,7 +78,7 @@ void ReportPainter::draw(const ReportStep& step)
     m_painter.save();
     // Upright text with y downward from the cell's top-left corner; without
     // the flip the page's upward y would mirror it.
-    m_painter.translate(qreal(step.x), qreal(step.y));
+    m_painter.translate(qreal(step.x) - alignShift(step.align, metrics, step.text), qreal(step.y));
     m_painter.scale(1.0 / kTextScale, -1.0 / kTextScale);
     m_painter.fillRect(QRectF(0, 0, metrics.horizontalAdvance(step.text), metrics.height()),
                        Qt::white);

@@ -1,5 +1,8 @@
 list(APPEND FENDRIMO_CORE_SOURCES
   printing/reportpage.cpp printing/reportpage.h
+  printing/glucosereport.h
+  printing/glucosepage.cpp printing/glucosepage_table.cpp printing/glucosepage.h
+  printing/glucosepagesteps.h
   printing/reportpainter.cpp printing/reportpainter.h
   printing/reportpdf.cpp printing/reportpdf.h)
 list(APPEND FENDRIMO_GUI_SOURCES

@@ -56,6 +56,16 @@ void Settings::setTabelle(bool table)
     m_ini.writeBool(settingskeys::einstellungen(), settingskeys::tabelle(), table);
 }
 
+bool Settings::glukoseprofil() const
+{
+    return m_ini.readBool(settingskeys::einstellungen(), settingskeys::glukoseprofil(), false);
+}
+
+void Settings::setGlukoseprofil(bool glucose)
+{
+    m_ini.writeBool(settingskeys::einstellungen(), settingskeys::glukoseprofil(), glucose);
+}
+
 bool Settings::verlauf() const
 {
     return m_ini.readBool(settingskeys::einstellungen(), settingskeys::verlauf(), true);

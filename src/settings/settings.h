@@ -33,6 +33,9 @@ public:
     // Whether a print adds the page with the hourly values; false when absent.
     bool tabelle() const;
     void setTabelle(bool table);
+    // Whether a print adds the glucose profile page; false when absent.
+    bool glukoseprofil() const;
+    void setGlukoseprofil(bool glucose);
     // Whether each save also keeps a version in the profile's history; true when absent.
     bool verlauf() const;
     void setVerlauf(bool keep);

@@ -21,6 +21,10 @@ inline QString tabelle()
 {
     return QStringLiteral("Tabelle");
 }
+inline QString glukoseprofil()
+{
+    return QStringLiteral("Glukoseprofil");
+}
 inline QString verlauf()
 {
     return QStringLiteral("Verlauf");

@@ -2,6 +2,7 @@
 // platform fake standing in for the printers: the hand-over, the dialog, the
 // printer setup, printing to the fake's PDF printer and printer failures.
 
+#include "glucosesample.h"
 #include "printcheck.h"
 #include "printing/shownlines.h"
 #include "support/mainwindowfixture.h"
@@ -147,6 +148,8 @@ private slots:
     void controlGeometry();
     void printMethodFromSettings_data();
     void printMethodFromSettings();
+    void glucoseBox_data();
+    void glucoseBox();
     void closingWithoutPrinting_data();
     void closingWithoutPrinting();
     void setupRefreshesPrinterName_data();
@@ -337,6 +340,51 @@ void TestPrintDialog::printMethodFromSettings()
     QString shown;
     runPrintDialog(f.w(), [&](TGrafikForm& form) { shown = form.LabelPrintMethod->text(); });
     QCOMPARE(shown, label);
+}
+
+void TestPrintDialog::glucoseBox_data()
+{
+    QTest::addColumn<int>("source");        // 0: none set, 1: one without data, 2: one with data
+    QTest::addColumn<QByteArray>("stored"); // the line in the settings file, if any
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checked");
+    const QByteArray on("Glukoseprofil=1\n");
+    QTest::newRow("no glucose data, stored on") << 0 << on << false << false;
+    QTest::newRow("a source without data, stored on") << 1 << on << false << false;
+    QTest::newRow("data, absent") << 2 << QByteArray() << true << false;
+    QTest::newRow("data, stored on") << 2 << on << true << true;
+}
+
+// "Glukoseprofil drucken" can be ticked only while glucose data is loaded;
+// it shows the setting without writing it, a click writes it at once and
+// the next print starts with it.
+void TestPrintDialog::glucoseBox()
+{
+    QFETCH(int, source);
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, enabled);
+    QFETCH(bool, checked);
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", "Verzeichnis=\n" + stored),
+                        true);
+    if (source > 0)
+        f.w().printing().setGlucoseSource(
+            [source] { return source == 2 ? std::optional(hourlyRises(3)) : std::nullopt; });
+    const QByteArray before = f.home.read();
+    QList<bool> shown; // enabled and checked, as opened and as reopened
+    for (int run = 0; run < 2; ++run) {
+        runPrintDialog(f.w(), [&](TGrafikForm& form) {
+            auto* box = form.findChild<QCheckBox*>(QStringLiteral("CheckBoxGlukose"));
+            shown << box->isEnabled() << box->isChecked();
+            if (run == 0)
+                QCOMPARE(f.home.read(), before); // shown, not written
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        });
+    }
+    QCOMPARE(shown, (QList<bool>{enabled, checked, enabled, enabled != checked}));
+    if (enabled)
+        QVERIFY(f.home.read().contains(checked ? "Glukoseprofil=1" : "Glukoseprofil=0"));
+    else
+        QCOMPARE(f.home.read(), before);
 }
 
 void TestPrintDialog::closingWithoutPrinting_data()

@@ -2,6 +2,7 @@
 // platform offers its PDF printer, "Drucken" asks for a file and the page
 // lands there. Only the message boxes and file dialogs are the fake's.
 
+#include "glucosesample.h"
 #include "platform/qtplatform.h"
 #include "printcheck.h"
 #include "support/mainwindowfixture.h"
@@ -193,6 +194,7 @@ private slots:
     void tableSetting();
     void pdfButton_data();
     void pdfButton();
+    void glucosePageInThePdf();
     void previewShowsThePrintedPages_data();
     void previewShowsThePrintedPages();
     void setupDialog_data();
@@ -430,6 +432,41 @@ void TestPrintPdf::pdfButton()
         QFile::remove(sample);
         QVERIFY(QFile::copy(path, sample));
     }
+}
+
+// With the box ticked, "Als PDF speichern…" adds the glucose profile after
+// the table page, its hourly table read back row by row; the pages before it
+// are the ones printed without it.
+void TestPrintPdf::glucosePageInThePdf()
+{
+    MainWindowFixture f(setUpSettings(30).replace("Verzeichnis=\n", "Tabelle=1\n"), true);
+    QtPlatform real;
+    f.fake.printing = &real;
+    QList<qint32> rates(24, 8);
+    rates[8] = 12;
+    f.loadRates(rates);
+    f.w().printing().setGlucoseSource([] { return std::optional(hourlyRises(14, 3)); });
+    const QString with = m_dir.filePath(QStringLiteral("mit.pdf"));
+    const QString without = m_dir.filePath(QStringLiteral("ohne.pdf"));
+    for (const QString& path : {with, without}) {
+        f.fake.chooseFile(path);
+        runPrintDialog(f.w(), [&](TGrafikForm& form) {
+            form.CheckBoxGlukose->setChecked(path == with);
+            QTest::mouseClick(form.BitBtnPdf, Qt::LeftButton);
+        });
+    }
+    QCOMPARE(pdfPages(with), 3);
+    QCOMPARE(pdfPages(without), 2);
+    QCOMPARE(pdfImage(with, 50), pdfImage(without, 50));
+    QStringList rows;
+    for (const QString& line :
+         runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                               QStringLiteral("3"), with, QStringLiteral("-")})
+             .split(u'\n'))
+        rows << line.simplified();
+    for (const char* row : {"Glukoseprofil", "8 bis 9 Uhr 1,2 168 100 111 122 133 144 0 0 +48",
+                            "3 bis 4 Uhr 0,8 0", "23 bis 24 Uhr 0,8 168 100 111 122 133 144 0 0 0"})
+        QVERIFY2(rows.contains(QString::fromUtf8(row)), row);
 }
 
 void TestPrintPdf::previewShowsThePrintedPages_data()

@@ -116,6 +116,8 @@ private slots:
     void textCellHidesTheGrid();
     void lineWidths_data();
     void lineWidths();
+    void textAlignment_data();
+    void textAlignment();
 };
 
 void TestReportPainter::pageDepthOfTheDevice_data()
@@ -252,6 +254,25 @@ void TestReportPainter::lineWidths()
     for (int y = 150; y < 250; ++y)
         thickness += qGray(image.pixel(200, y)) < 128 ? 1 : 0;
     QVERIFY2(qAbs(thickness - width) <= 1, qPrintable(QString::number(thickness)));
+}
+
+void TestReportPainter::textAlignment_data()
+{
+    QTest::addColumn<ReportStep::Align>("align");
+    QTest::addColumn<qreal>("share"); // of the cell that lies left of x
+    QTest::newRow("right: x is the right edge") << ReportStep::Align::Right << 1.0;
+    QTest::newRow("centre: x is the middle") << ReportStep::Align::Centre << 0.5;
+}
+
+void TestReportPainter::textAlignment()
+{
+    QFETCH(ReportStep::Align, align);
+    QFETCH(qreal, share);
+    ReportStep step = text(400, -100, QStringLiteral("1234"), 50);
+    step.align = align;
+    const QRect cell = whiteArea(painted({step}, page(800, 300, Qt::gray)));
+    QVERIFY(qAbs(cell.left() + share * cell.width() - 400) <= 1.5);
+    QCOMPARE(cell.top(), 100);
 }
 
 QTEST_MAIN(TestReportPainter)

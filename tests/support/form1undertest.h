@@ -37,6 +37,7 @@ public:
     using TForm1::DatenGespeichert;
     using TForm1::history;
     using TForm1::Maximum;
+    using TForm1::printing;
     using TForm1::profile;
     using TForm1::rate;
     using TForm1::reference;
