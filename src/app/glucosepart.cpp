@@ -11,6 +11,7 @@
 #include "app/windowmessages.h"
 #include "files/filename.h"
 #include "glucose/glucoseformats.h"
+#include "glucose/glucosestats.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 
@@ -169,6 +170,14 @@ void GlucosePart::GlukoseEntfernenClick()
         return;
     m_data = GlucoseData();
     m_changed();
+}
+
+std::optional<GlucoseReport> GlucosePart::printedReport() const
+{
+    if (!hasData())
+        return std::nullopt;
+    return GlucoseReport{m_data.files,
+                         glucoseStatistics(m_data, defaultPeriod(m_data), m_data.unit)};
 }
 
 } // namespace fendrimo

@@ -2,6 +2,7 @@
 
 #include "app/commandpath.h"
 #include "glucose/glucosedata.h"
+#include "printing/glucosereport.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QMimeData;
 class QProgressDialog;
@@ -40,6 +42,9 @@ public:
     // Reads the file at path into the data set, after any read under way, as
     // "Glukosedaten laden" does after its dialog.
     void loadFile(const QString& path);
+    // What a print shows of the data: its figures over the last 14 days in
+    // the unit of the data first loaded; none without data.
+    std::optional<GlucoseReport> printedReport() const;
 
 private:
     void GlukoseLadenClick();

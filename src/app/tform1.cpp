@@ -106,6 +106,7 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
     m_ui.Timer = new ClockTicker(this);
     m_ui.Timer->setObjectName(QStringLiteral("Timer"));
     addCommands();
+    m_printing.setGlucoseSource([this] { return m_glucose.printedReport(); });
     buildMenus();
     connectControls();
     connectDocument();
