@@ -3,9 +3,10 @@
 // 1 when a budget is broken, 2 when a result is missing or unreadable.
 //
 // fendrimo_benchreport --micro micro.json --probes probes.jsonl --out FILE
-//                      --callgrind DIR [--load-before TEXT]
-// DIR holds callgrind_annotate's texts of one start of each probe:
-// {fendrimo,baseline}.{inclusive,callers}.
+//                      --callgrind DIR --glucose DIR [--load-before TEXT]
+// The callgrind DIR holds callgrind_annotate's texts of one start of each
+// probe: {fendrimo,baseline}.{inclusive,callers}; the glucose DIR the year
+// of glucose readings' results (budgets.h, readGlucoseYears).
 
 #include "budgets.h"
 #include "instructions.h"
@@ -126,6 +127,7 @@ struct Results
     fendrimo::bench::InstructionProfile fendrimoInstructions;
     fendrimo::bench::InstructionProfile baselineInstructions;
     fendrimo::bench::InstructionProfile englishInstructions;
+    QList<GlucoseYear> glucose;
 
     double microMs(const QString& name) const
     {
@@ -169,6 +171,7 @@ Results readResults(const QMap<QString, QString>& options)
     results.fendrimoInstructions = readInstructions(callgrind, QStringLiteral("fendrimo"));
     results.baselineInstructions = readInstructions(callgrind, QStringLiteral("baseline"));
     results.englishInstructions = readInstructions(callgrind, QStringLiteral("english"));
+    results.glucose = readGlucoseYears(options.value(QStringLiteral("--glucose")));
     return results;
 }
 
@@ -403,6 +406,30 @@ void writeReportSteps(QTextStream& out, const QMap<qint64, qint64>& steps)
     }
 }
 
+void writeGlucoseYear(QTextStream& out, const QList<GlucoseYear>& years)
+{
+    const auto mib = [](qint64 bytes) { return fixed(double(bytes) / (1024 * 1024), 1); };
+    out << "\n## A year of glucose readings\n\n"
+        << "A year of 5-minute readings ("
+        << QLocale(QLocale::English).toString(kGlucoseYearReadings)
+        << ") in each export's shape, written by `bench/glucoseyear.cpp` and read from its file as "
+           "the program reads one (`readGlucoseFile`: read, recognised, read by its reader), put "
+           "into the data and computed: every figure and the curves over the default period (the "
+           "last 14 days) and over the whole year, and a night's basal test (22 to 6 h) on each "
+           "day. Instructions: that work alone under callgrind, divided by the readings. Peak "
+           "memory: `VmHWM` after it less `VmHWM` of the idle process before it. A change: the "
+           "median of 21 recomputations of the figures and curves.\n\n"
+        << "| Export | File (MiB) | Instructions per reading | Peak memory above idle (MiB) | "
+           "Limit (MiB) | Change to 14 days (ms) | To the year (ms) | To Monday–Friday (ms) |\n"
+        << "| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n";
+    for (const GlucoseYear& y : years)
+        out << "| " << y.format << " | " << mib(y.bytes) << " | "
+            << QLocale(QLocale::English).toString(qRound64(y.instructionsPerReading())) << " | "
+            << mib(y.peakAboveIdleBytes) << " | " << mib(y.memoryLimit()) << " | "
+            << fixed(y.defaultPeriodMs, 2) << " | " << fixed(y.yearMs, 2) << " | "
+            << fixed(y.weekdaysMs, 2) << " |\n";
+}
+
 void writeBudgets(QTextStream& out, const QList<Budget>& budgets)
 {
     out << "\n## Budgets\n\n| Budget | Measured | Limit | Result |\n| --- | ---: | ---: | --- |\n";
@@ -449,12 +476,14 @@ int main(int argc, char** argv)
     const QStringList arguments = QCoreApplication::arguments();
     for (int i = 1; i + 1 < arguments.size(); i += 2)
         options.insert(arguments.at(i), arguments.at(i + 1));
-    for (const char* required : {"--micro", "--probes", "--out", "--callgrind"}) {
+    for (const char* required : {"--micro", "--probes", "--out", "--callgrind", "--glucose"}) {
         if (!options.contains(QLatin1String(required)))
             fail(QStringLiteral("%1 is missing").arg(QLatin1String(required)));
     }
     const Results results = readResults(options);
-    const QList<Budget> budgets = startupBudgets(results) + pageBudgets(results);
+    const QList<Budget> budgets = startupBudgets(results) + pageBudgets(results) +
+                                  glucoseBudgets(results.glucose) +
+                                  glucoseRecomputeBudgets(results.glucose);
     const qsizetype broken =
         std::count_if(budgets.cbegin(), budgets.cend(), [](const Budget& b) { return !b.met; });
 
@@ -463,7 +492,8 @@ int main(int argc, char** argv)
     out << "# Performance\n\n"
         << "Written by `scripts/bench.sh`; every figure below comes from its last run. "
            "Run it again rather than editing this file. The test command checks the start-up "
-           "budgets on instructions and peak memory on every run (`scripts/budgets.sh`).\n\n";
+           "budgets on instructions and peak memory, and the glucose year's instructions per "
+           "reading and peak memory, on every run (`scripts/budgets.sh`).\n\n";
     out << "**"
         << (broken ? QStringLiteral("%1 of %2 budgets broken").arg(broken).arg(budgets.size())
                    : QStringLiteral("All %1 budgets met").arg(budgets.size()))
@@ -475,6 +505,7 @@ int main(int argc, char** argv)
         qint64(kStartupReferenceBeforeProfileModel), startupInstructionLimit());
     writeMicro(out, results);
     writeReportSteps(out, results.reportSteps);
+    writeGlucoseYear(out, results.glucose);
     writeBudgets(out, budgets);
     writeMethod(out);
 

@@ -1,12 +1,14 @@
-// The start-up budgets that need no idle time, for the test command
+// The budgets that need no idle time, for the test command
 // (scripts/budgets.sh): the instructions of one start and the peak memory
-// against the baseline. Prints each budget, its figure and its limit; ends
-// with 1 when one is broken, 2 when a result is missing or unreadable.
+// against the baseline; for a year of glucose readings in each export's
+// shape the instructions per reading and the peak memory. Prints each
+// budget, its figure and its limit; ends with 1 when one is broken, 2 when
+// a result is missing or unreadable.
 //
 // fendrimo_budgetcheck --probes probes.jsonl --instructions fendrimo.inclusive
-//                      --english-instructions english.inclusive
+//                      --english-instructions english.inclusive --glucose DIR
 // The instructions: `callgrind_annotate --inclusive=yes` of one start, in
-// German and in English.
+// German and in English. DIR: the glucose year's results (budgets.h).
 
 #include "budgets.h"
 #include "instructions.h"
@@ -20,11 +22,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 7 || arguments.at(1) != QLatin1String("--probes") ||
-        arguments.at(3) != QLatin1String("--instructions") ||
-        arguments.at(5) != QLatin1String("--english-instructions"))
-        fail(
-            QStringLiteral("usage: --probes FILE --instructions FILE --english-instructions FILE"));
+    const QStringList names{QStringLiteral("--probes"), QStringLiteral("--instructions"),
+                            QStringLiteral("--english-instructions"), QStringLiteral("--glucose")};
+    bool usage = arguments.size() != 1 + 2 * names.size();
+    for (qsizetype i = 0; !usage && i < names.size(); ++i)
+        usage = arguments.at(1 + 2 * i) != names.at(i);
+    if (usage)
+        fail(QStringLiteral("usage: --probes FILE --instructions FILE --english-instructions FILE "
+                            "--glucose DIR"));
 
     const QMap<QString, QList<ProbeRun>> probes = readProbes(arguments.at(2));
     const QList<ProbeRun> fendrimo = probes.value(QStringLiteral("fendrimo"));
@@ -41,7 +46,8 @@ int main(int argc, char** argv)
     };
     const qint64 german = total(4);
     return printBudgets(footprintBudgets(german, fendrimo, baseline) +
-                        languageBudgets(german, total(6)))
+                        languageBudgets(german, total(6)) +
+                        glucoseBudgets(readGlucoseYears(arguments.at(8))))
                ? 1
                : 0;
 }

@@ -1,9 +1,11 @@
 #include "budgets.h"
+#include "instructions.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +14,12 @@
 namespace fendrimo::bench {
 
 namespace {
+
+// "105,120", as the report writes numbers.
+QString grouped(qint64 number)
+{
+    return QLocale(QLocale::English).toString(number);
+}
 
 QString millions(double instructions)
 {
@@ -110,6 +118,81 @@ QList<Budget> languageBudgets(qint64 german, qint64 english)
         {QStringLiteral("English start-up ≤ %1 % above German's").arg(kEnglishOverGerman * 100),
          millions(double(english)), millions(double(englishLimit)), english <= englishLimit},
     };
+}
+
+QList<GlucoseYear> readGlucoseYears(const QString& folder)
+{
+    QList<GlucoseYear> years;
+    const QString lines = folder + QStringLiteral("/glucose.jsonl");
+    for (const QByteArray& line : readFile(lines).split('\n')) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        if (o.isEmpty())
+            fail(QStringLiteral("%1: not a year's result: %2").arg(lines, QString::fromUtf8(line)));
+        GlucoseYear year;
+        year.format = o.value(QStringLiteral("format")).toString();
+        year.bytes = o.value(QStringLiteral("bytes")).toInteger();
+        year.readings = o.value(QStringLiteral("readings")).toInteger();
+        year.peakAboveIdleBytes = o.value(QStringLiteral("peak_above_idle_bytes")).toInteger();
+        year.defaultPeriodMs = o.value(QStringLiteral("default_period_ms")).toDouble(-1);
+        year.yearMs = o.value(QStringLiteral("year_ms")).toDouble(-1);
+        year.weekdaysMs = o.value(QStringLiteral("weekdays_ms")).toDouble(-1);
+        const QString counted =
+            QStringLiteral("%1/glucose-%2.inclusive").arg(folder).arg(years.size() + 1);
+        QString error;
+        year.instructions = readInstructionProfile(readFile(counted), QByteArray(), &error).total;
+        if (!error.isEmpty())
+            fail(QStringLiteral("%1: %2").arg(counted, error));
+        years.append(year);
+    }
+    if (years.isEmpty())
+        fail(QStringLiteral("%1: no year of glucose readings measured").arg(lines));
+    return years;
+}
+
+QList<Budget> glucoseBudgets(const QList<GlucoseYear>& years)
+{
+    const auto mib = [](qint64 bytes) {
+        return fixed(double(bytes) / (1024 * 1024), 1) + QStringLiteral(" MiB");
+    };
+    QList<Budget> budgets;
+    for (const GlucoseYear& y : years) {
+        // A year not read whole would pass by doing less.
+        const bool whole = y.readings == kGlucoseYearReadings;
+        budgets.append(
+            {QStringLiteral("%1, a year read, recognised and computed: ≤ %2 instructions per "
+                            "reading (of %3)")
+                 .arg(y.format, grouped(qint64(kGlucoseInstructionsPerReading)),
+                      grouped(kGlucoseYearReadings)),
+             whole ? grouped(qRound64(y.instructionsPerReading()))
+                   : QStringLiteral("%1 readings read").arg(grouped(y.readings)),
+             grouped(qint64(kGlucoseInstructionsPerReading)),
+             whole && y.instructionsPerReading() <= kGlucoseInstructionsPerReading});
+        budgets.append({QStringLiteral("%1, peak memory above the idle process ≤ the file (%2) "
+                                       "+ %3 bytes per reading")
+                            .arg(y.format, mib(y.bytes))
+                            .arg(kGlucoseBytesPerReading),
+                        mib(y.peakAboveIdleBytes), mib(y.memoryLimit()),
+                        whole && y.peakAboveIdleBytes <= y.memoryLimit()});
+    }
+    return budgets;
+}
+
+QList<Budget> glucoseRecomputeBudgets(const QList<GlucoseYear>& years)
+{
+    QList<Budget> budgets;
+    for (const GlucoseYear& y : years) {
+        const double ms = y.slowestRecomputeMs();
+        budgets.append(
+            {QStringLiteral("%1, a change of period or days over the year ≤ %2 ms")
+                 .arg(y.format)
+                 .arg(kGlucoseRecomputeMs),
+             ms < 0 ? QStringLiteral("not measured") : fixed(ms, 2) + QStringLiteral(" ms"),
+             fixed(kGlucoseRecomputeMs, 2) + QStringLiteral(" ms"),
+             ms >= 0 && ms <= kGlucoseRecomputeMs});
+    }
+    return budgets;
 }
 
 qsizetype printBudgets(const QList<Budget>& budgets)

@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QString>
 
+#include <algorithm>
+
 // The probes' results and the start-up budgets they are held to, shared by
 // the performance report (scripts/bench.sh) and the quick check of the test
 // command (scripts/budgets.sh), so both judge alike.
@@ -20,6 +22,16 @@ constexpr double kRssRatio = 1.3; // peak resident memory, Fendrimo to the basel
 constexpr double kStartupGermanBeforeLanguages = 135.4e6; // instructions
 constexpr double kGermanGrowth = 0.02;
 constexpr double kEnglishOverGerman = 0.05;
+
+// A year of 5-minute glucose readings in each export's shape
+// (bench/glucoseyear.cpp): read, recognised and every statistic computed
+// over the default period and the year in at most 3,000 instructions a
+// reading; at most the file's size and 32 bytes a reading of memory above
+// the idle process; a change of period or days recomputed within 20 ms.
+constexpr int kGlucoseYearReadings = 365 * 288;
+constexpr double kGlucoseInstructionsPerReading = 3000;
+constexpr qint64 kGlucoseBytesPerReading = 32;
+constexpr double kGlucoseRecomputeMs = 20;
 
 // Ends the program with 2 and the message.
 [[noreturn]] void fail(const QString& message);
@@ -53,6 +65,28 @@ template <typename Field> double medianOf(const QList<ProbeRun>& runs, Field fie
     return median(values);
 }
 
+// One export's year, from fendrimo_glucoseyear's JSON line and the
+// instructions callgrind counted.
+struct GlucoseYear
+{
+    QString format; // its name, "Dexcom Clarity"
+    qint64 bytes = 0;
+    qint64 readings = 0;
+    qint64 peakAboveIdleBytes = 0;
+    qint64 instructions = 0;
+    // The median of a change to the default period, the year, Monday to
+    // Friday over the year; -1 when not measured.
+    double defaultPeriodMs = -1, yearMs = -1, weekdaysMs = -1;
+
+    double instructionsPerReading() const { return double(instructions) / kGlucoseYearReadings; }
+    qint64 memoryLimit() const { return bytes + kGlucoseBytesPerReading * kGlucoseYearReadings; }
+    double slowestRecomputeMs() const { return std::max({defaultPeriodMs, yearMs, weekdaysMs}); }
+};
+
+// The years in folder: glucose.jsonl, one line per export, and
+// glucose-<n>.inclusive (callgrind_annotate of the n-th line's run, from 1).
+QList<GlucoseYear> readGlucoseYears(const QString& folder);
+
 struct Budget
 {
     QString what;
@@ -72,6 +106,11 @@ QList<Budget> footprintBudgets(qint64 instructions, const QList<ProbeRun>& fendr
 
 // German start-up against its count before the languages, English against German.
 QList<Budget> languageBudgets(qint64 german, qint64 english);
+
+// Per export: its instructions per reading and its peak memory.
+QList<Budget> glucoseBudgets(const QList<GlucoseYear>& years);
+// Per export: the slowest change of period or days, in milliseconds.
+QList<Budget> glucoseRecomputeBudgets(const QList<GlucoseYear>& years);
 
 // One line per budget on stdout; the number broken.
 qsizetype printBudgets(const QList<Budget>& budgets);

@@ -1,18 +1,33 @@
-// A year of 5-minute readings (105,120) in each export's shape, read once,
-// for measuring: under
-// valgrind --tool=callgrind --toggle-collect='fendrimo::readGlucose*'
-// "fendrimo_glucoseyear clarity" counts recognising and reading alone;
-// "qjsondocument" with --toggle-collect='*throughQJsonDocument*' the same
-// entries through Qt's JSON.
+// A year of 5-minute readings (105,120) in each export's shape, for the
+// glucose budgets (scripts/budgets.sh, scripts/bench.sh):
+//   fendrimo_glucoseyear write DIR        the year as DIR/year-<format>.<ending>
+//   fendrimo_glucoseyear measure FILE [--times]
+// reads the file as the program does (readGlucoseFile: read, recognised),
+// puts it into a GlucoseData and computes every statistic over the default
+// period and over the whole year (figures, curves, a night's basal test on
+// each day); it prints one JSON line: the format, its size, the readings,
+// the peak memory above the idle process and, with --times, the median
+// milliseconds of a change of period or days. Under
+// valgrind --tool=callgrind --toggle-collect='*measuredYear*' the count is
+// that work alone; --toggle-collect='fendrimo::readGlucose*' the reading.
+// "qjsondocument" with --toggle-collect='*throughQJsonDocument*' reads the
+// entries through Qt's JSON instead, for the comparison.
 
+#include "glucose/agpcurves.h"
+#include "glucose/basaltest.h"
 #include "glucose/glucoseformats.h"
 #include "glucose/glucosesamples.h"
+#include "glucose/glucosestats.h"
 
-#include <QElapsedTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -108,30 +123,155 @@ QByteArray yearOf(fendrimo::GlucoseFormat format)
     std::printf("QJsonDocument: %zu readings\n", readings.size());
 }
 
+struct YearFile
+{
+    fendrimo::GlucoseFormat format;
+    const char* name; // of the file, year-<name>.<ending>
+    const char* ending;
+};
+
+constexpr YearFile kYearFiles[] = {
+    {fendrimo::GlucoseFormat::Clarity, "clarity", "csv"},
+    {fendrimo::GlucoseFormat::LibreView, "libreview", "csv"},
+    {fendrimo::GlucoseFormat::NightscoutEntries, "nightscout", "json"},
+    {fendrimo::GlucoseFormat::TidepoolCbg, "tidepool", "json"},
+};
+
+int writeYears(const QString& folder)
+{
+    QDir().mkpath(folder);
+    for (const YearFile& year : kYearFiles) {
+        QFile file(QStringLiteral("%1/year-%2.%3")
+                       .arg(folder, QLatin1String(year.name), QLatin1String(year.ending)));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(yearOf(year.format)) < 0) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+            return 2;
+        }
+    }
+    return 0;
+}
+
+// The peak resident memory so far, VmHWM, in bytes.
+qint64 peakResidentBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
+struct Year
+{
+    fendrimo::GlucoseOutcome outcome;
+    fendrimo::GlucoseData data;
+    double check = 0; // of the figures, so that none is left uncomputed
+};
+
+void computeAll(const fendrimo::GlucoseData& data, const fendrimo::GlucosePeriod& period,
+                fendrimo::GlucoseUnit shown, double& check)
+{
+    const fendrimo::GlucoseStatistics stats = fendrimo::glucoseStatistics(data, period, shown);
+    const auto curves = fendrimo::agpCurves(stats.hours);
+    check += stats.overall.mean.value_or(0) + curves[2].values[12].value_or(0);
+}
+
+fendrimo::GlucosePeriod wholeYear(const fendrimo::GlucoseData& data)
+{
+    using fendrimo::dateOfDay;
+    using fendrimo::localDay;
+    return fendrimo::choosePeriod(data, dateOfDay(localDay(data.readings.front().localSeconds)),
+                                  dateOfDay(localDay(data.readings.back().localSeconds)))
+        .period;
+}
+
+// What the budget counts: the file read and recognised, the readings put
+// into the data, every statistic over the default period and over the
+// year, and a night's basal test on each of its days.
+[[gnu::noinline]] Year measuredYear(const QString& path, const QTimeZone& zone)
+{
+    using namespace fendrimo;
+    Year year;
+    year.outcome = readGlucoseFile(path, zone);
+    if (!year.outcome.file)
+        return year;
+    GlucoseFile& file = *year.outcome.file;
+    addReadings(year.data, std::move(file.readings), path, file.unit);
+    computeAll(year.data, defaultPeriod(year.data), file.unit, year.check);
+    const GlucosePeriod all = wholeYear(year.data);
+    computeAll(year.data, all, file.unit, year.check);
+    QList<QDate> days;
+    for (QDate d = all.first; d <= all.last; d = d.addDays(1))
+        days << d;
+    year.check += double(basalTest(year.data, days, {22, 6}, file.unit).size());
+    return year;
+}
+
+// The median milliseconds of 21 recomputations for the period.
+double recomputeMs(const fendrimo::GlucoseData& data, const fendrimo::GlucosePeriod& period,
+                   fendrimo::GlucoseUnit shown)
+{
+    std::vector<double> times;
+    double check = 0;
+    for (int run = 0; run < 21; ++run) {
+        const auto begin = std::chrono::steady_clock::now();
+        computeAll(data, period, shown, check);
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return check > 0 ? times[times.size() / 2] : -1;
+}
+
+int measure(const QString& path, bool times)
+{
+    using namespace fendrimo;
+    const QTimeZone zone("Europe/Berlin");
+    const qint64 idlePeak = peakResidentBytes();
+    const Year year = measuredYear(path, zone);
+    const qint64 peak = peakResidentBytes();
+    if (!year.outcome.file) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(year.outcome.error));
+        return 1;
+    }
+    const GlucoseUnit unit = year.outcome.file->unit;
+    std::printf("{\"format\":\"%s\",\"bytes\":%lld,\"readings\":%zu,"
+                "\"peak_above_idle_bytes\":%lld",
+                glucoseFormatInfo(year.outcome.file->format).name, QFileInfo(path).size(),
+                year.data.readings.size(), peak - idlePeak);
+    if (times) {
+        GlucosePeriod weekdays = wholeYear(year.data);
+        weekdays.days = DaySelection::MondayToFriday;
+        std::printf(",\"default_period_ms\":%.3f,\"year_ms\":%.3f,\"weekdays_ms\":%.3f",
+                    recomputeMs(year.data, defaultPeriod(year.data), unit),
+                    recomputeMs(year.data, wholeYear(year.data), unit),
+                    recomputeMs(year.data, weekdays, unit));
+    }
+    std::printf("}\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "qjsondocument") == 0) {
+    const auto is = [&](int i, const char* word) {
+        return argc > i && std::strcmp(argv[i], word) == 0;
+    };
+    if (is(1, "qjsondocument")) {
         throughQJsonDocument(yearOf(fendrimo::GlucoseFormat::NightscoutEntries));
         return 0;
     }
-    using fendrimo::GlucoseFormat;
-    const char* names[] = {"clarity", "libreview", "nightscout", "tidepool"};
-    const GlucoseFormat formats[] = {GlucoseFormat::Clarity, GlucoseFormat::LibreView,
-                                     GlucoseFormat::NightscoutEntries, GlucoseFormat::TidepoolCbg};
-    for (int f = 0; f < 4; ++f) {
-        if (argc > 1 && std::strcmp(argv[1], names[f]) != 0)
-            continue;
-        const QByteArray file = yearOf(formats[f]);
-        QElapsedTimer clock;
-        clock.start();
-        const fendrimo::GlucoseOutcome outcome =
-            fendrimo::readGlucose(file, QTimeZone("Europe/Berlin"));
-        const qint64 ms = clock.elapsed();
-        std::printf("%s: %zu readings, %lld bytes, %lld ms %s\n", names[f],
-                    outcome.file ? outcome.file->readings.size() : 0, qint64(file.size()), ms,
-                    qPrintable(outcome.error));
-    }
-    return 0;
+    if (is(1, "write") && argc == 3)
+        return writeYears(QString::fromLocal8Bit(argv[2]));
+    if (is(1, "measure") && (argc == 3 || (argc == 4 && is(3, "--times"))))
+        return measure(QString::fromLocal8Bit(argv[2]), argc == 4);
+    std::fprintf(stderr, "usage: fendrimo_glucoseyear write DIR | measure FILE [--times] | "
+                         "qjsondocument\n");
+    return 2;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures speed and footprint: builds a Release with the benchmarks
 # (build-bench), runs the micro-benchmarks and the start-up/idle probes of
-# Fendrimo and of a bare Qt window, writes docs/PERFORMANCE.md and ends
+# Fendrimo and of a bare Qt window, a year of glucose readings in each
+# export's shape, writes docs/PERFORMANCE.md and ends
 # non-zero when a budget is broken. Best run on an otherwise quiet machine.
 #
 # FENDRIMO_BENCH_RUNS (default 5): probe runs per program.
@@ -20,7 +21,8 @@ report="${FENDRIMO_BENCH_REPORT:-$root/docs/PERFORMANCE.md}"
 build="$root/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DFENDRIMO_BENCH=ON
 cmake --build "$build" -j"$(nproc)" --target \
-  fendrimo_microbench fendrimo_startprobe fendrimo_baseprobe fendrimo_benchreport
+  fendrimo_microbench fendrimo_startprobe fendrimo_baseprobe fendrimo_glucoseyear \
+  fendrimo_benchreport
 bin="$build/bench"
 # shellcheck source=probes.sh
 source "$root/scripts/probes.sh"
@@ -48,9 +50,14 @@ window_size="$(sed -n 's/.*"program":"fendrimo".*"window":"\([0-9]*x[0-9]*\)".*/
   "$work/probes.jsonl" | head -n 1)"
 count_instructions baseline "$bin/fendrimo_baseprobe" --size "$window_size"
 
+echo "== A year of glucose readings in each export's shape"
+glucose_year --times
+cat "$work/glucose.jsonl"
+
 echo "== Report"
 status=0
 "$bin/fendrimo_benchreport" --micro "$work/micro.json" --probes "$work/probes.jsonl" \
-  --out "$report" --callgrind "$work" --load-before "$load_before" || status=$?
+  --out "$report" --callgrind "$work" --glucose "$work" --load-before "$load_before" ||
+  status=$?
 echo "written: $report"
 exit "$status"

@@ -8,6 +8,10 @@
 # Environment: FENDRIMO_FUZZ_RUNS (runs per target, default 200000; the
 # exchange formats' targets take about 5 to 20 s for that, the settings
 # file's several minutes, so it alone bounds the phase),
+# FENDRIMO_GLUCOSE_FUZZ_RUNS (runs of each glucose reader's target, default
+# a quarter of FENDRIMO_FUZZ_RUNS: each input is read up to three times,
+# directly, in a second zone and through the flow that recognises it, so
+# 50000 runs take about 15 s of one core each),
 # FENDRIMO_MONKEY_SEED / _SEEDS / _STEPS (the monkey test here runs ten seeds
 # starting at today's date, YYYYMMDD, unless told otherwise).
 # Logs and timings: build-hardening/logs/.
@@ -20,6 +24,7 @@ fendrimo_install_packages
 build="${FENDRIMO_HARDENING_BUILD:-$root/build-hardening}"
 logs="$build/logs"
 runs="${FENDRIMO_FUZZ_RUNS:-200000}"
+glucose_runs="${FENDRIMO_GLUCOSE_FUZZ_RUNS:-$((runs / 4))}"
 jobs="$(nproc)"
 mkdir -p "$logs"
 : >"$logs/timings.txt"
@@ -62,16 +67,20 @@ took suite
 reports=$(grep -cE "ERROR: (Address|Leak)Sanitizer|runtime error:" "$logs/suite.xml" || true)
 echo "sanitizer reports in the suite: $reports"
 
-begin "fuzzing, $runs runs per target"
+begin "fuzzing, $runs runs per target, $glucose_runs per glucose reader's"
 fuzz_status=0
 pids=()
-targets=(fuzz_profilsatz fuzz_inifile fuzz_nightscout fuzz_openaps fuzz_csv fuzz_tidepool)
+glucose_targets=(fuzz_clarity fuzz_libreview fuzz_nightscoutentries fuzz_tidepoolcbg)
+targets=(fuzz_profilsatz fuzz_inifile fuzz_nightscout fuzz_openaps fuzz_csv fuzz_tidepool
+  "${glucose_targets[@]}")
 for target in "${targets[@]}"; do
   work="$build/fuzz/$target"
   mkdir -p "$work/corpus"
   rm -f "$work"/crash-* "$work"/leak-* "$work"/timeout-* "$work"/oom-*
+  target_runs="$runs"
+  if [[ " ${glucose_targets[*]} " == *" $target "* ]]; then target_runs="$glucose_runs"; fi
   # New inputs go to the first folder, never into the committed seeds.
-  "$build/tests/fuzz/$target" -runs="$runs" -max_len=2048 -timeout=10 -rss_limit_mb=4096 \
+  "$build/tests/fuzz/$target" -runs="$target_runs" -max_len=2048 -timeout=10 -rss_limit_mb=4096 \
     -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" \
     "$root/tests/fuzz/corpus/$target" >"$logs/$target.log" 2>&1 &
   pids+=($!)

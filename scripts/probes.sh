@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # shellcheck disable=SC2154 # bin comes from the caller
-# The start-up probes' runs, shared by scripts/bench.sh and scripts/budgets.sh.
+# The start-up probes' runs and the glucose year's, shared by scripts/bench.sh
+# and scripts/budgets.sh.
 # Sourced once bin (the folder of the built probes) is set; makes the scratch
 # folder work, removed at the end, and runs the probes offscreen.
 
@@ -34,4 +35,28 @@ count_instructions() { # name, probe and its options
     "$@" --idle-seconds 0 >/dev/null 2>"$work/$name.valgrind.log"
   callgrind_annotate --inclusive=yes --threshold=100 "$work/$name.callgrind" >"$work/$name.inclusive"
   callgrind_annotate --tree=caller --threshold=100 "$work/$name.callgrind" >"$work/$name.callers"
+}
+
+# A year of glucose readings in each export's shape (bench/glucoseyear.cpp),
+# written once: each file read by itself (peak memory; options such as
+# --times passed on) into $work/glucose.jsonl, and once under callgrind
+# counting the reading and statistics alone into $work/glucose-N.inclusive
+# (N: the line). Two files at a time; the 60 MB of files go at the end.
+glucose_year() { # options of the measuring run
+  local n=0 file
+  "$bin/fendrimo_glucoseyear" write "$work/glucose"
+  : >"$work/glucose.jsonl"
+  for file in "$work"/glucose/year-*; do
+    "$bin/fendrimo_glucoseyear" measure "$file" "$@" >>"$work/glucose.jsonl"
+  done
+  for file in "$work"/glucose/year-*; do
+    n=$((n + 1))
+    (timeout 300 valgrind --tool=callgrind --toggle-collect='*measuredYear*' \
+      --callgrind-out-file="$work/glucose-$n.callgrind" \
+      "$bin/fendrimo_glucoseyear" measure "$file" >/dev/null 2>"$work/glucose-$n.valgrind.log" &&
+      callgrind_annotate "$work/glucose-$n.callgrind" >"$work/glucose-$n.inclusive") &
+    if ((n % 2 == 0)); then wait; fi
+  done
+  wait
+  rm -rf "$work/glucose"
 }

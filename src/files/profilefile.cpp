@@ -434,7 +434,9 @@ FileStart readFileStart(const QString& path, qint64 limit)
     if (!S_ISREG(st.st_mode))
         return {{AccessDenied}, {}};
 
-    QByteArray buffer(qsizetype(std::min<qint64>(limit, st.st_size + 1)), '\0');
+    // Not filled first: read() writes every byte kept, and a year of glucose
+    // readings is tens of MB.
+    QByteArray buffer(qsizetype(std::min<qint64>(limit, st.st_size + 1)), Qt::Uninitialized);
     qsizetype total = 0;
     while (total < limit) {
         // The file may have grown since fstat().

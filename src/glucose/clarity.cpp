@@ -18,33 +18,17 @@ using namespace glucose;
 
 namespace {
 
-struct ClarityColumns
-{
-    int time = -1;
-    int event = -1;
-    int value = -1;
-    GlucoseUnit unit = GlucoseUnit::MgPerDl;
-    char separator = ',';
-    qsizetype count = 0; // of the header's fields
-};
-
-QByteArrayView withoutByteOrderMark(const QByteArray& data)
-{
-    const QByteArrayView view(data);
-    return view.startsWith("\xEF\xBB\xBF") ? view.sliced(3) : view;
-}
-
 // The German header names no event type as far as seen; the type follows
 // the time in every export's order.
-std::optional<ClarityColumns> clarityColumns(QByteArrayView headerLine)
+std::optional<TableColumns> clarityColumns(QByteArrayView headerLine)
 {
-    ClarityColumns columns;
+    TableColumns columns;
     const QStringList header = headerFields(headerLine, columns.separator);
     columns.count = header.size();
     columns.time = columnStarting(header, {"Timestamp (", "Zeitstempel ("});
-    columns.event = columnStarting(header, {"Event Type"});
-    if (columns.event < 0 && columns.time >= 0)
-        columns.event = columns.time + 1;
+    columns.type = columnStarting(header, {"Event Type"});
+    if (columns.type < 0 && columns.time >= 0)
+        columns.type = columns.time + 1;
     columns.value = columnStarting(header, {"Glucose Value (", "Glukosewert ("});
     const std::optional<GlucoseUnit> unit =
         columns.value >= 0 ? unitOfColumn(header.at(columns.value)) : std::nullopt;
@@ -64,7 +48,7 @@ std::optional<SkipReason> skipped(QByteArrayView time, QByteArrayView event)
 }
 
 // One EGV row's reading, or why it is none.
-QString readRow(const std::vector<QByteArrayView>& fields, const ClarityColumns& columns, int line,
+QString readRow(const std::vector<QByteArrayView>& fields, const TableColumns& columns, int line,
                 GlucoseReading& reading)
 {
     const auto where = [line] { return lineWhere(line); };
@@ -117,7 +101,7 @@ GlucoseOutcome readClarity(const QByteArray& data, const QTimeZone&)
     if (!problem.isEmpty())
         return failure(problem);
     Lines lines(withoutByteOrderMark(data));
-    const std::optional<ClarityColumns> columns =
+    const std::optional<TableColumns> columns =
         lines.next() ? clarityColumns(lines.line()) : std::nullopt;
     if (!columns)
         return failure(QCoreApplication::translate(
@@ -128,7 +112,7 @@ GlucoseOutcome readClarity(const QByteArray& data, const QTimeZone&)
     file.unit = columns->unit;
     reserveFor(file.readings, data, "\n");
     std::vector<QByteArrayView> fields;
-    const int read = std::max({columns->time, columns->event, columns->value}) + 1;
+    const int read = std::max({columns->time, columns->type, columns->value}) + 1;
     while (lines.next()) {
         if (lines.line().trimmed().isEmpty())
             continue;
@@ -136,7 +120,7 @@ GlucoseOutcome readClarity(const QByteArray& data, const QTimeZone&)
         const auto field = [&](int i) {
             return i < int(fields.size()) ? fields[size_t(i)] : QByteArrayView();
         };
-        if (const auto reason = skipped(field(columns->time), field(columns->event))) {
+        if (const auto reason = skipped(field(columns->time), field(columns->type))) {
             ++file.skipped.at(size_t(*reason));
             continue;
         }

@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -47,6 +48,13 @@ std::optional<int> tenths(QByteArrayView text);
 
 // Whether text equals word, letters in any case.
 bool sameWord(QByteArrayView text, QByteArrayView word);
+
+// Whether text is exactly word: compared inline, as a JSON reader asks it
+// of every element (QByteArrayView's == calls into Qt for each).
+template <size_t N> inline bool isExactly(QByteArrayView text, const char (&word)[N])
+{
+    return text.size() == qsizetype(N - 1) && std::memcmp(text.data(), word, N - 1) == 0;
+}
 
 // Where an error is, in its words (context "Glucose").
 QString lineWhere(int number);  // "Zeile 12"

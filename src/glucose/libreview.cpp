@@ -21,19 +21,9 @@ namespace {
 
 enum class DateOrder { Unknown, DayFirst, MonthFirst };
 
-struct LibreColumns
+std::optional<TableColumns> libreColumns(QByteArrayView headerLine)
 {
-    int time = -1;
-    int type = -1;
-    int value = -1;
-    GlucoseUnit unit = GlucoseUnit::MgPerDl;
-    char separator = ',';
-    qsizetype count = 0; // of the header's fields
-};
-
-std::optional<LibreColumns> libreColumns(QByteArrayView headerLine)
-{
-    LibreColumns columns;
+    TableColumns columns;
     const QStringList header = headerFields(headerLine, columns.separator);
     columns.count = header.size();
     columns.time = columnStarting(header, {"Device Timestamp", "Gerätezeitstempel"});
@@ -94,7 +84,7 @@ std::optional<std::int64_t> libreSeconds(LibreTime t, DateOrder order)
 
 // Which of the date's numbers is the day, told by the first that can't be
 // a month; 12-hour times are the US form, month first.
-DateOrder dateOrder(Lines lines, const LibreColumns& columns)
+DateOrder dateOrder(Lines lines, const TableColumns& columns)
 {
     bool twelveHours = false;
     std::vector<QByteArrayView> fields;
@@ -128,7 +118,7 @@ std::optional<SkipReason> skipped(int type)
     }
 }
 
-QString readRow(const std::vector<QByteArrayView>& fields, const LibreColumns& columns,
+QString readRow(const std::vector<QByteArrayView>& fields, const TableColumns& columns,
                 DateOrder order, int line, GlucoseReading& reading)
 {
     const auto where = [line] { return lineWhere(line); };
@@ -164,7 +154,8 @@ namespace glucose {
 
 bool isLibreView(const QByteArray& data)
 {
-    Lines lines(QByteArrayView(data).first(std::min<qsizetype>(data.size(), 8192)));
+    const QByteArrayView text = withoutByteOrderMark(data);
+    Lines lines(text.first(std::min<qsizetype>(text.size(), 8192)));
     return lines.next() && lines.next() && libreColumns(lines.line()).has_value();
 }
 
@@ -175,8 +166,8 @@ GlucoseOutcome readLibreView(const QByteArray& data, const QTimeZone&)
     const QString problem = tableTextProblem(data);
     if (!problem.isEmpty())
         return failure(problem);
-    Lines lines(data);
-    const std::optional<LibreColumns> columns =
+    Lines lines(withoutByteOrderMark(data));
+    const std::optional<TableColumns> columns =
         lines.next() && lines.next() ? libreColumns(lines.line()) : std::nullopt;
     if (!columns)
         return failure(QCoreApplication::translate(

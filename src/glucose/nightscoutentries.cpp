@@ -38,10 +38,10 @@ std::optional<SkipReason> skipped(const JsonArrayScanner& entries,
                                   const std::optional<std::int64_t>& sgv)
 {
     const JsonMember* type = entries.member(Type);
-    if (type && type->text == "sgv")
+    if (type && isExactly(type->text, "sgv"))
         return sgv.value_or(kLowestGlucose) < kLowestGlucose ? std::optional(SkipReason::StatusCode)
                                                              : std::nullopt;
-    return type && type->text == "cal" ? SkipReason::Calibration : SkipReason::OtherEvent;
+    return type && isExactly(type->text, "cal") ? SkipReason::Calibration : SkipReason::OtherEvent;
 }
 
 QString missing(int entry, const char* name)

@@ -16,6 +16,11 @@ GlucoseOutcome failure(const QString& error)
     return {std::nullopt, error};
 }
 
+QByteArrayView withoutByteOrderMark(QByteArrayView data)
+{
+    return data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
+}
+
 GlucoseOutcome finished(GlucoseFile file)
 {
     if (file.readings.empty())

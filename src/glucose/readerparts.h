@@ -14,6 +14,21 @@ namespace fendrimo::glucose {
 
 GlucoseOutcome failure(const QString& error);
 
+// The columns a table's reader takes, found in its header line.
+struct TableColumns
+{
+    int time = -1;
+    int type = -1; // of the row: Clarity's event, LibreView's record
+    int value = -1;
+    GlucoseUnit unit = GlucoseUnit::MgPerDl;
+    char separator = ',';
+    qsizetype count = 0; // of the header's fields
+};
+
+// The data without UTF-8's byte-order mark, which a spreadsheet program
+// saving a table may put first.
+QByteArrayView withoutByteOrderMark(QByteArrayView data);
+
 // The readings sorted into time order; an error when there are none.
 GlucoseOutcome finished(GlucoseFile file);
 

@@ -33,7 +33,7 @@ JsonArrayScanner dataScanner(const QByteArray& data)
 std::optional<SkipReason> skipped(const JsonArrayScanner& data)
 {
     const JsonMember* type = data.member(Type);
-    if (type && type->text == "cbg")
+    if (type && isExactly(type->text, "cbg"))
         return std::nullopt;
     const JsonMember* subType = data.member(SubType);
     return type && type->text == "deviceEvent" && subType && subType->text == "calibration"
@@ -72,8 +72,11 @@ std::optional<std::pair<GlucoseUnit, int>> exactValue(const JsonDecimal& d, bool
 QString readValue(const JsonArrayScanner& data, GlucoseReading& reading)
 {
     const JsonMember* units = data.member(Units);
-    const bool mgPerDl = units && sameWord(units->text, "mg/dL");
-    if (units && !mgPerDl && !sameWord(units->text, "mmol/L"))
+    // Tidepool writes "mmol/L"; any case is taken.
+    const bool mmol =
+        units && (isExactly(units->text, "mmol/L") || sameWord(units->text, "mmol/L"));
+    const bool mgPerDl = units && !mmol && sameWord(units->text, "mg/dL");
+    if (units && !mgPerDl && !mmol)
         return QCoreApplication::translate("Glucose",
                                            "%1: Die Einheit %2 ist weder mg/dL noch mmol/L.")
             .arg(entryWhere(data.index()), quoted(units->text));
@@ -98,7 +101,7 @@ QString readTime(const JsonArrayScanner& data, ZonePlacer& zone, GlucoseReading&
     QByteArrayView rest;
     const std::optional<std::int64_t> utc =
         time && time->kind == JsonKind::String ? isoClockSeconds(time->text, &rest) : std::nullopt;
-    if (!utc || (rest != "Z" && rest != "+00:00"))
+    if (!utc || (!isExactly(rest, "Z") && !isExactly(rest, "+00:00")))
         return QCoreApplication::translate(
                    "Glucose", "%1: \"time\" %2 ist kein Zeitpunkt in UTC (JJJJ-MM-TTThh:mm:ssZ).")
             .arg(entryWhere(data.index()), quoted(time ? time->text : QByteArrayView()));

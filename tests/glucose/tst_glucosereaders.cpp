@@ -111,6 +111,11 @@ void TestGlucoseReaders::read_data()
         << kLibreTitle + libreHeader("mg/dL") + libreRow("31-12-2021 23:59", 0, "74")
         << GlucoseFormat::LibreView << mg << QStringList{"2021-12-31T23:59:00 74 mg/dL"}
         << Skipped{0, 0, 0, 0, 0, 0} << QByteArray();
+    QTest::newRow("LibreView: saved by a spreadsheet, byte-order mark first")
+        << "\xEF\xBB\xBF" + kLibreTitle + libreHeader("mg/dL") +
+               libreRow("31-12-2021 23:59", 0, "74")
+        << GlucoseFormat::LibreView << mg << QStringList{"2021-12-31T23:59:00 74 mg/dL"}
+        << Skipped{0, 0, 0, 0, 0, 0} << QByteArray();
     QTest::newRow("LibreView: German, mg/dL")
         << germanLibre("mg/dL", "105") << GlucoseFormat::LibreView << mg
         << QStringList{"2021-03-16T13:42:00 105 mg/dL"} << Skipped{0, 0, 0, 1, 0, 0}
