@@ -33,7 +33,7 @@ std::optional<std::int64_t> whole(const JsonArrayScanner& entries, Key key)
     return m && m->kind == JsonKind::Number ? jsonWhole(m->text) : std::nullopt;
 }
 
-// Values below 39 are the sensor's states in Nightscout, not glucose.
+// Values below 39 are the sensor's states in Nightscout, not glucose; 39 is "LOW".
 std::optional<SkipReason> skipped(const JsonArrayScanner& entries,
                                   const std::optional<std::int64_t>& sgv)
 {
@@ -70,7 +70,14 @@ QString readEntry(const JsonArrayScanner& entries, const std::optional<std::int6
     }
     reading.localSeconds = *date / 1000 + offset * 60;
     reading.offsetMinutes = std::int16_t(offset);
-    reading.value = std::uint16_t(*sgv);
+    // 39 is the uploaders' word for the sensor's "LOW", below its 40 mg/dL:
+    // kept as such, at the limit, as the CSV exports' "Low" is.
+    if (*sgv == kLowestGlucose) {
+        reading.kind = ReadingKind::BelowRange;
+        reading.value = std::uint16_t(kSensorLowestMgPerDl);
+    } else {
+        reading.value = std::uint16_t(*sgv);
+    }
     return QString();
 }
 

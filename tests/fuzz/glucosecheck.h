@@ -71,9 +71,9 @@ inline void checkReading(const GlucoseReading& r, const GlucoseFile& file)
         FUZZ_CHECK(r.unit == file.unit && r.offsetMinutes == kNoOffset);
         FUZZ_CHECK(r.kind == ReadingKind::Measured);
         break;
-    case GlucoseFormat::NightscoutEntries: // sgv: whole mg/dL, 39 and above
-        FUZZ_CHECK(r.unit == GlucoseUnit::MgPerDl && r.kind == ReadingKind::Measured);
-        FUZZ_CHECK(r.value >= 39);
+    case GlucoseFormat::NightscoutEntries: // sgv: whole mg/dL above 39, which is Low
+        FUZZ_CHECK(r.unit == GlucoseUnit::MgPerDl && r.kind != ReadingKind::AboveRange);
+        FUZZ_CHECK(r.kind == ReadingKind::BelowRange || r.value > 39);
         FUZZ_CHECK(r.offsetMinutes != kNoOffset && std::abs(r.offsetMinutes) <= 18 * 60);
         break;
     case GlucoseFormat::TidepoolCbg:

@@ -139,11 +139,11 @@ void TestGlucoseReaders::read_data()
         << Skipped{0, 0, 0, 0, 0, 0} << QByteArray();
     QTest::newRow("Nightscout: utcOffset, meter, calibration, status code, LOW 39")
         << nightscout(true) << GlucoseFormat::NightscoutEntries << mg
-        << QStringList{"2024-05-13T21:22:20+120 39 mg/dL", "2024-05-13T21:27:20+120 142 mg/dL"}
+        << QStringList{"2024-05-13T21:22:20+120 Low 40 mg/dL", "2024-05-13T21:27:20+120 142 mg/dL"}
         << Skipped{0, 0, 1, 0, 1, 1} << QByteArray();
     QTest::newRow("Nightscout: no offset, the system's zone")
         << nightscout(false) << GlucoseFormat::NightscoutEntries << mg
-        << QStringList{"2024-05-13T21:22:20+120 39 mg/dL", "2024-05-13T21:27:20+120 142 mg/dL"}
+        << QStringList{"2024-05-13T21:22:20+120 Low 40 mg/dL", "2024-05-13T21:27:20+120 142 mg/dL"}
         << Skipped{0, 0, 1, 0, 1, 1} << QByteArray("Europe/Berlin");
     QTest::newRow("Tidepool: cbg converted from mg/dL, one decimal, calibration")
         << tidepool(true) << GlucoseFormat::TidepoolCbg << mmol
