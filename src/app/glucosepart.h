@@ -9,12 +9,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QMimeData;
 class QProgressDialog;
 
 namespace fendrimo {
 
+class GlucoseViewer;
 struct GlucoseOutcome;
 
 // "Glukosedaten laden" and "entfernen": CGM exports read into one data set
@@ -25,11 +27,10 @@ class GlucosePart
     Q_DECLARE_TR_FUNCTIONS(fendrimo::TForm1)
 
 public:
-    // changed: the data set changed, so the menu items' rules may have.
-    GlucosePart(const WindowContext& context, std::function<void()> changed)
-        : m_context(context), m_changed(std::move(changed))
-    {
-    }
+    // changed: the data set changed, so the menu items' rules may have;
+    // focusHour: the main window's slider of that hour takes the focus.
+    GlucosePart(const WindowContext& context, std::function<void()> changed,
+                std::function<void(int)> focusHour);
     ~GlucosePart();
     GlucosePart(const GlucosePart&) = delete;
     GlucosePart& operator=(const GlucosePart&) = delete;
@@ -44,6 +45,9 @@ public:
 private:
     void GlukoseLadenClick();
     void GlukoseEntfernenClick();
+    void GlukoseprofilClick();
+    // The data set changed: the menu and the profile's window follow.
+    void dataChanged();
 
     bool hasData() const { return !m_data.files.isEmpty(); }
     // Starts reading the next file waiting, if any.
@@ -55,7 +59,10 @@ private:
 
     WindowContext m_context;
     std::function<void()> m_changed;
+    std::function<void(int)> m_focusHour;
     GlucoseData m_data;
+    // Made when "Glukoseprofil" is first chosen.
+    std::unique_ptr<GlucoseViewer> m_viewer;
     // The file dialog remembers the path last chosen in it for the run.
     QString m_dialogFileName;
     // Files dropped or chosen while another is read, read one after the other.
