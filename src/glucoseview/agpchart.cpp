@@ -12,8 +12,9 @@ namespace fendrimo {
 
 namespace {
 
-// The glucose axis's marks: the consensus bounds and the clamped top.
-constexpr double kGlucoseTicks[] = {54, 70, 180, 250, kAgpDrawnHighestMgPerDl};
+// The glucose axis's marks: the consensus bounds and the clamped top (54
+// would crowd 70).
+constexpr double kGlucoseTicks[] = {70, 180, 250, kAgpDrawnHighestMgPerDl};
 constexpr double kTargetLow = 70;
 constexpr double kTargetHigh = 180;
 
@@ -92,9 +93,6 @@ void AgpChart::paintGrid(QPainter& painter) const
     const QRectF target(plot.left(), yOfGlucose(plot, kTargetHigh), plot.width(),
                         yOfGlucose(plot, kTargetLow) - yOfGlucose(plot, kTargetHigh));
     painter.fillRect(target, QColor(0xe8, 0xf5, 0xe9));
-    painter.setPen(QPen(kTargetColour, 1.5));
-    painter.drawLine(target.topLeft(), target.topRight());
-    painter.drawLine(target.bottomLeft(), target.bottomRight());
     painter.setPen(text);
     for (double tick : kGlucoseTicks) {
         const double y = yOfGlucose(plot, tick);
@@ -108,8 +106,11 @@ void AgpChart::paintGrid(QPainter& painter) const
                          QString::number(hour));
     }
     const qint32 top = rateAxisTop(m_values.rates, m_values.reference);
+    qint32 step = 5; // tenths of IE/h, at most five labels
+    while (top / step > 4)
+        step *= 2;
     painter.setPen(kRateColour);
-    for (qint32 rate = 0; rate <= top; rate += top / 2) {
+    for (qint32 rate = 0; rate <= top; rate += step) {
         const double y = yOfRate(plot, rate, top);
         painter.drawText(
             QRectF(plot.right() + 4, y - metrics.height() / 2, width(), metrics.height()),
@@ -132,6 +133,11 @@ void AgpChart::paintCurves(QPainter& painter) const
             painter.drawPolygon(
                 bandPolygon(plot, c.at(size_t(lower)).values, c.at(size_t(upper)).values, run));
     }
+    // The target's bounds over the bands, under the median.
+    painter.setPen(QPen(kTargetColour, 1.5));
+    for (double bound : {kTargetLow, kTargetHigh})
+        painter.drawLine(QPointF(plot.left(), yOfGlucose(plot, bound)),
+                         QPointF(plot.right(), yOfGlucose(plot, bound)));
     painter.setPen(QPen(kCurveColour, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const HourRun& run : hourRuns(c[2].values))
         painter.drawPolyline(curvePoints(plot, c[2].values, run));
@@ -169,11 +175,15 @@ void AgpChart::paintLegend(QPainter& painter) const
         bool line;
         Qt::PenStyle style;
     };
-    QList<Entry> entries{{tr("Median"), kCurveColour, true, Qt::SolidLine},
-                         {tr("25–75 %"), kInnerBand, false, Qt::SolidLine},
-                         {tr("5–95 %"), kOuterBand, false, Qt::SolidLine},
-                         {tr("Zielbereich"), kTargetColour, true, Qt::SolidLine},
-                         {tr("Basalrate"), kRateColour, true, Qt::SolidLine}};
+    QList<Entry> entries{
+        {tr("Median"), kCurveColour, true, Qt::SolidLine},
+        {tr("25–75 %"), kInnerBand, false, Qt::SolidLine},
+        {tr("5–95 %"), kOuterBand, false, Qt::SolidLine},
+        {tr("Zielbereich %1–%2")
+             .arg(glucoseText(kTargetLow, m_values.unit, m_values.decimalSeparator),
+                  glucoseText(kTargetHigh, m_values.unit, m_values.decimalSeparator)),
+         kTargetColour, true, Qt::SolidLine},
+        {tr("Basalrate"), kRateColour, true, Qt::SolidLine}};
     if (m_values.reference)
         entries.append({tr("Vergleich"), kRateColour, true, Qt::DashLine});
     double x = plotArea().left();

@@ -315,6 +315,12 @@ void GlucoseWindow::showFigureRows(const GlucoseStatistics& statistics)
             }
             label->setText(texts.at(c));
         }
+        // A goal missed stands out; its word says it without the colour.
+        QWidget* verdict = m_figures->itemAtPosition(r + 1, 3)->widget();
+        QPalette colours = palette();
+        if (row.missed)
+            colours.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
+        verdict->setPalette(colours);
         // A screen reader reads the row as one sentence at its value.
         m_figures->itemAtPosition(r + 1, 1)->widget()->setAccessibleName(
             row.goal.isEmpty()

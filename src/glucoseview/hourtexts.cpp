@@ -89,16 +89,16 @@ QStringList hourColumnTitles(const GlucoseFormat& format)
 {
     const QString unit = unitName(format.unit);
     return {GlucoseView::tr("Stunde"),
-            GlucoseView::tr("Basalrate (IE/h)"),
+            GlucoseView::tr("Basalrate\n(IE/h)"),
             GlucoseView::tr("Messwerte"),
             GlucoseView::tr("5 %"),
             GlucoseView::tr("25 %"),
-            GlucoseView::tr("Median (%1)").arg(unit),
+            GlucoseView::tr("Median\n(%1)").arg(unit),
             GlucoseView::tr("75 %"),
             GlucoseView::tr("95 %"),
             GlucoseView::tr("% unter %1").arg(value(70, format)),
             GlucoseView::tr("% über %1").arg(value(180, format)),
-            GlucoseView::tr("Änderung (%1/h)").arg(unit)};
+            GlucoseView::tr("Änderung\n(%1/h)").arg(unit)};
 }
 
 QStringList hourCells(int hour, const HourFigures& figures, qint32 rateTenths,
@@ -167,6 +167,8 @@ std::vector<FigureRow> periodRows(const PeriodFigures& f, const GlucoseFormat& f
              goal ? goalText(*goal, format) : QString(),
              goal && f.readings ? verdict(goal->met) : QString()});
     }
+    for (FigureRow& row : rows)
+        row.missed = row.verdict == verdict(false);
     return rows;
 }
 

@@ -58,6 +58,7 @@ struct FigureRow
     QString value;
     QString goal;
     QString verdict; // "erreicht" or "verfehlt"
+    bool missed = false;
 };
 
 std::vector<FigureRow> periodRows(const PeriodFigures& figures, const GlucoseFormat& format);

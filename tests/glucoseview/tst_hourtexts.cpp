@@ -47,7 +47,8 @@ QStringList rowTexts(const std::vector<FigureRow>& rows)
 {
     QStringList texts;
     for (const FigureRow& row : rows)
-        texts << QStringList{row.name, row.value, row.goal, row.verdict}.join(u'|');
+        texts << QStringList{row.name, row.value, row.goal, row.verdict}.join(u'|') +
+                     (row.missed ? QStringLiteral("!") : QString());
     return texts;
 }
 
@@ -113,8 +114,8 @@ void TestHourTexts::periodFigures_data()
                        "Mittlere Glukose|150 mg/dL||",
                        "Glukosemanagement-Indikator (GMI)|6,9 %||",
                        "Variationskoeffizient (CV)|30,0 %|≤ 36 %|erreicht",
-                       "Zeit über 250 mg/dL|5 %|< 5 %|verfehlt",
-                       "Zeit 181–250 mg/dL|20 %|< 25 % über 180 zusammen: 25 %|verfehlt",
+                       "Zeit über 250 mg/dL|5 %|< 5 %|verfehlt!",
+                       "Zeit 181–250 mg/dL|20 %|< 25 % über 180 zusammen: 25 %|verfehlt!",
                        "Zeit 70–180 mg/dL|72 %|> 70 %|erreicht",
                        "Zeit 54–69 mg/dL|3 %|< 4 % unter 70 zusammen: 3 %|erreicht",
                        "Zeit unter 54 mg/dL|0 %|< 1 %|erreicht"}
@@ -122,13 +123,13 @@ void TestHourTexts::periodFigures_data()
            "Messbereich (High) als 400 mg/dL gezählt.";
     QTest::newRow("mmol/L, too few days and too little time")
         << int(GlucoseUnit::MmolPerL) << true
-        << QStringList{"Tage mit Daten|9 von 14|mindestens 14|verfehlt",
-                       "Zeit mit CGM-Daten|55 %|> 70 %|verfehlt",
+        << QStringList{"Tage mit Daten|9 von 14|mindestens 14|verfehlt!",
+                       "Zeit mit CGM-Daten|55 %|> 70 %|verfehlt!",
                        "Mittlere Glukose|8,3 mmol/L||",
                        "Glukosemanagement-Indikator (GMI)|6,9 %||",
                        "Variationskoeffizient (CV)|30,0 %|≤ 36 %|erreicht",
-                       "Zeit über 13,9 mmol/L|5 %|< 5 %|verfehlt",
-                       "Zeit 10,1–13,9 mmol/L|20 %|< 25 % über 10,0 zusammen: 25 %|verfehlt",
+                       "Zeit über 13,9 mmol/L|5 %|< 5 %|verfehlt!",
+                       "Zeit 10,1–13,9 mmol/L|20 %|< 25 % über 10,0 zusammen: 25 %|verfehlt!",
                        "Zeit 3,9–10,0 mmol/L|72 %|> 70 %|erreicht",
                        "Zeit 3,0–3,8 mmol/L|3 %|< 4 % unter 3,9 zusammen: 3 %|erreicht",
                        "Zeit unter 3,0 mmol/L|0 %|< 1 %|erreicht"}
