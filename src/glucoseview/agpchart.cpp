@@ -52,7 +52,8 @@ QRectF AgpChart::plotArea() const
     const QFontMetricsF metrics(font());
     const double left = metrics.horizontalAdvance(QStringLiteral("00,0")) + 12;
     const double right = metrics.horizontalAdvance(QStringLiteral("0,0")) + 14;
-    const double top = metrics.height() * 2 + 8;
+    double top = 0;
+    legendPlaces(&top);
     const double bottom = metrics.height() + 10;
     return QRectF(left, top, std::max(1.0, width() - left - right),
                   std::max(1.0, height() - top - bottom));
@@ -165,50 +166,72 @@ void AgpChart::paintRates(QPainter& painter, const HourRates& rates, Qt::PenStyl
     painter.drawPolyline(steps);
 }
 
+QList<AgpChart::LegendEntry> AgpChart::legend() const
+{
+    const auto shown = [this](double mgPerDl) {
+        return glucoseText(mgPerDl, m_values.unit, m_values.decimalSeparator);
+    };
+    QList<LegendEntry> entries{
+        {tr("Median"), kCurveColour, Swatch::Line, Qt::SolidLine},
+        {tr("25–75 %"), kInnerBand, Swatch::Area, Qt::SolidLine},
+        {tr("5–95 %"), kOuterBand, Swatch::Area, Qt::SolidLine},
+        {tr("Zielbereich %1–%2 %3")
+             .arg(shown(kTargetLow), shown(kTargetHigh), unitName(m_values.unit)),
+         kTargetColour, Swatch::Line, Qt::SolidLine},
+        {tr("Basalrate (IE/h, rechte Achse)"), kRateColour, Swatch::Line, Qt::SolidLine}};
+    if (m_values.reference)
+        entries.append({tr("Vergleich"), kRateColour, Swatch::Line, Qt::DashLine});
+    entries.append({tr("über %1 %2").arg(shown(kAgpDrawnHighestMgPerDl), unitName(m_values.unit)),
+                    kCurveColour, Swatch::Triangle, Qt::SolidLine});
+    return entries;
+}
+
+QList<QPointF> AgpChart::legendPlaces(double* height) const
+{
+    const QFontMetricsF metrics(font());
+    const double line = metrics.height() + 4;
+    QList<QPointF> places;
+    double x = 4;
+    double y = 4;
+    for (const LegendEntry& entry : legend()) {
+        const double wide = 24 + metrics.horizontalAdvance(entry.text) + 14;
+        if (x > 4 && x + wide > width()) {
+            x = 4;
+            y += line;
+        }
+        places << QPointF(x, y);
+        x += wide;
+    }
+    if (height)
+        *height = y + line + 4;
+    return places;
+}
+
 void AgpChart::paintLegend(QPainter& painter) const
 {
     const QFontMetricsF metrics(font());
-    struct Entry
-    {
-        QString text;
-        QColor colour;
-        bool line;
-        Qt::PenStyle style;
-    };
-    QList<Entry> entries{
-        {tr("Median"), kCurveColour, true, Qt::SolidLine},
-        {tr("25–75 %"), kInnerBand, false, Qt::SolidLine},
-        {tr("5–95 %"), kOuterBand, false, Qt::SolidLine},
-        {tr("Zielbereich %1–%2")
-             .arg(glucoseText(kTargetLow, m_values.unit, m_values.decimalSeparator),
-                  glucoseText(kTargetHigh, m_values.unit, m_values.decimalSeparator)),
-         kTargetColour, true, Qt::SolidLine},
-        {tr("Basalrate"), kRateColour, true, Qt::SolidLine}};
-    if (m_values.reference)
-        entries.append({tr("Vergleich"), kRateColour, true, Qt::DashLine});
-    double x = plotArea().left();
-    const double y = 4;
-    for (const Entry& entry : entries) {
-        const QRectF swatch(x, y + metrics.height() / 2 - 5, 18, 10);
-        if (entry.line) {
+    const QList<LegendEntry> entries = legend();
+    const QList<QPointF> places = legendPlaces(nullptr);
+    for (int i = 0; i < entries.size(); ++i) {
+        const LegendEntry& entry = entries.at(i);
+        const QPointF at = places.at(i);
+        const QRectF swatch(at.x(), at.y() + metrics.height() / 2 - 5, 18, 10);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(entry.colour);
+        if (entry.swatch == Swatch::Line) {
             painter.setPen(QPen(entry.colour, 2.5, entry.style));
             painter.drawLine(QPointF(swatch.left(), swatch.center().y()),
                              QPointF(swatch.right(), swatch.center().y()));
+        } else if (entry.swatch == Swatch::Area) {
+            painter.drawRect(swatch);
         } else {
-            painter.fillRect(swatch, entry.colour);
+            const QPointF tip(swatch.center().x(), swatch.top());
+            painter.drawPolygon(QPolygonF{tip, swatch.bottomLeft() + QPointF(4, 0),
+                                          swatch.bottomRight() - QPointF(4, 0)});
         }
         painter.setPen(palette().text().color());
-        const double textWidth = metrics.horizontalAdvance(entry.text);
-        painter.drawText(QPointF(x + 24, y + metrics.ascent()), entry.text);
-        x += 24 + textWidth + 16;
+        painter.drawText(QPointF(at.x() + 24, at.y() + metrics.ascent()), entry.text);
     }
-    const QString axes =
-        tr("Glukose in %1, Basalrate in IE/h (rechts), Uhrzeit (unten); "
-           "▲ Werte über %2 %1")
-            .arg(unitName(m_values.unit),
-                 glucoseText(kAgpDrawnHighestMgPerDl, m_values.unit, m_values.decimalSeparator));
-    painter.setPen(palette().placeholderText().color());
-    painter.drawText(QPointF(plotArea().left(), y + metrics.height() + metrics.ascent()), axes);
 }
 
 void AgpChart::mousePressEvent(QMouseEvent* event)

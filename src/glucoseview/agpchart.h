@@ -55,6 +55,18 @@ private:
     void paintGrid(QPainter& painter) const;
     void paintCurves(QPainter& painter) const;
     void paintRates(QPainter& painter, const HourRates& rates, Qt::PenStyle style) const;
+    enum class Swatch { Line, Area, Triangle };
+    struct LegendEntry
+    {
+        QString text;
+        QColor colour;
+        Swatch swatch;
+        Qt::PenStyle style;
+    };
+    QList<LegendEntry> legend() const;
+    // Where each entry of the legend starts, in as many lines as the width
+    // needs; height: where the plot may start below it.
+    QList<QPointF> legendPlaces(double* height) const;
     void paintLegend(QPainter& painter) const;
 
     AgpChartValues m_values;

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace fendrimo {
 
 namespace {
@@ -58,24 +60,34 @@ QString rangeName(int range, const GlucoseFormat& format)
         .arg(boundText(bounds, 0, format), boundText(bounds, 1, format), unit);
 }
 
-// The goal shown beside each range, by the range: the two below and the two
-// above the target share one goal each besides their own.
-constexpr RangeGoalKind kGoalOfRange[kGlucoseRanges] = {
-    RangeGoalKind::Below54, RangeGoalKind::Below70, RangeGoalKind::InTarget,
-    RangeGoalKind::Above180, RangeGoalKind::Above250};
-
-QString goalText(const RangeGoal& goal, const GlucoseFormat& format)
+// The rows of the ranges from the highest down, as the AGP report lists
+// them: each range, and the two goals on ranges together (above 180, below
+// 70) in rows of their own where they come.
+struct RangeRow
 {
-    const QString limit = QStringLiteral("%1 %2 %")
-                              .arg(goal.moreThan ? QStringLiteral(">") : QStringLiteral("<"))
-                              .arg(goal.goalPercent);
-    if (goal.kind == RangeGoalKind::Below70)
-        return GlucoseView::tr("%1 unter %2 zusammen: %3 %")
-            .arg(limit, value(70, format), percentText(goal.share));
-    if (goal.kind == RangeGoalKind::Above180)
-        return GlucoseView::tr("%1 über %2 zusammen: %3 %")
-            .arg(limit, value(180, format), percentText(goal.share));
-    return limit;
+    int range; // -1: a goal on ranges together
+    std::optional<RangeGoalKind> goal;
+};
+const RangeRow kRangeRows[] = {
+    {4, RangeGoalKind::Above250},  {3, std::nullopt},
+    {-1, RangeGoalKind::Above180}, {2, RangeGoalKind::InTarget},
+    {-1, RangeGoalKind::Below70},  {1, std::nullopt},
+    {0, RangeGoalKind::Below54},
+};
+
+QString goalLimit(const RangeGoal& goal)
+{
+    return QStringLiteral("%1 %2 %")
+        .arg(goal.moreThan ? QStringLiteral(">") : QStringLiteral("<"))
+        .arg(goal.goalPercent);
+}
+
+QString togetherName(RangeGoalKind kind, const GlucoseFormat& format)
+{
+    return kind == RangeGoalKind::Above180 ? GlucoseView::tr("Zeit über %1 %2 zusammen")
+                                                 .arg(value(180, format), unitName(format.unit))
+                                           : GlucoseView::tr("Zeit unter %1 %2 zusammen")
+                                                 .arg(value(70, format), unitName(format.unit));
 }
 
 QString verdict(bool met)
@@ -156,15 +168,16 @@ std::vector<FigureRow> periodRows(const PeriodFigures& f, const GlucoseFormat& f
     rows.push_back({GlucoseView::tr("Variationskoeffizient (CV)"),
                     f.cv ? GlucoseView::tr("%1 %").arg(decimal(*f.cv * 100)) : none,
                     QStringLiteral("≤ 36 %"), f.cv ? verdict(f.cvGoalMet) : QString()});
-    for (int range = kGlucoseRanges - 1; range >= 0; --range) {
+    for (const RangeRow& line : kRangeRows) {
         const RangeGoal* goal = nullptr;
         for (const RangeGoal& g : f.goals)
-            goal = g.kind == kGoalOfRange[range] ? &g : goal;
+            goal = line.goal == g.kind ? &g : goal;
+        const double share =
+            line.range >= 0 ? f.rangeShares.at(size_t(line.range)) : (goal ? goal->share : 0);
         rows.push_back(
-            {rangeName(range, format),
-             f.readings ? GlucoseView::tr("%1 %").arg(percentText(f.rangeShares.at(size_t(range))))
-                        : none,
-             goal ? goalText(*goal, format) : QString(),
+            {line.range >= 0 ? rangeName(line.range, format) : togetherName(*line.goal, format),
+             f.readings ? GlucoseView::tr("%1 %").arg(percentText(share)) : none,
+             goal ? goalLimit(*goal) : QString(),
              goal && f.readings ? verdict(goal->met) : QString()});
     }
     for (FigureRow& row : rows)

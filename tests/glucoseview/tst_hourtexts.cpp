@@ -115,9 +115,11 @@ void TestHourTexts::periodFigures_data()
                        "Glukosemanagement-Indikator (GMI)|6,9 %||",
                        "Variationskoeffizient (CV)|30,0 %|≤ 36 %|erreicht",
                        "Zeit über 250 mg/dL|5 %|< 5 %|verfehlt!",
-                       "Zeit 181–250 mg/dL|20 %|< 25 % über 180 zusammen: 25 %|verfehlt!",
+                       "Zeit 181–250 mg/dL|20 %||",
+                       "Zeit über 180 mg/dL zusammen|25 %|< 25 %|verfehlt!",
                        "Zeit 70–180 mg/dL|72 %|> 70 %|erreicht",
-                       "Zeit 54–69 mg/dL|3 %|< 4 % unter 70 zusammen: 3 %|erreicht",
+                       "Zeit unter 70 mg/dL zusammen|3 %|< 4 %|erreicht",
+                       "Zeit 54–69 mg/dL|3 %||",
                        "Zeit unter 54 mg/dL|0 %|< 1 %|erreicht"}
         << "3 Werte unter dem Messbereich (Low) als 40 mg/dL gezählt; 1 Wert über dem "
            "Messbereich (High) als 400 mg/dL gezählt.";
@@ -129,9 +131,11 @@ void TestHourTexts::periodFigures_data()
                        "Glukosemanagement-Indikator (GMI)|6,9 %||",
                        "Variationskoeffizient (CV)|30,0 %|≤ 36 %|erreicht",
                        "Zeit über 13,9 mmol/L|5 %|< 5 %|verfehlt!",
-                       "Zeit 10,1–13,9 mmol/L|20 %|< 25 % über 10,0 zusammen: 25 %|verfehlt!",
+                       "Zeit 10,1–13,9 mmol/L|20 %||",
+                       "Zeit über 10,0 mmol/L zusammen|25 %|< 25 %|verfehlt!",
                        "Zeit 3,9–10,0 mmol/L|72 %|> 70 %|erreicht",
-                       "Zeit 3,0–3,8 mmol/L|3 %|< 4 % unter 3,9 zusammen: 3 %|erreicht",
+                       "Zeit unter 3,9 mmol/L zusammen|3 %|< 4 %|erreicht",
+                       "Zeit 3,0–3,8 mmol/L|3 %||",
                        "Zeit unter 3,0 mmol/L|0 %|< 1 %|erreicht"}
         << "Weniger Daten, als ein AGP verlangt (nur 9 von mindestens 14 Tagen mit Daten; nur "
            "55 % der Zeit mit Daten statt mindestens 70 %): Die Werte sind nur eingeschränkt "
