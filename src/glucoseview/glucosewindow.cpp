@@ -41,7 +41,7 @@ constexpr GlucoseUnit kUnits[] = {GlucoseUnit::MgPerDl, GlucoseUnit::MmolPerL};
 
 // The size it opens at, where the screen has room: chart and figures side
 // by side, every hour of the table below.
-constexpr QSize kWantedSize(1200, 1000);
+constexpr QSize kWantedSize(1200, 1040);
 
 GlucoseFormat shownFormat(GlucoseUnit unit)
 {
