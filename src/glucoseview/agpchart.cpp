@@ -18,11 +18,11 @@ constexpr double kGlucoseTicks[] = {70, 180, 250, kAgpDrawnHighestMgPerDl};
 constexpr double kTargetLow = 70;
 constexpr double kTargetHigh = 180;
 
-const QColor kCurveColour(0x1f, 0x4e, 0x8c);
-const QColor kOuterBand(0xc9, 0xd9, 0xee);
-const QColor kInnerBand(0x7f, 0xa6, 0xd6);
-const QColor kTargetColour(0x2e, 0x8b, 0x57);
-const QColor kRateColour(0xc0, 0x50, 0x20);
+constexpr QColor kCurveColour(0x1f, 0x4e, 0x8c);
+constexpr QColor kOuterBand(0xc9, 0xd9, 0xee);
+constexpr QColor kInnerBand(0x7f, 0xa6, 0xd6);
+constexpr QColor kTargetColour(0x2e, 0x8b, 0x57);
+constexpr QColor kRateColour(0xc0, 0x50, 0x20);
 
 } // namespace
 

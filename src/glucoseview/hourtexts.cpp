@@ -68,7 +68,7 @@ struct RangeRow
     int range; // -1: a goal on ranges together
     std::optional<RangeGoalKind> goal;
 };
-const RangeRow kRangeRows[] = {
+constexpr RangeRow kRangeRows[] = {
     {4, RangeGoalKind::Above250},  {3, std::nullopt},
     {-1, RangeGoalKind::Above180}, {2, RangeGoalKind::InTarget},
     {-1, RangeGoalKind::Below70},  {1, std::nullopt},

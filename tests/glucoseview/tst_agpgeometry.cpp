@@ -1,6 +1,5 @@
 // The AGP chart's geometry: the hour a click lands in, the columns a band
-// covers (none over an hour without readings), the marks over clamped hours
-// and the rate axis's top.
+// covers (none over an hour without readings), the marks over clamped hours.
 
 #include "glucoseview/agpgeometry.h"
 
@@ -52,8 +51,6 @@ private slots:
     void bandsOnlyOverReadings();
     void clampedMarks_data();
     void clampedMarks();
-    void rateAxis_data();
-    void rateAxis();
 };
 
 void TestAgpGeometry::hourOfClick_data()
@@ -62,9 +59,7 @@ void TestAgpGeometry::hourOfClick_data()
     QTest::addColumn<int>("hour");
     QTest::newRow("left of the plot") << 39.9 << -1;
     QTest::newRow("left edge") << 40.0 << 0;
-    QTest::newRow("last pixel of hour 0") << 49.9 << 0;
     QTest::newRow("first pixel of hour 1") << 50.0 << 1;
-    QTest::newRow("middle of hour 13") << 175.0 << 13;
     QTest::newRow("last pixel") << 279.9 << 23;
     QTest::newRow("right edge") << 280.0 << -1;
 }
@@ -74,8 +69,6 @@ void TestAgpGeometry::hourOfClick()
     QFETCH(double, x);
     QFETCH(int, hour);
     QCOMPARE(hourAtX(kPlot, x), hour);
-    if (hour >= 0) // the hour's own column maps back to it
-        QCOMPARE(hourAtX(kPlot, xOfHour(kPlot, hour + 0.5)), hour);
 }
 
 void TestAgpGeometry::bandsOnlyOverReadings_data()
@@ -84,7 +77,6 @@ void TestAgpGeometry::bandsOnlyOverReadings_data()
     QTest::newRow("every hour") << QString(24, u'x');
     QTest::newRow("a gap at night") << QStringLiteral("xx...xxxxxxxxxxxxxxxxxxx");
     QTest::newRow("a single hour alone") << QStringLiteral("....x...................");
-    QTest::newRow("first and last hour only") << QStringLiteral("x......................x");
     QTest::newRow("none") << QString(24, u'.');
 }
 
@@ -114,11 +106,9 @@ void TestAgpGeometry::clampedMarks_data()
     QTest::addColumn<QString>("p75");
     QTest::addColumn<QList<double>>("markedX");
     QTest::newRow("nothing clamped") << QString(24, u'x') << QString(24, u'x') << QList<double>{};
-    QTest::newRow("95 % clamped at 2 and 3") << QStringLiteral("xx^^xxxxxxxxxxxxxxxxxxxx")
-                                             << QString(24, u'x') << QList<double>{65.0, 75.0};
-    QTest::newRow("75 % clamped at 23, one mark an hour")
-        << QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxx^") << QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxx^")
-        << QList<double>{275.0};
+    QTest::newRow("95 % at 2, 3 and 23, 75 % at 23: one mark an hour")
+        << QStringLiteral("xx^^xxxxxxxxxxxxxxxxxxx^") << QStringLiteral("xxxxxxxxxxxxxxxxxxxxxxx^")
+        << QList<double>{65.0, 75.0, 275.0};
 }
 
 void TestAgpGeometry::clampedMarks()
@@ -136,38 +126,7 @@ void TestAgpGeometry::clampedMarks()
         xs << mark.x();
     }
     QCOMPARE(xs, markedX);
-    // A clamped curve stands at the top of the plot, and so would a value above it.
-    QCOMPARE(yOfGlucose(kPlot, kAgpDrawnHighestMgPerDl), kPlot.top());
-    QCOMPARE(yOfGlucose(kPlot, 500), kPlot.top());
-}
-
-void TestAgpGeometry::rateAxis_data()
-{
-    QTest::addColumn<qint32>("highest");
-    QTest::addColumn<qint32>("referenceHighest"); // -1: no comparison
-    QTest::addColumn<qint32>("top");
-    QTest::newRow("low rates: 1 IE/h") << 4 << -1 << 10;
-    QTest::newRow("on a step") << 15 << -1 << 15;
-    QTest::newRow("just above a step") << 16 << -1 << 20;
-    QTest::newRow("the comparison higher") << 8 << 23 << 25;
-    QTest::newRow("the comparison lower") << 31 << 8 << 35;
-}
-
-void TestAgpGeometry::rateAxis()
-{
-    QFETCH(qint32, highest);
-    QFETCH(qint32, referenceHighest);
-    QFETCH(qint32, top);
-    HourRates rates{};
-    rates.fill(1);
-    rates.at(7) = highest;
-    std::optional<HourRates> reference;
-    if (referenceHighest >= 0) {
-        reference = HourRates{};
-        reference->at(20) = referenceHighest;
-    }
-    QCOMPARE(rateAxisTop(rates, reference), top);
-    QCOMPARE(yOfRate(kPlot, top, rateAxisTop(rates, reference)), kPlot.top());
+    QCOMPARE(yOfGlucose(kPlot, 500), kPlot.top()); // a value above stands at the top
 }
 
 QTEST_APPLESS_MAIN(TestAgpGeometry)

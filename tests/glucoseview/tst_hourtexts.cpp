@@ -10,36 +10,28 @@ using namespace fendrimo;
 
 namespace {
 
-HourFigures hourWithReadings()
-{
-    HourFigures hour;
-    hour.readings = 12;
-    hour.percentiles = {70, 118, 142, 170, 250};
-    hour.shareBelow70 = 0.12;
-    hour.shareAbove180 = 0.2;
-    hour.medianChangePerHour = 12.4;
-    return hour;
-}
+// Readings 12, percentiles, extremes, shares below 70 and above 180, change.
+const HourFigures kHour{12, {70, 118, 142, 170, 250}, 0, 0, 0.12, 0.2, 12.4};
 
 // 4000 readings over 14 days by range: 20 below 54, 110 from 54, 2870 in
 // the target, 800 above 180, 200 above 250.
 PeriodFigures fullPeriod()
 {
     PeriodFigures f;
-    f.days = 14;
-    f.daysWithData = 14;
+    f.days = f.daysWithData = 14;
     f.readings = 4000;
     f.timeWithData = 0.95;
     f.mean = 150;
     f.cv = 0.3;
     f.gmi = 6.898;
     f.cvGoalMet = true;
+    f.belowSensorRange = 3;
+    f.aboveSensorRange = 1;
     f.rangeReadings = {20, 110, 2870, 800, 200};
     for (size_t r = 0; r < f.rangeReadings.size(); ++r)
         f.rangeShares.at(r) = f.rangeReadings.at(r) / 4000.0;
     f.goals = rangeGoals(f.rangeReadings);
-    f.fewerThan14Days = false;
-    f.lessThan70PercentData = false;
+    f.fewerThan14Days = f.lessThan70PercentData = false;
     return f;
 }
 
@@ -95,7 +87,7 @@ void TestHourTexts::hourRow()
     QFETCH(QStringList, cells);
     QFETCH(QString, heard);
     const GlucoseFormat format{GlucoseUnit(unit), u','};
-    const HourFigures hour = readings ? hourWithReadings() : HourFigures();
+    const HourFigures hour = readings ? kHour : HourFigures();
     QCOMPARE(hourCells(3, hour, 8, format), cells);
     QCOMPARE(hourCells(3, hour, 8, format).size(), hourColumnTitles(format).size());
     QCOMPARE(hourAnnouncement(3, hour, 8, format), heard);
@@ -151,13 +143,10 @@ void TestHourTexts::periodFigures()
     QFETCH(QString, note);
     const GlucoseFormat format{GlucoseUnit(unit), u','};
     PeriodFigures f = fullPeriod();
-    f.belowSensorRange = 3;
-    f.aboveSensorRange = 1;
     if (lacking) {
         f.daysWithData = 9;
         f.timeWithData = 0.55;
-        f.fewerThan14Days = true;
-        f.lessThan70PercentData = true;
+        f.fewerThan14Days = f.lessThan70PercentData = true;
     }
     QCOMPARE(rowTexts(periodRows(f, format)), rows);
     QCOMPARE(QStringList({shortfallText(f), sensorLimitText(f, format)}).join(u'\n').trimmed(),

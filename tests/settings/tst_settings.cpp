@@ -30,8 +30,6 @@ private slots:
     void handEditedList_data();
     void handEditedList();
     void firstRunLeavesRecentListAlone();
-    void glucoseUnit_data();
-    void glucoseUnit();
 
 private:
     // Each test writes the file first.
@@ -203,33 +201,6 @@ void TestSettings::firstRunLeavesRecentListAlone()
     QVERIFY2(after.startsWith(recent), after.constData());
     QCOMPARE(Settings(iniPath()).storedMaximum(), 30);
     QCOMPARE(Settings(iniPath()).recentFiles(), (QStringList{"/p/a.bar", "/p/b.bar"}));
-}
-
-// The unit glucose is shown in, as stored; anything else reads as none
-// stored, so that the data's own unit is shown.
-void TestSettings::glucoseUnit_data()
-{
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<QString>("unit");
-    QTest::newRow("absent") << QByteArray("[Einstellungen]\nMaximum=30\n") << QString();
-    QTest::newRow("mg/dL") << QByteArray("[Einstellungen]\nGlukoseeinheit=mg/dL\n")
-                           << QStringLiteral("mg/dL");
-    QTest::newRow("mmol/L") << QByteArray("[Einstellungen]\nGlukoseeinheit=mmol/L\n")
-                            << QStringLiteral("mmol/L");
-    QTest::newRow("hand-edited, unknown")
-        << QByteArray("[Einstellungen]\nGlukoseeinheit=mmol\n") << QString();
-}
-
-void TestSettings::glucoseUnit()
-{
-    QFETCH(QByteArray, ini);
-    QFETCH(QString, unit);
-    writeIni(ini);
-    Settings settings(iniPath());
-    QCOMPARE(settings.glukoseEinheit(), unit);
-    settings.setGlukoseEinheit(QStringLiteral("mmol/L"));
-    QCOMPARE(Settings(iniPath()).glukoseEinheit(), QStringLiteral("mmol/L"));
-    QVERIFY(readIni().contains("Glukoseeinheit=mmol/L"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

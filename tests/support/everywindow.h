@@ -36,8 +36,8 @@ inline QStringList everyWindow()
 }
 
 // The glucose profile over 30 days of readings every 5 minutes, with the
-// comparison's rates and every note: the shortfall of a weekend's days and
-// readings beyond the sensor's range.
+// comparison's rates and every note: the period's days moved in, the
+// shortfall of a weekend's days and readings below the sensor's range.
 inline std::unique_ptr<QWidget> glucoseWindow(QWidget* owner, const HourlyRates& rates,
                                               const HourlyRates& reference)
 {
@@ -45,21 +45,15 @@ inline std::unique_ptr<QWidget> glucoseWindow(QWidget* owner, const HourlyRates&
     const std::int64_t start = 20000 * std::int64_t(kSecondsPerDay);
     for (std::int64_t at = start; at < start + 30 * kSecondsPerDay; at += 300) {
         const auto value = std::uint16_t(40 + (at / 300 * 37) % 360);
-        const ReadingKind kind = value == 40    ? ReadingKind::BelowRange
-                                 : value >= 399 ? ReadingKind::AboveRange
-                                                : ReadingKind::Measured;
-        readings.push_back({at, kNoOffset, value, GlucoseUnit::MgPerDl, kind});
+        readings.push_back({at, kNoOffset, value, GlucoseUnit::MgPerDl,
+                            value == 40 ? ReadingKind::BelowRange : ReadingKind::Measured});
     }
     GlucoseData data;
     addReadings(data, std::move(readings), QStringLiteral("cgm.csv"), GlucoseUnit::MgPerDl);
     const GlucosePeriod period =
-        choosePeriod(data, dateOfDay(20000), dateOfDay(20029), DaySelection::SaturdayAndSunday)
+        choosePeriod(data, dateOfDay(19990), dateOfDay(20029), DaySelection::SaturdayAndSunday)
             .period;
     auto window = std::make_unique<GlucoseWindow>(owner);
-    QList<QDate> days;
-    for (int day = 20000; day < 20030; ++day)
-        days << dateOfDay(day);
-    window->setDataDays(days);
     window->showPeriod(period, true);
     window->showFigures(glucoseStatistics(data, period, GlucoseUnit::MmolPerL), rates, reference);
     return window;
