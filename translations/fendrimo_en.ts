@@ -668,6 +668,171 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     </message>
 </context>
 <context>
+    <name>GlucoseView</name>
+    <message>
+        <source>%1 IE/h</source>
+        <translation>%1 U/h</translation>
+    </message>
+    <message>
+        <source>Zeit unter %1 %2</source>
+        <translation>Time below %1 %2</translation>
+    </message>
+    <message>
+        <source>Zeit über %1 %2</source>
+        <translation>Time above %1 %2</translation>
+    </message>
+    <message>
+        <source>Zeit %1–%2 %3</source>
+        <translation>Time %1–%2 %3</translation>
+    </message>
+    <message>
+        <source>Zeit über %1 %2 zusammen</source>
+        <translation>Time above %1 %2 in all</translation>
+    </message>
+    <message>
+        <source>Zeit unter %1 %2 zusammen</source>
+        <translation>Time below %1 %2 in all</translation>
+    </message>
+    <message>
+        <source>erreicht</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>verfehlt</source>
+        <translation>missed</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Basalrate
+(IE/h)</source>
+        <translation>Basal rate
+(U/h)</translation>
+    </message>
+    <message>
+        <source>Messwerte</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>5 %</source>
+        <translation>5 %</translation>
+    </message>
+    <message>
+        <source>25 %</source>
+        <translation>25 %</translation>
+    </message>
+    <message>
+        <source>Median
+(%1)</source>
+        <translation>Median
+(%1)</translation>
+    </message>
+    <message>
+        <source>75 %</source>
+        <translation>75 %</translation>
+    </message>
+    <message>
+        <source>95 %</source>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>% unter %1</source>
+        <translation>% below %1</translation>
+    </message>
+    <message>
+        <source>% über %1</source>
+        <translation>% above %1</translation>
+    </message>
+    <message>
+        <source>Änderung
+(%1/h)</source>
+        <translation>Change
+(%1/h)</translation>
+    </message>
+    <message>
+        <source>%1: keine Messwerte, Basalrate %2</source>
+        <translation>%1: no readings, basal rate %2</translation>
+    </message>
+    <message>
+        <source>%1: Median %2 %3, 25 bis 75 %: %4 bis %5, %6 % unter %7, Basalrate %8</source>
+        <translation>%1: median %2 %3, 25 to 75 %: %4 to %5, %6 % below %7, basal rate %8</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Tage mit Daten</source>
+        <translation>Days with data</translation>
+    </message>
+    <message>
+        <source>%1 von %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>mindestens %1</source>
+        <translation>at least %1</translation>
+    </message>
+    <message>
+        <source>Zeit mit CGM-Daten</source>
+        <translation>Time with CGM data</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source> (auf 100 % begrenzt)</source>
+        <translation> (capped at 100 %)</translation>
+    </message>
+    <message>
+        <source>Mittlere Glukose</source>
+        <translation>Mean glucose</translation>
+    </message>
+    <message>
+        <source>Glukosemanagement-Indikator (GMI)</source>
+        <translation>Glucose management indicator (GMI)</translation>
+    </message>
+    <message>
+        <source>Variationskoeffizient (CV)</source>
+        <translation>Coefficient of variation (CV)</translation>
+    </message>
+    <message>
+        <source>nur %1 von mindestens %2 Tagen mit Daten</source>
+        <translation>only %1 of at least %2 days with data</translation>
+    </message>
+    <message>
+        <source>nur %1 % der Zeit mit Daten statt mindestens 70 %</source>
+        <translation>only %1 % of the time with data instead of at least 70 %</translation>
+    </message>
+    <message>
+        <source>keine Zeit mit Daten</source>
+        <translation>no time with data</translation>
+    </message>
+    <message>
+        <source>Weniger Daten, als ein AGP verlangt (%1): Die Werte sind nur eingeschränkt aussagekräftig.</source>
+        <translation>Less data than an AGP asks for (%1): the figures tell less than they seem to.</translation>
+    </message>
+    <message>
+        <source>1 Wert unter dem Messbereich (Low) als %1 %2 gezählt</source>
+        <translation>1 reading below the sensor range (Low) counted as %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 Werte unter dem Messbereich (Low) als %2 %3 gezählt</source>
+        <translation>%1 readings below the sensor range (Low) counted as %2 %3</translation>
+    </message>
+    <message>
+        <source>1 Wert über dem Messbereich (High) als %1 %2 gezählt</source>
+        <translation>1 reading above the sensor range (High) counted as %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 Werte über dem Messbereich (High) als %2 %3 gezählt</source>
+        <translation>%1 readings above the sensor range (High) counted as %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>Kann nicht nach %1 schreiben</source>
@@ -1145,6 +1310,132 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     <message>
         <source>Der Ordner %1 lässt sich nicht vor anderen schützen</source>
         <translation>The folder %1 cannot be protected from other users</translation>
+    </message>
+</context>
+<context>
+    <name>fendrimo::AgpChart</name>
+    <message>
+        <source>Glukoseprofil nach Uhrzeit</source>
+        <translation>Glucose profile by time of day</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>25–75 %</source>
+        <translation>25–75 %</translation>
+    </message>
+    <message>
+        <source>5–95 %</source>
+        <translation>5–95 %</translation>
+    </message>
+    <message>
+        <source>Zielbereich %1–%2 %3</source>
+        <translation>Target range %1–%2 %3</translation>
+    </message>
+    <message>
+        <source>Basalrate (IE/h, rechte Achse)</source>
+        <translation>Basal rate (U/h, right axis)</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>über %1 %2</source>
+        <translation>above %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>fendrimo::GlucoseWindow</name>
+    <message>
+        <source>Alle Tage</source>
+        <translation>All days</translation>
+    </message>
+    <message>
+        <source>Montag bis Freitag</source>
+        <translation>Monday to Friday</translation>
+    </message>
+    <message>
+        <source>Samstag und Sonntag</source>
+        <translation>Saturday and Sunday</translation>
+    </message>
+    <message>
+        <source>Gewählte Tage</source>
+        <translation>Picked days</translation>
+    </message>
+    <message>
+        <source>Fendrimo - Glukoseprofil</source>
+        <translation>Fendrimo - Glucose profile</translation>
+    </message>
+    <message>
+        <source>Glukoseprofil</source>
+        <translation>Glucose profile</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Von:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;bis:</source>
+        <translation>&amp;to:</translation>
+    </message>
+    <message>
+        <source>&amp;Tage:</source>
+        <translation>&amp;Days:</translation>
+    </message>
+    <message>
+        <source>&amp;Einheit:</source>
+        <translation>&amp;Unit:</translation>
+    </message>
+    <message>
+        <source>Kennzahlen im Zeitraum</source>
+        <translation>Figures over the period</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>Die Tage, die zählen, mit der Leertaste an- oder abwählen</source>
+        <translation>Check or uncheck the days that count with the space bar</translation>
+    </message>
+    <message>
+        <source>Werte nach Stunden</source>
+        <translation>Values by hour</translation>
+    </message>
+    <message>
+        <source>Eine Zeile je Stunde; Eingabe wählt die Stunde im Hauptfenster</source>
+        <translation>One row per hour; Enter chooses the hour in the main window</translation>
+    </message>
+    <message>
+        <source>Ein gewähltes Datum lag außerhalb der Glukosedaten und wurde auf ihren ersten oder letzten Tag gesetzt.</source>
+        <translation>A date chosen lay outside the glucose data and was set to its first or last day.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, Ziel %3, %4</source>
+        <translation>%1: %2, goal %3, %4</translation>
     </message>
 </context>
 <context>
@@ -2054,10 +2345,6 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
         <translation>&amp;Glucose</translation>
     </message>
     <message>
-        <source>Glukosedaten aus CGM-Exporten laden oder wieder entfernen</source>
-        <translation>Load glucose data from CGM exports or remove it again</translation>
-    </message>
-    <message>
         <source>Glukosedaten &amp;laden…</source>
         <translation>&amp;Load glucose data…</translation>
     </message>
@@ -2102,6 +2389,14 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
     <message>
         <source>Die geladenen Glukosedaten aus einer Datei entfernen?</source>
         <translation>Remove the glucose data loaded from one file?</translation>
+    </message>
+    <message>
+        <source>Glukosedaten aus CGM-Exporten laden, als Profil neben der Basalrate zeigen oder wieder entfernen</source>
+        <translation>Load glucose data from CGM exports, show it as a profile beside the basal rate, or remove it</translation>
+    </message>
+    <message>
+        <source>Glukose&amp;profil</source>
+        <translation>Glucose &amp;profile</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "app/glucosepart.h"
 
 #include "app/filespart.h"
+#include "app/glucoseviewer.h"
 #include "app/windowmessages.h"
 #include "files/filename.h"
 #include "glucose/glucoseformats.h"
@@ -55,6 +56,12 @@ QString glucoseDialogFilter()
 
 } // namespace
 
+GlucosePart::GlucosePart(const WindowContext& context, std::function<void()> changed,
+                         std::function<void(int)> focusHour)
+    : m_context(context), m_changed(std::move(changed)), m_focusHour(std::move(focusHour))
+{
+}
+
 GlucosePart::~GlucosePart()
 {
     // Not from a signal of theirs: they can go at once, before the window.
@@ -65,6 +72,8 @@ GlucosePart::~GlucosePart()
 void GlucosePart::addCommands(CommandPath& commands)
 {
     commands.add("GlukoseLaden1", [this] { GlukoseLadenClick(); });
+    commands.add(
+        "Glukoseprofil1", [this] { GlukoseprofilClick(); }, [this] { return hasData(); });
     commands.add(
         "GlukoseEntfernen1", [this] { GlukoseEntfernenClick(); }, [this] { return hasData(); });
 }
@@ -153,7 +162,7 @@ void GlucosePart::takeOutcome(const QString& path, const GlucoseOutcome& outcome
     }
     const GlucoseFile& file = *outcome.file;
     const int present = addReadings(m_data, file.readings, displayFileName(path), file.unit);
-    m_changed();
+    dataChanged();
     WindowMessages::glucoseLoaded(m_context.window, path, file, present);
 }
 
@@ -169,15 +178,33 @@ void GlucosePart::GlukoseEntfernenClick()
                            MessageButton::Ja | MessageButton::Nein) != MessageResult::Ja)
         return;
     m_data = GlucoseData();
+    dataChanged();
+}
+
+void GlucosePart::GlukoseprofilClick()
+{
+    if (!hasData())
+        return;
+    if (!m_viewer)
+        m_viewer = std::make_unique<GlucoseViewer>(m_context, m_data, m_focusHour);
+    m_viewer->open();
+}
+
+void GlucosePart::dataChanged()
+{
     m_changed();
+    if (m_viewer)
+        m_viewer->dataChanged();
 }
 
 std::optional<GlucoseReport> GlucosePart::printedReport() const
 {
     if (!hasData())
         return std::nullopt;
-    return GlucoseReport{m_data.files,
-                         glucoseStatistics(m_data, defaultPeriod(m_data), m_data.unit)};
+    const GlucosePeriod period = m_viewer ? m_viewer->period() : defaultPeriod(m_data);
+    return GlucoseReport{
+        m_data.files,
+        glucoseStatistics(m_data, period, shownGlucoseUnit(m_context.settings, m_data))};
 }
 
 } // namespace fendrimo

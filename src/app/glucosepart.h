@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QMimeData;
@@ -17,6 +18,7 @@ class QProgressDialog;
 
 namespace fendrimo {
 
+class GlucoseViewer;
 struct GlucoseOutcome;
 
 // "Glukosedaten laden" and "entfernen": CGM exports read into one data set
@@ -27,11 +29,10 @@ class GlucosePart
     Q_DECLARE_TR_FUNCTIONS(fendrimo::TForm1)
 
 public:
-    // changed: the data set changed, so the menu items' rules may have.
-    GlucosePart(const WindowContext& context, std::function<void()> changed)
-        : m_context(context), m_changed(std::move(changed))
-    {
-    }
+    // changed: the data set changed, so the menu items' rules may have;
+    // focusHour: the main window's slider of that hour takes the focus.
+    GlucosePart(const WindowContext& context, std::function<void()> changed,
+                std::function<void(int)> focusHour);
     ~GlucosePart();
     GlucosePart(const GlucosePart&) = delete;
     GlucosePart& operator=(const GlucosePart&) = delete;
@@ -42,13 +43,17 @@ public:
     // Reads the file at path into the data set, after any read under way, as
     // "Glukosedaten laden" does after its dialog.
     void loadFile(const QString& path);
-    // What a print shows of the data: its figures over the last 14 days in
-    // the unit of the data first loaded; none without data.
+    // What a print shows of the data: its figures over the period chosen in
+    // the glucose profile's window (the last 14 days before it is opened), in
+    // the unit shown; none without data.
     std::optional<GlucoseReport> printedReport() const;
 
 private:
     void GlukoseLadenClick();
     void GlukoseEntfernenClick();
+    void GlukoseprofilClick();
+    // The data set changed: the menu and the profile's window follow.
+    void dataChanged();
 
     bool hasData() const { return !m_data.files.isEmpty(); }
     // Starts reading the next file waiting, if any.
@@ -60,7 +65,10 @@ private:
 
     WindowContext m_context;
     std::function<void()> m_changed;
+    std::function<void(int)> m_focusHour;
     GlucoseData m_data;
+    // Made when "Glukoseprofil" is first chosen.
+    std::unique_ptr<GlucoseViewer> m_viewer;
     // The file dialog remembers the path last chosen in it for the run.
     QString m_dialogFileName;
     // Files dropped or chosen while another is read, read one after the other.

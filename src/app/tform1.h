@@ -125,6 +125,8 @@ private:
     void showReference();
     void showReferenceInHour(int n);
     void updateActions();
+    // The slider of hour (0..23) takes the focus, its window brought to the front.
+    void focusHour(int hour);
 
     void applyOptions(std::optional<qint32> newMaximum, std::optional<bool> colour);
     // Runs a whole-profile tool's dialog; OK makes its rates one step.

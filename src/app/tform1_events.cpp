@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -218,6 +219,16 @@ void TForm1::dropEvent(QDropEvent* event)
                 m_glucose.loadFile(glucose);
         });
     });
+}
+
+void TForm1::focusHour(int hour)
+{
+    RateSlider* slider = m_ui.sliders.at(size_t(hour));
+    if (auto* area = qobject_cast<QScrollArea*>(centralWidget()))
+        area->ensureWidgetVisible(slider);
+    raise();
+    activateWindow();
+    slider->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace fendrimo

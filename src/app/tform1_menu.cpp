@@ -94,8 +94,10 @@ const std::vector<Menu>& menuTable()
            QT_TRANSLATE_NOOP("fendrimo::TForm1", "Aus Vergleich &übernehmen…")}}},
         {"Glukose1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Glukose"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
-                           "Glukosedaten aus CGM-Exporten laden oder wieder entfernen"),
+                           "Glukosedaten aus CGM-Exporten laden, als Profil neben der "
+                           "Basalrate zeigen oder wieder entfernen"),
          {{"GlukoseLaden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &laden…")},
+          {"Glukoseprofil1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukose&profil")},
           {"GlukoseEntfernen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &entfernen")}},
          true},
         {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),

@@ -91,6 +91,18 @@ void Settings::setSprache(const QString& language)
         m_ini.writeString(settingskeys::einstellungen(), settingskeys::sprache(), language);
 }
 
+QString Settings::glukoseEinheit() const
+{
+    const QString stored =
+        m_ini.readString(settingskeys::einstellungen(), settingskeys::glukoseEinheit(), QString());
+    return stored == u"mg/dL" || stored == u"mmol/L" ? stored : QString();
+}
+
+void Settings::setGlukoseEinheit(const QString& unit)
+{
+    m_ini.writeString(settingskeys::einstellungen(), settingskeys::glukoseEinheit(), unit);
+}
+
 QString Settings::verzeichnis(const QString& whenAbsent) const
 {
     return m_ini.readString(settingskeys::einstellungen(), settingskeys::verzeichnis(), whenAbsent);

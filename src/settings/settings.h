@@ -45,6 +45,11 @@ public:
     QString sprache() const;
     void setSprache(const QString& language);
 
+    // The unit glucose is shown in: "mg/dL" or "mmol/L", or empty when absent
+    // or anything else (the unit of the data then).
+    QString glukoseEinheit() const;
+    void setGlukoseEinheit(const QString& unit);
+
     // The folder of the last profile saved or loaded, with its trailing "/".
     QString verzeichnis(const QString& whenAbsent) const;
     void setVerzeichnis(const QString& folder);

@@ -33,6 +33,10 @@ inline QString sprache()
 {
     return QStringLiteral("Sprache");
 }
+inline QString glukoseEinheit()
+{
+    return QStringLiteral("Glukoseeinheit");
+}
 inline QString verzeichnis()
 {
     return QStringLiteral("Verzeichnis");

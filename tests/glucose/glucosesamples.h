@@ -46,6 +46,21 @@ inline QByteArray clarityRow(int index, const QByteArray& time, const QByteArray
     return row + "\r\n";
 }
 
+// A Clarity export of 1 to 20 May 2025 every 5 minutes, each hour's value
+// 100 + 5 x the hour.
+inline QByteArray clarityTwentyDays()
+{
+    QByteArray file = kClarityHeader;
+    int index = 1;
+    const QDateTime start(QDate(2025, 5, 1), QTime(0, 0));
+    for (int minutes = 0; minutes < 20 * 24 * 60; minutes += 5) {
+        const QDateTime at = start.addSecs(minutes * 60);
+        file += clarityRow(index++, at.toString(Qt::ISODate).toLatin1(), "EGV",
+                           QByteArray::number(100 + 5 * at.time().hour()));
+    }
+    return file;
+}
+
 inline const QByteArray kClarityMetadata =
     "\"1\",\"\",\"FirstName\",\"\",\"Erika\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
     "\"2\",\"\",\"LastName\",\"\",\"Muster\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"

@@ -2,6 +2,7 @@
 // platform offers its PDF printer, "Drucken" asks for a file and the page
 // lands there. Only the message boxes and file dialogs are the fake's.
 
+#include "glucose/glucosesamples.h"
 #include "glucosesample.h"
 #include "platform/qtplatform.h"
 #include "printcheck.h"
@@ -12,6 +13,7 @@
 #include "printing/reportpdf.h"
 
 #include <QAbstractPrintDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QGraphicsItem>
@@ -195,6 +197,7 @@ private slots:
     void pdfButton_data();
     void pdfButton();
     void glucosePageInThePdf();
+    void glucosePageOfTheChosenDays();
     void previewShowsThePrintedPages_data();
     void previewShowsThePrintedPages();
     void setupDialog_data();
@@ -467,6 +470,43 @@ void TestPrintPdf::glucosePageInThePdf()
     for (const char* row : {"Glukoseprofil", "8 bis 9 Uhr 1,2 168 100 111 122 133 144 0 0 +48",
                             "3 bis 4 Uhr 0,8 0", "23 bis 24 Uhr 0,8 168 100 111 122 133 144 0 0 0"})
         QVERIFY2(rows.contains(QString::fromUtf8(row)), row);
+}
+
+// Through the menus: a CGM export loaded, Monday to Friday chosen in the
+// glucose profile's window; the printed page has that period's figures.
+void TestPrintPdf::glucosePageOfTheChosenDays()
+{
+    MainWindowFixture f(30);
+    QtPlatform real;
+    f.fake.printing = &real;
+    f.loadRates(QList<qint32>(24, 8));
+    const QString export_ = m_dir.filePath(QStringLiteral("cgm.csv"));
+    QFile file(export_);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(glucosesamples::clarityTwentyDays()) > 0);
+    file.close();
+    f.fake.chooseFile(export_);
+    f.w().openedItem("Glukose1", "GlukoseLaden1")->trigger();
+    QAction* profile = f.w().openedItem("Glukose1", "Glukoseprofil1");
+    QTRY_VERIFY_WITH_TIMEOUT(profile->isEnabled(), 60000);
+    profile->trigger();
+    auto* days = f.w().findChild<QComboBox*>(QStringLiteral("TageAuswahl"));
+    QVERIFY(days);
+    days->setCurrentIndex(1);
+    const QString pdf = m_dir.filePath(QStringLiteral("glukose.pdf"));
+    f.fake.chooseFile(pdf);
+    runPrintDialog(f.w(), [&](TGrafikForm& form) {
+        form.CheckBoxGlukose->setChecked(true);
+        QTest::mouseClick(form.BitBtnPdf, Qt::LeftButton);
+    });
+    QCOMPARE(pdfPages(pdf), 2);
+    const QString page =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                              QStringLiteral("2"), pdf, QStringLiteral("-")})
+            .simplified();
+    // The last 14 days hold ten weekdays of 12 readings an hour; 4 Uhr reads 5 more.
+    for (const char* text : {"07.05.2025 bis 20.05.2025, Montag bis Freitag",
+                             "3 bis 4 Uhr 0,8 120 115 115 115 115 115 0 0 +5"})
+        QVERIFY2(page.contains(QString::fromUtf8(text)), text);
 }
 
 void TestPrintPdf::previewShowsThePrintedPages_data()

@@ -9,6 +9,8 @@
 #include "about/aboutbox.h"
 #include "about/userguidewindow.h"
 #include "app/dialogvalues.h"
+#include "glucose/glucosestats.h"
+#include "glucoseview/glucosewindow.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -30,7 +32,31 @@ inline QStringList everyWindow()
             QStringLiteral("preview"),         QStringLiteral("history"),
             QStringLiteral("percentage tool"), QStringLiteral("shift tool"),
             QStringLiteral("take hours"),      QStringLiteral("import check"),
-            QStringLiteral("user guide")};
+            QStringLiteral("user guide"),      QStringLiteral("glucose profile")};
+}
+
+// The glucose profile over 30 days of readings every 5 minutes, with the
+// comparison's rates and every note: the period's days moved in, the
+// shortfall of a weekend's days and readings below the sensor's range.
+inline std::unique_ptr<QWidget> glucoseWindow(QWidget* owner, const HourlyRates& rates,
+                                              const HourlyRates& reference)
+{
+    std::vector<GlucoseReading> readings;
+    const std::int64_t start = 20000 * std::int64_t(kSecondsPerDay);
+    for (std::int64_t at = start; at < start + 30 * kSecondsPerDay; at += 300) {
+        const auto value = std::uint16_t(40 + (at / 300 * 37) % 360);
+        readings.push_back({at, kNoOffset, value, GlucoseUnit::MgPerDl,
+                            value == 40 ? ReadingKind::BelowRange : ReadingKind::Measured});
+    }
+    GlucoseData data;
+    addReadings(data, std::move(readings), QStringLiteral("cgm.csv"), GlucoseUnit::MgPerDl);
+    const GlucosePeriod period =
+        choosePeriod(data, dateOfDay(19990), dateOfDay(20029), DaySelection::SaturdayAndSunday)
+            .period;
+    auto window = std::make_unique<GlucoseWindow>(owner);
+    window->showPeriod(period, true);
+    window->showFigures(glucoseStatistics(data, period, GlucoseUnit::MmolPerL), rates, reference);
+    return window;
 }
 
 // The window named, unshown; nullptr for the main window, which is w. At
@@ -73,6 +99,8 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
         return std::make_unique<ImportPreviewDialog>(
             &w, previewImport(w.profile().content(), imported, rounded), notices);
     }
+    if (name == u"glucose profile")
+        return glucoseWindow(&w, rates, reference.rates);
     return nullptr;
 }
 
