@@ -45,6 +45,7 @@ public:
     // What a print shows of the data: its figures over the last 14 days in
     // the unit of the data first loaded; none without data.
     std::optional<GlucoseReport> printedReport() const;
+    const GlucoseData& data() const { return m_data; }
 
 private:
     void GlukoseLadenClick();

@@ -12,6 +12,7 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/historypart.cpp app/historypart.h
   app/printingpart.cpp app/printingpart.h
   app/glucosepart.cpp app/glucosepart.h
+  app/basaltestpart.cpp app/basaltestpart.h
   app/commandpath.cpp app/commandpath.h
   app/windowmessages.cpp app/windowmessages.h
   app/dialogvalues.cpp app/dialogvalues.h

@@ -88,7 +88,8 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
       m_exchange({this, m_document, settings, m_commands}),
       m_history({this, m_document, settings, m_commands}),
       m_printing({this, m_document, settings, m_commands}, m_ui.MemoNotizen),
-      m_glucose({this, m_document, settings, m_commands}, [this] { updateActions(); })
+      m_glucose({this, m_document, settings, m_commands}, [this] { updateActions(); }),
+      m_basalTest({this, m_document, settings, m_commands}, m_glucose, m_printing)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

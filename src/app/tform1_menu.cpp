@@ -96,6 +96,9 @@ const std::vector<Menu>& menuTable()
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
                            "Glukosedaten aus CGM-Exporten laden oder wieder entfernen"),
          {{"GlukoseLaden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &laden…")},
+          {"BasaltestAuswerten1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basaltest &auswerten…")},
+          {"BasaltestProtokoll1",
+           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basaltest-&Protokoll drucken…")},
           {"GlukoseEntfernen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &entfernen")}},
          true},
         {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),
@@ -146,6 +149,7 @@ void TForm1::addCommands()
     m_history.addCommands(m_commands);
     m_printing.addCommands(m_commands);
     m_glucose.addCommands(m_commands);
+    m_basalTest.addCommands(m_commands);
 }
 
 void TForm1::buildMenus()

@@ -378,8 +378,8 @@ bool TGrafikForm::printNow(QWidget* over)
 ReportInput TGrafikForm::printedContent() const
 {
     ReportInput input = withPrintDetails(m_content, m_options.colour());
-    input.table = CheckBoxTabelle->isChecked();
-    if (!CheckBoxGlukose->isEnabled() || !CheckBoxGlukose->isChecked())
+    input.table = CheckBoxTabelle->isChecked() && !input.basalTestSheet;
+    if (!CheckBoxGlukose->isEnabled() || !CheckBoxGlukose->isChecked() || input.basalTestSheet)
         input.glucose.reset();
     return input;
 }

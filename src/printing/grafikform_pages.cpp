@@ -9,6 +9,7 @@
 #include "printing/reportpdf.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QPrinter>
 #include <QPushButton>
@@ -65,6 +66,12 @@ void TGrafikForm::buildPageBand()
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setGeometry(256, 310, 161, 28);
     BitBtnPdf->setAccessibleDescription(tr("Speichert die Seiten als PDF-Datei"));
+
+    // The basal test sheet is a page of its own: the report's pages don't apply.
+    if (m_content.basalTestSheet) {
+        CheckBoxTabelle->hide();
+        CheckBoxGlukose->hide();
+    }
 }
 
 void TGrafikForm::ButtonVorschauClick()
@@ -86,7 +93,9 @@ void TGrafikForm::ButtonPdfClick()
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder = m_options.folder;
     request.confirmOverwrite = true;
-    request.proposedFile = proposedPdfFile(request.startFolder, m_content.profileFile);
+    request.proposedFile = m_content.basalTestSheet
+                               ? QDir(request.startFolder).filePath(tr("Basaltest-Protokoll.pdf"))
+                               : proposedPdfFile(request.startFolder, m_content.profileFile);
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
         return;
@@ -102,9 +111,12 @@ void TGrafikForm::ButtonPdfClick()
                            MessageButton::Ok);
         return;
     }
-    platform().message(this, MessageType::Information,
-                       tr("Die Basalrate wurde als PDF-Datei gespeichert: %1").arg(*chosen),
-                       MessageButton::Ok);
+    platform().message(
+        this, MessageType::Information,
+        m_content.basalTestSheet
+            ? tr("Das Basaltest-Protokoll wurde als PDF-Datei gespeichert: %1").arg(*chosen)
+            : tr("Die Basalrate wurde als PDF-Datei gespeichert: %1").arg(*chosen),
+        MessageButton::Ok);
 }
 
 } // namespace fendrimo

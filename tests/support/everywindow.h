@@ -9,6 +9,9 @@
 #include "about/aboutbox.h"
 #include "about/userguidewindow.h"
 #include "app/dialogvalues.h"
+#include "basaltest/basaltestdialog.h"
+#include "basaltest/sheetblockdialog.h"
+#include "glucose/glucoseperiod.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -30,7 +33,8 @@ inline QStringList everyWindow()
             QStringLiteral("preview"),         QStringLiteral("history"),
             QStringLiteral("percentage tool"), QStringLiteral("shift tool"),
             QStringLiteral("take hours"),      QStringLiteral("import check"),
-            QStringLiteral("user guide")};
+            QStringLiteral("user guide"),      QStringLiteral("basal test"),
+            QStringLiteral("basal test sheet")};
 }
 
 // The window named, unshown; nullptr for the main window, which is w. At
@@ -61,6 +65,22 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
         return std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
     if (name == u"take hours")
         return std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    if (name == u"basal test") {
+        // Two weeks of 5-minute readings, the whole day as the block: the widest table.
+        static const GlucoseData data = [] {
+            GlucoseData d;
+            d.files << QStringLiteral("c.csv");
+            const std::int64_t first = dayOfDate(QDate(2025, 5, 1)) * 86400;
+            for (std::int64_t s = 0; s < 14 * 86400; s += 300)
+                d.readings.push_back({first + s, kNoOffset, std::uint16_t(90 + s % 7200 / 60),
+                                      GlucoseUnit::MgPerDl, ReadingKind::Measured});
+            return d;
+        }();
+        return std::make_unique<BasalTestDialog>(&w, data, rates, GlucoseUnit::MmolPerL,
+                                                 BasalTestBlock{6, 6});
+    }
+    if (name == u"basal test sheet")
+        return std::make_unique<SheetBlockDialog>(&w, BasalTestBlock{22, 6});
     if (name == u"user guide")
         return std::make_unique<UserGuideWindow>(&w, QString(200, u'x'));
     if (name == u"import check") {
