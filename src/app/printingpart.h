@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandpath.h"
+#include "glucose/basaltest.h"
 #include "printing/glucosereport.h"
 
 #include <functional>

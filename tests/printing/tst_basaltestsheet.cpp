@@ -45,13 +45,10 @@ void TestBasalTestSheet::rows_data()
     QTest::addColumn<QStringList>("rates"); // the first hour's and the last's
     QTest::newRow("crossing midnight")
         << 22 << 6 << kA4Depth << "22 bis 6 Uhr" << QStringList{"22:00", "23:00", "06:00"}
-        << QStringList{"2,2 IE/h", "0,5 IE/h"};
+        << QStringList{"2,3 IE/h", "0,6 IE/h"};
     QTest::newRow("a whole day, Letter")
         << 6 << 6 << kLetterDepth << "6 bis 6 Uhr" << QStringList{"06:00", "07:00", "06:00"}
-        << QStringList{"0,6 IE/h", "0,5 IE/h"};
-    QTest::newRow("to midnight") << 16 << 0 << kA4Depth << "16 bis 24 Uhr"
-                                 << QStringList{"16:00", "17:00", "00:00"}
-                                 << QStringList{"1,6 IE/h", "2,3 IE/h"};
+        << QStringList{"0,7 IE/h", "0,6 IE/h"};
 }
 
 void TestBasalTestSheet::rows()
