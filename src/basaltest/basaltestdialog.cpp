@@ -45,6 +45,9 @@ BasalTestDialog::BasalTestDialog(QWidget* parent, const GlucoseData& data, const
         tr("Ein Haken wählt den Tag, an dem der Block beginnt; Tage ohne Messwerte sind nicht "
            "wählbar"));
     daysLayout->addWidget(DayList);
+    // As wide as a day without readings says so: the table takes the rest.
+    DayList->setMaximumWidth(
+        DayList->fontMetrics().horizontalAdvance(tr("%1 (keine Werte)").arg("00.00.0000")) + 48);
 
     auto* blockBox = new QGroupBox(tr("Block"), this);
     auto* blockLayout = new QVBoxLayout(blockBox);

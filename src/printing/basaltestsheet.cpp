@@ -69,7 +69,8 @@ void describeHead(Steps& page, BasalTestBlock block)
               35);
 }
 
-void describeRows(Steps& page, const ReportInput& input, BasalTestBlock block, qint64 pageDepth)
+// Returns where the table ends.
+qint64 describeRows(Steps& page, const ReportInput& input, BasalTestBlock block, qint64 pageDepth)
 {
     const int hours = block.hours();
     const int rows = hours + 1; // and the block's end
@@ -96,9 +97,11 @@ void describeRows(Steps& page, const ReportInput& input, BasalTestBlock block, q
                 unit.arg(ZehntelText(input.profile.rates.at(size_t(hour)), input.decimalSeparator)),
                 font, kBlack, Align::Right);
     }
+    return bottom;
 }
 
-void describeConditions(Steps& page, const ReportInput& input, qint64 pageDepth)
+// Right under the table, which leaves room for them on every page.
+void describeConditions(Steps& page, const ReportInput& input, qint64 tableBottom)
 {
     static const char* const lines[] = {
         QT_TRANSLATE_NOOP("BasalTestSheet",
@@ -111,7 +114,7 @@ void describeConditions(Steps& page, const ReportInput& input, qint64 pageDepth)
                           "der Test beendet und der Wert behandelt. Grenzen und Vorgehen nach "
                           "Absprache mit Ihrem Diabetesteam."),
     };
-    qint64 y = -pageDepth + kBelowTable - 40;
+    qint64 y = tableBottom - 40;
     for (const char* line : lines) {
         page.text(kLeft, y, sheetText(line), 35);
         y -= 50;
@@ -138,8 +141,7 @@ QList<ReportStep> describeBasalTestSheet(const ReportInput& input, qint64 pageDe
         return {};
     Steps page;
     describeHead(page, *input.basalTestSheet);
-    describeRows(page, input, *input.basalTestSheet, pageDepth);
-    describeConditions(page, input, pageDepth);
+    describeConditions(page, input, describeRows(page, input, *input.basalTestSheet, pageDepth));
     return page.take();
 }
 
