@@ -2659,6 +2659,22 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
         <source>Das Basaltest-Protokoll wurde als PDF-Datei gespeichert: %1</source>
         <translation>The basal test sheet was saved as a PDF file: %1</translation>
     </message>
+    <message>
+        <source>Fendrimo - Basaltest-Protokoll drucken</source>
+        <translation>Fendrimo - Print basal test sheet</translation>
+    </message>
+    <message>
+        <source>Druckt das Basaltest-Protokoll als eine Seite auf dem aktiven Drucker oder in eine PDF-Datei</source>
+        <translation>Prints the basal test sheet as one page on the active printer or into a PDF file</translation>
+    </message>
+    <message>
+        <source>Druckt das Basaltest-Protokoll und schließt das Fenster</source>
+        <translation>Prints the basal test sheet and closes the window</translation>
+    </message>
+    <message>
+        <source>Basaltest-Protokoll</source>
+        <translation>Basal test sheet</translation>
+    </message>
 </context>
 <context>
     <name>fendrimo::TakeHoursDialog</name>

@@ -61,6 +61,10 @@ BasalTestDialog::BasalTestDialog(QWidget* parent, const GlucoseData& data, const
     ResultTable->verticalHeader()->hide();
     ResultTable->setWordWrap(false);
 
+    m_noDays =
+        new QLabel(tr("Kein Tag gewählt: Haken Sie links einen oder mehrere Tage an."), this);
+    m_noDays->setObjectName(QStringLiteral("LabelNoDays"));
+
     auto* note = new QLabel(basalTestNote(unit), this);
     note->setObjectName(QStringLiteral("LabelNote"));
     note->setWordWrap(true);
@@ -70,6 +74,7 @@ BasalTestDialog::BasalTestDialog(QWidget* parent, const GlucoseData& data, const
 
     auto* right = new QVBoxLayout;
     right->addWidget(blockBox);
+    right->addWidget(m_noDays);
     right->addWidget(ResultTable, 1);
     right->addWidget(note);
     auto* columns = new QHBoxLayout;

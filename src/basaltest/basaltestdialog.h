@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QDialogButtonBox;
+class QLabel;
 class QListWidget;
 class QTableWidget;
 
@@ -41,6 +42,7 @@ private:
     const GlucoseData& m_data;
     HourlyRates m_rates;
     GlucoseUnit m_unit;
+    QLabel* m_noDays = nullptr; // shown while no day is ticked
 };
 
 } // namespace fendrimo

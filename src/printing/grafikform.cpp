@@ -321,6 +321,8 @@ void TGrafikForm::describeControls()
         tr("Die eingestellte Druckmethode: Farbdruck oder Schwarz / Weiß"));
     BitBtnDruck->setAccessibleDescription(tr("Druckt die Basalrate und schließt das Fenster"));
     BitBtnCancel->setAccessibleDescription(tr("Schließt das Fenster, ohne zu drucken"));
+    if (m_content.basalTestSheet)
+        describeSheet();
 }
 
 std::optional<QString> TGrafikForm::shownPrinter()

@@ -66,12 +66,20 @@ void TGrafikForm::buildPageBand()
     BitBtnPdf->setObjectName(QStringLiteral("BitBtnPdf"));
     BitBtnPdf->setGeometry(256, 310, 161, 28);
     BitBtnPdf->setAccessibleDescription(tr("Speichert die Seiten als PDF-Datei"));
+}
 
-    // The basal test sheet is a page of its own: the report's pages don't apply.
-    if (m_content.basalTestSheet) {
-        CheckBoxTabelle->hide();
-        CheckBoxGlukose->hide();
-    }
+// The basal test sheet is a page of its own: the report's pages don't apply,
+// and the dialog names what it prints.
+void TGrafikForm::describeSheet()
+{
+    CheckBoxTabelle->hide();
+    CheckBoxGlukose->hide();
+    setWindowTitle(tr("Fendrimo - Basaltest-Protokoll drucken"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Druckt das Basaltest-Protokoll als eine Seite auf dem aktiven "
+                                "Drucker oder in eine PDF-Datei"));
+    BitBtnDruck->setAccessibleDescription(
+        tr("Druckt das Basaltest-Protokoll und schließt das Fenster"));
 }
 
 void TGrafikForm::ButtonVorschauClick()
@@ -100,8 +108,10 @@ void TGrafikForm::ButtonPdfClick()
     if (!chosen)
         return;
     QPrinter fallback;
-    const PdfOutcome made =
-        reportPdf(printedContent(), pdfFileSetup(activeOr(fallback).pageLayout()));
+    PdfSetup setup = pdfFileSetup(activeOr(fallback).pageLayout());
+    if (m_content.basalTestSheet)
+        setup.title = tr("Basaltest-Protokoll");
+    const PdfOutcome made = reportPdf(printedContent(), setup);
     const FileResult written =
         made.problem != JobProblem::None ? FileResult{5} : writeFileAtomically(*chosen, made.pdf);
     if (!written.ok()) {

@@ -11,7 +11,6 @@
 #include "app/dialogvalues.h"
 #include "basaltest/basaltestdialog.h"
 #include "basaltest/sheetblockdialog.h"
-#include "glucose/glucoseperiod.h"
 #include "history/historydialog.h"
 #include "options/optionsdialog.h"
 #include "printing/grafikform.h"
@@ -65,17 +64,10 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
         return std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
     if (name == u"take hours")
         return std::make_unique<TakeHoursDialog>(&w, rates, reference);
-    if (name == u"basal test") {
-        // Two weeks of 5-minute readings, the whole day as the block: the widest table.
-        static const GlucoseData data = [] {
-            GlucoseData d;
-            d.files << QStringLiteral("c.csv");
-            const std::int64_t first = dayOfDate(QDate(2025, 5, 1)) * 86400;
-            for (std::int64_t s = 0; s < 14 * 86400; s += 300)
-                d.readings.push_back({first + s, kNoOffset, std::uint16_t(90 + s % 7200 / 60),
-                                      GlucoseUnit::MgPerDl, ReadingKind::Measured});
-            return d;
-        }();
+    if (name == u"basal test") { // two weeks of 5-minute readings, the whole day as block
+        static GlucoseData data{{}, {QStringLiteral("c.csv")}, GlucoseUnit::MgPerDl};
+        for (std::int64_t s = data.readings.empty() ? 0 : 14 * 86400; s < 14 * 86400; s += 300)
+            data.readings.push_back({s, kNoOffset, std::uint16_t(90 + s % 7200 / 60)});
         return std::make_unique<BasalTestDialog>(&w, data, rates, GlucoseUnit::MmolPerL,
                                                  BasalTestBlock{6, 6});
     }
