@@ -58,7 +58,7 @@ void TestBasalTestSheet::rows()
                  qPrintable(step.text));
     }
     QVERIFY(std::any_of(pages[0].begin(), pages[0].end(), [&](auto& s) { return s.text == span; }));
-    QCOMPARE(shown.size(), BasalTestBlock{from, to}.hours() + 1);
+    QCOMPARE(shown.size(), input.basalTestSheet->hours() + 1);
     QCOMPARE((QStringList{shown[0], shown[1], shown.constLast()}), rows);
 }
 
