@@ -1381,6 +1381,10 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
         <source>%1 (keine Werte)</source>
         <translation>%1 (no readings)</translation>
     </message>
+    <message>
+        <source>Kein Tag gewählt: Haken Sie links einen oder mehrere Tage an.</source>
+        <translation>No day chosen: tick one or more days on the left.</translation>
+    </message>
 </context>
 <context>
     <name>fendrimo::BlockChooser</name>
