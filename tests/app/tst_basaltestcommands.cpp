@@ -33,13 +33,11 @@ namespace {
 QByteArray twoNights()
 {
     QByteArray file = kClarityHeader + kClarityMetadata;
-    for (int i = 0; i <= 36; ++i)
-        file += clarityRow(4 + i,
-                           QDateTime(QDate(2025, 5, 13), QTime(20, 0))
-                               .addSecs(i * 3600)
-                               .toString(Qt::ISODate)
-                               .toLatin1(),
-                           "EGV", i == 6 ? "Low" : QByteArray::number(100 + 2 * i));
+    const QDateTime first(QDate(2025, 5, 13), QTime(20, 0));
+    for (int i = 0; i <= 36; ++i) {
+        const QByteArray time = first.addSecs(i * 3600).toString(Qt::ISODate).toLatin1();
+        file += clarityRow(4 + i, time, "EGV", i == 6 ? "Low" : QByteArray::number(100 + 2 * i));
+    }
     return file;
 }
 
