@@ -71,7 +71,6 @@ void TestBasalTestCommands::evaluateAndPrint()
     w.openedItem("Glukose1", "GlukoseLaden1")->trigger();
     QTRY_COMPARE(f.fake.boxes.size(), 1);
     QVERIFY(evaluate->isEnabled());
-
     // The figures over the block, per day ticked: the last two are at first.
     QStringList shown;
     const auto run = withModal<BasalTestDialog>(
