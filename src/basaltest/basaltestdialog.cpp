@@ -139,8 +139,10 @@ BasalTestBlock BasalTestDialog::chosenBlock() const
 void BasalTestDialog::showResults()
 {
     const BasalTestBlock block = chosenBlock();
-    fillBasalTestTable(*ResultTable, basalTest(m_data, chosenDays(), block, m_unit), block, m_rates,
-                       m_unit, RegionalFormats::current());
+    const QList<QDate> days = chosenDays();
+    m_noDays->setVisible(days.isEmpty());
+    fillBasalTestTable(*ResultTable, basalTest(m_data, days, block, m_unit), block, m_rates, m_unit,
+                       RegionalFormats::current());
 }
 
 } // namespace fendrimo
