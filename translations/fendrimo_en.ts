@@ -63,6 +63,206 @@
     </message>
 </context>
 <context>
+    <name>BasalTestSheet</name>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Basalrate</source>
+        <translation>Basal rate</translation>
+    </message>
+    <message>
+        <source>Glukose</source>
+        <translation>Glucose</translation>
+    </message>
+    <message>
+        <source>Essen</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>Bemerkungen</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Basalratentest</source>
+        <translation>Basal rate test</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Block:</source>
+        <translation>Block:</translation>
+    </message>
+    <message>
+        <source>Messgerät:</source>
+        <translation>Meter:</translation>
+    </message>
+    <message>
+        <source>Die Basalraten sind die des Profils beim Drucken.</source>
+        <translation>The basal rates are the profile&apos;s at the time of printing.</translation>
+    </message>
+    <message>
+        <source>%1 IE/h</source>
+        <translation>%1 U/h</translation>
+    </message>
+    <message>
+        <source>So wird der Test in Schulungen beschrieben: über den ganzen Block nüchtern, kein Bolus in den 4–5 Stunden davor,</source>
+        <translation>As diabetes courses describe the test: fasting through the whole block, no bolus in the 4–5 hours before,</translation>
+    </message>
+    <message>
+        <source>eine leichte letzte Mahlzeit, kein Sport, kein Alkohol; jede Stunde messen. Bei zu niedrigem oder zu hohem Wert wird</source>
+        <translation>a light last meal, no exercise, no alcohol; measure every hour. With a value too low or too high</translation>
+    </message>
+    <message>
+        <source>der Test beendet und der Wert behandelt. Grenzen und Vorgehen nach Absprache mit Ihrem Diabetesteam.</source>
+        <translation>the test ends and the value is treated. Limits and steps as agreed with your diabetes team.</translation>
+    </message>
+    <message>
+        <source>Gedruckt am %1 mit Fendrimo. Fendrimo bewertet die Basalrate nicht.</source>
+        <translation>Printed on %1 with Fendrimo. Fendrimo does not judge the basal rate.</translation>
+    </message>
+</context>
+<context>
+    <name>BasalTestTable</name>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>kein Wert</source>
+        <translation>no value</translation>
+    </message>
+    <message>
+        <source>unter Messbereich</source>
+        <translation>below range</translation>
+    </message>
+    <message>
+        <source>unter dem Messbereich des Sensors</source>
+        <translation>below the sensor&apos;s range</translation>
+    </message>
+    <message>
+        <source>über Messbereich</source>
+        <translation>above range</translation>
+    </message>
+    <message>
+        <source>über dem Messbereich des Sensors</source>
+        <translation>above the sensor&apos;s range</translation>
+    </message>
+    <message>
+        <source>keine Änderung bekannt</source>
+        <translation>no change known</translation>
+    </message>
+    <message>
+        <source>3,9–10,0 mmol/L</source>
+        <translation>3.9–10.0 mmol/L</translation>
+    </message>
+    <message>
+        <source>70–180 mg/dL</source>
+        <translation>70–180 mg/dL</translation>
+    </message>
+    <message>
+        <source>keine Werte</source>
+        <translation>no readings</translation>
+    </message>
+    <message>
+        <source>alle %1 Werte in %2</source>
+        <translation>all %1 readings in %2</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Werten außerhalb %3</source>
+        <translation>%1 of %2 readings outside %3</translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Basalrate</source>
+        <translation>Basal rate</translation>
+    </message>
+    <message>
+        <source>%1
+Beginn</source>
+        <translation>%1
+Start</translation>
+    </message>
+    <message>
+        <source>%1
+Ende</source>
+        <translation>%1
+End</translation>
+    </message>
+    <message>
+        <source>%1
+Änderung</source>
+        <translation>%1
+Change</translation>
+    </message>
+    <message>
+        <source>%1 IE/h</source>
+        <translation>%1 U/h</translation>
+    </message>
+    <message>
+        <source>%1, Basalrate: </source>
+        <translation>%1, basal rate: </translation>
+    </message>
+    <message>
+        <source>%1, %2, </source>
+        <translation>%1, %2, </translation>
+    </message>
+    <message>
+        <source>Beginn: </source>
+        <translation>start: </translation>
+    </message>
+    <message>
+        <source>Ende: </source>
+        <translation>end: </translation>
+    </message>
+    <message>
+        <source>Änderung: </source>
+        <translation>change: </translation>
+    </message>
+    <message>
+        <source>Block %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>Werte im Zielbereich</source>
+        <translation>Readings in target range</translation>
+    </message>
+    <message>
+        <source>%1, Block %2, </source>
+        <translation>%1, block %2, </translation>
+    </message>
+    <message>
+        <source>%1 je Std.</source>
+        <translation>%1 per hour</translation>
+    </message>
+    <message>
+        <source>Änderung je Stunde: </source>
+        <translation>change per hour: </translation>
+    </message>
+    <message>
+        <source>Werte in %1, gerundet auf %2. Für Beginn und Ende einer Stunde zählt der nächste Messwert höchstens 15 Minuten davon; ohne ihn oder bei einem Wert außerhalb des Messbereichs bleibt die Stelle leer. Das Programm bewertet die Basalrate nicht.</source>
+        <translation>Values in %1, rounded to %2. An hour&apos;s start and end take the nearest reading at most 15 minutes away; without one, or with a value beyond the sensor&apos;s range, the place stays empty. The program does not judge the basal rate.</translation>
+    </message>
+    <message>
+        <source>0,1 mmol/L</source>
+        <translation>0.1 mmol/L</translation>
+    </message>
+    <message>
+        <source>ganze mg/dL</source>
+        <translation>whole mg/dL</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Aufruf: fendrimo [Optionen] [Basalraten-Datei.bar]
@@ -1348,6 +1548,80 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     </message>
 </context>
 <context>
+    <name>fendrimo::BasalTestDialog</name>
+    <message>
+        <source>Basaltest auswerten</source>
+        <translation>Evaluate basal test</translation>
+    </message>
+    <message>
+        <source>Zeigt für die gewählten Tage und Stunden die Glukosewerte, ihre Änderung und die Basalrate jeder Stunde; das Programm bewertet die Basalrate nicht</source>
+        <translation>Shows, for the days and hours chosen, the glucose values, their change and each hour&apos;s basal rate; the program does not judge the basal rate</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Tage der Glukosedaten</source>
+        <translation>Days of the glucose data</translation>
+    </message>
+    <message>
+        <source>Ein Haken wählt den Tag, an dem der Block beginnt; Tage ohne Messwerte sind nicht wählbar</source>
+        <translation>A tick chooses a day the block starts on; days without readings cannot be chosen</translation>
+    </message>
+    <message>
+        <source>%1 (keine Werte)</source>
+        <translation>%1 (no readings)</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Werte des Basaltests</source>
+        <translation>Basal test values</translation>
+    </message>
+    <message>
+        <source>Kein Tag gewählt: Haken Sie links einen oder mehrere Tage an.</source>
+        <translation>No day chosen: tick one or more days on the left.</translation>
+    </message>
+</context>
+<context>
+    <name>fendrimo::BlockChooser</name>
+    <message>
+        <source> Uhr</source>
+        <translation>:00</translation>
+    </message>
+    <message>
+        <source>Block von Uhrzeit</source>
+        <translation>Block from hour</translation>
+    </message>
+    <message>
+        <source>Block bis Uhrzeit</source>
+        <translation>Block to hour</translation>
+    </message>
+    <message>
+        <source>&amp;Von:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>&amp;bis:</source>
+        <translation>&amp;to:</translation>
+    </message>
+    <message>
+        <source>Übliche Blöcke:</source>
+        <translation>Usual blocks:</translation>
+    </message>
+    <message>
+        <source>Wählt den Block %1</source>
+        <translation>Chooses the block %1</translation>
+    </message>
+    <message>
+        <source>%1, %2 Stunden</source>
+        <translation>%1, %2 hours</translation>
+    </message>
+</context>
+<context>
     <name>fendrimo::GlucoseWindow</name>
     <message>
         <source>Alle Tage</source>
@@ -1646,6 +1920,25 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     <message>
         <source>Stunden</source>
         <translation>Hours</translation>
+    </message>
+</context>
+<context>
+    <name>fendrimo::SheetBlockDialog</name>
+    <message>
+        <source>Basaltest-Protokoll drucken</source>
+        <translation>Print basal test sheet</translation>
+    </message>
+    <message>
+        <source>Wählt den Block der Stunden, für den das Protokoll gedruckt wird</source>
+        <translation>Chooses the block of hours the sheet is printed for</translation>
+    </message>
+    <message>
+        <source>Das Protokoll hat eine Zeile je Stunde des Blocks mit der Basalrate des Profils und Spalten für Glukose, Essen und Bemerkungen zum Ausfüllen von Hand.</source>
+        <translation>The sheet has a row for each hour of the block with the profile&apos;s basal rate, and columns for glucose, food and notes to fill in by hand.</translation>
+    </message>
+    <message>
+        <source>Weiter zum Drucken…</source>
+        <translation>Continue to print…</translation>
     </message>
 </context>
 <context>
@@ -2391,12 +2684,20 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
         <translation>Remove the glucose data loaded from one file?</translation>
     </message>
     <message>
-        <source>Glukosedaten aus CGM-Exporten laden, als Profil neben der Basalrate zeigen oder wieder entfernen</source>
-        <translation>Load glucose data from CGM exports, show it as a profile beside the basal rate, or remove it</translation>
+        <source>Glukosedaten aus CGM-Exporten laden, als Profil neben der Basalrate zeigen, einen Basaltest auswerten oder sein Protokoll drucken, die Daten wieder entfernen</source>
+        <translation>Load glucose data from CGM exports, show it as a profile beside the basal rate, evaluate a basal test or print its sheet, remove the data again</translation>
     </message>
     <message>
         <source>Glukose&amp;profil</source>
         <translation>Glucose &amp;profile</translation>
+    </message>
+    <message>
+        <source>Basaltest &amp;auswerten…</source>
+        <translation>&amp;Evaluate basal test…</translation>
+    </message>
+    <message>
+        <source>Basaltest-&amp;Protokoll drucken…</source>
+        <translation>&amp;Print basal test sheet…</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +2949,30 @@ Fendrimo does not know the insulin&apos;s duration of action, correction factors
     <message>
         <source>Druckt zuletzt eine Seite mit dem Glukoseprofil der geladenen Glukosedaten; nur mit geladenen Glukosedaten</source>
         <translation>Prints a last page with the glucose profile of the loaded glucose data; only with glucose data loaded</translation>
+    </message>
+    <message>
+        <source>Fendrimo - Basaltest-Protokoll drucken</source>
+        <translation>Fendrimo - Print basal test sheet</translation>
+    </message>
+    <message>
+        <source>Druckt das Basaltest-Protokoll als eine Seite auf dem aktiven Drucker oder in eine PDF-Datei</source>
+        <translation>Prints the basal test sheet as one page on the active printer or into a PDF file</translation>
+    </message>
+    <message>
+        <source>Druckt das Basaltest-Protokoll und schließt das Fenster</source>
+        <translation>Prints the basal test sheet and closes the window</translation>
+    </message>
+    <message>
+        <source>Basaltest-Protokoll.pdf</source>
+        <translation>Basal test sheet.pdf</translation>
+    </message>
+    <message>
+        <source>Basaltest-Protokoll</source>
+        <translation>Basal test sheet</translation>
+    </message>
+    <message>
+        <source>Das Basaltest-Protokoll wurde als PDF-Datei gespeichert: %1</source>
+        <translation>The basal test sheet was saved as a PDF file: %1</translation>
     </message>
 </context>
 <context>

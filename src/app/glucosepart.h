@@ -47,6 +47,7 @@ public:
     // the glucose profile's window (the last 14 days before it is opened), in
     // the unit shown; none without data.
     std::optional<GlucoseReport> printedReport() const;
+    const GlucoseData& data() const { return m_data; }
 
 private:
     void GlukoseLadenClick();

@@ -36,6 +36,20 @@ void PrintingPart::DruckenClick()
     if (m_glucose)
         content.glucose = m_glucose();
     const bool glucose = content.glucose.has_value();
+    runPrintDialog(std::move(content), glucose);
+}
+
+void PrintingPart::printBasalTestSheet(BasalTestBlock block)
+{
+    ReportInput content;
+    content.profile = contentOfRecord(m_context.document.recordToSave());
+    content.maximum = m_context.document.maximum();
+    content.basalTestSheet = block;
+    runPrintDialog(std::move(content), false);
+}
+
+void PrintingPart::runPrintDialog(ReportInput content, bool glucose)
+{
     TGrafikForm form(m_context.window, std::move(content),
                      printOptions(m_context.settings, glucose));
     // Stored at once; a refused write is shown over the dialog.

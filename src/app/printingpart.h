@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/commandpath.h"
+#include "glucose/basaltest.h"
 #include "printing/glucosereport.h"
 
 #include <functional>
@@ -30,8 +31,14 @@ public:
     using GlucoseSource = std::function<std::optional<GlucoseReport>()>;
     void setGlucoseSource(GlucoseSource source) { m_glucose = std::move(source); }
 
+    // The basal test sheet for block with the profile's rates, through the
+    // same print dialog, preview and PDF as the report.
+    void printBasalTestSheet(BasalTestBlock block);
+
 private:
     void DruckenClick();
+    // The print dialog over content, its boxes' changes stored at once.
+    void runPrintDialog(ReportInput content, bool glucose);
     ReportInput reportContent() const;
 
     WindowContext m_context;

@@ -13,6 +13,7 @@ list(APPEND FENDRIMO_GUI_SOURCES
   app/printingpart.cpp app/printingpart.h
   app/glucosepart.cpp app/glucosepart.h
   app/glucoseviewer.cpp app/glucoseviewer.h
+  app/basaltestpart.cpp app/basaltestpart.h
   app/commandpath.cpp app/commandpath.h
   app/windowmessages.cpp app/windowmessages.h
   app/dialogvalues.cpp app/dialogvalues.h

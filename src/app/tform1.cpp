@@ -90,7 +90,8 @@ TForm1::TForm1(Settings& settings, QWidget* parent)
       m_printing({this, m_document, settings, m_commands}, m_ui.MemoNotizen),
       m_glucose(
           {this, m_document, settings, m_commands}, [this] { updateActions(); },
-          [this](int hour) { focusHour(hour); })
+          [this](int hour) { focusHour(hour); }),
+      m_basalTest({this, m_document, settings, m_commands}, m_glucose, m_printing)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/basaltestpart.h"
 #include "app/commandpath.h"
 #include "app/exchangepart.h"
 #include "app/filespart.h"
@@ -145,6 +146,7 @@ private:
     HistoryPart m_history;
     PrintingPart m_printing;
     GlucosePart m_glucose;
+    BasalTestPart m_basalTest;
     // Menu items with an enabled rule, updated when the document changes.
     std::vector<std::pair<QAction*, CommandPath::Rule>> m_ruledActions;
     // Set while the controls are brought in line with the profile, so their

@@ -95,9 +95,13 @@ const std::vector<Menu>& menuTable()
         {"Glukose1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "&Glukose"),
          QT_TRANSLATE_NOOP("fendrimo::TForm1",
                            "Glukosedaten aus CGM-Exporten laden, als Profil neben der "
-                           "Basalrate zeigen oder wieder entfernen"),
+                           "Basalrate zeigen, einen Basaltest auswerten oder sein Protokoll "
+                           "drucken, die Daten wieder entfernen"),
          {{"GlukoseLaden1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &laden…")},
           {"Glukoseprofil1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukose&profil")},
+          {"BasaltestAuswerten1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basaltest &auswerten…")},
+          {"BasaltestProtokoll1",
+           QT_TRANSLATE_NOOP("fendrimo::TForm1", "Basaltest-&Protokoll drucken…")},
           {"GlukoseEntfernen1", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Glukosedaten &entfernen")}},
          true},
         {"Optionen", QT_TRANSLATE_NOOP("fendrimo::TForm1", "Optionen"),
@@ -148,6 +152,7 @@ void TForm1::addCommands()
     m_history.addCommands(m_commands);
     m_printing.addCommands(m_commands);
     m_glucose.addCommands(m_commands);
+    m_basalTest.addCommands(m_commands);
 }
 
 void TForm1::buildMenus()

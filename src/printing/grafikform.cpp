@@ -321,6 +321,8 @@ void TGrafikForm::describeControls()
         tr("Die eingestellte Druckmethode: Farbdruck oder Schwarz / Weiß"));
     BitBtnDruck->setAccessibleDescription(tr("Druckt die Basalrate und schließt das Fenster"));
     BitBtnCancel->setAccessibleDescription(tr("Schließt das Fenster, ohne zu drucken"));
+    if (m_content.basalTestSheet)
+        describeSheet();
 }
 
 std::optional<QString> TGrafikForm::shownPrinter()
@@ -378,8 +380,8 @@ bool TGrafikForm::printNow(QWidget* over)
 ReportInput TGrafikForm::printedContent() const
 {
     ReportInput input = withPrintDetails(m_content, m_options.colour());
-    input.table = CheckBoxTabelle->isChecked();
-    if (!CheckBoxGlukose->isEnabled() || !CheckBoxGlukose->isChecked())
+    input.table = CheckBoxTabelle->isChecked() && !input.basalTestSheet;
+    if (!CheckBoxGlukose->isEnabled() || !CheckBoxGlukose->isChecked() || input.basalTestSheet)
         input.glucose.reset();
     return input;
 }

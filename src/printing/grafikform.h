@@ -94,6 +94,7 @@ private:
     void buildPrintButtons();
     void buildPageBand();
     void describeControls();
+    void describeSheet();
     // The content as printed now: print method, date of printing, table page,
     // glucose page.
     ReportInput printedContent() const;

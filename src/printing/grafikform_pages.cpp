@@ -9,6 +9,7 @@
 #include "printing/reportpdf.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QPrinter>
 #include <QPushButton>
@@ -67,6 +68,20 @@ void TGrafikForm::buildPageBand()
     BitBtnPdf->setAccessibleDescription(tr("Speichert die Seiten als PDF-Datei"));
 }
 
+// The basal test sheet is a page of its own: the report's pages don't apply,
+// and the dialog names what it prints.
+void TGrafikForm::describeSheet()
+{
+    CheckBoxTabelle->hide();
+    CheckBoxGlukose->hide();
+    setWindowTitle(tr("Fendrimo - Basaltest-Protokoll drucken"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Druckt das Basaltest-Protokoll als eine Seite auf dem aktiven "
+                                "Drucker oder in eine PDF-Datei"));
+    BitBtnDruck->setAccessibleDescription(
+        tr("Druckt das Basaltest-Protokoll und schließt das Fenster"));
+}
+
 void TGrafikForm::ButtonVorschauClick()
 {
     QPrinter fallback;
@@ -86,13 +101,17 @@ void TGrafikForm::ButtonPdfClick()
     request.defaultSuffix = QStringLiteral("pdf");
     request.startFolder = m_options.folder;
     request.confirmOverwrite = true;
-    request.proposedFile = proposedPdfFile(request.startFolder, m_content.profileFile);
+    request.proposedFile = m_content.basalTestSheet
+                               ? QDir(request.startFolder).filePath(tr("Basaltest-Protokoll.pdf"))
+                               : proposedPdfFile(request.startFolder, m_content.profileFile);
     const std::optional<QString> chosen = platform().saveFileName(this, request);
     if (!chosen)
         return;
     QPrinter fallback;
-    const PdfOutcome made =
-        reportPdf(printedContent(), pdfFileSetup(activeOr(fallback).pageLayout()));
+    PdfSetup setup = pdfFileSetup(activeOr(fallback).pageLayout());
+    if (m_content.basalTestSheet)
+        setup.title = tr("Basaltest-Protokoll");
+    const PdfOutcome made = reportPdf(printedContent(), setup);
     const FileResult written =
         made.problem != JobProblem::None ? FileResult{5} : writeFileAtomically(*chosen, made.pdf);
     if (!written.ok()) {
@@ -102,9 +121,12 @@ void TGrafikForm::ButtonPdfClick()
                            MessageButton::Ok);
         return;
     }
-    platform().message(this, MessageType::Information,
-                       tr("Die Basalrate wurde als PDF-Datei gespeichert: %1").arg(*chosen),
-                       MessageButton::Ok);
+    platform().message(
+        this, MessageType::Information,
+        m_content.basalTestSheet
+            ? tr("Das Basaltest-Protokoll wurde als PDF-Datei gespeichert: %1").arg(*chosen)
+            : tr("Die Basalrate wurde als PDF-Datei gespeichert: %1").arg(*chosen),
+        MessageButton::Ok);
 }
 
 } // namespace fendrimo

@@ -1,5 +1,6 @@
 #include "printing/reportpage.h"
 
+#include "printing/basaltestsheet.h"
 #include "printing/glucosepage.h"
 #include "profile/basalprofile.h"
 #include "profile/zehntel.h"
@@ -359,6 +360,8 @@ QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth)
 
 QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth)
 {
+    if (input.basalTestSheet)
+        return {describeBasalTestSheet(input, pageDepth)};
     QList<QList<ReportStep>> pages{describeReport(input, pageDepth)};
     if (input.table)
         pages.append(describeTablePage(input, pageDepth));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glucose/basaltest.h"
 #include "printing/glucosereport.h"
 #include "profile/basalprofile.h"
 #include "profile/comparison.h"
@@ -42,6 +43,9 @@ struct ReportInput
     // A last page shows the glucose profile beside the rates; without it
     // the print is the profile's pages alone.
     std::optional<GlucoseReport> glucose;
+    // Set, the print is the basal test sheet for this block alone, with the
+    // profile's rates; the report's pages and options don't apply to it.
+    std::optional<BasalTestBlock> basalTestSheet;
 };
 
 // One drawing step of the page. Units are 0.1 mm, x to the right, y upward,
@@ -97,7 +101,8 @@ QList<ReportStep> describeReport(const ReportInput& input, qint64 pageDepth);
 QList<ReportStep> describeTablePage(const ReportInput& input, qint64 pageDepth);
 
 // Every page the print of input has, in order: the report, then the table
-// page when asked for, then the glucose profile when there is one.
+// page when asked for, then the glucose profile when there is one; or the
+// basal test sheet alone.
 QList<QList<ReportStep>> describePages(const ReportInput& input, qint64 pageDepth);
 
 } // namespace fendrimo

@@ -3,6 +3,7 @@ list(APPEND FENDRIMO_CORE_SOURCES
   printing/glucosereport.h
   printing/glucosepage.cpp printing/glucosepage_table.cpp printing/glucosepage.h
   printing/glucosepagesteps.h
+  printing/basaltestsheet.cpp printing/basaltestsheet.h
   printing/reportpainter.cpp printing/reportpainter.h
   printing/reportpdf.cpp printing/reportpdf.h)
 list(APPEND FENDRIMO_GUI_SOURCES

@@ -415,8 +415,9 @@ void TestMainWindow::menu()
                                     "Vergleich &beenden", "Aus Vergleich &übernehmen…"}));
     // Made when the menu first opens: opened again, it is the same.
     for (int opened = 1; opened <= 2; ++opened)
-        QCOMPARE(items(2), (QStringList{"Glukosedaten &laden…", "Glukose&profil",
-                                        "Glukosedaten &entfernen"}));
+        QCOMPARE(items(2),
+                 (QStringList{"Glukosedaten &laden…", "Glukose&profil", "Basaltest &auswerten…",
+                              "Basaltest-&Protokoll drucken…", "Glukosedaten &entfernen"}));
     QCOMPARE(items(3), QStringList{"Einstellungen"});
     QCOMPARE(items(4),
              (QStringList{"Hilfe zur Fendrimo F1", "-", "Programm-Infos", "Benutzerhandbuch"}));

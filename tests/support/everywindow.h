@@ -9,6 +9,8 @@
 #include "about/aboutbox.h"
 #include "about/userguidewindow.h"
 #include "app/dialogvalues.h"
+#include "basaltest/basaltestdialog.h"
+#include "basaltest/sheetblockdialog.h"
 #include "glucose/glucosestats.h"
 #include "glucoseview/glucosewindow.h"
 #include "history/historydialog.h"
@@ -32,7 +34,8 @@ inline QStringList everyWindow()
             QStringLiteral("preview"),         QStringLiteral("history"),
             QStringLiteral("percentage tool"), QStringLiteral("shift tool"),
             QStringLiteral("take hours"),      QStringLiteral("import check"),
-            QStringLiteral("user guide"),      QStringLiteral("glucose profile")};
+            QStringLiteral("user guide"),      QStringLiteral("glucose profile"),
+            QStringLiteral("basal test"),      QStringLiteral("basal test sheet")};
 }
 
 // The glucose profile over 30 days of readings every 5 minutes, with the
@@ -87,6 +90,15 @@ inline std::unique_ptr<QWidget> makeWindow(const QString& name, Form1UnderTest& 
         return std::make_unique<RateToolDialog>(&w, shiftTool(rates), rates);
     if (name == u"take hours")
         return std::make_unique<TakeHoursDialog>(&w, rates, reference);
+    if (name == u"basal test") { // two weeks of 5-minute readings, the whole day as block
+        static GlucoseData data{{}, {QStringLiteral("c.csv")}, GlucoseUnit::MgPerDl};
+        for (std::int64_t s = data.readings.empty() ? 0 : 14 * 86400; s < 14 * 86400; s += 300)
+            data.readings.push_back({s, kNoOffset, std::uint16_t(90 + s % 7200 / 60)});
+        return std::make_unique<BasalTestDialog>(&w, data, rates, GlucoseUnit::MmolPerL,
+                                                 BasalTestBlock{6, 6});
+    }
+    if (name == u"basal test sheet")
+        return std::make_unique<SheetBlockDialog>(&w, BasalTestBlock{22, 6});
     if (name == u"user guide")
         return std::make_unique<UserGuideWindow>(&w, QString(200, u'x'));
     if (name == u"import check") {
