@@ -402,6 +402,13 @@ The usual Qt options such as -platform, -style or -reverse go to Qt.
     </message>
 </context>
 <context>
+    <name>DialogButtons</name>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Exchange</name>
     <message>
         <source>Gerundet oder gemittelt: %1.</source>

@@ -4,6 +4,7 @@
 #include "basaltest/blockchooser.h"
 #include "glucose/glucoseperiod.h"
 #include "platform/regional.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/screenfit.h"
 
 #include <QDialogButtonBox>
@@ -69,8 +70,7 @@ BasalTestDialog::BasalTestDialog(QWidget* parent, const GlucoseData& data, const
     note->setObjectName(QStringLiteral("LabelNote"));
     note->setWordWrap(true);
 
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Buttons = closeButtons(this);
 
     auto* right = new QVBoxLayout;
     right->addWidget(blockBox);

@@ -1,6 +1,7 @@
 #include "basaltest/sheetblockdialog.h"
 
 #include "basaltest/blockchooser.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/screenfit.h"
 
 #include <QDialogButtonBox>
@@ -25,11 +26,9 @@ SheetBlockDialog::SheetBlockDialog(QWidget* parent, BasalTestBlock block) : QDia
     layout->addWidget(intro);
     Chooser = new BlockChooser(this, block);
     layout->addWidget(Chooser);
-    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    Buttons = okCancelButtons(this);
     Buttons->button(QDialogButtonBox::Ok)->setText(tr("Weiter zum Drucken…"));
     layout->addWidget(Buttons);
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     fitToArea(this, sizeHint().expandedTo(QSize(520, 0)));
 }
 
